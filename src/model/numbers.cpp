@@ -1,0 +1,251 @@
+#include "model/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+double read_based(const std::string& s, std::size_t pos, int base) {
+    // An integer in base 16 or 8: 16-bit values are taken as signed 16-bit numbers and
+    // 32-bit values as signed 32-bit numbers, as the old basic dialects did.
+    unsigned long long v = 0;
+    bool any = false;
+    bool big = false;
+    for (; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        int d = -1;
+        if (c >= '0' && c <= '7') {
+            d = c - '0';
+        } else if (base == 16 && c >= '8' && c <= '9') {
+            d = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            d = c - 'a' + 10;
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            d = c - 'A' + 10;
+        }
+        if (d < 0) {
+            break;
+        }
+        any = true;
+        if (v > (std::numeric_limits<unsigned long long>::max() >> 4)) {
+            big = true;
+        } else {
+            v = v * static_cast<unsigned>(base) + static_cast<unsigned>(d);
+        }
+    }
+    if (!any) {
+        return 0;
+    }
+    if (big || v > 0xFFFFFFFFull) {
+        return static_cast<double>(v);
+    }
+    if (v <= 0xFFFF) {
+        return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(v)));
+    }
+    return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
+}
+
+} // namespace
+
+double read_number(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (!is_blank(c)) {
+            s.push_back(c);
+        }
+    }
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'h' || s[1] == 'H') {
+            return read_based(s, 2, 16);
+        }
+        if (s[1] == 'o' || s[1] == 'O') {
+            return read_based(s, 2, 8);
+        }
+        return 0;
+    }
+    // Collect the longest prefix that is a number, in the form from_chars understands.
+    std::string num;
+    std::size_t p = 0;
+    bool negative = false;
+    if (p < s.size() && (s[p] == '+' || s[p] == '-')) {
+        negative = s[p] == '-';
+        ++p;
+    }
+    bool digits = false;
+    while (p < s.size() && s[p] >= '0' && s[p] <= '9') {
+        num.push_back(s[p++]);
+        digits = true;
+    }
+    if (p < s.size() && s[p] == '.') {
+        num.push_back(s[p++]);
+        while (p < s.size() && s[p] >= '0' && s[p] <= '9') {
+            num.push_back(s[p++]);
+            digits = true;
+        }
+    }
+    if (!digits) {
+        return 0;
+    }
+    if (p < s.size() && (s[p] == 'e' || s[p] == 'E' || s[p] == 'd' || s[p] == 'D')) {
+        std::size_t q = p + 1;
+        std::string ex = "e";
+        if (q < s.size() && (s[q] == '+' || s[q] == '-')) {
+            ex.push_back(s[q++]);
+        }
+        bool exp_digits = false;
+        while (q < s.size() && s[q] >= '0' && s[q] <= '9') {
+            ex.push_back(s[q++]);
+            exp_digits = true;
+        }
+        if (exp_digits) {
+            num += ex;
+        }
+    }
+    if (num.front() == '.') {
+        num.insert(num.begin(), '0');
+    }
+    double v = 0;
+    const auto res = std::from_chars(num.data(), num.data() + num.size(), v);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Too large reads as the largest double, too small as zero.
+        const bool huge = num.find('e') == std::string::npos || num.find("e-") == std::string::npos;
+        v = huge ? std::numeric_limits<double>::max() : 0.0;
+    } else if (res.ec != std::errc()) {
+        v = 0;
+    }
+    return negative ? -v : v;
+}
+
+std::int16_t to_int16_even(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    const double r = std::nearbyint(v); // the default rounding mode rounds halves to even
+    if (r <= -32768.0) {
+        return -32768;
+    }
+    if (r >= 32767.0) {
+        return 32767;
+    }
+    return static_cast<std::int16_t>(r);
+}
+
+std::int32_t to_int32_even(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    const double r = std::nearbyint(v);
+    if (r <= -2147483648.0) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    if (r >= 2147483647.0) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(r);
+}
+
+namespace {
+
+// Digits of |v| rounded half away from zero to `decimals` decimals, without a separator:
+// returns the integer part and the decimals as strings.
+void fixed_digits(double v, int decimals, std::string& int_part, std::string& frac_part) {
+    // 15 significant digits: the decimal value a person sees for the double.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::abs(v));
+    // buf: d.dddddddddddddde[+-]xx
+    std::string mant;
+    mant.push_back(buf[0]);
+    mant.append(buf + 2, buf + 16);
+    const int exp10 = std::atoi(buf + 17);
+    // Value = 0.mant * 10^(exp10 + 1); place the digits on a fixed grid.
+    const int point = exp10 + 1; // digits before the decimal point
+    std::string digits;          // all digits, the last `decimals` of which are decimals
+    if (point <= 0) {
+        digits = std::string(static_cast<std::size_t>(-point), '0') + mant;
+    } else {
+        digits = mant;
+        if (static_cast<int>(digits.size()) < point) {
+            digits.append(static_cast<std::size_t>(point) - digits.size(), '0');
+        }
+    }
+    const int int_len = point > 0 ? point : 0;
+    // Keep int_len + decimals digits, round on the next one.
+    const std::size_t keep = static_cast<std::size_t>(int_len + decimals);
+    std::string kept = digits.substr(0, std::min(keep, digits.size()));
+    if (kept.size() < keep) {
+        kept.append(keep - kept.size(), '0');
+    }
+    const bool round_up = digits.size() > keep && digits[keep] >= '5';
+    if (round_up) {
+        int idx = static_cast<int>(kept.size()) - 1;
+        while (idx >= 0 && kept[static_cast<std::size_t>(idx)] == '9') {
+            kept[static_cast<std::size_t>(idx)] = '0';
+            --idx;
+        }
+        if (idx >= 0) {
+            ++kept[static_cast<std::size_t>(idx)];
+        } else {
+            kept.insert(kept.begin(), '1');
+        }
+    }
+    const std::size_t ilen = kept.size() - static_cast<std::size_t>(decimals);
+    int_part = kept.substr(0, ilen);
+    frac_part = kept.substr(ilen);
+    const auto nz = int_part.find_first_not_of('0');
+    int_part = nz == std::string::npos ? "0" : int_part.substr(nz);
+}
+
+} // namespace
+
+double round_decimals(double v, int decimals) {
+    if (!std::isfinite(v)) {
+        return v;
+    }
+    std::string ip, fp;
+    fixed_digits(v, decimals, ip, fp);
+    double r = 0;
+    const std::string s = ip + "." + fp;
+    std::from_chars(s.data(), s.data() + s.size(), r);
+    return v < 0 ? -r : r;
+}
+
+std::string format_fixed(double v, int decimals, std::string_view sep) {
+    if (std::isnan(v)) {
+        return "0";
+    }
+    if (std::isinf(v)) {
+        v = v > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
+    }
+    std::string ip, fp;
+    fixed_digits(v, decimals, ip, fp);
+    const bool zero = ip == "0" && fp.find_first_not_of('0') == std::string::npos;
+    std::string out;
+    if (v < 0 && !zero) {
+        out.push_back('-');
+    }
+    out += ip;
+    if (decimals > 0) {
+        out += sep;
+        out += fp;
+    }
+    return out;
+}
+
+std::string format_shortest(double v, std::string_view sep) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    std::string s(buf, res.ptr);
+    const auto dot = s.find('.');
+    if (dot != std::string::npos) {
+        s.replace(dot, 1, sep);
+    }
+    return s;
+}

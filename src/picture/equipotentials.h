@@ -1,0 +1,16 @@
+#pragma once
+// The family of equipotential lines, found by a grid scan of the upper half and drawn as dots.
+#include "model/module1.h"
+#include "picture/picture_box.h"
+
+// Scan steps: h = (x_max - x_min)/400 across, h2 = 2h upward.
+void set_steps(Module1& m);
+
+// Draws n_fi + 1 evenly spaced levels between the potential near the charges (at r0 from them)
+// and at the middle of the top edge: a blue dot, mirrored below the axis, halfway between two
+// vertically adjacent nodes wherever the potential strictly crosses the level. Sets the
+// tool-tip text of the level-count heading to the level step. A zero or negative count draws
+// nothing; a zero count leaves the tool-tip as it was.
+void lines_fi(Module1& m, PictureBox& pic);
+
+inline constexpr Colour kEquipotentialColour = RGB(0, 0, 200);

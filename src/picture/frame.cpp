@@ -1,0 +1,73 @@
+#include "picture/frame.h"
+
+#include <cmath>
+
+#include "model/counted_loop.h"
+#include "model/numbers.h"
+
+void axes_main(Module1& m, PictureBox& pic) {
+    m.y_min = -m.L;
+    m.y_max = static_cast<float>(m.L);
+    m.x_min = -m.L;
+    m.x_max = m.L;
+    pic.Scale(static_cast<float>(m.x_min), m.y_max, static_cast<float>(m.x_max),
+              static_cast<float>(m.y_min));
+    m.tick = m.a / 2;
+    m.tick_s = static_cast<float>(m.tick);
+    m.n_tick = (m.y_max - m.y_min) / m.tick;
+
+    const double first = -m.n_tick / 2;
+    const double last = std::floor(m.n_tick / 2) - 1;
+    const double ymax = m.y_max;
+    for (m.i = first; loop_goes_on(m.i, last, 1.0); m.i += 1) {
+        const double i = m.i;
+        pic.Line(static_cast<float>(i * m.tick), m.y_max, static_cast<float>(i * m.tick),
+                 static_cast<float>(m.y_min), kGridColour);
+        pic.PSet(static_cast<float>(2 * i * m.tick - m.tick / 4), static_cast<float>(-0.01 * ymax));
+        if (i != 0) {
+            pic.Print(format_fixed(2 * i * m.tick, 1, m.dec_sep));
+        }
+        const double ts = m.tick_s;
+        pic.Line(static_cast<float>(m.x_min), static_cast<float>(i * ts),
+                 static_cast<float>(m.x_max), static_cast<float>(i * ts), kGridColour);
+        pic.PSet(static_cast<float>(-0.1 * ymax), static_cast<float>(2 * i * ts + ts / 4));
+        if (i != 0) {
+            pic.Print(format_fixed(2 * i * ts, 1, m.dec_sep));
+        }
+    }
+
+    pic.DrawWidth = 2;
+    pic.Line(static_cast<float>(m.x_min), 0, static_cast<float>(m.x_max), 0, kAxisColour);
+    pic.Line(0, static_cast<float>(m.y_min), 0, m.y_max, kAxisColour);
+    pic.DrawWidth = 1;
+
+    pic.CurrentX = static_cast<float>(0.9 * m.x_max);
+    pic.CurrentY = static_cast<float>(-0.05 * ymax);
+    pic.Print("X, м");
+    pic.CurrentX = static_cast<float>(0.05 * m.x_max);
+    pic.CurrentY = static_cast<float>(0.99 * ymax);
+    pic.Print("Y, м");
+}
+
+namespace {
+
+void charge_mark(PictureBox& pic, double q, double x, double r0) {
+    if (q == 0) {
+        return;
+    }
+    const Colour c = q > 0 ? kPositiveColour : kNegativeColour;
+    pic.FillColor = c;
+    pic.Circle(static_cast<float>(x), 0, static_cast<float>(std::abs(q) * r0), c);
+}
+
+} // namespace
+
+void draw_charges(Module1& m, PictureBox& pic) {
+    m.r0 = 0.05;
+    pic.FillStyle = 0;
+    charge_mark(pic, m.q1, -m.a, m.r0);
+    charge_mark(pic, m.q2, m.a, m.r0);
+    pic.FillStyle = 1;
+    m.q_ratio = m.q1 != 0 ? m.q2 / m.q1 : 100000;
+    m.sqrt_ratio = std::sqrt(std::abs(m.q_ratio));
+}

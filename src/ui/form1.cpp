@@ -1,0 +1,422 @@
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTime>
+
+#include "model/numbers.h"
+#include "picture/compute.h"
+#include "picture/frame.h"
+
+namespace {
+
+const QColor kPaleYellow(255, 255, 192);
+const QColor kPaleCyan(192, 255, 255);
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Times New Roman at a size in points, given in pixels at 96 dots per inch so that the text
+// keeps its intended size whatever the screen reports.
+QFont times(double points) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return f;
+}
+
+void fill_background(QWidget* w, const QColor& c, QPalette::ColorRole role) {
+    QPalette p = w->palette();
+    p.setColor(role, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+template <class W> W* make(QWidget* parent, const QString& text, const QString& tip) {
+    auto* w = new W(text, parent);
+    if (!tip.isEmpty()) {
+        w->setToolTip(tip);
+    }
+    w->setFont(times(12));
+    return w;
+}
+
+QLineEdit* make_text(QWidget* parent, const QString& tip) {
+    auto* t = new QLineEdit(parent);
+    t->setToolTip(tip);
+    t->setFont(times(12));
+    t->setFrame(true);
+    fill_background(t, kPaleYellow, QPalette::Base);
+    t->setTextMargins(0, 0, 0, 0);
+    return t;
+}
+
+QScrollBar* make_bar(QWidget* parent, int top, int bottom) {
+    auto* b = new QScrollBar(Qt::Vertical, parent);
+    // The top end holds the largest position: moving the thumb up raises the value.
+    b->setRange(bottom, top);
+    b->setInvertedAppearance(true);
+    b->setInvertedControls(false);
+    b->setSingleStep(1);
+    b->setPageStep(1);
+    // No handling while the thumb is dragged: the value changes when it is released.
+    b->setTracking(false);
+    return b;
+}
+
+void place(QWidget* w, double left, double top, double width, double height) {
+    w->setGeometry(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+                   static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height)));
+}
+
+} // namespace
+
+Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), m(model), dialogs_(dialogs), platform_(platform) {
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
+    m.dec_sep = QLocale().decimalPoint().toStdString();
+
+    create_controls();
+    create_menus();
+    connect_inputs();
+
+    // Start-up: place the window, then fill the model and the inputs while nothing redraws.
+    resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        const QSize frame = frameGeometry().size();
+        move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
+             avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
+    }
+    m.ready = 0;
+    init_params();
+    axes_main(m, *Picture1);
+    m.ready = 1;
+}
+
+void Form1::create_controls() {
+    inner_ = new QWidget(this);
+    setCentralWidget(inner_);
+    inner_->installEventFilter(this);
+
+    Picture1 = new QtPictureBox(inner_);
+    Picture1->setFont(times(11.25));
+    Picture1->set_colours(palette().color(QPalette::Base), palette().color(QPalette::Text));
+
+    Label1 = make<ClickLabel>(inner_, QStringLiteral("Q1, нКл"), QStringLiteral("заряд слева"));
+    Label2 = make<ClickLabel>(inner_, QStringLiteral("Q2, нКл"), QStringLiteral("заряд справа"));
+    Label3 = make<ClickLabel>(inner_, QStringLiteral("размер, м"),
+                              QStringLiteral("размер изучаемой области"));
+    Label3->setFont(times(11.25));
+    for (QLabel* l : {static_cast<QLabel*>(Label1), static_cast<QLabel*>(Label2),
+                      static_cast<QLabel*>(Label3)}) {
+        l->setAlignment(Qt::AlignCenter);
+    }
+    VScroll1 = make_bar(inner_, 20, -20);
+    VScroll2 = make_bar(inner_, 20, -20);
+    VScroll3 = make_bar(inner_, 14, 2);
+    Label4 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
+    Label5 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
+    Label6 = make<QLabel>(inner_, QString(), QStringLiteral("половина ширины (высоты) области "));
+    for (QLabel* l : {Label4, Label5, Label6}) {
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        l->setLineWidth(1);
+        l->setAlignment(Qt::AlignCenter);
+        fill_background(l, kPaleYellow, QPalette::Window);
+    }
+
+    List1 = new QListWidget(inner_);
+    List1->setToolTip(QStringLiteral("выбор графика и количества линий"));
+    fill_background(List1, Qt::white, QPalette::Base);
+
+    Label7 = make<QLabel>(inner_, QStringLiteral("число линий потенциала"), qs(m.label7_tooltip));
+    Label7->setWordWrap(true);
+    Text1 = make_text(inner_, QString());
+    Label8 = make<QLabel>(inner_, QStringLiteral("число линий напряжённости"), QString());
+    Label8->setWordWrap(true);
+    Text2 = make_text(inner_, QString());
+    {
+        QPalette p = Text2->palette();
+        p.setColor(QPalette::Text, Qt::black);
+        Text2->setPalette(p);
+    }
+    CmdOK = make<QPushButton>(inner_, QStringLiteral("расчёт"), QStringLiteral("Расчет полей"));
+
+    Check_3 = make<QCheckBox>(inner_, QStringLiteral("fi(x,Yfix)"),
+                              QStringLiteral("Показать график fi(x,Y)"));
+    Check_4 = make<QCheckBox>(inner_, QStringLiteral("fi(Xfix,y)"),
+                              QStringLiteral("показать график fi(X,y)"));
+    Check_3->setFont(times(11.25));
+    Check_4->setFont(times(11.25));
+    Text3 = make_text(inner_, QStringLiteral("для ввода Y фиксированного"));
+    Text5 = make_text(inner_, QStringLiteral("для ввода X фиксированного"));
+    Check_1 = make<QCheckBox>(inner_, QStringLiteral("Ex(x,Yfix)"),
+                              QStringLiteral("Показать график Ех(x,Y)"));
+    Check_5 = make<QCheckBox>(inner_, QStringLiteral("Ex(Xfix,y)"),
+                              QStringLiteral("Показать график Ех(X,y)"));
+    Check_2 = make<QCheckBox>(inner_, QStringLiteral("Ey(x,Yfix)"),
+                              QStringLiteral("Показать график Еy(x,Y)"));
+    Check_6 = make<QCheckBox>(inner_, QStringLiteral("Ey(Xfix,y)"),
+                              QStringLiteral("Показать график Еy(X,y)"));
+
+    Label9 =
+        make<QLabel>(inner_, QStringLiteral("x(м) ="), QStringLiteral("горизонтальная координата"));
+    Label10 =
+        make<QLabel>(inner_, QStringLiteral(" для х"), QStringLiteral("горизонтальная координата"));
+    Command1 = new QPushButton(QStringLiteral("φ"), inner_);
+    {
+        QFont f = times(11.25);
+        f.setBold(true);
+        Command1->setFont(f);
+    }
+    Command1->setToolTip(QStringLiteral("расчёт линии потенциала, заданного пользователем"));
+    Label11 =
+        make<QLabel>(inner_, QStringLiteral("y(м) ="), QStringLiteral("вертикальная координата"));
+    Label12 =
+        make<QLabel>(inner_, QStringLiteral("для у"), QStringLiteral("вертикальная координата"));
+    Text4 = make_text(inner_, QStringLiteral("Для ввода желаемого потенциала"));
+    Label15 = make<QLabel>(inner_, QStringLiteral("fi(B) ="),
+                           QStringLiteral("потенциал в выбранной точке"));
+    Label16 = make<QLabel>(inner_, QStringLiteral("для fi"),
+                           QStringLiteral("потенциал в выбранной точке"));
+    Label14 =
+        make<QLabel>(inner_, QStringLiteral("Eх(В/м)="), QStringLiteral("Ex  в выбранной точке"));
+    Label17 =
+        make<QLabel>(inner_, QStringLiteral("для Ех"), QStringLiteral("Ex в выбранной точке"));
+    Label18 =
+        make<QLabel>(inner_, QStringLiteral("Eу(В/м)="), QStringLiteral("Eу  в выбранной точке"));
+    Label19 =
+        make<QLabel>(inner_, QStringLiteral("для Еу"), QStringLiteral("Eу в выбранной точке"));
+    for (QLabel* l : {Label10, Label12, Label16, Label17}) {
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
+        l->setLineWidth(1);
+        fill_background(l, kPaleCyan, QPalette::Window);
+    }
+    fill_background(Label19, kPaleCyan, QPalette::Window);
+    Check_p =
+        make<QCheckBox>(inner_, QStringLiteral("файл"), QStringLiteral("для вывода данных в файл"));
+    Label20 = new QLabel(QStringLiteral("для отладки"), inner_);
+    fill_background(Label20, kPaleCyan, QPalette::Window);
+}
+
+void Form1::create_menus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+}
+
+void Form1::connect_inputs() {
+    connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+    connect(VScroll2, &QScrollBar::valueChanged, this, [this] { VScroll2_Change(); });
+    connect(VScroll3, &QScrollBar::valueChanged, this, [this] { VScroll3_Change(); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+    connect(Text3, &QLineEdit::textChanged, this, [this] { Text3_Change(); });
+    connect(Text4, &QLineEdit::textChanged, this, [this] { Text4_Change(); });
+    connect(Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
+    connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    connect(CmdOK, &QPushButton::clicked, this, [this] { CmdOK_Click(); });
+}
+
+void Form1::init_params() {
+    set_model_defaults(m);
+    VScroll1->setValue(to_int16_even(m.q1 / 0.05));
+    VScroll2->setValue(to_int16_even(m.q2 / 0.05));
+    VScroll3->setValue(to_int16_even(m.L / 0.5));
+    Text1->setText(QString::number(m.n_fi));
+    Text2->setText(QString::number(m.n_E));
+    const auto pointed = [this](double v) {
+        return qs(format_fixed(v, 2, m.dec_sep)).replace(QLatin1Char(','), QLatin1Char('.'));
+    };
+    Text3->setText(pointed(m.Y_fix));
+    Text5->setText(pointed(m.X_fix));
+    Text4->setText(pointed(m.fi_user));
+    List1->addItem(QStringLiteral("линии потенциала"));
+    List1->addItem(QStringLiteral("линии напряжённости"));
+    List1->addItem(QStringLiteral("все линии"));
+    List1->setCurrentRow(2);
+}
+
+void Form1::layout_main() {
+    m.gap_x = 4;
+    m.gap_y = 4;
+    m.w_col = 65;
+    m.h_row = 22;
+    const float H = static_cast<float>(inner_->height());
+    const float gx = static_cast<float>(m.gap_x);
+    const float gy = static_cast<float>(m.gap_y);
+    const float wc = static_cast<float>(m.w_col);
+    const float hr = static_cast<float>(m.h_row);
+
+    const float pic = H - 2 * gy;
+    place(Picture1, gx, gy, pic, pic);
+    const float X0 = pic + 2 * gx;
+    place(Label1, X0, gy, wc, hr);
+    place(VScroll1, X0 + wc, gy, wc / 3, 2 * hr);
+    place(Label4, X0, hr + gy, wc, hr);
+    place(Label2, X0, 2 * hr + 2 * gy, wc, hr);
+    place(VScroll2, X0 + wc, 2 * hr + 2 * gy, wc / 3, 2 * hr);
+    place(Label5, X0, 2 * hr + 2 * gy + hr, wc, hr);
+    place(Label3, X0, 4 * hr + 3 * gy, wc, hr);
+    place(VScroll3, X0 + wc, 4 * hr + 3 * gy, wc / 3, 2 * hr);
+    place(Label6, X0, 4 * hr + 3 * gy + hr, wc, hr);
+    place(List1, X0, 6 * hr + 4 * gy, 2 * wc, 2.5f * hr);
+    const float t7 = 8 * hr + 6 * gy;
+    place(Label7, X0, t7, 1.5f * wc, 1.5f * hr);
+    place(Text1, X0 + 1.5f * wc, t7, 0.5f * wc, hr);
+    const float t8 = 9 * hr + 10 * gy;
+    place(Label8, X0, t8, 1.5f * wc, 1.5f * hr);
+    place(Text2, X0 + 1.5f * wc, t8, 0.5f * wc, hr);
+    place(CmdOK, X0 + 0.5f * wc, 11 * hr + 9 * gy, wc, hr);
+    const float wc3 = 1.35f * wc;
+    const float t3 = 12 * hr + 10 * gy;
+    place(Check_3, X0, t3, wc3, hr);
+    const float tt3 = t3 + hr + 0.5f * gy;
+    place(Text3, X0, tt3, 0.75f * wc, hr);
+    const float x4 = X0 + wc3 + 2 * gx;
+    place(Check_4, x4, t3, wc3, hr);
+    // As high as Text3, so that its number can be read.
+    place(Text5, x4, tt3, 0.75f * wc, hr);
+    const float t1 = tt3 + hr + gy;
+    place(Check_1, X0, t1, wc3, hr);
+    const float t2 = t1 + hr + gy;
+    place(Check_2, X0, t2, wc3, hr);
+    place(Check_5, x4, t1, wc3, hr);
+    place(Check_6, x4, t2, wc3, hr);
+
+    const float t9 = 19 * hr + 3 * gy;
+    place(Label9, X0, t9, 0.7f * wc, hr);
+    Label9->setText(QStringLiteral("x(м) ="));
+    place(Label10, X0 + 0.7f * wc, t9, 0.8f * wc, hr);
+    const float t11 = t9 + hr + 0.5f * gy;
+    place(Label11, X0, t11, 0.7f * wc, hr);
+    Label11->setText(QStringLiteral("y(м) ="));
+    place(Label12, X0 + 0.7f * wc, t11, 0.8f * wc, hr);
+    const float t15 = t11 + hr + 0.5f * gy;
+    place(Label15, X0, t15, wc, hr);
+    Label15->setText(QStringLiteral("fi(B) ="));
+    place(Label16, X0 + wc, t15, 0.75f * wc, hr);
+    const float t14 = t15 + hr + 0.5f * gy;
+    place(Label14, X0, t14, wc, hr);
+    Label14->setText(QStringLiteral("Eх(В/м)="));
+    place(Label17, X0 + wc, t14, 0.75f * wc, hr);
+    const float t18 = t14 + hr + 0.5f * gy;
+    place(Label18, X0, t18, wc, hr);
+    Label18->setText(QStringLiteral("Eу(В/м)="));
+    place(Label19, X0 + wc, t18, 0.75f * wc, hr);
+    const float x_cmd = X0 + 2 * 0.7f * wc + 7 * gy;
+    place(Command1, x_cmd, t9, 0.7f * wc, hr);
+    place(Text4, x_cmd, t9 + hr, 0.7f * wc, hr);
+    place(Check_p, X0 + wc + 0.75f * wc + gy, t14, 0.7f * wc3, hr);
+    place(Label20, X0, pic - hr + gy, 2 * wc, hr);
+    Label20->setVisible(false);
+}
+
+void Form1::Form_Resize() {
+    if (m.ready == 0) {
+        return;
+    }
+    // A minimised or very low window has no room for a picture: wait for a usable size.
+    if (isMinimized() || inner_->height() < 2 * 4 + 1) {
+        return;
+    }
+    layout_main();
+    Picture1->Cls();
+    axes_main(m, *Picture1);
+    draw_charges(m, *Picture1);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == inner_ && event->type() == QEvent::Resize) {
+        Form_Resize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label) {
+    value = bar->value() * factor;
+    label->setText(qs(format_fixed(value, 2, m.dec_sep)));
+    Form_Resize();
+}
+
+void Form1::VScroll1_Change() {
+    scroll_changed(VScroll1, 0.05, m.q1, Label4);
+}
+void Form1::VScroll2_Change() {
+    scroll_changed(VScroll2, 0.05, m.q2, Label5);
+}
+void Form1::VScroll3_Change() {
+    scroll_changed(VScroll3, 0.5, m.L, Label6);
+}
+
+void Form1::Text1_Change() {
+    m.n_fi = read_number(Text1->text().toStdString());
+}
+
+void Form1::Text2_Change() {
+    m.n_E = to_int16_even(read_number(Text2->text().toStdString()));
+}
+
+void Form1::Text3_Change() {
+    m.Y_fix = read_number(Text3->text().toStdString());
+}
+
+void Form1::Text5_Change() {
+    m.X_fix = read_number(Text5->text().toStdString());
+}
+
+void Form1::Text4_Change() {
+    const double v = round_decimals(read_number(Text4->text().toStdString()), 2);
+    const double limit = std::numeric_limits<float>::max();
+    m.fi_user = static_cast<float>(std::clamp(v, -limit, limit));
+}
+
+void Form1::List1_Click() {
+    const QListWidgetItem* item = List1->currentItem();
+    const QString text = item ? item->text() : QString();
+    bool levels = true;
+    bool field = true;
+    if (text == QStringLiteral("линии потенциала")) {
+        m.line_kind = 1;
+        field = false;
+    } else if (text == QStringLiteral("линии напряжённости")) {
+        m.line_kind = 2;
+        levels = false;
+    } else {
+        m.line_kind = 3;
+    }
+    Label7->setVisible(levels);
+    Text1->setVisible(levels);
+    Label8->setVisible(field);
+    Text2->setVisible(field);
+}
+
+void Form1::beep2(double t) {
+    ::beep2(platform_, t);
+}
+
+void Form1::CmdOK_Click() {
+    const QTime start = QTime::currentTime();
+    setWindowTitle(QString::fromUtf8(kComputingTitle));
+    compute_picture(m, *Picture1, dialogs_, platform_);
+    Label7->setToolTip(qs(m.label7_tooltip));
+    const QTime end = QTime::currentTime();
+    const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
+    setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds)));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!dialogs_.ask_yes_no("Вы абсолютно уверены?", "На Выход")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    unload_all();
+    emit exitConfirmed();
+}
+
+void Form1::unload_all() {}

@@ -1,0 +1,114 @@
+#pragma once
+// The main window: the field picture on the left, the column of inputs, the command, the
+// profile check boxes and the pointer readout on the right.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "model/module1.h"
+#include "picture/dialogs.h"
+#include "picture/platform.h"
+#include "ui/click_label.h"
+#include "ui/qt_picture_box.h"
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the start-up sequence; the window is shown by the caller.
+    Form1(Module1& m, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+
+    // The size of the inner area (below the menu bar) the window opens with.
+    static constexpr int kInnerWidth = 754;
+    static constexpr int kInnerHeight = 552;
+    // The window's title before the first computation.
+    static constexpr const char* kTitle =
+        "Несимметричные электростатические поля 2-х точечных зарядов";
+
+    // Lays the window out from its inner height and redraws the empty frame with the charges.
+    void Form_Resize();
+    // Places every control from the inner height.
+    void layout_main();
+    // The model's defaults, written into the inputs (whose handlers copy them back).
+    void init_params();
+    // The end-of-drawing tone.
+    void beep2(double t);
+
+    // Input handlers.
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void Text1_Change();
+    void Text2_Change();
+    void Text3_Change();
+    void Text4_Change();
+    void Text5_Change();
+    void List1_Click();
+    void CmdOK_Click();
+
+    Module1& m;
+
+    QtPictureBox* Picture1;
+    ClickLabel* Label1;
+    QScrollBar* VScroll1;
+    QLabel* Label4;
+    ClickLabel* Label2;
+    QScrollBar* VScroll2;
+    QLabel* Label5;
+    ClickLabel* Label3;
+    QScrollBar* VScroll3;
+    QLabel* Label6;
+    QListWidget* List1;
+    QLabel* Label7;
+    QLineEdit* Text1;
+    QLabel* Label8;
+    QLineEdit* Text2;
+    QPushButton* CmdOK;
+    QCheckBox* Check_3;
+    QCheckBox* Check_4;
+    QLineEdit* Text3;
+    QLineEdit* Text5;
+    QCheckBox* Check_1;
+    QCheckBox* Check_5;
+    QCheckBox* Check_2;
+    QCheckBox* Check_6;
+    QLabel* Label9;
+    QLabel* Label10;
+    QPushButton* Command1;
+    QLabel* Label11;
+    QLabel* Label12;
+    QLineEdit* Text4;
+    QLabel* Label15;
+    QLabel* Label16;
+    QLabel* Label14;
+    QLabel* Label17;
+    QLabel* Label18;
+    QLabel* Label19;
+    QCheckBox* Check_p;
+    QLabel* Label20;
+
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuHelp = nullptr;
+
+  signals:
+    // The user confirmed the exit: every window is closed and the program is to end.
+    void exitConfirmed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void create_controls();
+    void create_menus();
+    void connect_inputs();
+    void scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label);
+    // Closes every other window and the point log after a confirmed exit.
+    void unload_all();
+
+    Dialogs& dialogs_;
+    Platform& platform_;
+    QWidget* inner_;
+};
