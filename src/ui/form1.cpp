@@ -77,6 +77,7 @@ void place(QWidget* w, double left, double top, double width, double height) {
 
 Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
     : QMainWindow(parent), m(model), dialogs_(dialogs), platform_(platform) {
+    Q_INIT_RESOURCE(resources);
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     m.dec_sep = QLocale().decimalPoint().toStdString();
@@ -132,6 +133,8 @@ void Form1::create_controls() {
 
     List1 = new QListWidget(inner_);
     List1->setToolTip(QStringLiteral("выбор графика и количества линий"));
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setUniformItemSizes(true);
     fill_background(List1, Qt::white, QPalette::Base);
 
     Label7 = make<QLabel>(inner_, QStringLiteral("число линий потенциала"), qs(m.label7_tooltip));
