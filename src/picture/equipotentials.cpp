@@ -67,8 +67,7 @@ void lines_fi(Module1& m, PictureBox& pic) {
             const double yy = static_cast<double>(y) * y;
             const double r1 = std::sqrt(dx1 * dx1 + yy);
             const double r2 = std::sqrt(dx2 * dx2 + yy);
-            potential.push_back(r1 == 0 || r2 == 0 ? std::nan("")
-                                                   : m.k * (m.q1 / r1 + m.q2 / r2));
+            potential.push_back(r1 == 0 || r2 == 0 ? std::nan("") : m.k * (m.q1 / r1 + m.q2 / r2));
         }
     }
 

@@ -6,12 +6,12 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/platform.h"
 #include "ui/click_label.h"
+#include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
 class Form1 : public QMainWindow {
@@ -52,13 +52,13 @@ class Form1 : public QMainWindow {
 
     QtPictureBox* Picture1;
     ClickLabel* Label1;
-    QScrollBar* VScroll1;
+    PositionScrollBar* VScroll1;
     QLabel* Label4;
     ClickLabel* Label2;
-    QScrollBar* VScroll2;
+    PositionScrollBar* VScroll2;
     QLabel* Label5;
     ClickLabel* Label3;
-    QScrollBar* VScroll3;
+    PositionScrollBar* VScroll3;
     QLabel* Label6;
     QListWidget* List1;
     QLabel* Label7;
@@ -104,7 +104,7 @@ class Form1 : public QMainWindow {
     void create_controls();
     void create_menus();
     void connect_inputs();
-    void scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label);
+    void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
 
