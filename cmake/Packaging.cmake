@@ -6,6 +6,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/chargefield.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 set(CPACK_PACKAGE_NAME chargefield)
 set(CPACK_PACKAGE_VENDOR "the chargefield developers")
@@ -20,7 +22,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "electrostatic field of two point charges\n chargefield draws the field lines and equipotentials of two point charges,\n their characteristic lines and points, and profiles of the potential and\n the field along straight lines. The interface is in Russian.")
+  "chargefield draws the field lines and equipotentials of two point charges,\ntheir characteristic lines and points, and profiles of the potential and\nthe field along straight lines. The interface is in Russian.")
 # Qt's libraries, the platform and SVG plugins, and the font the program draws its text in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6svg6 (>= 6.4), fonts-liberation")
