@@ -198,6 +198,7 @@ void Form1::create_controls() {
 void Form1::create_menus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    fill_menus();
 }
 
 void Form1::connect_inputs() {
@@ -410,4 +411,8 @@ void Form1::closeEvent(QCloseEvent* event) {
     emit exitConfirmed();
 }
 
-void Form1::unload_all() {}
+void Form1::unload_all() {
+    if (form2) {
+        form2->close();
+    }
+}
