@@ -28,6 +28,9 @@ class ProfileWindow : public QWidget {
     void Scroll1_Change();
 
     const ProfileKind& kind() const { return kind_; }
+    // The scale bar's position: 19 at the top (or right) end, -19 at the bottom (or left) end.
+    int bar_value() const;
+    void set_bar_value(int value);
 
     QtPictureBox* Picture1;
     // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.

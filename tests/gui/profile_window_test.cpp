@@ -123,36 +123,41 @@ TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
-// The scale bar: factor 1 and label 1.0 at start; the first move to 2 gives 1.1 and 1.10 and
-// widens the value axis; the ends give 0.05 and 1.95.
+// The scale bar: factor 1 and label 1.0 at start; the first move to 2 (the top arrow) gives 1.1
+// and 1.10 and widens the value axis; 0 gives 1.00; the ends give 0.05 and 1.95.
 TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     Window w;
     ProfileWindow& p = w.form.profile(ProfileId::Form3);
-    EXPECT_EQ(p.Scroll1->value(), 1);
+    EXPECT_EQ(p.bar_value(), 1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.0"));
     EXPECT_EQ(w.m.mash_3, 1);
     w.form.Check_3->setChecked(true);
     const double top_before = p.Picture1->to_user(QPointF(0, 0)).y();
-    p.Scroll1->setValue(2);
+    QTest::mouseClick(p.Scroll1, Qt::LeftButton, {}, QPoint(p.Scroll1->width() / 2, 4));
+    EXPECT_EQ(p.bar_value(), 2);
     EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
     const profile_state& s = w.s(ProfileId::Form3);
     EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
     EXPECT_NEAR(p.Picture1->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
-    p.Scroll1->setValue(0);
+    p.set_bar_value(0);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.00"));
-    p.Scroll1->setValue(p.Scroll1->minimum());
-    EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
-    p.Scroll1->setValue(p.Scroll1->maximum());
+    p.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
     EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.95"));
+    p.Scroll1->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
 
-    // Across the top on the windows on x = X_fix: left end 0.05, right end 1.95.
+    // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
     ProfileWindow& q = w.form.profile(ProfileId::Form_Exy);
     EXPECT_EQ(q.Scroll1->orientation(), Qt::Horizontal);
     q.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_NEAR(w.m.mash_Exy, 0.05, 1e-12);
     EXPECT_EQ(q.Label1->text(), QStringLiteral("0.05"));
+    w.form.Check_5->setChecked(true);
+    QTest::mouseClick(q.Scroll1, Qt::LeftButton, {},
+                      QPoint(q.Scroll1->width() - 4, q.Scroll1->height() / 2));
+    EXPECT_NEAR(w.m.mash_Exy, 0.1, 1e-12);
 }
 
 // The close box hides the window and clears its box; ticking the box shows it again with its
@@ -161,7 +166,7 @@ TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     Window w;
     ProfileWindow& p = w.form.profile(ProfileId::Form_Eyy);
     w.form.Check_6->setChecked(true);
-    p.Scroll1->setValue(2);
+    p.set_bar_value(2);
     p.close();
     EXPECT_FALSE(p.isVisible());
     EXPECT_FALSE(w.form.Check_6->isChecked());
