@@ -72,6 +72,9 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
 
     create_controls();
     create_menus();
+    for (const ProfileKind& kind : kProfiles) {
+        profiles_[to_index(kind.id)] = std::make_unique<ProfileWindow>(m, dialogs_, kind.id);
+    }
     connect_inputs();
 
     // Start-up: place the window, then fill the model and the inputs while nothing redraws.
@@ -85,7 +88,17 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
     m.ready = 0;
     init_params();
     axes_main(m, *Picture1);
+    // zapusk_3, zapusk_4, zapusk_Exx, zapusk_Eyx, zapusk_Exy, zapusk_Eyy
+    for (const ProfileKind& kind : kProfiles) {
+        profile(kind.id).zapusk(frame_twips());
+    }
     m.ready = 1;
+}
+
+TwipRect Form1::frame_twips() const {
+    const QRect f = frameGeometry();
+    return {f.x() * kTwipsPerPixel, f.y() * kTwipsPerPixel, f.width() * kTwipsPerPixel,
+            f.height() * kTwipsPerPixel};
 }
 
 void Form1::create_controls() {
@@ -212,6 +225,15 @@ void Form1::connect_inputs() {
     connect(Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
     connect(CmdOK, &QPushButton::clicked, this, [this] { CmdOK_Click(); });
+    const std::pair<QCheckBox*, ProfileId> boxes[] = {
+        {Check_3, ProfileId::Form3},    {Check_4, ProfileId::Form4},
+        {Check_1, ProfileId::Form_Exx}, {Check_2, ProfileId::Form_Eyx},
+        {Check_5, ProfileId::Form_Exy}, {Check_6, ProfileId::Form_Eyy}};
+    for (const auto& [box, id] : boxes) {
+        connect(box, &QCheckBox::toggled, this, [this, box, id] { Check_Click(box, id); });
+        // Closing a profile window by its own close box clears its box.
+        connect(&profile(id), &ProfileWindow::closedByUser, box, [box] { box->setChecked(false); });
+    }
 }
 
 void Form1::init_params() {
@@ -333,6 +355,24 @@ void Form1::scroll_changed(PositionScrollBar* bar, double factor, double& value,
     value = bar->position() * factor;
     label->setText(qs(format_fixed(value, 2, m.dec_sep)));
     Form_Resize();
+    redraw_profiles({ProfileId::Form3, ProfileId::Form4, ProfileId::Form_Exx, ProfileId::Form_Eyx,
+                     ProfileId::Form_Exy, ProfileId::Form_Eyy});
+}
+
+void Form1::redraw_profiles(std::initializer_list<ProfileId> ids) {
+    for (ProfileId id : ids) {
+        profile(id).Form_Resize();
+    }
+}
+
+void Form1::Check_Click(QCheckBox* box, ProfileId id) {
+    ProfileWindow& w = profile(id);
+    if (box->isChecked()) {
+        w.show();
+        w.Form_Resize();
+    } else {
+        w.hide();
+    }
 }
 
 void Form1::VScroll1_Change() {
@@ -355,10 +395,12 @@ void Form1::Text2_Change() {
 
 void Form1::Text3_Change() {
     m.Y_fix = read_number(Text3->text().toStdString());
+    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx});
 }
 
 void Form1::Text5_Change() {
     m.X_fix = read_number(Text5->text().toStdString());
+    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy});
 }
 
 void Form1::Text4_Change() {
@@ -414,5 +456,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::unload_all() {
     if (form2) {
         form2->close();
+    }
+    for (auto& w : profiles_) {
+        w->close();
     }
 }

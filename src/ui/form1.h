@@ -7,6 +7,9 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <array>
+#include <initializer_list>
+#include <memory>
 
 #include "model/module1.h"
 #include "picture/dialogs.h"
@@ -14,6 +17,7 @@
 #include "ui/click_label.h"
 #include "ui/form2.h"
 #include "ui/position_scroll_bar.h"
+#include "ui/profile_window.h"
 #include "ui/qt_picture_box.h"
 
 class Form1 : public QMainWindow {
@@ -49,6 +53,11 @@ class Form1 : public QMainWindow {
     void Text5_Change();
     void List1_Click();
     void CmdOK_Click();
+    // A profile check box was clicked: show (and draw) or hide its window.
+    void Check_Click(QCheckBox* box, ProfileId id);
+
+    // The profile windows, created hidden at start-up.
+    ProfileWindow& profile(ProfileId id) { return *profiles_[to_index(id)]; }
 
     Module1& m;
 
@@ -134,8 +143,13 @@ class Form1 : public QMainWindow {
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
+    // Redraws the given profile windows, shown or hidden, in that order.
+    void redraw_profiles(std::initializer_list<ProfileId> ids);
+    // This window's outer position and size in twips.
+    TwipRect frame_twips() const;
 
     Dialogs& dialogs_;
     Platform& platform_;
     QWidget* inner_;
+    std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
 };

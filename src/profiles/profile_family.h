@@ -1,0 +1,220 @@
+#pragma once
+// The six profile windows as data: each plots one quantity along one fixed line, and they
+// differ only by the values in the table below.
+#include <array>
+
+#include "model/module1.h"
+#include "model/point_field.h"
+#include "profiles/profile_values.h"
+
+// Heights in the drawing of the windows on y = Y_fix. With no negative sample (v_lo >= 0): the
+// x labels at xlab_dval*d_val + xlab_vhi*v_hi, the x axis lifted to axis_lift*d_val and the
+// x-axis title at xtitle_dval*d_val. With no positive sample (v_hi <= 0): the value title at
+// vtitle_lo*v_lo + vtitle_dval*d_val. The first extreme-value caption at ext_hi*v_hi + ext_lo*v_lo.
+struct AxisConstants {
+    double xlab_dval, xlab_vhi, axis_lift, xtitle_dval, vtitle_lo, vtitle_dval, ext_hi, ext_lo;
+};
+// The potential and Ey draw alike; Ex along y = Y_fix has five constants of its own.
+inline constexpr AxisConstants kLikeFi{0.8, 0.0, 0.05, 1.5, 1.0, 1.0, 0.5, 0.5};
+inline constexpr AxisConstants kLikeExx{0.0, 0.1, 0.0, 2.7, 0.9, 0.0, 1.0, 0.0};
+inline constexpr AxisConstants kNoAxisConstants{0, 0, 0, 0, 0, 0, 0, 0};
+
+using PointFunction = float (*)(const Module1&, double x, double y);
+
+struct ProfileKind {
+    ProfileId id;
+    const char* caption;     // window caption
+    const char* picture_tip; // tool-tip of the picture ("" for none)
+    const char* label_tip;   // tool-tip of the scale label ("" for none)
+    bool label_border;       // a single-line border around the scale label
+    // false: along y = Y_fix, position across and value upward, scale bar on the left;
+    // true: along x = X_fix, value across and position upward, scale bar across the top.
+    bool vertical;
+    PointFunction f;
+    double Module1::*mash; // the window's scale factor
+    const char* value_title;
+    const char* position_title;
+    const char* max_caption;
+    const char* min_caption;
+    const char* unit;
+    const char* warn1; // the two lines of the warning when the profile is all zero
+    const char* warn2;
+
+    // Placement relative to the main window (width, height, left, top, in twips):
+    // Width = w*W, Height = h*H, Left = Lf + left*W, Top = Tf + top*H.
+    double w, h, left, top;
+
+    AxisConstants axes; // used by the windows on y = Y_fix only
+
+    // Windows on x = X_fix: the position grid spans 1-n_ax .. n_ax-1 ticks instead of the region;
+    // and a message shown in place of the drawing when q2 = -q1 and X_fix = 0 (nullptr: none).
+    bool position_grid_by_n_ax;
+    const char* opposite_message;
+};
+
+inline constexpr const char* kWarningTitle = "ПРЕДУПРЕЖДЕНИЕ";
+
+inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
+    {ProfileId::Form3,
+     "Потенциал fi(x, Y) при фиксированном Y",
+     "Зависимость потенциала от координаты х при фиксированном у",
+     "масштаб по оси потенциала",
+     false,
+     false,
+     &fi_point,
+     &Module1::mash_3,
+     "Fi(x,Y_fix), B",
+     "X, м",
+     "fi_max= ",
+     "fi_min= ",
+     " В",
+     "Зарядов нет?",
+     "Поля нет-3!",
+     0.81,
+     1.0 / 3,
+     -0.05,
+     5.0 / 6,
+     kLikeFi,
+     false,
+     nullptr},
+    {ProfileId::Form4,
+     "Потенциал fi(X, y) при фиксированном X",
+     "Зависимость потенциала от координаты y при фиксированном X",
+     "масштаб по оси потенциала",
+     true,
+     true,
+     &fi_point,
+     &Module1::mash_4,
+     "Fi(X_fix, y), B",
+     "Y, м",
+     "fi_max= ",
+     "fi_min= ",
+     " В",
+     "Зарядов нет? Совсем?",
+     "Поля нет!",
+     0.3,
+     1.0,
+     1.0,
+     0.0,
+     kNoAxisConstants,
+     true,
+     "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине разноименных зарядах\r"
+     "при x=0 y-любое!"},
+    {ProfileId::Form_Exx,
+     "напряженность Ex(x, Y) при фиксированном Y",
+     "Зависимость напряженности Ex от координаты х при фиксированном у",
+     "",
+     false,
+     false,
+     &Ex_point,
+     &Module1::mash_Exx,
+     "Ex(x,Y_fix), B/м",
+     "X, м",
+     "Ex_max= ",
+     "Ex_min= ",
+     " В/м",
+     "Зарядов нет?",
+     "Поля нет-Exx!",
+     0.81,
+     1.0 / 3,
+     -0.05,
+     19.0 / 18,
+     kLikeExx,
+     false,
+     nullptr},
+    {ProfileId::Form_Eyx,
+     "напряженность Ey(x, Y) при фиксированном Y",
+     "",
+     "",
+     false,
+     false,
+     &Ey_point,
+     &Module1::mash_Eyx,
+     "Ey(x,Y_fix), B/м",
+     "X, м",
+     "Ey_max= ",
+     "Ey_min= ",
+     " В/м",
+     "При y=0",
+     "Ey=0!",
+     0.81,
+     1.0 / 3,
+     -0.05,
+     23.0 / 18,
+     kLikeFi,
+     false,
+     nullptr},
+    {ProfileId::Form_Exy,
+     "Напряженность Ex(X, y) при фиксированном X",
+     "Зависимость напряженности Ex от координаты y при фиксированном X",
+     "",
+     true,
+     true,
+     &Ex_point,
+     &Module1::mash_Exy,
+     "Ex(X_fix, y), B/м",
+     "Y, м",
+     "Ex_max= ",
+     "Ex_min= ",
+     " В/м",
+     "Зарядов нет? Совсем?",
+     "Поля нет-Exy!",
+     0.3,
+     1.0,
+     19.0 / 18,
+     0.0,
+     kNoAxisConstants,
+     false,
+     nullptr},
+    {ProfileId::Form_Eyy,
+     "Напряженность Ey(X, y) при фиксированном X",
+     "Зависимость напряженности Ey от координаты y при фиксированном X",
+     "",
+     false,
+     true,
+     &Ey_point,
+     &Module1::mash_Eyy,
+     "Ey(X_fix, y), B/м",
+     "Y, м",
+     "Ey_max= ",
+     "Ey_min= ",
+     " В/м",
+     "Зарядов нет? Совсем?",
+     "Поля нет-Eyy!",
+     0.3,
+     1.0,
+     22.0 / 18,
+     0.0,
+     kNoAxisConstants,
+     false,
+     nullptr},
+}};
+
+constexpr const ProfileKind& profile_kind(ProfileId id) {
+    return kProfiles[to_index(id)];
+}
+
+// A window's outer position and size, in twips.
+struct TwipRect {
+    double left = 0, top = 0, width = 0, height = 0;
+};
+
+// Where start-up puts a profile window, from the main window's outer Width W, Height H, Left Lf
+// and Top Tf (twips).
+TwipRect profile_placement(const ProfileKind& kind, double W, double H, double Lf, double Tf);
+
+// Positions and sizes of a profile window's three controls, in pixels of its inner area.
+struct PixelRect {
+    float left = 0, top = 0, width = 0, height = 0;
+};
+struct ProfileLayout {
+    PixelRect bar, label, picture;
+    bool usable = false; // false when the inner area is smaller than the margins
+};
+
+// The layout of a profile window with inner width SW and height SH (pixels), from the main
+// window's layout measures gap_x, gap_y, w_col and h_row.
+ProfileLayout profile_layout(const Module1& m, const ProfileKind& kind, float SW, float SH);
+
+// The scale factor the scale bar's position gives, and the label texts for it.
+double profile_factor(int bar_value);

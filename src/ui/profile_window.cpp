@@ -1,0 +1,136 @@
+#include "ui/profile_window.h"
+
+#include <QCloseEvent>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "model/numbers.h"
+#include "profiles/profile_draw.h"
+
+namespace {
+
+// Times New Roman at a size in points, given in pixels at 96 dots per inch.
+QFont times(double points) {
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return f;
+}
+
+int px(double v) {
+    return static_cast<int>(std::lround(v));
+}
+
+void place(QWidget* w, const PixelRect& r) {
+    w->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
+}
+
+QString text_of(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+} // namespace
+
+ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
+    : QWidget(nullptr, Qt::Tool), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
+    setWindowTitle(text_of(kind_.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
+    setFont(times(12));
+
+    Picture1 = new QtPictureBox(this);
+    Picture1->setFont(times(11.25));
+    Picture1->set_colours(Qt::white, palette().color(QPalette::Text));
+    Picture1->setToolTip(text_of(kind_.picture_tip));
+
+    Scroll1 = new QScrollBar(kind_.vertical ? Qt::Horizontal : Qt::Vertical, this);
+    // A vertical bar runs from its minimum at the top, so the position is kept negated there:
+    // the top arrow and moving the thumb up then raise the position, as on the horizontal bar.
+    Scroll1->setRange(-19, 19);
+    Scroll1->setSingleStep(1);
+    Scroll1->setPageStep(1);
+    Scroll1->setTracking(false);
+    connect(Scroll1, &QScrollBar::valueChanged, this, [this] { Scroll1_Change(); });
+
+    Label1 = new QLabel(QStringLiteral("для масштаба"), this);
+    Label1->setFont(times(12));
+    Label1->setToolTip(text_of(kind_.label_tip));
+    {
+        QPalette p = Label1->palette();
+        p.setColor(QPalette::Window, QColor(192, 255, 255));
+        Label1->setPalette(p);
+        Label1->setAutoFillBackground(true);
+    }
+    if (kind_.label_border) {
+        Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+        Label1->setLineWidth(1);
+    }
+}
+
+void ProfileWindow::zapusk(const TwipRect& main_window) {
+    const TwipRect r = profile_placement(kind_, main_window.width, main_window.height,
+                                         main_window.left, main_window.top);
+    // The placement is the outer frame; the frame of a window not yet shown is its inner area.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(px(r.width / kTwipsPerPixel) - frame.width(),
+           px(r.height / kTwipsPerPixel) - frame.height());
+    move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
+    set_bar_value(to_int32_even(m.*kind_.mash));
+    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 1, m.dec_sep)));
+}
+
+int ProfileWindow::bar_value() const {
+    return kind_.vertical ? Scroll1->value() : -Scroll1->value();
+}
+
+void ProfileWindow::set_bar_value(int value) {
+    Scroll1->setValue(kind_.vertical ? value : -value);
+}
+
+bool ProfileWindow::ekran() {
+    const ProfileLayout l =
+        profile_layout(m, kind_, static_cast<float>(width()), static_cast<float>(height()));
+    if (!l.usable) {
+        return false;
+    }
+    place(Scroll1, l.bar);
+    place(Label1, l.label);
+    place(Picture1, l.picture);
+    laid_out_ = size();
+    return true;
+}
+
+void ProfileWindow::Form_Resize() {
+    if (m.ready == 0) {
+        return;
+    }
+    // A window smaller than its margins keeps its last picture until it has room again.
+    if (!ekran()) {
+        return;
+    }
+    Picture1->Cls();
+    draw_profile(m, kind_, *Picture1, dialogs_);
+}
+
+void ProfileWindow::Scroll1_Change() {
+    if (m.ready == 0) {
+        return;
+    }
+    m.*kind_.mash = profile_factor(bar_value());
+    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 2, m.dec_sep)));
+    Form_Resize();
+}
+
+void ProfileWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // A hidden window gets its size delivered when it is shown, and whoever shows it draws it:
+    // only a visible window that really changed its size redraws here.
+    if (isVisible() && event->size() != laid_out_) {
+        Form_Resize();
+    }
+}
+
+void ProfileWindow::closeEvent(QCloseEvent* event) {
+    // The window stays, hidden, with its scale factor and its profile.
+    event->accept();
+    emit closedByUser();
+}

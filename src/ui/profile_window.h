@@ -1,0 +1,56 @@
+#pragma once
+// A profile window: one quantity along one fixed line, with a scale bar for the value axis.
+// One class for all six windows; what differs between them is their row of the family table.
+#include <QLabel>
+#include <QScrollBar>
+#include <QSize>
+#include <QWidget>
+
+#include "model/module1.h"
+#include "picture/dialogs.h"
+#include "profiles/profile_family.h"
+#include "ui/qt_picture_box.h"
+
+class ProfileWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // A hidden top-level tool window.
+    ProfileWindow(Module1& m, Dialogs& dialogs, ProfileId id);
+
+    // Start-up: places the window beside the main window, whose outer geometry is given in
+    // twips, and sets the scale bar and its label from the scale factor.
+    void zapusk(const TwipRect& main_window);
+    // The redraw entry point: clears the picture, lays the window out and draws the profile.
+    void Form_Resize();
+    // Places the scale bar, its label and the picture; false when the window is too small.
+    bool ekran();
+    // The scale bar moved: new scale factor, its label, a redraw.
+    void Scroll1_Change();
+
+    const ProfileKind& kind() const { return kind_; }
+    // The scale bar's position: 19 at the top (or right) end, -19 at the bottom (or left) end.
+    int bar_value() const;
+    void set_bar_value(int value);
+
+    QtPictureBox* Picture1;
+    // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.
+    QScrollBar* Scroll1;
+    QLabel* Label1;
+
+  signals:
+    // The user closed the window with its own close box (it is hidden, not destroyed).
+    void closedByUser();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    Module1& m;
+    Dialogs& dialogs_;
+    const ProfileKind& kind_;
+    QSize laid_out_; // the inner size of the last layout
+};
+
+// Twips per pixel of the windows' positions and sizes.
+inline constexpr double kTwipsPerPixel = 15;

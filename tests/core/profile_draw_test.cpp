@@ -1,0 +1,365 @@
+// Sampling along the profile lines and the drawing passes of the six profile windows, on the
+// recording picture box.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "picture/frame.h"
+#include "profiles/profile_draw.h"
+#include "support/recording_dialogs.h"
+#include "support/recording_picture_box.h"
+
+namespace {
+
+constexpr ProfileId kAll[] = {ProfileId::Form3,    ProfileId::Form4,    ProfileId::Form_Exx,
+                              ProfileId::Form_Eyx, ProfileId::Form_Exy, ProfileId::Form_Eyy};
+
+struct Scene {
+    Module1 m;
+    RecordingPictureBox pic;
+    RecordingDialogs dialogs;
+    Scene() {
+        set_model_defaults(m);
+        frame();
+    }
+    // The main picture's frame sets the region's edges and ticks that the profiles read.
+    void frame() {
+        RecordingPictureBox main;
+        axes_main(m, main);
+    }
+    void draw(ProfileId id) {
+        pic.clear();
+        dialogs.shown.clear();
+        draw_profile(m, profile_kind(id), pic, dialogs);
+    }
+    const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
+    std::string warning() const { return dialogs.shown.empty() ? "" : dialogs.shown[0].text; }
+};
+
+// The field of the two charges from Coulomb's law, independent of the program's functions.
+struct Exact {
+    double q1, q2, a = 0.5, k = 9;
+    double fi(double x, double y) const {
+        return k * (q1 / std::hypot(x + a, y) + q2 / std::hypot(x - a, y));
+    }
+    double E(double x, double y, int component) const {
+        double e = 0;
+        for (const auto& [q, cx] : {std::pair{q1, -a}, std::pair{q2, a}}) {
+            const double dx = x - cx;
+            const double r = std::hypot(dx, y);
+            e += k * q * (component == 0 ? dx : y) / (r * r * r);
+        }
+        return e;
+    }
+    double of(ProfileId id, double x, double y) const {
+        switch (id) {
+        case ProfileId::Form3:
+        case ProfileId::Form4:
+            return fi(x, y);
+        case ProfileId::Form_Exx:
+        case ProfileId::Form_Exy:
+            return E(x, y, 0);
+        default:
+            return E(x, y, 1);
+        }
+    }
+};
+
+std::vector<DrawCall> curve(const RecordingPictureBox& pic) {
+    return pic.of(DrawCall::Line, kCurveColour);
+}
+
+// Default region (L = 4): d_arg = 0.016; arg(1) = -3.984, arg(500) = 4, on both kinds of line.
+TEST(ProfileSampling, PositionsStartOneStepInsideAndEndAtTheEdge) {
+    Scene sc;
+    for (ProfileId id : {ProfileId::Form3, ProfileId::Form4}) {
+        sample_profile(sc.m, profile_kind(id));
+        const profile_state& s = sc.s(id);
+        ASSERT_EQ(s.arg.size(), 501u);
+        EXPECT_DOUBLE_EQ(s.d_arg, 0.016);
+        EXPECT_DOUBLE_EQ(s.arg[1], -3.984);
+        EXPECT_DOUBLE_EQ(s.arg[500], 4.0);
+    }
+}
+
+// Form3 with the defaults: v_max near x = -0.5, v_min near x = 0.5, 1 % margin, factor 1.
+TEST(ProfileSampling, DefaultPotentialRangeWithMargin) {
+    Scene sc;
+    sc.draw(ProfileId::Form3);
+    const profile_state& s = sc.s(ProfileId::Form3);
+    EXPECT_NEAR(s.v_max, 35.07, 0.01);
+    EXPECT_NEAR(s.v_min, -5.40, 0.01);
+    EXPECT_NEAR(s.v_hi, 35.42, 0.01);
+    EXPECT_NEAR(s.v_lo, -5.45, 0.01);
+    EXPECT_FLOAT_EQ(s.d_val, static_cast<float>((s.v_hi - s.v_lo) / 20));
+    const auto texts = sc.pic.texts();
+    EXPECT_EQ(texts[texts.size() - 2], "fi_max= 35.07 В");
+    EXPECT_EQ(texts.back(), "fi_min= -5.40 В");
+    EXPECT_TRUE(sc.dialogs.shown.empty());
+}
+
+// A factor of 1.95 widens the value axis to 1.95 times the sampled range; 0.05 narrows it.
+TEST(ProfileSampling, ScaleFactorWidensTheValueAxis) {
+    Scene sc;
+    for (double factor : {0.05, 1.95}) {
+        sc.m.mash_Eyy = factor;
+        sample_profile(sc.m, profile_kind(ProfileId::Form_Eyy));
+        const profile_state& s = sc.s(ProfileId::Form_Eyy);
+        EXPECT_DOUBLE_EQ(s.v_hi, factor * (s.v_max * 1.01));
+        EXPECT_DOUBLE_EQ(s.v_lo, factor * (s.v_min * 1.01));
+    }
+}
+
+// q2 = 0 and q1 > 0: every potential sample is positive, so v_min = v_lo = 0; the x axis is lifted
+// to 0.05 d_val, its labels stand at 0.8 d_val and its title at 1.5 d_val.
+TEST(ProfileDrawing, PositiveProfileLiftsTheXAxis) {
+    Scene sc;
+    sc.m.q2 = 0;
+    sc.draw(ProfileId::Form3);
+    const profile_state& s = sc.s(ProfileId::Form3);
+    EXPECT_EQ(s.v_min, 0.0f);
+    EXPECT_EQ(s.v_lo, 0.0);
+    const double dv = s.d_val;
+    const auto axes = sc.pic.of(DrawCall::Line, kAxisColour);
+    ASSERT_EQ(axes.size(), 2u);
+    EXPECT_FLOAT_EQ(axes[0].y1, static_cast<float>(0.05 * dv));
+    EXPECT_EQ(axes[0].width, 2);
+    const auto dots = sc.pic.of(DrawCall::PSet);
+    EXPECT_FLOAT_EQ(dots[0].y1, static_cast<float>(0.8 * dv));
+    for (const DrawCall& c : sc.pic.calls) {
+        if (c.kind == DrawCall::Print && c.text == "X, м") {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(1.5 * dv));
+        }
+        if (c.kind == DrawCall::Print && c.text.rfind("fi_max= ", 0) == 0) {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>((s.v_hi + s.v_lo) / 2));
+        }
+    }
+    EXPECT_EQ(sc.pic.texts().back(), "fi_min= 0.00 В");
+}
+
+// Ex along y = 3 over a region of L = 1 beside equal and opposite charges is positive everywhere
+// (and negative everywhere when the charges swap): Form_Exx keeps its axis at 0, its labels at
+// 0.1 v_hi, its title "X, м" at 2.7 d_val, its first caption at v_hi and, with no positive value,
+// its value title at 0.9 v_lo.
+TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
+    Scene sc;
+    sc.m.L = 1;
+    sc.frame();
+    sc.m.Y_fix = 3;
+    sc.m.q1 = 0.4;
+    sc.m.q2 = -0.4;
+    sc.draw(ProfileId::Form_Exx);
+    const profile_state& s = sc.s(ProfileId::Form_Exx);
+    ASSERT_EQ(s.v_lo, 0.0);
+    const double dv = s.d_val;
+    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::Line, kAxisColour)[0].y1, 0.0f);
+    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::PSet)[0].y1, static_cast<float>(0.1 * s.v_hi));
+    for (const DrawCall& c : sc.pic.calls) {
+        if (c.kind == DrawCall::Print && c.text == "X, м") {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(2.7 * dv));
+        }
+        if (c.kind == DrawCall::Print && c.text.rfind("Ex_max= ", 0) == 0) {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(s.v_hi));
+        }
+    }
+
+    sc.m.q1 = -0.4;
+    sc.m.q2 = 0.4;
+    sc.draw(ProfileId::Form_Exx);
+    ASSERT_EQ(sc.s(ProfileId::Form_Exx).v_hi, 0.0);
+    for (const DrawCall& c : sc.pic.calls) {
+        if (c.kind == DrawCall::Print && c.text == "Ex(x,Y_fix), B/м") {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::Form_Exx).v_lo));
+        }
+    }
+    EXPECT_EQ(sc.pic.texts()[sc.pic.texts().size() - 2].substr(0, 12), "Ex_max= 0.00");
+}
+
+// Default model: 31 vertical grid lines at -3.75 ... 3.75, x labels 2 i tick with one decimal,
+// the two titles.
+TEST(ProfileDrawing, DefaultGridAndTitles) {
+    Scene sc;
+    sc.draw(ProfileId::Form3);
+    std::vector<float> xs;
+    for (const DrawCall& c : sc.pic.of(DrawCall::Line, kGridColour)) {
+        if (c.x1 == c.x2) {
+            xs.push_back(c.x1);
+        }
+    }
+    ASSERT_EQ(xs.size(), 31u);
+    EXPECT_FLOAT_EQ(xs.front(), -3.75f);
+    EXPECT_FLOAT_EQ(xs.back(), 3.75f);
+    const auto texts = sc.pic.texts();
+    EXPECT_EQ(texts[0], "-7.5");
+    EXPECT_EQ(texts[14], "-0.5");
+    EXPECT_EQ(texts[15], "0.5");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "X, м"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,Y_fix), B"), texts.end());
+}
+
+// Y_fix = 0: Ey vanishes on the axis, Form_Eyx warns with its own lines and stays blank.
+TEST(ProfileDrawing, EyAlongTheAxisIsNoField) {
+    Scene sc;
+    sc.m.Y_fix = 0;
+    sc.draw(ProfileId::Form_Eyx);
+    const profile_state& s = sc.s(ProfileId::Form_Eyx);
+    EXPECT_TRUE(std::all_of(s.val.begin(), s.val.end(), [](float v) { return v == 0; }));
+    ASSERT_EQ(sc.dialogs.shown.size(), 1u);
+    EXPECT_EQ(sc.dialogs.shown[0].text, "При y=0\rEy=0!");
+    EXPECT_EQ(sc.dialogs.shown[0].title, "ПРЕДУПРЕЖДЕНИЕ");
+    EXPECT_TRUE(sc.pic.calls.empty());
+}
+
+// q1 = q2 = 0: every window fails the no-field test with its own texts; with X_fix = 0 the
+// potential window on x = X_fix shows its own three-line message instead.
+TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
+    Scene sc;
+    sc.m.q1 = 0;
+    sc.m.q2 = 0;
+    const char* expected[] = {
+        "Зарядов нет?\rПоля нет-3!",           "Зарядов нет? Совсем?\rПоля нет!",
+        "Зарядов нет?\rПоля нет-Exx!",         "При y=0\rEy=0!",
+        "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
+    for (ProfileId id : kAll) {
+        sc.draw(id);
+        EXPECT_EQ(sc.warning(), expected[to_index(id)]);
+        EXPECT_TRUE(sc.pic.calls.empty());
+    }
+    sc.m.X_fix = 0;
+    sc.draw(ProfileId::Form4);
+    EXPECT_EQ(sc.warning(), "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине "
+                            "разноименных зарядах\rпри x=0 y-любое!");
+}
+
+// q2 = -q1 and X_fix = 0: Form4 warns before sampling, Form_Eyy finds no field, Form_Exy draws.
+TEST(ProfileDrawing, OppositeChargesOnTheBisector) {
+    Scene sc;
+    sc.m.q2 = -0.4;
+    sc.m.X_fix = 0;
+    sc.draw(ProfileId::Form4);
+    ASSERT_EQ(sc.dialogs.shown.size(), 1u);
+    const std::string text = sc.warning();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
+    EXPECT_TRUE(sc.pic.calls.empty());
+    EXPECT_TRUE(sc.s(ProfileId::Form4).arg.empty()); // nothing sampled
+    sc.draw(ProfileId::Form_Eyy);
+    EXPECT_EQ(sc.warning(), "Зарядов нет? Совсем?\rПоля нет-Eyy!");
+    sc.draw(ProfileId::Form_Exy);
+    EXPECT_TRUE(sc.dialogs.shown.empty());
+    EXPECT_EQ(curve(sc.pic).size(), 500u);
+}
+
+// q1 = q2 with X_fix = 0: Ex vanishes on the bisector, so Form_Exy warns; Form4 draws.
+TEST(ProfileDrawing, EqualChargesOnTheBisector) {
+    Scene sc;
+    sc.m.q2 = 0.4;
+    sc.m.X_fix = 0;
+    sc.draw(ProfileId::Form_Exy);
+    EXPECT_EQ(sc.warning(), "Зарядов нет? Совсем?\rПоля нет-Exy!");
+    EXPECT_TRUE(sc.pic.calls.empty());
+    sc.draw(ProfileId::Form4);
+    EXPECT_TRUE(sc.dialogs.shown.empty());
+    EXPECT_EQ(curve(sc.pic).size(), 500u);
+}
+
+// L = 6 (n_tick = 48): the position grid of Form_Exy and Form_Eyy reaches +-5.75, Form4's only
+// +-4.75 whatever the region.
+TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
+    Scene sc;
+    sc.m.L = 6;
+    sc.frame();
+    ASSERT_DOUBLE_EQ(sc.m.n_tick, 48);
+    const std::pair<ProfileId, float> cases[] = {
+        {ProfileId::Form4, 4.75f}, {ProfileId::Form_Exy, 5.75f}, {ProfileId::Form_Eyy, 5.75f}};
+    for (const auto& [id, reach] : cases) {
+        sc.draw(id);
+        float lo = 0, hi = 0;
+        for (const DrawCall& c : sc.pic.of(DrawCall::Line, kGridColour)) {
+            if (c.y1 == c.y2) {
+                lo = std::min(lo, c.y1);
+                hi = std::max(hi, c.y1);
+            }
+        }
+        EXPECT_FLOAT_EQ(hi, reach) << to_index(id);
+        EXPECT_FLOAT_EQ(lo, -reach) << to_index(id);
+    }
+}
+
+// Every vertex of every curve lies where Coulomb's law puts the field at its sample, with the
+// picture turned for the windows on x = X_fix; the polyline is continuous from the line's start.
+TEST(ProfileCurves, VerticesFollowTheExactField) {
+    Scene sc;
+    struct Inputs {
+        double q1, q2, L, Y_fix, X_fix;
+    };
+    for (const Inputs& in : {Inputs{0.4, -0.1, 4, 0.1, 0.75}, Inputs{-0.7, 0.35, 2.5, -0.6, -1.3},
+                             Inputs{1, 1, 7, 2, 0.2}}) {
+        sc.m.q1 = in.q1;
+        sc.m.q2 = in.q2;
+        sc.m.L = in.L;
+        sc.m.Y_fix = in.Y_fix;
+        sc.m.X_fix = in.X_fix;
+        sc.frame();
+        const Exact exact{in.q1, in.q2};
+        for (ProfileId id : kAll) {
+            SCOPED_TRACE(testing::Message() << "window " << to_index(id) << " L " << in.L);
+            sc.draw(id);
+            const bool vertical = profile_kind(id).vertical;
+            const auto lines = curve(sc.pic);
+            ASSERT_EQ(lines.size(), 500u);
+            const auto at = [&](double pos) {
+                const double v =
+                    vertical ? exact.of(id, in.X_fix, pos) : exact.of(id, pos, in.Y_fix);
+                return vertical ? std::pair{v, pos} : std::pair{pos, v};
+            };
+            const auto near = [](double got, double want) {
+                return std::abs(got - want) <= 1e-5 * std::abs(want) + 1e-5;
+            };
+            const auto [sx, sy] = at(-in.L);
+            EXPECT_TRUE(near(lines[0].x1, sx) && near(lines[0].y1, sy)) << "start";
+            for (int i = 1; i <= 500; ++i) {
+                const DrawCall& c = lines[i - 1];
+                const auto [x, y] = at(-in.L + i * (2 * in.L / 500));
+                ASSERT_TRUE(near(c.x2, x) && near(c.y2, y))
+                    << "vertex " << i << ": (" << c.x2 << ", " << c.y2 << ") vs (" << x << ", " << y
+                    << ")";
+                if (i > 1) {
+                    ASSERT_EQ(c.x1, lines[i - 2].x2);
+                    ASSERT_EQ(c.y1, lines[i - 2].y2);
+                }
+                ASSERT_EQ(c.width, 2);
+            }
+        }
+    }
+}
+
+// Samples on or next to a charge, and inputs that overflow single precision: nothing non-finite
+// reaches the picture box. On x = a + 1 ulp the middle sample (y = 0) sits against the right
+// charge, where Ex overflows; on y = 0 with L = 5 samples land on both charges; a y beyond the
+// range of the fields gives no number, which counts as no field.
+TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
+    Scene sc;
+    sc.m.X_fix = std::nextafter(0.5, 1.0);
+    sc.draw(ProfileId::Form_Exy);
+    EXPECT_EQ(sc.pic.non_finite, 0);
+    EXPECT_EQ(sc.s(ProfileId::Form_Exy).v_min, -kSampleLimit);
+    EXPECT_EQ(curve(sc.pic).size(), 500u);
+
+    sc.m.L = 5;
+    sc.frame();
+    sc.m.Y_fix = 0;
+    for (ProfileId id : {ProfileId::Form3, ProfileId::Form_Exx}) {
+        sc.draw(id);
+        EXPECT_EQ(sc.pic.non_finite, 0);
+        const auto& val = sc.s(id).val;
+        EXPECT_TRUE(std::all_of(val.begin(), val.end(), [](float v) { return std::isfinite(v); }));
+    }
+
+    sc.m.Y_fix = 1.7e308;
+    sc.draw(ProfileId::Form_Eyx);
+    EXPECT_EQ(sc.pic.non_finite, 0);
+    EXPECT_EQ(sc.warning(), "При y=0\rEy=0!");
+}
+
+} // namespace

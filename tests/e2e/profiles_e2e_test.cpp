@@ -1,0 +1,67 @@
+// The real program under Xvfb: ticking the six profile boxes opens the six profile windows
+// beside the main window, each with its blue curve.
+#include "e2e/e2e_support.h"
+
+namespace {
+
+int count_colour(const QImage& img, const QRect& area, QRgb colour) {
+    int n = 0;
+    const QRect r = area.intersected(img.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        }
+    }
+    return n;
+}
+
+struct Expected {
+    const char* title; // a pattern that finds the window by its title
+    double w, h, l, t; // placement: fractions of the main window's width and height
+    double box_x;      // the box's column: 0 the left one, 1 the right one
+    double box_top;    // the box's row top in the column of the main window
+};
+
+TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
+    e2e::Program program;
+    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
+    const QRect main = e2e::geometry(program.main_window());
+    // The inner area below the menu bar is 552 pixels high; the column starts at X0 = 552.
+    const int inner_h = 552;
+    const int menu = main.height() - inner_h;
+    const double X0 = inner_h;
+    const double right_column = X0 + 1.35 * 65 + 2 * 4;
+    // Titles end in the fixed coordinate's letter; the search ignores case.
+    const Expected windows[] = {
+        {"fi.*Y$", 0.81, 1.0 / 3, -0.05, 5.0 / 6, 0, 304},
+        {"fi.*X$", 0.3, 1, 1, 0, 1, 304},
+        {"Ex.*Y$", 0.81, 1.0 / 3, -0.05, 19.0 / 18, 0, 354},
+        {"Ey.*Y$", 0.81, 1.0 / 3, -0.05, 23.0 / 18, 0, 380},
+        {"Ex.*X$", 0.3, 1, 19.0 / 18, 0, 1, 354},
+        {"Ey.*X$", 0.3, 1, 22.0 / 18, 0, 1, 380},
+    };
+    for (const Expected& e : windows) {
+        const double x = (e.box_x == 0 ? X0 : right_column) + 8;
+        e2e::click_at(QPoint(main.x() + static_cast<int>(x), main.y() + menu + e.box_top + 11));
+    }
+    QTest::qWait(1000);
+    for (const Expected& e : windows) {
+        SCOPED_TRACE(e.title);
+        const QString id = e2e::wait_window(QString::fromUtf8(e.title), 5000);
+        ASSERT_FALSE(id.isEmpty()) << "window did not appear";
+        const QRect g = e2e::geometry(id);
+        EXPECT_NEAR(g.x(), main.x() + e.l * main.width(), 3);
+        EXPECT_NEAR(g.y(), main.y() + e.t * main.height(), 3);
+        EXPECT_NEAR(g.width(), e.w * main.width(), 3);
+        EXPECT_NEAR(g.height(), e.h * main.height(), 3);
+        // The windows overlap: bring each to the top before looking at its picture.
+        e2e::xdotool({QStringLiteral("windowraise"), id});
+        QTest::qWait(500);
+        const QImage shot = e2e::screenshot();
+        EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
+        EXPECT_GT(count_colour(shot, g, qRgb(128, 255, 128)), 1000); // the grid
+    }
+    EXPECT_TRUE(program.running());
+}
+
+} // namespace

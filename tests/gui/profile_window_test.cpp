@@ -1,0 +1,183 @@
+// The six profile windows of the main window on the offscreen platform: opening and closing by
+// the check boxes, redraws on the inputs, the scale bar and the close box.
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "profiles/profile_draw.h"
+#include "support/recording_dialogs.h"
+#include "ui/form1.h"
+
+namespace {
+
+struct Window {
+    Module1 m;
+    RecordingDialogs dialogs;
+    RecordingPlatform platform;
+    Form1 form{m, dialogs, platform};
+    Window() {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    struct Box {
+        QCheckBox* box;
+        ProfileId id;
+    };
+    std::vector<Box> boxes() {
+        return {{form.Check_3, ProfileId::Form3},    {form.Check_4, ProfileId::Form4},
+                {form.Check_1, ProfileId::Form_Exx}, {form.Check_2, ProfileId::Form_Eyx},
+                {form.Check_5, ProfileId::Form_Exy}, {form.Check_6, ProfileId::Form_Eyy}};
+    }
+    const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
+    std::vector<std::string> warnings() const {
+        std::vector<std::string> out;
+        for (const auto& d : dialogs.shown) {
+            out.push_back(d.text);
+        }
+        return out;
+    }
+};
+
+int count_colour(const QImage& img, QRgb c) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
+        }
+    }
+    return n;
+}
+
+// Ticking each box shows its window beside the main window, drawn for the current inputs with a
+// blue curve; clearing it hides the window.
+TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
+    Window w;
+    const QRect main = w.form.frameGeometry();
+    for (const auto& [box, id] : w.boxes()) {
+        SCOPED_TRACE(to_index(id));
+        ProfileWindow& p = w.form.profile(id);
+        EXPECT_FALSE(p.isVisible());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        ASSERT_TRUE(box->isChecked());
+        EXPECT_TRUE(p.isVisible());
+        EXPECT_EQ(p.windowTitle().toStdString(), profile_kind(id).caption);
+        EXPECT_EQ(w.s(id).arg.size(), 501u);
+        EXPECT_GT(count_colour(p.Picture1->image(), qRgb(0, 0, 255)), 300);
+        const TwipRect r =
+            profile_placement(profile_kind(id), main.width() * 15.0, main.height() * 15.0,
+                              main.x() * 15.0, main.y() * 15.0);
+        // Start-up places the windows before any frame decoration is known, so the frames
+        // shown later may differ by their border width.
+        EXPECT_NEAR(p.frameGeometry().x(), r.left / 15, 6);
+        EXPECT_NEAR(p.frameGeometry().y(), r.top / 15, 6);
+        EXPECT_NEAR(p.frameGeometry().width(), r.width / 15, 6);
+        EXPECT_NEAR(p.frameGeometry().height(), r.height / 15, 6);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        EXPECT_FALSE(p.isVisible());
+    }
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// A change of a charge redraws all six windows after the main picture, hidden or shown: with
+// both charges zero each warns, in the order Form3, Form4, Form_Exx, Form_Eyx, Form_Exy, Form_Eyy.
+TEST(ProfileWindows, ChargeChangeRedrawsAllSix) {
+    Window w;
+    w.form.Check_4->setChecked(true);
+    const float before = w.s(ProfileId::Form4).v_max;
+    w.form.VScroll1->setPosition(12); // q1 = 0.6
+    for (const auto& [box, id] : w.boxes()) {
+        EXPECT_EQ(w.s(id).arg.size(), 501u) << to_index(id);
+    }
+    EXPECT_GT(w.s(ProfileId::Form4).v_max, before);
+    EXPECT_TRUE(w.dialogs.shown.empty());
+
+    w.form.VScroll1->setPosition(0);
+    w.form.VScroll2->setPosition(0);
+    const std::vector<std::string> expected = {
+        "Зарядов нет?\rПоля нет-3!",           "Зарядов нет? Совсем?\rПоля нет!",
+        "Зарядов нет?\rПоля нет-Exx!",         "При y=0\rEy=0!",
+        "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
+    EXPECT_EQ(w.warnings(), expected);
+    // The shown window stays blank.
+    EXPECT_EQ(count_colour(w.form.profile(ProfileId::Form4).Picture1->image(), qRgb(0, 0, 255)), 0);
+}
+
+// Typing 0.5 into Text3 sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the three
+// windows on y = Y_fix each time (Form_Eyx warns twice); the windows on x = X_fix are untouched.
+TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
+    Window w;
+    w.form.Text3->selectAll();
+    QTest::keyClicks(w.form.Text3, QStringLiteral("0.5"));
+    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.5);
+    EXPECT_EQ(w.warnings(), std::vector<std::string>(2, "При y=0\rEy=0!"));
+    for (ProfileId id : {ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx}) {
+        EXPECT_EQ(w.s(id).arg.size(), 501u);
+    }
+    for (ProfileId id : {ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy}) {
+        EXPECT_TRUE(w.s(id).arg.empty());
+    }
+    EXPECT_FLOAT_EQ(w.s(ProfileId::Form3).val[1], fi_point(w.m, -3.984, 0.5));
+
+    w.dialogs.shown.clear();
+    w.form.Text5->setText(QStringLiteral("0"));
+    EXPECT_EQ(w.s(ProfileId::Form4).arg.size(), 501u);
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// The scale bar: factor 1 and label 1.0 at start; the first move to 2 (the top arrow) gives 1.1
+// and 1.10 and widens the value axis; 0 gives 1.00; the ends give 0.05 and 1.95.
+TEST(ProfileWindows, ScaleBarSetsTheFactor) {
+    Window w;
+    ProfileWindow& p = w.form.profile(ProfileId::Form3);
+    EXPECT_EQ(p.bar_value(), 1);
+    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.0"));
+    EXPECT_EQ(w.m.mash_3, 1);
+    w.form.Check_3->setChecked(true);
+    const double top_before = p.Picture1->to_user(QPointF(0, 0)).y();
+    QTest::mouseClick(p.Scroll1, Qt::LeftButton, {}, QPoint(p.Scroll1->width() / 2, 4));
+    EXPECT_EQ(p.bar_value(), 2);
+    EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
+    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
+    const profile_state& s = w.s(ProfileId::Form3);
+    EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
+    EXPECT_NEAR(p.Picture1->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
+    p.set_bar_value(0);
+    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.00"));
+    p.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
+    EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
+    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.95"));
+    p.Scroll1->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
+
+    // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
+    ProfileWindow& q = w.form.profile(ProfileId::Form_Exy);
+    EXPECT_EQ(q.Scroll1->orientation(), Qt::Horizontal);
+    q.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_NEAR(w.m.mash_Exy, 0.05, 1e-12);
+    EXPECT_EQ(q.Label1->text(), QStringLiteral("0.05"));
+    w.form.Check_5->setChecked(true);
+    QTest::mouseClick(q.Scroll1, Qt::LeftButton, {},
+                      QPoint(q.Scroll1->width() - 4, q.Scroll1->height() / 2));
+    EXPECT_NEAR(w.m.mash_Exy, 0.1, 1e-12);
+}
+
+// The close box hides the window and clears its box; ticking the box shows it again with its
+// scale factor kept. A window too small for its margins is not redrawn.
+TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
+    Window w;
+    ProfileWindow& p = w.form.profile(ProfileId::Form_Eyy);
+    w.form.Check_6->setChecked(true);
+    p.set_bar_value(2);
+    p.close();
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_FALSE(w.form.Check_6->isChecked());
+    w.form.Check_6->setChecked(true);
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_DOUBLE_EQ(w.m.mash_Eyy, 1.1);
+    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
+    const QSize picture = p.Picture1->size();
+    p.resize(20, 20);
+    QTest::qWait(20);
+    EXPECT_EQ(p.Picture1->size(), picture);
+}
+
+} // namespace
