@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "analysis/point_log.h"
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/platform.h"
@@ -47,6 +48,18 @@ class Form1 : public QMainWindow {
     void Text5_Change();
     void List1_Click();
     void CmdOK_Click();
+
+    // Characteristic lines, the chosen equipotential, the pointer readout and the point log.
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+    void Command1_Click();
+    void Picture1_MouseMove(float x, float y);
+    void Picture1_DblClick();
+    void Check_p_Click();
+    // The line of horizontal field of unlike charges; y of the line of vertical field at x.
+    void naprjag_1();
+    float naprjag_2(double x);
 
     Module1& m;
 
@@ -104,6 +117,7 @@ class Form1 : public QMainWindow {
     void create_controls();
     void create_menus();
     void connect_inputs();
+    void connect_analysis();
     void scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
@@ -111,4 +125,6 @@ class Form1 : public QMainWindow {
     Dialogs& dialogs_;
     Platform& platform_;
     QWidget* inner_;
+    PointLog point_log_;
+    bool readout_shown_ = false; // the readout labels show a point of the picture
 };
