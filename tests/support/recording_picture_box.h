@@ -15,7 +15,7 @@ struct DrawCall {
     int width = 1; // DrawWidth at the call
     int fill_style = 1;
     Colour fill_colour = 0;
-    std::string text; // Print
+    std::string text = {}; // Print
 };
 
 class RecordingPictureBox : public PictureBox {
