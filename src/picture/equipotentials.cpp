@@ -1,6 +1,7 @@
 #include "picture/equipotentials.h"
 
 #include <cmath>
+#include <vector>
 
 #include "model/counted_loop.h"
 #include "model/numbers.h"
@@ -53,23 +54,31 @@ void lines_fi(Module1& m, PictureBox& pic) {
     const float y_end = m.y_max;
     const float y_step = static_cast<float>(m.h2);
     const float half = y_step / 2;
+
+    // The potential of a node does not depend on the level: compute the grid once and scan it
+    // for every level. The scan visits the nodes in the same order each time, so a running
+    // index finds them. A node on a charge has no finite potential (NaN here): it takes no
+    // sign, so neither comparison it takes part in yields a dot.
+    std::vector<double> potential;
+    for (double x = m.x_min; loop_goes_on(x, x_end, x_step); x += x_step) {
+        const double dx1 = x + m.a;
+        const double dx2 = x - m.a;
+        for (float y = 0; loop_goes_on(y, y_end, y_step); y += y_step) {
+            const double yy = static_cast<double>(y) * y;
+            const double r1 = std::sqrt(dx1 * dx1 + yy);
+            const double r2 = std::sqrt(dx2 * dx2 + yy);
+            potential.push_back(r1 == 0 || r2 == 0 ? std::nan("") : m.k * (m.q1 / r1 + m.q2 / r2));
+        }
+    }
+
     for (m.fi_lev = static_cast<float>(m.fi_start); loop_goes_on(m.fi_lev, lev_end, lev_step);
          m.fi_lev += lev_step) {
         const double lev = m.fi_lev;
+        std::size_t node = 0;
         for (m.x = m.x_min; loop_goes_on(m.x, x_end, x_step); m.x += x_step) {
-            const double dx1 = m.x + m.a;
-            const double dx2 = m.x - m.a;
             for (m.y = 0; loop_goes_on(m.y, y_end, y_step); m.y += y_step) {
-                const double yy = static_cast<double>(m.y) * m.y;
-                const double r1 = std::sqrt(dx1 * dx1 + yy);
-                const double r2 = std::sqrt(dx2 * dx2 + yy);
-                if (r1 == 0 || r2 == 0) {
-                    // A node on a charge has no finite potential: it takes no sign, so
-                    // neither comparison it takes part in yields a dot.
-                    m.dfi = 0;
-                } else {
-                    m.dfi = static_cast<float>(m.k * (m.q1 / r1 + m.q2 / r2) - lev);
-                }
+                const double p = potential[node++];
+                m.dfi = std::isnan(p) ? 0.0f : static_cast<float>(p - lev);
                 if (m.y != 0 && m.dfi_prev * m.dfi < 0) {
                     const float yd = m.y - half;
                     pic.PSet(static_cast<float>(m.x), yd, kEquipotentialColour);

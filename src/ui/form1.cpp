@@ -19,6 +19,7 @@
 
 namespace {
 
+constexpr int kGapY = 4;
 const QColor kPaleYellow(255, 255, 192);
 const QColor kPaleCyan(192, 255, 255);
 
@@ -59,19 +60,6 @@ QLineEdit* make_text(QWidget* parent, const QString& tip) {
     fill_background(t, kPaleYellow, QPalette::Base);
     t->setTextMargins(0, 0, 0, 0);
     return t;
-}
-
-QScrollBar* make_bar(QWidget* parent, int top, int bottom) {
-    auto* b = new QScrollBar(Qt::Vertical, parent);
-    // The top end holds the largest position: moving the thumb up raises the value.
-    b->setRange(bottom, top);
-    b->setInvertedAppearance(true);
-    b->setInvertedControls(false);
-    b->setSingleStep(1);
-    b->setPageStep(1);
-    // No handling while the thumb is dragged: the value changes when it is released.
-    b->setTracking(false);
-    return b;
 }
 
 void place(QWidget* w, double left, double top, double width, double height) {
@@ -125,9 +113,9 @@ void Form1::create_controls() {
                       static_cast<QLabel*>(Label3)}) {
         l->setAlignment(Qt::AlignCenter);
     }
-    VScroll1 = make_bar(inner_, 20, -20);
-    VScroll2 = make_bar(inner_, 20, -20);
-    VScroll3 = make_bar(inner_, 14, 2);
+    VScroll1 = new PositionScrollBar(20, -20, inner_);
+    VScroll2 = new PositionScrollBar(20, -20, inner_);
+    VScroll3 = new PositionScrollBar(14, 2, inner_);
     Label4 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
     Label5 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
     Label6 = make<QLabel>(inner_, QString(), QStringLiteral("половина ширины (высоты) области "));
@@ -217,6 +205,7 @@ void Form1::create_controls() {
 void Form1::create_menus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("Файл"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    fill_menus();
 }
 
 void Form1::connect_inputs() {
@@ -234,9 +223,9 @@ void Form1::connect_inputs() {
 
 void Form1::init_params() {
     set_model_defaults(m);
-    VScroll1->setValue(to_int16_even(m.q1 / 0.05));
-    VScroll2->setValue(to_int16_even(m.q2 / 0.05));
-    VScroll3->setValue(to_int16_even(m.L / 0.5));
+    VScroll1->setPosition(to_int16_even(m.q1 / 0.05));
+    VScroll2->setPosition(to_int16_even(m.q2 / 0.05));
+    VScroll3->setPosition(to_int16_even(m.L / 0.5));
     Text1->setText(QString::number(m.n_fi));
     Text2->setText(QString::number(m.n_E));
     const auto pointed = [this](double v) {
@@ -253,7 +242,7 @@ void Form1::init_params() {
 
 void Form1::layout_main() {
     m.gap_x = 4;
-    m.gap_y = 4;
+    m.gap_y = kGapY;
     m.w_col = 65;
     m.h_row = 22;
     const float H = static_cast<float>(inner_->height());
@@ -331,7 +320,7 @@ void Form1::Form_Resize() {
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.
-    if (isMinimized() || inner_->height() < 2 * 4 + 1) {
+    if (isMinimized() || inner_->height() <= 2 * kGapY) {
         return;
     }
     layout_main();
@@ -347,8 +336,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label) {
-    value = bar->value() * factor;
+void Form1::scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label) {
+    value = bar->position() * factor;
     label->setText(qs(format_fixed(value, 2, m.dec_sep)));
     Form_Resize();
 }
@@ -430,6 +419,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::unload_all() {
+    if (form2) {
+        form2->close();
+    }
     if (!point_log_.stop()) {
         dialogs_.message(point_log_.problem(), kWarningTitle);
     }

@@ -1,18 +1,20 @@
 #pragma once
 // The main window: the field picture on the left, the column of inputs, the command, the
 // profile check boxes and the pointer readout on the right.
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "analysis/point_log.h"
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/platform.h"
 #include "ui/click_label.h"
+#include "ui/form2.h"
+#include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
 class Form1 : public QMainWindow {
@@ -65,13 +67,13 @@ class Form1 : public QMainWindow {
 
     QtPictureBox* Picture1;
     ClickLabel* Label1;
-    QScrollBar* VScroll1;
+    PositionScrollBar* VScroll1;
     QLabel* Label4;
     ClickLabel* Label2;
-    QScrollBar* VScroll2;
+    PositionScrollBar* VScroll2;
     QLabel* Label5;
     ClickLabel* Label3;
-    QScrollBar* VScroll3;
+    PositionScrollBar* VScroll3;
     QLabel* Label6;
     QListWidget* List1;
     QLabel* Label7;
@@ -105,6 +107,29 @@ class Form1 : public QMainWindow {
     QMenu* mnuFile = nullptr;
     QMenu* mnuHelp = nullptr;
 
+    // Menu items, in menu order; separators are named mnuHelpSep1 to mnuHelpSep3.
+    QAction* mnuFilespravka = nullptr;
+    QAction* mnuFileGauss = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuHelpInstruction = nullptr;
+    QAction* mnuHelpUprav = nullptr;
+    QAction* mnuHelpAvtors = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QAction* mnuHelpAbout2 = nullptr;
+
+    // Menu handlers.
+    void mnuFilespravka_Click();
+    void mnuFileGauss_Click();
+    void mnuFileExit_Click();
+    void mnuHelpInstruction_Click();
+    void mnuHelpUprav_Click();
+    void mnuHelpAvtors_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpAbout2_Click();
+
+    // The Authors window, created the first time it is asked for.
+    Form2* form2 = nullptr;
+
   signals:
     // The user confirmed the exit: every window is closed and the program is to end.
     void exitConfirmed();
@@ -116,9 +141,11 @@ class Form1 : public QMainWindow {
   private:
     void create_controls();
     void create_menus();
+    // Fills both menus with their items and icons and connects them.
+    void fill_menus();
     void connect_inputs();
     void connect_analysis();
-    void scroll_changed(QScrollBar* bar, double factor, double& value, QLabel* label);
+    void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
 

@@ -45,8 +45,8 @@ void QtPictureBox::ensure_image() {
 }
 
 QPainter& QtPictureBox::painter() {
-    ensure_image();
     if (!painter_) {
+        ensure_image();
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);

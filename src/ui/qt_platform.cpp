@@ -4,8 +4,12 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
 #include <numbers>
@@ -16,6 +20,7 @@ QtPlatform::~QtPlatform() {
     if (sink_) {
         sink_->stop();
     }
+    delete own_viewer_;
 }
 
 bool QtPlatform::open_document(const std::string& path) {
@@ -28,10 +33,40 @@ bool QtPlatform::open_document(const std::string& path) {
 
 bool QtPlatform::show_text_file(const std::string& path) {
     const QFileInfo fi(QString::fromStdString(path));
-    if (!fi.exists()) {
+    if (!fi.isFile()) {
         return false;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(fi.absoluteFilePath()));
+    const QString file = fi.absoluteFilePath();
+    for (const QString& viewer : text_viewers) {
+        const QString program = QStandardPaths::findExecutable(viewer);
+        if (!program.isEmpty() && QProcess::startDetached(program, {file})) {
+            return true;
+        }
+    }
+    if (use_desktop_handler && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+        return true;
+    }
+    return show_own_viewer(file);
+}
+
+bool QtPlatform::show_own_viewer(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QString text = QString::fromUtf8(f.readAll());
+    if (!own_viewer_) {
+        own_viewer_ = new QPlainTextEdit;
+        own_viewer_->setReadOnly(true);
+        own_viewer_->setAttribute(Qt::WA_DeleteOnClose, false);
+        own_viewer_->resize(640, 480);
+    }
+    own_viewer_->setWindowTitle(QFileInfo(path).fileName());
+    own_viewer_->setPlainText(text);
+    own_viewer_->show();
+    own_viewer_->raise();
+    own_viewer_->activateWindow();
+    return true;
 }
 
 bool QtPlatform::tone(int hz, int ms) {

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The help documents built beside the program: three PDFs with Russian text, and a plain-text
+# instruction that names every menu item.
+set -euo pipefail
+build=${1:?usage: check_docs.sh BUILD_DIR}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+check_pdf() { # file, a phrase that must be in its text
+  local pdf=$build/$1
+  [ -s "$pdf" ] || fail "$1 missing"
+  local pages
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}') || fail "$1 is not a valid PDF"
+  [ "${pages:-0}" -ge 1 ] || fail "$1 has no page"
+  local text
+  text=$(pdftotext -enc UTF-8 "$pdf" -)
+  # Russian text: a good share of Cyrillic letters, and the document's own heading.
+  local cyr
+  cyr=$(printf '%s' "$text" | grep -oP '[\x{0400}-\x{04FF}]' | wc -l)
+  [ "$cyr" -ge 500 ] || fail "$1 holds only $cyr Cyrillic letters"
+  printf '%s' "$text" | grep -q "$2" || fail "$1 lacks \"$2\""
+  echo "ok: $1, $pages pages, $cyr Cyrillic letters"
+}
+
+check_pdf spravka.pdf "Справка: поле двух точечных зарядов"
+check_pdf spravka.pdf "окружность Аполлония"
+check_pdf gauss.pdf "Теорема Гаусса"
+check_pdf uprav.pdf "Управление программой"
+
+# The description of the controls carries the picture of the main window.
+pdfimages -list "$build/uprav.pdf" | awk 'NR > 2 && $4 >= 600 && $5 >= 400 {found = 1}
+  END {exit !found}' || fail "uprav.pdf holds no picture of the window"
+
+ins=$build/instruction.txt
+[ -s "$ins" ] || fail "instruction.txt missing"
+mime=$(file -b --mime "$ins")
+case "$mime" in
+  text/plain*) ;;
+  *) fail "instruction.txt is $mime" ;;
+esac
+for item in Справка Гаусс Выход Инструкция Управление Автор "О программе" Регистрация; do
+  grep -q "$item" "$ins" || fail "instruction.txt does not mention $item"
+done
+echo "ok: instruction.txt ($mime)"
