@@ -25,7 +25,7 @@ void compute_picture(Module1& m, PictureBox& pic, Dialogs& dialogs, Platform& pl
     pic.Cls();
     axes_main(m, pic);
     if (m.q1 == 0 && m.q2 == 0) {
-        dialogs.message("Зарядов нет?\rПоля нет-1!", "ПРЕДУПРЕЖДЕНИЕ");
+        dialogs.message("Зарядов нет?\rПоля нет-1!", kWarningTitle);
         return;
     }
     draw_charges(m, pic);

@@ -3,6 +3,9 @@
 // or CR LF in a text breaks the line.
 #include <string>
 
+// The title of every warning box.
+inline constexpr const char* kWarningTitle = "ПРЕДУПРЕЖДЕНИЕ";
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;

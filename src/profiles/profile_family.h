@@ -1,6 +1,7 @@
 #pragma once
 // The six profile windows as data: each plots one quantity along one fixed line, and they
 // differ only by the values in the table below.
+#include "picture/dialogs.h"
 #include <array>
 
 #include "model/module1.h"
@@ -51,8 +52,6 @@ struct ProfileKind {
     bool position_grid_by_n_ax;
     const char* opposite_message;
 };
-
-inline constexpr const char* kWarningTitle = "ПРЕДУПРЕЖДЕНИЕ";
 
 inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
     {ProfileId::Form3,

@@ -2,11 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTime>
 
+#include "analysis/field_direction_lines.h"
+#include "analysis/readout.h"
+#include "analysis/user_equipotential.h"
+#include "analysis/zero_field.h"
+#include "analysis/zero_potential.h"
 #include "model/numbers.h"
 #include "picture/compute.h"
 #include "picture/frame.h"
@@ -76,6 +82,7 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
         profiles_[to_index(kind.id)] = std::make_unique<ProfileWindow>(m, dialogs_, kind.id);
     }
     connect_inputs();
+    connect_analysis();
 
     // Start-up: place the window, then fill the model and the inputs while nothing redraws.
     resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
@@ -459,5 +466,84 @@ void Form1::unload_all() {
     }
     for (auto& w : profiles_) {
         w->close();
+    }
+    if (!point_log_.stop()) {
+        dialogs_.message(point_log_.problem(), kWarningTitle);
+    }
+}
+
+void Form1::connect_analysis() {
+    connect(Label1, &ClickLabel::clicked, this, [this] { Label1_Click(); });
+    connect(Label2, &ClickLabel::clicked, this, [this] { Label2_Click(); });
+    connect(Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Picture1, &QtPictureBox::mouseMoved, this,
+            [this](float x, float y) { Picture1_MouseMove(x, y); });
+    connect(Picture1, &QtPictureBox::doubleClicked, this, [this] { Picture1_DblClick(); });
+    connect(Check_p, &QCheckBox::clicked, this, [this] { Check_p_Click(); });
+}
+
+void Form1::Label1_Click() {
+    zero_potential_click(m, *Picture1, dialogs_);
+}
+
+void Form1::Label2_Click() {
+    zero_field_click(m, *Picture1, dialogs_);
+}
+
+void Form1::Label3_Click() {
+    field_direction_click(m, *Picture1, dialogs_);
+}
+
+void Form1::naprjag_1() {
+    ::naprjag_1(m, *Picture1);
+}
+
+float Form1::naprjag_2(double x) {
+    return ::naprjag_2(m, x);
+}
+
+void Form1::Command1_Click() {
+    line_fi_user(m, *Picture1);
+}
+
+void Form1::Picture1_MouseMove(float x, float y) {
+    const Readout r = readout_at(m, x, y);
+    Label10->setText(qs(r.x));
+    Label12->setText(qs(r.y));
+    Label16->setText(qs(r.fi));
+    Label17->setText(qs(r.Ex));
+    Label19->setText(qs(r.Ey));
+    readout_shown_ = true;
+}
+
+void Form1::Picture1_DblClick() {
+    if (!Check_p->isChecked()) {
+        dialogs_.message(kLogOffText, kHintTitle);
+        return;
+    }
+    if (!readout_shown_) {
+        // A double click before any pointer move: read out the point under the pointer first,
+        // so that the line holds numbers and not the labels' design captions.
+        const QPointF u = Picture1->to_user(Picture1->mapFromGlobal(QCursor::pos()).toPointF());
+        Picture1_MouseMove(static_cast<float>(u.x()), static_cast<float>(u.y()));
+    }
+    if (!point_log_.append(Label10->text().toStdString(), Label12->text().toStdString(),
+                           Label16->text().toStdString(), Label17->text().toStdString(),
+                           Label19->text().toStdString())) {
+        Check_p->setChecked(false);
+        dialogs_.message(point_log_.problem(), kWarningTitle);
+    }
+}
+
+void Form1::Check_p_Click() {
+    if (Check_p->isChecked()) {
+        dialogs_.message(log_hint_text(), kHintTitle);
+        if (!point_log_.start(m)) {
+            Check_p->setChecked(false);
+            dialogs_.message(point_log_.problem(), kWarningTitle);
+        }
+    } else if (!point_log_.stop()) {
+        dialogs_.message(point_log_.problem(), kWarningTitle);
     }
 }

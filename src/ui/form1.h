@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "analysis/point_log.h"
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/platform.h"
@@ -58,6 +59,18 @@ class Form1 : public QMainWindow {
 
     // The profile windows, created hidden at start-up.
     ProfileWindow& profile(ProfileId id) { return *profiles_[to_index(id)]; }
+
+    // Characteristic lines, the chosen equipotential, the pointer readout and the point log.
+    void Label1_Click();
+    void Label2_Click();
+    void Label3_Click();
+    void Command1_Click();
+    void Picture1_MouseMove(float x, float y);
+    void Picture1_DblClick();
+    void Check_p_Click();
+    // The line of horizontal field of unlike charges; y of the line of vertical field at x.
+    void naprjag_1();
+    float naprjag_2(double x);
 
     Module1& m;
 
@@ -140,6 +153,7 @@ class Form1 : public QMainWindow {
     // Fills both menus with their items and icons and connects them.
     void fill_menus();
     void connect_inputs();
+    void connect_analysis();
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
@@ -152,4 +166,6 @@ class Form1 : public QMainWindow {
     Platform& platform_;
     QWidget* inner_;
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
+    PointLog point_log_;
+    bool readout_shown_ = false; // the readout labels show a point of the picture
 };

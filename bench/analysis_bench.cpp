@@ -1,0 +1,98 @@
+// The characteristic lines, the chosen equipotential and the probes with the default charges,
+// drawn on the program's picture box, 515 x 515 pixels, offscreen.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "analysis/field_direction_lines.h"
+#include "analysis/point_log.h"
+#include "analysis/readout.h"
+#include "analysis/user_equipotential.h"
+#include "analysis/zero_field.h"
+#include "analysis/zero_potential.h"
+#include "picture/frame.h"
+#include "support/recording_dialogs.h"
+#include "ui/qt_picture_box.h"
+
+namespace {
+
+struct Scene {
+    Module1 m;
+    QtPictureBox pic;
+    RecordingDialogs dialogs;
+    Scene() {
+        set_model_defaults(m);
+        pic.resize(515, 515);
+        pic.Cls();
+        axes_main(m, pic);
+        draw_charges(m, pic);
+    }
+};
+
+void BM_zero_potential_click(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        zero_potential_click(s.m, s.pic, s.dialogs);
+        s.dialogs.shown.clear();
+    }
+}
+BENCHMARK(BM_zero_potential_click)->Unit(benchmark::kMillisecond);
+
+// 401 x 101 potentials and the markers.
+void BM_zero_field_click(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        zero_field_click(s.m, s.pic, s.dialogs);
+        s.dialogs.shown.clear();
+    }
+}
+BENCHMARK(BM_zero_field_click)->Unit(benchmark::kMillisecond);
+
+void BM_field_direction_click(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        field_direction_click(s.m, s.pic, s.dialogs);
+        s.dialogs.shown.clear();
+    }
+}
+BENCHMARK(BM_field_direction_click)->Unit(benchmark::kMillisecond);
+
+void BM_line_fi_user(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        line_fi_user(s.m, s.pic);
+    }
+}
+BENCHMARK(BM_line_fi_user)->Unit(benchmark::kMillisecond);
+
+// One pointer move: three point functions and five formatted numbers.
+void BM_readout(benchmark::State& state) {
+    Scene s;
+    float x = -3.9f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readout_at(s.m, x, 0.7f));
+        x = x > 3.9f ? -3.9f : x + 0.013f;
+    }
+}
+BENCHMARK(BM_readout);
+
+// One double click with logging on: a line encoded, written and flushed to a real file.
+void BM_log_append(benchmark::State& state) {
+    Scene s;
+    const auto old = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    PointLog log;
+    if (!log.start(s.m)) {
+        state.SkipWithError("cannot create the log");
+    }
+    for (auto _ : state) {
+        log.append("1.234", "-0.567", "12.345", "-1234.567", "0.001");
+    }
+    log.stop();
+    std::remove(kLogName);
+    std::filesystem::current_path(old);
+}
+BENCHMARK(BM_log_append)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,195 @@
+#include "analysis/point_log.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "analysis/cp1251.h"
+#include "model/numbers.h"
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+
+// The reason of a failed file operation, in the user's language.
+std::string describe_errno(int e) {
+    switch (e) {
+    case EACCES:
+    case EPERM:
+        return "нет прав на запись";
+    case EROFS:
+        return "папка доступна только для чтения";
+    case ENOSPC:
+        return "на диске нет места";
+#ifdef EDQUOT
+    case EDQUOT:
+        return "превышена дисковая квота";
+#endif
+    case EISDIR:
+        return "на месте файла находится папка";
+    case ENOENT:
+    case ENOTDIR:
+        return "папка не найдена";
+    case EFBIG:
+        return "файл слишком велик";
+    default:
+        return std::string("ошибка ввода-вывода (") + std::strerror(e) + ", код " +
+               std::to_string(e) + ")";
+    }
+}
+
+class DiskFile : public LogFile {
+  public:
+    explicit DiskFile(std::FILE* f) : f_(f) {}
+    ~DiskFile() override {
+        if (f_ != nullptr) {
+            std::fclose(f_);
+        }
+    }
+    DiskFile(const DiskFile&) = delete;
+    DiskFile& operator=(const DiskFile&) = delete;
+
+    bool write(std::string_view bytes) override {
+        if (f_ == nullptr) {
+            error_ = describe_errno(EBADF);
+            return false;
+        }
+        errno = 0;
+        const std::size_t n = std::fwrite(bytes.data(), 1, bytes.size(), f_);
+        if (n != bytes.size() || std::fflush(f_) != 0) {
+            error_ = describe_errno(errno != 0 ? errno : EIO);
+            return false;
+        }
+        return true;
+    }
+    bool close() override {
+        if (f_ == nullptr) {
+            return true;
+        }
+        errno = 0;
+        const int rc = std::fclose(f_);
+        f_ = nullptr;
+        if (rc != 0) {
+            error_ = describe_errno(errno != 0 ? errno : EIO);
+            return false;
+        }
+        return true;
+    }
+    std::string error() const override { return error_; }
+
+  private:
+    std::FILE* f_;
+    std::string error_;
+};
+
+} // namespace
+
+std::string log_hint_text() {
+    return std::string("Теперь выбирайте точку на рабочем поле мышью.") +
+           "При двойном щелчке мышью произойдёт запись в файл kerant.txt. " +
+           "Наберите необходимое количество точек и выключите чекбокс. " +
+           "Данные из файла можно обработать где угодно, например, в MS EXCEL. " +
+           "Разделитеелем данных является пробел.";
+}
+
+std::string log_header(const Module1& m) {
+    return "файл для вывода данных" + kCrLf + "q1= " + format_shortest(m.q1, m.dec_sep) + " нКл" +
+           kCrLf + "q2= " + format_shortest(m.q2, m.dec_sep) + " нКл" + kCrLf +
+           "a= " + format_shortest(m.a, m.dec_sep) + " м" + kCrLf +
+           "x,м          y,м           fi,В           Ex,В/м        Еy,В/м" + kCrLf;
+}
+
+std::string log_line(const std::string& x, const std::string& y, const std::string& fi,
+                     const std::string& Ex, const std::string& Ey) {
+    constexpr std::size_t kColumn = 14;
+    std::string out;
+    for (const std::string* v : {&x, &y, &fi, &Ex}) {
+        out += *v;
+        // The readout texts are ASCII apart from the locale's separator: count characters,
+        // not bytes, so that the columns stay aligned.
+        std::size_t chars = 0;
+        for (const char c : *v) {
+            chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }
+        out.append(chars < kColumn ? kColumn - chars : 1, ' ');
+    }
+    return out + Ey + kCrLf;
+}
+
+LogOpen open_disk_file(const std::string& path) {
+    errno = 0;
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) {
+        return {nullptr, describe_errno(errno != 0 ? errno : EIO)};
+    }
+    return {std::make_unique<DiskFile>(f), {}};
+}
+
+PointLog::PointLog(LogOpener opener) : opener_(std::move(opener)) {}
+
+PointLog::~PointLog() {
+    stop();
+}
+
+std::string PointLog::where() const {
+    std::error_code ec;
+    const std::filesystem::path dir = std::filesystem::current_path(ec);
+    return ec ? std::string(kLogName) : (dir / kLogName).string();
+}
+
+void PointLog::fail(std::string_view what, const std::string& reason, std::string_view outcome) {
+    problem_ = std::string(what) + kCrLf + where() + kCrLf + "Причина: " + reason + "." + kCrLf +
+               std::string(outcome);
+}
+
+bool PointLog::start(const Module1& m) {
+    stop();
+    problem_.clear();
+    LogOpen opened = opener_(kLogName);
+    if (!opened.file) {
+        fail("Не удалось создать файл для вывода данных:", opened.error,
+             "Запись в файл не включена.");
+        return false;
+    }
+    if (!opened.file->write(utf8_to_cp1251(log_header(m)))) {
+        fail("Не удалось записать заголовок в файл для вывода данных:", opened.file->error(),
+             "Запись в файл не включена.");
+        opened.file->close();
+        return false;
+    }
+    file_ = std::move(opened.file);
+    return true;
+}
+
+bool PointLog::append(const std::string& x, const std::string& y, const std::string& fi,
+                      const std::string& Ex, const std::string& Ey) {
+    problem_.clear();
+    if (!file_) {
+        fail("Файл для вывода данных не открыт:", describe_errno(EBADF),
+             "Включите чекбокс вывода в файл ещё раз.");
+        return false;
+    }
+    if (!file_->write(utf8_to_cp1251(log_line(x, y, fi, Ex, Ey)))) {
+        fail("Не удалось записать точку в файл для вывода данных:", file_->error(),
+             "Запись в файл выключена; точки, записанные раньше, остались в файле.");
+        file_->close();
+        file_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool PointLog::stop() {
+    if (!file_) {
+        return true;
+    }
+    const bool ok = file_->close();
+    if (!ok) {
+        problem_.clear();
+        fail("Не удалось закрыть файл для вывода данных:", file_->error(),
+             "Данные в файле могут быть неполными.");
+    }
+    file_.reset();
+    return ok;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The point log: a plain-text file in Windows-1251 with CR LF line ends, five header lines and
+// one line per logged point, for processing the probed values elsewhere.
+//
+// Every write is flushed to the operating system at once and checked, so that every line the
+// user logged is in the file when the double click has been handled, and a failure is reported
+// instead of being lost.
+#include "picture/dialogs.h"
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/module1.h"
+
+inline constexpr const char* kLogName = "kerant.txt";
+inline constexpr const char* kHintTitle = "Подсказка";
+// Shown before the log is created.
+std::string log_hint_text();
+// Shown for a double click while logging is off.
+inline constexpr const char* kLogOffText = "Сначала включите чекбокс вывода в файл";
+
+// The five header lines (UTF-8, each ended by CR LF) for the current charges.
+std::string log_header(const Module1& m);
+// One data line (UTF-8, ended by CR LF): the five texts set in columns 14 characters wide under
+// the header's captions, with at least one blank between neighbours however long they are.
+std::string log_line(const std::string& x, const std::string& y, const std::string& fi,
+                     const std::string& Ex, const std::string& Ey);
+
+// A file open for writing.
+class LogFile {
+  public:
+    virtual ~LogFile() = default;
+    // Writes the bytes and flushes them to the operating system. On failure returns false and
+    // gives the reason through error().
+    virtual bool write(std::string_view bytes) = 0;
+    // Closes the file; false when that failed.
+    virtual bool close() = 0;
+    virtual std::string error() const = 0;
+};
+
+// A file created anew (truncated) for writing, or the reason why it could not be.
+struct LogOpen {
+    std::unique_ptr<LogFile> file;
+    std::string error;
+};
+using LogOpener = std::function<LogOpen(const std::string& path)>;
+
+// Opens a file of the file system with the C library's buffered output.
+LogOpen open_disk_file(const std::string& path);
+
+// The log's two states: off (no file) and on (the file open, the header written).
+class PointLog {
+  public:
+    explicit PointLog(LogOpener opener = open_disk_file);
+    ~PointLog();
+    PointLog(const PointLog&) = delete;
+    PointLog& operator=(const PointLog&) = delete;
+
+    // Creates kLogName in the current directory anew and writes the header. On failure the log
+    // stays off and problem() holds the text for a warning.
+    bool start(const Module1& m);
+    // Appends one data line. On failure the file is closed, the log is off and problem() holds
+    // the text for a warning; the lines written before stay in the file.
+    bool append(const std::string& x, const std::string& y, const std::string& fi,
+                const std::string& Ex, const std::string& Ey);
+    // Closes the file (nothing when off). False, with problem() set, when closing failed.
+    bool stop();
+
+    bool is_on() const { return file_ != nullptr; }
+    const std::string& problem() const { return problem_; }
+
+  private:
+    std::string where() const;
+    void fail(std::string_view what, const std::string& reason, std::string_view outcome);
+
+    LogOpener opener_;
+    std::unique_ptr<LogFile> file_;
+    std::string problem_;
+};

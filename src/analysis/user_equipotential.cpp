@@ -1,0 +1,11 @@
+#include "analysis/user_equipotential.h"
+
+#include "analysis/level_scan.h"
+#include "picture/equipotentials.h"
+
+void line_fi_user(Module1& m, PictureBox& pic) {
+    pic.DrawWidth = 2;
+    set_steps(m);
+    scan_level(m, pic, m.fi_user, kUserEquipotentialColour);
+    pic.DrawWidth = 1;
+}

@@ -1,0 +1,228 @@
+// The point log: its header and lines in Windows-1251 with CR LF, the file's life from
+// switching on to switching off, and every failure reported.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "analysis/cp1251.h"
+#include "analysis/point_log.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh directory made current for the test, removed afterwards.
+class InTempDir {
+  public:
+    InTempDir() : old_(fs::current_path()) {
+        std::string pattern = (fs::temp_directory_path() / "pointlog-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
+        fs::current_path(dir_);
+    }
+    ~InTempDir() {
+        fs::current_path(old_);
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    InTempDir(const InTempDir&) = delete;
+    InTempDir& operator=(const InTempDir&) = delete;
+    const fs::path& dir() const { return dir_; }
+
+  private:
+    fs::path old_, dir_;
+};
+
+std::string read_bytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Module1 defaults(const char* sep = ".") {
+    Module1 m;
+    set_model_defaults(m);
+    m.dec_sep = sep;
+    return m;
+}
+
+// The header of the default charges, byte for byte.
+const std::string kDefaultHeader = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
+                                   "\xE4\xE0\xED\xED\xFB\xF5\r\n"
+                                   "q1= 0.4 \xED\xCA\xEB\r\n"
+                                   "q2= -0.1 \xED\xCA\xEB\r\n"
+                                   "a= 0.5 \xEC\r\n"
+                                   "x,\xEC          y,\xEC           fi,\xC2           "
+                                   "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+
+// Splits on blanks, as a spreadsheet would.
+std::vector<std::string> fields(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string f; in >> f;) {
+        out.push_back(f);
+    }
+    return out;
+}
+
+TEST(Cp1251, CyrillicAndSigns) {
+    EXPECT_EQ(utf8_to_cp1251("АЯая"), "\xC0\xDF\xE0\xFF");
+    EXPECT_EQ(utf8_to_cp1251("Ёё№€"), "\xA8\xB8\xB9\x88");
+    EXPECT_EQ(utf8_to_cp1251("x,м 0.5"), "x,\xEC 0.5");
+    // Characters outside the code page and broken UTF-8 become '?'.
+    EXPECT_EQ(utf8_to_cp1251("φ٫"), "??");
+    EXPECT_EQ(utf8_to_cp1251(std::string("a\xD0") + "b\xFF"), "a?b?");
+}
+
+// The column caption line starts its captions at 1, 14, 28, 43 and 57 and has 62 characters.
+TEST(PointLog, HeaderIsExact) {
+    EXPECT_EQ(utf8_to_cp1251(log_header(defaults())), kDefaultHeader);
+    const std::string header = utf8_to_cp1251(log_header(defaults()));
+    const std::size_t start = header.rfind("\r\n", header.size() - 3) + 2;
+    EXPECT_EQ(header.size() - start, 62u + 2);
+    // A comma locale writes the charges with a comma.
+    const std::string comma = log_header(defaults(","));
+    EXPECT_NE(comma.find("q1= 0,4 нКл\r\nq2= -0,1 нКл\r\na= 0,5 м\r\n"), std::string::npos);
+}
+
+// Values in columns 14 characters wide, at least one blank between however long they are;
+// five fields for a reader splitting on blanks.
+TEST(PointLog, DataLineColumns) {
+    const std::string line = log_line("1.000", "-0.250", "0.600", "-2.000", "0.000");
+    EXPECT_EQ(line, "1.000         -0.250        0.600         -2.000        0.000\r\n");
+    EXPECT_EQ(line.find("-0.250"), 14u);
+    EXPECT_EQ(line.find("0.600"), 28u);
+    EXPECT_EQ(line.find("-2.000"), 42u);
+    EXPECT_EQ(line.find("0.000"), 56u);
+
+    const std::string big = "-123456789012345.000";
+    const std::string wide = log_line(big, big, big, big, big);
+    EXPECT_EQ(fields(wide), std::vector<std::string>(5, big));
+    EXPECT_EQ(wide, big + " " + big + " " + big + " " + big + " " + big + "\r\n");
+    // A separator of two bytes counts as one character of the column.
+    const std::string arabic = log_line("1٫000", "2٫000", "3", "4", "5");
+    EXPECT_EQ(arabic.find("2٫000"), 14u + 1);
+}
+
+// On, three points, off: the header and three lines on disk, each line there as soon as it was
+// logged; switching on again starts a new file.
+TEST(PointLog, SessionWritesEveryLineThrough) {
+    InTempDir tmp;
+    PointLog log;
+    ASSERT_TRUE(log.start(defaults())) << log.problem();
+    EXPECT_TRUE(log.is_on());
+    EXPECT_EQ(read_bytes("kerant.txt"), kDefaultHeader);
+    std::string expected = kDefaultHeader;
+    for (const char* x : {"0.100", "-1.250", "3.000"}) {
+        ASSERT_TRUE(log.append(x, "0.500", "12.345", "-0.001", "1234567.000"));
+        expected += utf8_to_cp1251(log_line(x, "0.500", "12.345", "-0.001", "1234567.000"));
+        EXPECT_EQ(read_bytes("kerant.txt"), expected) << "not on disk after logging " << x;
+    }
+    EXPECT_TRUE(log.stop());
+    EXPECT_FALSE(log.is_on());
+    EXPECT_TRUE(log.stop()); // off again: nothing to do
+    EXPECT_EQ(read_bytes("kerant.txt"), expected);
+
+    Module1 other = defaults();
+    other.q1 = -0.75;
+    ASSERT_TRUE(log.start(other));
+    EXPECT_TRUE(log.stop());
+    std::string fresh = kDefaultHeader;
+    fresh.replace(fresh.find("q1= 0.4"), 7, "q1= -0.75");
+    EXPECT_EQ(read_bytes("kerant.txt"), fresh);
+}
+
+// The name taken by a folder: the file cannot be created; the log stays off with a message.
+TEST(PointLog, CannotCreateTheFile) {
+    InTempDir tmp;
+    fs::create_directory("kerant.txt");
+    PointLog log;
+    EXPECT_FALSE(log.start(defaults()));
+    EXPECT_FALSE(log.is_on());
+    EXPECT_NE(log.problem().find("Не удалось создать файл"), std::string::npos);
+    EXPECT_NE(log.problem().find((tmp.dir() / "kerant.txt").string()), std::string::npos);
+    EXPECT_NE(log.problem().find("на месте файла находится папка"), std::string::npos);
+    EXPECT_FALSE(log.append("1", "2", "3", "4", "5"));
+}
+
+// A full disk: the header cannot be written; the log stays off with a message.
+TEST(PointLog, DiskFullWhileWritingTheHeader) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    InTempDir tmp;
+    fs::create_symlink("/dev/full", "kerant.txt");
+    PointLog log;
+    EXPECT_FALSE(log.start(defaults()));
+    EXPECT_FALSE(log.is_on());
+    EXPECT_NE(log.problem().find("на диске нет места"), std::string::npos);
+}
+
+// A file that fails on its n-th write (or on closing), as a full disk would.
+class FailingFile : public LogFile {
+  public:
+    FailingFile(std::string& sink, int writes_before_failure, bool close_fails)
+        : sink_(sink), left_(writes_before_failure), close_fails_(close_fails) {}
+    bool write(std::string_view bytes) override {
+        if (left_-- <= 0) {
+            return false;
+        }
+        sink_ += bytes;
+        return true;
+    }
+    bool close() override { return !close_fails_; }
+    std::string error() const override { return "на диске нет места"; }
+
+  private:
+    std::string& sink_;
+    int left_;
+    bool close_fails_;
+};
+
+// A line that cannot be written: reported, the log goes off, the lines before it stay.
+TEST(PointLog, LineThatCannotBeWritten) {
+    std::string sink;
+    PointLog log([&sink](const std::string&) {
+        return LogOpen{std::make_unique<FailingFile>(sink, 3, false), {}};
+    });
+    ASSERT_TRUE(log.start(defaults()));
+    EXPECT_TRUE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
+    EXPECT_TRUE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
+    EXPECT_FALSE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
+    EXPECT_FALSE(log.is_on());
+    EXPECT_NE(log.problem().find("Не удалось записать точку"), std::string::npos);
+    EXPECT_NE(log.problem().find("на диске нет места"), std::string::npos);
+    EXPECT_EQ(sink.size(), kDefaultHeader.size() + 2 * (4 * 14 + 5 + 2));
+}
+
+// Closing that fails is reported, never taken for success.
+TEST(PointLog, CloseThatFails) {
+    std::string sink;
+    PointLog log([&sink](const std::string&) {
+        return LogOpen{std::make_unique<FailingFile>(sink, 100, true), {}};
+    });
+    ASSERT_TRUE(log.start(defaults()));
+    EXPECT_FALSE(log.stop());
+    EXPECT_FALSE(log.is_on());
+    EXPECT_NE(log.problem().find("Не удалось закрыть"), std::string::npos);
+}
+
+// A folder where the user may not write (not testable as the superuser, who may write
+// anywhere).
+TEST(PointLog, ReadOnlyFolder) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser may write into any folder";
+    }
+    InTempDir tmp;
+    fs::permissions(tmp.dir(), fs::perms::owner_read | fs::perms::owner_exec);
+    PointLog log;
+    EXPECT_FALSE(log.start(defaults()));
+    EXPECT_NE(log.problem().find("нет прав на запись"), std::string::npos);
+    fs::permissions(tmp.dir(), fs::perms::owner_all);
+}
+
+} // namespace

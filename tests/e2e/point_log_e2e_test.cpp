@@ -1,0 +1,86 @@
+// The real program under Xvfb: switch the point log on, double-click three points of the
+// picture, switch it off, and read the file the program left in its working directory.
+#include <QFile>
+#include <cmath>
+
+#include "e2e/e2e_support.h"
+
+namespace {
+
+// The charges at start-up: 0.4 nC at (-0.5, 0), -0.1 nC at (0.5, 0); 9 V*m/nC.
+double potential(double x, double y) {
+    return 9 * (0.4 / std::hypot(x + 0.5, y) - 0.1 / std::hypot(x - 0.5, y));
+}
+double field_x(double x, double y) {
+    const double r1 = std::hypot(x + 0.5, y), r2 = std::hypot(x - 0.5, y);
+    return 9 * (0.4 * (x + 0.5) / (r1 * r1 * r1) - 0.1 * (x - 0.5) / (r2 * r2 * r2));
+}
+double field_y(double x, double y) {
+    const double r1 = std::hypot(x + 0.5, y), r2 = std::hypot(x - 0.5, y);
+    return 9 * y * (0.4 / (r1 * r1 * r1) - 0.1 / (r2 * r2 * r2));
+}
+
+TEST(EndToEnd, PointLogSession) {
+    e2e::Program program;
+    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
+    const QRect win = e2e::geometry(program.main_window());
+    // The inner area lies below the menu bar and opens 552 pixels high; the picture is the
+    // square at (4, 4) of it, spanning -4..4 m both ways; the log box is in the readout column.
+    const int menu = win.height() - 552;
+    ASSERT_GE(menu, 0);
+    const QPoint inner = win.topLeft() + QPoint(0, menu);
+    const double side = 552 - 8;
+    const auto screen_of = [&](double x, double y) {
+        return inner + QPoint(4 + static_cast<int>(std::lround((x + 4) / 8 * side)),
+                              4 + static_cast<int>(std::lround((4 - y) / 8 * side)));
+    };
+    const QPoint check_p = inner + QPoint(670 + 30, 502 + 11);
+
+    e2e::click_at(check_p);
+    ASSERT_FALSE(e2e::wait_window(QStringLiteral("Подсказка")).isEmpty()) << "no hint shown";
+    e2e::key(QStringLiteral("Return"));
+    for (int waited = 0; waited < 5000 && !e2e::find_windows(QStringLiteral("Подсказка")).isEmpty();
+         waited += 100) {
+        QTest::qWait(100);
+    }
+    ASSERT_TRUE(e2e::find_windows(QStringLiteral("Подсказка")).isEmpty()) << "hint still open";
+
+    const QList<QPointF> targets = {{1, 1}, {-2, -0.5}, {2.5, 3}};
+    for (const QPointF& t : targets) {
+        e2e::click_at(screen_of(t.x(), t.y()), 2);
+    }
+    e2e::click_at(check_p);
+    QTest::qWait(300);
+    ASSERT_TRUE(program.running());
+
+    QFile f(program.working_directory() + QStringLiteral("/kerant.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "no kerant.txt in the working directory";
+    const QByteArray bytes = f.readAll();
+    const QByteArray header = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
+                              "\xE4\xE0\xED\xED\xFB\xF5\r\n"
+                              "q1= 0.4 \xED\xCA\xEB\r\n"
+                              "q2= -0.1 \xED\xCA\xEB\r\n"
+                              "a= 0.5 \xEC\r\n"
+                              "x,\xEC          y,\xEC           fi,\xC2           "
+                              "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+    ASSERT_TRUE(bytes.startsWith(header)) << bytes.toStdString();
+    const QList<QByteArray> lines = bytes.mid(header.size()).split('\n');
+    ASSERT_EQ(lines.size(), targets.size() + 1) << bytes.toStdString();
+    EXPECT_TRUE(lines.back().isEmpty()); // the last line ends with CR LF too
+    for (int i = 0; i < targets.size(); ++i) {
+        QByteArray line = lines[i];
+        ASSERT_TRUE(line.endsWith('\r'));
+        line.chop(1);
+        const QList<QByteArray> v = line.simplified().split(' ');
+        ASSERT_EQ(v.size(), 5) << line.toStdString();
+        const double x = v[0].toDouble(), y = v[1].toDouble();
+        // Within two pixels of the point aimed at.
+        EXPECT_NEAR(x, targets[i].x(), 2 * 8 / side);
+        EXPECT_NEAR(y, targets[i].y(), 2 * 8 / side);
+        EXPECT_NEAR(v[2].toDouble(), potential(x, y), 0.01);
+        EXPECT_NEAR(v[3].toDouble(), field_x(x, y), 0.01);
+        EXPECT_NEAR(v[4].toDouble(), field_y(x, y), 0.01);
+    }
+}
+
+} // namespace

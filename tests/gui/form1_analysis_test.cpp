@@ -1,0 +1,292 @@
+// The main window as an instrument: the characteristic-line clicks, the chosen equipotential,
+// the pointer readout and the point log, on the offscreen platform.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "analysis/point_log.h"
+#include "analysis/readout.h"
+#include "model/numbers.h"
+#include "model/point_field.h"
+#include "support/recording_dialogs.h"
+#include "ui/form1.h"
+
+namespace {
+
+struct Window {
+    Module1 m;
+    RecordingDialogs dialogs;
+    RecordingPlatform platform;
+    Form1 form{m, dialogs, platform};
+    Window() {
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    int pixels(QRgb colour) {
+        const QImage img = form.Picture1->image();
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+            }
+        }
+        return n;
+    }
+    // The pixel of the picture nearest a point in metres, and that pixel's own coordinates.
+    QPoint pixel_of(double x, double y) const { return form.Picture1->to_pixels(x, y).toPoint(); }
+    QPointF user_of(QPoint p) const { return form.Picture1->to_user(QPointF(p)); }
+    void move_to(QPoint p) { QTest::mouseMove(form.Picture1, p); }
+    void double_click(QPoint p) {
+        move_to(p);
+        QTest::mouseDClick(form.Picture1, Qt::LeftButton, Qt::NoModifier, p);
+    }
+    const RecordingDialogs::Shown& last() const { return dialogs.shown.back(); }
+};
+
+// Runs the test in a fresh current directory.
+class InTempDir {
+  public:
+    InTempDir() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+    ~InTempDir() { QDir::setCurrent(old_); }
+    InTempDir(const InTempDir&) = delete;
+    InTempDir& operator=(const InTempDir&) = delete;
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+  private:
+    QString old_;
+    QTemporaryDir dir_;
+};
+
+QByteArray read_all(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// How many of this process's open files are the given one.
+int open_descriptors_of(const QString& path) {
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path.toStdString());
+    int n = 0;
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd", ec)) {
+        std::error_code ec2;
+        n += std::filesystem::read_symlink(e.path(), ec2) == target;
+    }
+    return n;
+}
+
+const QByteArray kDefaultHeader = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
+                                  "\xE4\xE0\xED\xED\xFB\xF5\r\n"
+                                  "q1= 0.4 \xED\xCA\xEB\r\n"
+                                  "q2= -0.1 \xED\xCA\xEB\r\n"
+                                  "a= 0.5 \xEC\r\n"
+                                  "x,\xEC          y,\xEC           fi,\xC2           "
+                                  "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+
+// Each heading click draws its lines on the picture and explains them.
+TEST(Form1Analysis, HeadingClicksDrawAndExplain) {
+    Window w;
+    QTest::mouseClick(w.form.Label1, Qt::LeftButton);
+    EXPECT_GT(w.pixels(qRgb(255, 0, 255)), 100);
+    ASSERT_FALSE(w.dialogs.shown.empty());
+    EXPECT_EQ(w.last().title, "Линия нулевого потенциала");
+    EXPECT_NE(w.last().text.find("x=0.57 м"), std::string::npos);
+
+    QTest::mouseClick(w.form.Label2, Qt::LeftButton);
+    EXPECT_GT(w.pixels(qRgb(120, 120, 0)), 100);
+    EXPECT_GT(w.pixels(qRgb(120, 0, 0)), 4);
+    EXPECT_EQ(w.last().title, "Точка с нулевой напряжённостью");
+    EXPECT_EQ(w.m.fi_E0, 0.9);
+
+    QTest::mouseClick(w.form.Label3, Qt::LeftButton);
+    EXPECT_GT(w.pixels(qRgb(153, 0, 0)), 100);
+    EXPECT_EQ(w.last().title, "Характерные линии");
+    EXPECT_EQ(w.dialogs.shown.size(), 3u);
+}
+
+// The chosen potential's button draws blue dots without a message.
+TEST(Form1Analysis, ChosenEquipotential) {
+    Window w;
+    const int before = w.pixels(qRgb(0, 0, 255)); // the negative charge's disc
+    w.form.Text4->setText(QStringLiteral("2"));
+    QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+    EXPECT_GT(w.pixels(qRgb(0, 0, 255)), before + 100);
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// A pointer move sets the five labels from the point functions at the pointer.
+TEST(Form1Analysis, PointerReadout) {
+    Window w;
+    const QPoint p = w.pixel_of(1, 1);
+    w.move_to(p);
+    const QPointF u = w.user_of(p);
+    const Readout r = readout_at(w.m, static_cast<float>(u.x()), static_cast<float>(u.y()));
+    EXPECT_EQ(w.form.Label10->text().toStdString(), r.x);
+    EXPECT_EQ(w.form.Label12->text().toStdString(), r.y);
+    EXPECT_EQ(w.form.Label16->text().toStdString(), r.fi);
+    EXPECT_EQ(w.form.Label17->text().toStdString(), r.Ex);
+    EXPECT_EQ(w.form.Label19->text().toStdString(), r.Ey);
+    EXPECT_NEAR(w.form.Label10->text().toDouble(), 1, 0.02);
+    // fi(1, 1) = 9*(0.4/sqrt(3.25) - 0.1/sqrt(1.25)) = 1.192 V for the defaults.
+    EXPECT_NEAR(w.form.Label16->text().toDouble(), 1.192, 0.02);
+}
+
+// A locale with a decimal comma: the labels use it.
+TEST(Form1Analysis, PointerReadoutWithADecimalComma) {
+    const QLocale old;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    {
+        Window w;
+        w.form.Picture1_MouseMove(-0.25f, 2.0f);
+        EXPECT_EQ(w.form.Label10->text(), QStringLiteral("-0,250"));
+        EXPECT_EQ(w.form.Label12->text(), QStringLiteral("2,000"));
+    }
+    QLocale::setDefault(old);
+}
+
+// On, three double clicks at known points, off: the header and three lines, exact, in
+// Windows-1251 with CR LF, their values those of the point functions there.
+TEST(Form1Analysis, LogSession) {
+    InTempDir tmp;
+    Window w;
+    w.form.Check_p->click();
+    ASSERT_TRUE(w.form.Check_p->isChecked());
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_EQ(w.last().title, "Подсказка");
+    EXPECT_EQ(w.last().text, log_hint_text());
+    EXPECT_EQ(read_all(tmp.path("kerant.txt")), kDefaultHeader);
+
+    QByteArray expected = kDefaultHeader;
+    std::vector<QPointF> points;
+    for (const auto& [x, y] : {std::pair{1.0, 1.0}, std::pair{-2.0, -0.5}, std::pair{0.3, 3.0}}) {
+        const QPoint p = w.pixel_of(x, y);
+        w.double_click(p);
+        const QPointF u = w.user_of(p);
+        points.push_back(u);
+        const Readout r = readout_at(w.m, static_cast<float>(u.x()), static_cast<float>(u.y()));
+        expected += QByteArray::fromStdString(log_line(r.x, r.y, r.fi, r.Ex, r.Ey));
+        // On disk as soon as the double click has been handled.
+        EXPECT_EQ(read_all(tmp.path("kerant.txt")), expected);
+    }
+    w.form.Check_p->click();
+    EXPECT_FALSE(w.form.Check_p->isChecked());
+    EXPECT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 0);
+    const QByteArray file = read_all(tmp.path("kerant.txt"));
+    EXPECT_EQ(file, expected);
+
+    // Read back as a spreadsheet would: five fields per line, agreeing with the point functions.
+    const QList<QByteArray> lines = file.split('\n');
+    ASSERT_EQ(lines.size(), 5 + 3 + 1);
+    EXPECT_TRUE(lines.back().isEmpty());
+    for (int i = 0; i < 3; ++i) {
+        QByteArray line = lines[5 + i];
+        ASSERT_TRUE(line.endsWith('\r'));
+        line.chop(1);
+        const QList<QByteArray> f = line.simplified().split(' ');
+        ASSERT_EQ(f.size(), 5);
+        const double x = f[0].toDouble(), y = f[1].toDouble();
+        EXPECT_NEAR(x, points[i].x(), 0.0006);
+        EXPECT_NEAR(y, points[i].y(), 0.0006);
+        EXPECT_NEAR(f[2].toDouble(), fi_point(w.m, x, y), 0.01);
+        EXPECT_NEAR(f[3].toDouble(), Ex_point(w.m, x, y), 0.01);
+        EXPECT_NEAR(f[4].toDouble(), Ey_point(w.m, x, y), 0.01);
+    }
+}
+
+// Switching on again starts a new file; the earlier one was complete when closed.
+TEST(Form1Analysis, SwitchingOnAgainStartsANewFile) {
+    InTempDir tmp;
+    Window w;
+    w.form.Check_p->click();
+    w.double_click(w.pixel_of(1, 1));
+    w.form.Check_p->click();
+    const QByteArray first = read_all(tmp.path("kerant.txt"));
+    EXPECT_GT(first.size(), kDefaultHeader.size());
+    w.form.Check_p->click();
+    EXPECT_EQ(read_all(tmp.path("kerant.txt")), kDefaultHeader);
+    w.form.Check_p->click();
+}
+
+// A double click with logging off only asks to switch it on; no file appears.
+TEST(Form1Analysis, DoubleClickWithLoggingOff) {
+    InTempDir tmp;
+    Window w;
+    w.double_click(w.pixel_of(1, 1));
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_EQ(w.last().title, "Подсказка");
+    EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
+    EXPECT_FALSE(QFile::exists(tmp.path("kerant.txt")));
+}
+
+// A double click before any pointer move still logs five numbers.
+TEST(Form1Analysis, DoubleClickBeforeAnyMove) {
+    InTempDir tmp;
+    Window w;
+    w.form.Check_p->click();
+    w.form.Picture1_DblClick();
+    w.form.Check_p->click();
+    const QByteArray file = read_all(tmp.path("kerant.txt"));
+    const QByteArray line = file.mid(kDefaultHeader.size()).trimmed();
+    const QList<QByteArray> f = line.simplified().split(' ');
+    ASSERT_EQ(f.size(), 5) << line.toStdString();
+    for (const QByteArray& v : f) {
+        bool ok = false;
+        v.toDouble(&ok);
+        EXPECT_TRUE(ok) << v.toStdString();
+    }
+}
+
+// The file cannot be created (its name taken by a folder) or its header cannot be written (a
+// full disk): a warning, the box unticked, the program going on.
+TEST(Form1Analysis, UnwritableLog) {
+    for (const bool full_disk : {false, true}) {
+        InTempDir tmp;
+        if (full_disk) {
+            if (!QFile::exists(QStringLiteral("/dev/full"))) {
+                continue;
+            }
+            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), tmp.path("kerant.txt")));
+        } else {
+            ASSERT_TRUE(QDir(tmp.path(".")).mkdir(QStringLiteral("kerant.txt")));
+        }
+        Window w;
+        w.form.Check_p->click();
+        ASSERT_EQ(w.dialogs.shown.size(), 2u);
+        EXPECT_EQ(w.dialogs.shown[0].title, "Подсказка");
+        EXPECT_EQ(w.last().title, "ПРЕДУПРЕЖДЕНИЕ");
+        EXPECT_NE(w.last().text.find("Не удалось"), std::string::npos);
+        EXPECT_NE(w.last().text.find(full_disk ? "на диске нет места" : "папка"),
+                  std::string::npos);
+        EXPECT_FALSE(w.form.Check_p->isChecked());
+        // Still working: a double click asks to switch the log on.
+        w.double_click(w.pixel_of(1, 1));
+        EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
+        EXPECT_TRUE(w.form.isVisible());
+    }
+}
+
+// A confirmed exit closes the log, leaving it complete.
+TEST(Form1Analysis, ConfirmedExitClosesTheLog) {
+    InTempDir tmp;
+    Window w;
+    w.form.Check_p->click();
+    w.double_click(w.pixel_of(-1, 2));
+    const QByteArray logged = read_all(tmp.path("kerant.txt"));
+    EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 1);
+    w.dialogs.answers.push_back(true);
+    bool exited = false;
+    QObject::connect(&w.form, &Form1::exitConfirmed, [&exited] { exited = true; });
+    w.form.close();
+    EXPECT_TRUE(exited);
+    EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 0);
+    EXPECT_EQ(read_all(tmp.path("kerant.txt")), logged);
+    EXPECT_GT(logged.size(), kDefaultHeader.size());
+}
+
+} // namespace
