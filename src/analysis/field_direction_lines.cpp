@@ -1,4 +1,5 @@
 #include "analysis/field_direction_lines.h"
+#include "analysis/axis_circle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,20 +52,7 @@ void naprjag_1(Module1& m, PictureBox& pic) {
     m.y0 = 0;
     m.y0m = 0;
     pic.PSet(static_cast<float>(m.x0), 0, kHorizontalFieldColour);
-    const double end = xc + rc;
-    const double step = rc / 100;
-    for (double x = xc - rc; loop_goes_on(x, end, step); x += step) {
-        // Rounding can leave the radicand slightly below zero at the ends of the circle.
-        const double radicand = std::max(0.0, rc * rc - (x - xc) * (x - xc));
-        const float y = static_cast<float>(std::sqrt(radicand));
-        pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(x), y,
-                 kHorizontalFieldColour);
-        pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(x), -y,
-                 kHorizontalFieldColour);
-        m.x0 = x;
-        m.y0 = y;
-        m.y0m = -y;
-    }
+    draw_axis_circle(m, pic, xc, rc, kHorizontalFieldColour);
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #include "analysis/zero_potential.h"
+#include "analysis/axis_circle.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,20 +22,7 @@ void line_fi0(Module1& m, PictureBox& pic) {
         m.y0 = 0;
         m.y0m = -m.y0;
         pic.PSet(static_cast<float>(m.x0), static_cast<float>(m.y0), RGB(0, 0, 0));
-        const double end = xc + rc;
-        const double step = rc / 100;
-        for (double x = xc - rc; loop_goes_on(x, end, step); x += step) {
-            // Rounding can leave the radicand slightly below zero at the ends of the circle.
-            const double radicand = std::max(0.0, rc * rc - (x - xc) * (x - xc));
-            const float y = static_cast<float>(std::sqrt(radicand));
-            pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(x), y,
-                     kZeroPotentialColour);
-            pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(x), -y,
-                     kZeroPotentialColour);
-            m.x0 = x;
-            m.y0 = y;
-            m.y0m = -m.y0;
-        }
+        draw_axis_circle(m, pic, xc, rc, kZeroPotentialColour);
     }
     // Like charges, or a zero charge: there is no such line.
     pic.DrawWidth = 1;
