@@ -7,7 +7,7 @@
 #include "picture/picture_box.h"
 
 struct DrawCall {
-    enum Kind { Scale, Cls, Line, PSet, Circle, Print } kind;
+    enum Kind { Scale, Cls, Line, PSet, Circle, Print } kind = Scale;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Line: both ends; PSet/Circle/Print: (x1, y1)
     float r = 0;                          // Circle radius
     Colour colour = 0;
@@ -16,6 +16,16 @@ struct DrawCall {
     int fill_style = 1;
     Colour fill_colour = 0;
     std::string text; // Print
+
+    static DrawCall at(Kind kind, float x1 = 0, float y1 = 0, float x2 = 0, float y2 = 0) {
+        DrawCall d;
+        d.kind = kind;
+        d.x1 = x1;
+        d.y1 = y1;
+        d.x2 = x2;
+        d.y2 = y2;
+        return d;
+    }
 };
 
 class RecordingPictureBox : public PictureBox {
@@ -24,7 +34,7 @@ class RecordingPictureBox : public PictureBox {
     int non_finite = 0; // calls that were handed a NaN or an infinity
 
     void Scale(float x1, float y1, float x2, float y2) override {
-        add({DrawCall::Scale, x1, y1, x2, y2});
+        add(DrawCall::at(DrawCall::Scale, x1, y1, x2, y2));
         CurrentX = x1;
         CurrentY = y1;
         sx1 = x1;
@@ -33,12 +43,12 @@ class RecordingPictureBox : public PictureBox {
         sy2 = y2;
     }
     void Cls() override {
-        add({DrawCall::Cls});
+        add(DrawCall::at(DrawCall::Cls));
         CurrentX = sx1;
         CurrentY = sy1;
     }
     void Line(float x1, float y1, float x2, float y2, Colour c) override {
-        DrawCall d{DrawCall::Line, x1, y1, x2, y2};
+        DrawCall d = DrawCall::at(DrawCall::Line, x1, y1, x2, y2);
         d.colour = c;
         d.has_colour = true;
         add(d);
@@ -46,14 +56,14 @@ class RecordingPictureBox : public PictureBox {
         CurrentY = y2;
     }
     void PSet(float x, float y) override {
-        DrawCall d{DrawCall::PSet, x, y};
+        DrawCall d = DrawCall::at(DrawCall::PSet, x, y);
         d.colour = ForeColor;
         add(d);
         CurrentX = x;
         CurrentY = y;
     }
     void PSet(float x, float y, Colour c) override {
-        DrawCall d{DrawCall::PSet, x, y};
+        DrawCall d = DrawCall::at(DrawCall::PSet, x, y);
         d.colour = c;
         d.has_colour = true;
         add(d);
@@ -61,7 +71,7 @@ class RecordingPictureBox : public PictureBox {
         CurrentY = y;
     }
     void Circle(float x, float y, float r, Colour c) override {
-        DrawCall d{DrawCall::Circle, x, y};
+        DrawCall d = DrawCall::at(DrawCall::Circle, x, y);
         d.r = r;
         d.colour = c;
         d.has_colour = true;
@@ -70,7 +80,7 @@ class RecordingPictureBox : public PictureBox {
         CurrentY = y;
     }
     void Print(std::string_view text) override {
-        DrawCall d{DrawCall::Print, CurrentX, CurrentY};
+        DrawCall d = DrawCall::at(DrawCall::Print, CurrentX, CurrentY);
         d.text = std::string(text);
         add(d);
         CurrentX = sx1;
