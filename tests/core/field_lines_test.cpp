@@ -181,6 +181,30 @@ TEST(FieldLines, CartesianLinesOfLikeCharges) {
     }
 }
 
+// Polar steps that break down stop the line instead of being drawn: near phi = 0 or pi the
+// slope divides by a sine close to zero, and a line that runs through the origin gets a
+// negative radius; either threw a piece up to 1e17 m across the picture. Every piece above the
+// axis stays above it and within reach of the region.
+TEST(FieldLines, BrokenDownPolarStepsAreNotDrawn) {
+    struct Case {
+        double q1, q2;
+        int n_E;
+        double L;
+    };
+    for (const Case c : {Case{-0.15, 0.95, 1, 4}, Case{-1, 0.05, 1, 7}, Case{-0.15, 0.9, 6, 4},
+                         Case{-0.65, 0.05, 13, 4}, Case{0.4, -0.1, 6, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.n_E << " " << c.L);
+        Scene s(c.q1, c.q2, c.n_E, c.L);
+        for (const TracedLine& line : s.trace()) {
+            for (const Segment& g : line) {
+                ASSERT_GE(g.y2, 0.0f);
+                ASSERT_LT(std::max(std::abs(g.x2), std::abs(g.y2)), 4 * c.L)
+                    << "(" << g.x1 << ", " << g.y1 << ") -> (" << g.x2 << ", " << g.y2 << ")";
+            }
+        }
+    }
+}
+
 // n_E = 0 and negative: no field line and no failure.
 TEST(FieldLines, ZeroAndNegativeCounts) {
     for (int n : {0, -1, -6}) {
