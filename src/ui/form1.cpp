@@ -55,8 +55,57 @@ QLineEdit* make_text(QWidget* parent, const QString& tip) {
     return t;
 }
 
+// A vertical scroll bar whose largest position sits at the top. Qt ties the arrows and the
+// trough of an inverted scroll bar to the direction of the value, so there the top arrow lowers
+// the value and moves the thumb down; this one turns the mouse's steps round, so that a click
+// moves the thumb towards the place clicked. Keys and the wheel already move it that way.
+class UpScrollBar : public QScrollBar {
+  public:
+    explicit UpScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+        connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
+            if (by_mouse_) {
+                turn_round(action);
+            }
+        });
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        by_mouse_ = true;
+        QScrollBar::mousePressEvent(e);
+        by_mouse_ = false;
+    }
+    // The steps repeated while a button is held come from the timer.
+    void timerEvent(QTimerEvent* e) override {
+        by_mouse_ = true;
+        QScrollBar::timerEvent(e);
+        by_mouse_ = false;
+    }
+
+  private:
+    void turn_round(int action) {
+        switch (action) {
+        case SliderSingleStepAdd:
+            setSliderPosition(value() - singleStep());
+            break;
+        case SliderSingleStepSub:
+            setSliderPosition(value() + singleStep());
+            break;
+        case SliderPageStepAdd:
+            setSliderPosition(value() - pageStep());
+            break;
+        case SliderPageStepSub:
+            setSliderPosition(value() + pageStep());
+            break;
+        default:
+            break;
+        }
+    }
+    bool by_mouse_ = false;
+};
+
 QScrollBar* make_bar(QWidget* parent, int top, int bottom) {
-    auto* b = new QScrollBar(Qt::Vertical, parent);
+    auto* b = new UpScrollBar(parent);
     // The top end holds the largest position: moving the thumb up raises the value.
     b->setRange(bottom, top);
     b->setInvertedAppearance(true);
