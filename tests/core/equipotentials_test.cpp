@@ -191,15 +191,4 @@ TEST(Equipotentials, UnusualCounts) {
     }
 }
 
-// Columns that fall exactly on a charge (L = 0.5 puts the column x = 0.5 on the right charge)
-// evaluate the node without failing and hand nothing non-finite to the picture.
-TEST(Equipotentials, NodeOnACharge) {
-    for (double L : {0.5, 1.0, 2.0, 7.0}) {
-        Scene s(0.4, -0.1, L);
-        lines_fi(s.m, s.pic);
-        EXPECT_EQ(s.pic.non_finite, 0) << L;
-        EXPECT_FALSE(s.pic.of(DrawCall::PSet).empty()) << L;
-    }
-}
-
 } // namespace

@@ -122,15 +122,6 @@ TEST(FieldLines, LineCountsPerSignCombination) {
     }
 }
 
-// n_E = 1: one start angle, pi/3.
-TEST(FieldLines, OneStartAngle) {
-    Scene s(0.4, -0.1, 1);
-    const auto lines = s.trace();
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_NEAR(lines[0].front().x1, 0.5 - 0.05 * std::cos(kPi / 3), 1e-6);
-    EXPECT_NEAR(lines[0].front().y1, 0.05 * std::sin(kPi / 3), 1e-6);
-}
-
 // One charge zero: straight radial pieces of height L/50 from the other charge, never below the
 // start, the last piece ending at or below L and less than a piece below it.
 TEST(FieldLines, StraightLinesOfASingleCharge) {

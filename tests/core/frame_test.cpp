@@ -132,23 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Frame,
                          testing::Values(FrameCase{4, ".", 32}, FrameCase{1, ".", 8},
                                          FrameCase{1, ",", 8}, FrameCase{7, ",", 56}));
 
-// L = 4: the x labels -3.5 ... 4.0 (and -4.0 just left of the edge) start inside the region.
-TEST(Frame, LabelsInsideTheRegionForL4) {
-    Module1 m = defaults();
-    RecordingPictureBox pic;
-    axes_main(m, pic);
-    std::vector<std::string> inside;
-    for (const DrawCall& d : pic.of(DrawCall::Print)) {
-        if (d.y1 < 0 && d.y1 > -0.1f && d.x1 >= -4 && d.x1 <= 4 && d.text != "X, м") {
-            inside.push_back(d.text);
-        }
-    }
-    const std::vector<std::string> want = {"-3.5", "-3.0", "-2.5", "-2.0", "-1.5",
-                                           "-1.0", "-0.5", "0.5",  "1.0",  "1.5",
-                                           "2.0",  "2.5",  "3.0",  "3.5",  "4.0"};
-    EXPECT_EQ(inside, want);
-}
-
 struct ChargeCase {
     double q1, q2;
     int circles;

@@ -288,21 +288,6 @@ TEST(Form1, CmdOKDrawsAndTimes) {
     EXPECT_LT(seconds, 60);
 }
 
-// Both charges zero: the warning, the frame only, no tone; the caption still gets the time.
-TEST(Form1, BothChargesZero) {
-    Window w;
-    w.form.VScroll1->setValue(0);
-    w.form.VScroll2->setValue(0);
-    w.form.CmdOK->click();
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    EXPECT_EQ(w.dialogs.shown[0].title, "ПРЕДУПРЕЖДЕНИЕ");
-    EXPECT_TRUE(w.platform.tones.empty());
-    const QImage img = w.picture();
-    EXPECT_EQ(count_colour(img, kBlueDots) + count_colour(img, kRedLines), 0);
-    EXPECT_EQ(count_colour(img, qRgb(255, 0, 0)) + count_colour(img, qRgb(0, 0, 255)), 0);
-    EXPECT_TRUE(w.form.windowTitle().contains(QStringLiteral(". Время расчета")));
-}
-
 // The list chooses the families and shows only the count input they need.
 TEST(Form1, ListChoosesTheFamilies) {
     struct Case {
@@ -399,44 +384,38 @@ TEST(Form1, ScrollBarDirections) {
     EXPECT_EQ(w.form.Label6->text(), QStringLiteral("1.00"));
 }
 
-// The text boxes: each keystroke reads the text as a number (point only); nothing redraws.
+// The text boxes: each keystroke reads the text as a number (point only); the count of field
+// lines is the nearest 16-bit integer (halves to even, clamped), the chosen potential is rounded
+// to two decimals and clamped to a single. Nothing redraws.
 TEST(Form1, TextInputs) {
     Window w;
     w.form.CmdOK->click();
     const QImage drawn = w.picture();
-    const auto type = [](QLineEdit* t, const char* s) { t->setText(QString::fromUtf8(s)); };
-    type(w.form.Text3, "0,5");
-    EXPECT_EQ(w.m.Y_fix, 0);
-    type(w.form.Text3, "0.5");
-    EXPECT_EQ(w.m.Y_fix, 0.5);
-    type(w.form.Text5, "1e-1");
-    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.1);
-    type(w.form.Text5, "1 0");
-    EXPECT_EQ(w.m.X_fix, 10);
-    type(w.form.Text2, "2.5");
-    EXPECT_EQ(w.m.n_E, 2);
-    type(w.form.Text2, "3.5");
-    EXPECT_EQ(w.m.n_E, 4);
-    type(w.form.Text2, "1e999");
-    EXPECT_EQ(w.m.n_E, 32767);
-    type(w.form.Text2, "&HFFFF");
-    EXPECT_EQ(w.m.n_E, -1);
-    type(w.form.Text4, "0.125");
-    EXPECT_EQ(w.m.fi_user, 0.13f);
-    type(w.form.Text4, "-0.125");
-    EXPECT_EQ(w.m.fi_user, -0.13f);
-    type(w.form.Text4, "1e999");
-    EXPECT_EQ(w.m.fi_user, FLT_MAX);
-    type(w.form.Text4, "-1e999");
-    EXPECT_EQ(w.m.fi_user, -FLT_MAX);
-    type(w.form.Text4, "1e300");
-    EXPECT_EQ(w.m.fi_user, FLT_MAX);
-    type(w.form.Text1, "");
-    EXPECT_EQ(w.m.n_fi, 0);
-    type(w.form.Text1, "abc");
-    EXPECT_EQ(w.m.n_fi, 0);
-    type(w.form.Text1, "2.5");
-    EXPECT_EQ(w.m.n_fi, 2.5);
+    Form1& f = w.form;
+    struct Case {
+        QLineEdit* box;
+        const char* text;
+        double want;
+    };
+    const Case cases[] = {
+        {f.Text3, "0,5", 0},         {f.Text3, "0.5", 0.5},
+        {f.Text5, "1e-1", 0.1},      {f.Text5, "1 0", 10},
+        {f.Text2, "2.5", 2},         {f.Text2, "3.5", 4},
+        {f.Text2, "1e999", 32767},   {f.Text2, "&HFFFF", -1},
+        {f.Text4, "0.125", 0.13f},   {f.Text4, "-0.125", -0.13f},
+        {f.Text4, "1e999", FLT_MAX}, {f.Text4, "-1e999", -FLT_MAX},
+        {f.Text4, "1e300", FLT_MAX}, {f.Text1, "", 0},
+        {f.Text1, "abc", 0},         {f.Text1, "2.5", 2.5},
+    };
+    for (const Case& c : cases) {
+        c.box->setText(QString::fromUtf8(c.text));
+        const double got = c.box == f.Text1   ? w.m.n_fi
+                           : c.box == f.Text2 ? w.m.n_E
+                           : c.box == f.Text3 ? w.m.Y_fix
+                           : c.box == f.Text5 ? w.m.X_fix
+                                              : w.m.fi_user;
+        EXPECT_DOUBLE_EQ(got, c.want) << c.text;
+    }
     EXPECT_EQ(w.picture(), drawn);
 }
 
