@@ -206,7 +206,9 @@ void fixed_digits(double v, int decimals, std::string& int_part, std::string& fr
 } // namespace
 
 double round_decimals(double v, int decimals) {
-    if (!std::isfinite(v)) {
+    // From 1e15 on a double has no decimals left to round; rounding its 15 significant digits
+    // could also carry it past the largest double.
+    if (!std::isfinite(v) || std::abs(v) >= 1e15) {
         return v;
     }
     std::string ip, fp;

@@ -31,9 +31,14 @@ bool rk4_polar(Module1& m, PictureBox& pic) {
     m.k3 = m.d_phi * drdphi(m, m.phi + m.d_phi / 2, m.r_cur + m.k2 / 2);
     m.k4 = static_cast<float>(m.d_phi * drdphi(m, m.phi + m.d_phi, m.r_cur + m.k3));
     m.r_new = m.r_cur + (m.k1 + 2 * m.k2 + 2 * m.k3 + m.k4) / 6;
+    const double s_end = std::sin(m.phi + m.d_phi);
     const double x = m.r_new * std::cos(m.phi + m.d_phi);
-    const float y = static_cast<float>(m.r_new * std::sin(m.phi + m.d_phi));
-    if (!std::isfinite(x) || !std::isfinite(y)) {
+    const float y = static_cast<float>(m.r_new * s_end);
+    // The step broke down when the radius is not positive (the line ran through the origin or
+    // the slope blew up near a charge) or when it reaches or crosses the axis (phi = 0 or pi),
+    // where dr/dphi is undefined and its huge values throw the point far across the picture.
+    // Such a step is no piece of the line: nothing is drawn and the line ends.
+    if (!(m.r_new > 0) || !(s_end > 1e-9) || !std::isfinite(x) || !std::isfinite(y)) {
         return false;
     }
     m.x = x;

@@ -154,7 +154,13 @@ void QtPictureBox::Circle(float x, float y, float r, Colour c) {
         p.setBrush(Qt::NoBrush);
     }
     const double rpx = std::abs(r * width() / (static_cast<double>(sx2_) - sx1_));
-    p.drawEllipse(to_pixels(x, y), rpx, rpx);
+    if (rpx < 1) {
+        // Smaller than a pixel: the painter would leave it out; the circle still shows as a dot.
+        const QPointF centre = to_pixels(x, y);
+        p.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), to_qcolor(c));
+    } else {
+        p.drawEllipse(to_pixels(x, y), rpx, rpx);
+    }
     p.setBrush(Qt::NoBrush);
     CurrentX = x;
     CurrentY = y;

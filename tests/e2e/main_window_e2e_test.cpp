@@ -1,4 +1,7 @@
-// The real program under Xvfb: the main window opens with the empty frame.
+// The real program under Xvfb: the main window opens with the empty frame; the size arrow and
+// the calculate button draw the field picture.
+#include <iostream>
+
 #include "e2e/e2e_support.h"
 
 namespace {
@@ -23,6 +26,88 @@ TEST(EndToEnd, OpensWithTheEmptyFrame) {
     // The grid is light green; no field line (200, 0, 0) is drawn before the first command.
     EXPECT_GT(count_colour(shot, win, qRgb(128, 255, 128)), 10000);
     EXPECT_EQ(count_colour(shot, win, qRgb(200, 0, 0)), 0);
+}
+
+// The size arrow takes L down to 1 m, then CmdOK draws: the charge discs at (-0.5, 0) and
+// (0.5, 0), the grid, blue dots and dark-red lines, mirror-symmetric about the x axis.
+TEST(EndToEnd, SizeArrowAndCalculateDrawTheField) {
+    e2e::Program program;
+    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
+    // Without a window manager the geometry is the window's own: the menu bar on top of the
+    // inner area, which is 552 pixels high at the opening size.
+    const QRect win = e2e::geometry(program.main_window());
+    const int inner_top = win.y() + win.height() - 552;
+    const QPoint inner(win.x(), inner_top);
+    const int X0 = 552;
+
+    // The picture is 544 pixels square at (4, 4): its x axis (colour 12, two pixels wide) lies
+    // across the middle row.
+    const QImage first = e2e::screenshot();
+    const QRect picture(inner + QPoint(4, 4), QSize(544, 544));
+    const int mid = picture.top() + 272;
+    int axis_row = -1, best = 0;
+    for (int y = picture.top(); y <= picture.bottom(); ++y) {
+        const int n = count_colour(first, QRect(picture.left(), y, 544, 1), qRgb(12, 0, 0));
+        if (n > best) {
+            best = n;
+            axis_row = y;
+        }
+    }
+    ASSERT_GT(best, 400) << "no x axis found in the picture";
+    ASSERT_LE(std::abs(axis_row - mid), 1) << "the picture is not where the layout puts it";
+
+    // Six clicks on the bottom arrow of the size scroll bar (at X0 + 65, top 100, 22 x 44): L
+    // goes from 4 down to 1 m.
+    for (int n = 0; n < 6; ++n) {
+        e2e::click_at(inner + QPoint(X0 + 65 + 11, 100 + 44 - 4));
+    }
+    // CmdOK: at X0 + 32.5, top 278, 65 x 22.
+    e2e::click_at(inner + QPoint(X0 + 32 + 32, 278 + 11));
+    QTest::qWait(1500);
+    const QImage shot = e2e::screenshot();
+
+    EXPECT_GT(count_colour(shot, picture, qRgb(128, 255, 128)), 5000);
+    EXPECT_GT(count_colour(shot, picture, qRgb(0, 0, 200)), 500);
+    EXPECT_GT(count_colour(shot, picture, qRgb(200, 0, 0)), 500);
+    // At L = 1 a metre is 272 pixels: the red disc of radius 0.02 m (5 pixels) at x = -0.5 and
+    // the blue one of 0.005 m at x = +0.5.
+    const QPoint left(picture.left() + 136, mid);
+    const QPoint right(picture.left() + 408, mid);
+    EXPECT_GE(count_colour(shot, QRect(left - QPoint(4, 4), QSize(9, 9)), qRgb(255, 0, 0)), 30);
+    EXPECT_GE(count_colour(shot, QRect(right - QPoint(2, 2), QSize(5, 5)), qRgb(0, 0, 255)), 1);
+    EXPECT_EQ(count_colour(shot, QRect(left - QPoint(12, 12), QSize(25, 25)), qRgb(0, 0, 255)), 0);
+
+    // Mirror symmetry about the x axis: every dot and line pixel above the axis has one of its
+    // colour at the mirrored row, give or take a pixel.
+    const int top_row = picture.top();
+    const int sum = 2 * mid; // row y mirrors to sum - y
+    for (const QRgb colour : {qRgb(0, 0, 200), qRgb(200, 0, 0)}) {
+        int total = 0, missing = 0;
+        for (int y = top_row; y < mid - 2; ++y) {
+            for (int x = picture.left(); x <= picture.right(); ++x) {
+                if ((shot.pixel(x, y) & 0xFFFFFF) != (colour & 0xFFFFFF)) {
+                    continue;
+                }
+                ++total;
+                bool found = false;
+                for (int dy = -1; dy <= 1 && !found; ++dy) {
+                    for (int dx = -1; dx <= 1 && !found; ++dx) {
+                        const QPoint m(x + dx, sum - y + dy);
+                        found = picture.contains(m) &&
+                                (shot.pixel(m) & 0xFFFFFF) == (colour & 0xFFFFFF);
+                    }
+                }
+                missing += !found;
+            }
+        }
+        std::cout << "mirror check, colour " << std::hex << colour << std::dec << ": " << missing
+                  << " of " << total << " pixels without a mirror\n";
+        EXPECT_GT(total, 200);
+        EXPECT_LT(missing, total / 20)
+            << "of " << total << " pixels of colour " << std::hex << colour;
+    }
+    // The caption tells the time taken.
+    EXPECT_FALSE(e2e::find_windows(QStringLiteral("Время расчета")).isEmpty());
 }
 
 } // namespace

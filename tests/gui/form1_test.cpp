@@ -1,7 +1,13 @@
 // The main window on the offscreen platform: start-up state, layout, inputs, the command.
+#include <QLocale>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QtTest/QTest>
+#include <cfloat>
 #include <gtest/gtest.h>
 
+#include "picture/compute.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 
@@ -16,14 +22,427 @@ struct Window {
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
+    QImage picture() { return form.Picture1->image(); }
 };
 
+int count_colour(const QImage& img, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        }
+    }
+    return n;
+}
+
+const QRgb kBlueDots = qRgb(0, 0, 200);
+const QRgb kRedLines = qRgb(200, 0, 0);
+
+// Start-up: the model defaults, the inputs showing them, the list with its third item chosen,
+// and a picture with the frame and the two charges but no lines.
 TEST(Form1, StartsWithTheDefaults) {
     Window w;
     EXPECT_EQ(w.m.ready, 1);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
-    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
+    EXPECT_DOUBLE_EQ(w.m.q2, -0.1);
+    EXPECT_DOUBLE_EQ(w.m.a, 0.5);
+    EXPECT_EQ(w.m.k, 9);
+    EXPECT_DOUBLE_EQ(w.m.L, 4);
+    EXPECT_DOUBLE_EQ(w.m.n_fi, 11);
+    EXPECT_EQ(w.m.n_E, 6);
+    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
+    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.75);
+    EXPECT_EQ(w.m.fi_user, 0.95f);
     EXPECT_EQ(w.m.line_kind, 3);
+    EXPECT_EQ(w.form.windowTitle(), QString::fromUtf8(Form1::kTitle));
+
+    EXPECT_EQ(w.form.VScroll1->position(), 8);
+    EXPECT_EQ(w.form.VScroll2->position(), -2);
+    EXPECT_EQ(w.form.VScroll3->position(), 8);
+    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.40"));
+    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-0.10"));
+    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("4.00"));
+    EXPECT_EQ(w.form.Text1->text(), QStringLiteral("11"));
+    EXPECT_EQ(w.form.Text2->text(), QStringLiteral("6"));
+    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
+    EXPECT_EQ(w.form.Text5->text(), QStringLiteral("0.75"));
+    EXPECT_EQ(w.form.Text4->text(), QStringLiteral("0.95"));
+
+    ASSERT_EQ(w.form.List1->count(), 3);
+    EXPECT_EQ(w.form.List1->item(0)->text(), QStringLiteral("линии потенциала"));
+    EXPECT_EQ(w.form.List1->item(1)->text(), QStringLiteral("линии напряжённости"));
+    EXPECT_EQ(w.form.List1->item(2)->text(), QStringLiteral("все линии"));
+    EXPECT_EQ(w.form.List1->currentRow(), 2);
+    for (QWidget* c : {static_cast<QWidget*>(w.form.Label7), static_cast<QWidget*>(w.form.Text1),
+                       static_cast<QWidget*>(w.form.Label8), static_cast<QWidget*>(w.form.Text2)}) {
+        EXPECT_TRUE(c->isVisible());
+    }
+    EXPECT_FALSE(w.form.Label20->isVisible());
+
+    const QImage img = w.picture();
+    EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
+    EXPECT_GT(count_colour(img, qRgb(255, 0, 0)), 0);
+    EXPECT_GT(count_colour(img, qRgb(0, 0, 255)), 0);
+    EXPECT_EQ(count_colour(img, kBlueDots), 0);
+    EXPECT_EQ(count_colour(img, kRedLines), 0);
+}
+
+// Texts and tool-tips as the window shows them, letter for letter (Cyrillic look-alikes too).
+TEST(Form1, TextsAndToolTips) {
+    Window w;
+    Form1& f = w.form;
+    struct Row {
+        QWidget* control;
+        const char* text; // nullptr: not checked
+        const char* tip;
+    };
+    const auto text_of = [](QWidget* c) -> QString {
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            return l->text();
+        }
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+            return b->text();
+        }
+        return {};
+    };
+    const Row rows[] = {
+        {f.Label1, "Q1, нКл", "заряд слева"},
+        {f.Label4, "0.40", "величина заряда"},
+        {f.Label2, "Q2, нКл", "заряд справа"},
+        {f.Label5, "-0.10", "величина заряда"},
+        {f.Label3, "размер, м", "размер изучаемой области"},
+        {f.Label6, "4.00", "половина ширины (высоты) области "},
+        {f.List1, nullptr, "выбор графика и количества линий"},
+        {f.Label7, "число линий потенциала", "через ? (при расчёте) вольт"},
+        {f.Label8, "число линий напряжённости", ""},
+        {f.CmdOK, "расчёт", "Расчет полей"},
+        {f.Check_3, "fi(x,Yfix)", "Показать график fi(x,Y)"},
+        {f.Check_4, "fi(Xfix,y)", "показать график fi(X,y)"},
+        {f.Text3, nullptr, "для ввода Y фиксированного"},
+        {f.Text5, nullptr, "для ввода X фиксированного"},
+        {f.Check_1, "Ex(x,Yfix)", "Показать график Ех(x,Y)"},
+        {f.Check_5, "Ex(Xfix,y)", "Показать график Ех(X,y)"},
+        {f.Check_2, "Ey(x,Yfix)", "Показать график Еy(x,Y)"},
+        {f.Check_6, "Ey(Xfix,y)", "Показать график Еy(X,y)"},
+        {f.Label9, "x(м) =", "горизонтальная координата"},
+        {f.Label10, " для х", "горизонтальная координата"},
+        {f.Command1, nullptr, "расчёт линии потенциала, заданного пользователем"},
+        {f.Label11, "y(м) =", "вертикальная координата"},
+        {f.Label12, "для у", "вертикальная координата"},
+        {f.Text4, nullptr, "Для ввода желаемого потенциала"},
+        {f.Label15, "fi(B) =", "потенциал в выбранной точке"},
+        {f.Label16, "для fi", "потенциал в выбранной точке"},
+        {f.Label14, "Eх(В/м)=", "Ex  в выбранной точке"},
+        {f.Label17, "для Ех", "Ex в выбранной точке"},
+        {f.Label18, "Eу(В/м)=", "Eу  в выбранной точке"},
+        {f.Label19, "для Еу", "Eу в выбранной точке"},
+        {f.Check_p, "файл", "для вывода данных в файл"},
+        {f.Label20, "для отладки", ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.control->objectName().isEmpty() ? QString::fromUtf8(r.tip).toStdString()
+                                                       : r.control->objectName().toStdString());
+        if (r.text) {
+            EXPECT_EQ(text_of(r.control).toStdString(), r.text);
+        }
+        EXPECT_EQ(r.control->toolTip().toStdString(), r.tip);
+    }
+    EXPECT_EQ(f.Text1->toolTip(), QString());
+    EXPECT_EQ(f.Text2->toolTip(), QString());
+    const QMenuBar* bar = f.menuBar();
+    ASSERT_GE(bar->actions().size(), 2);
+    EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("Файл"));
+    EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Помощь"));
+}
+
+// Where the locale writes a comma, the value labels show it, and the text boxes still a point.
+TEST(Form1, ValueLabelsFollowTheLocale) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    {
+        Window w;
+        EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0,40"));
+        EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-0,10"));
+        EXPECT_EQ(w.form.Label6->text(), QStringLiteral("4,00"));
+        EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
+        EXPECT_EQ(w.form.Text5->text(), QStringLiteral("0.75"));
+        EXPECT_EQ(w.form.Text4->text(), QStringLiteral("0.95"));
+        EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
+        w.form.CmdOK->click();
+        EXPECT_EQ(w.form.Label7->toolTip(), QStringLiteral("через  7,75 B"));
+    }
+    QLocale::setDefault(before);
+}
+
+// The layout for the opening inner height of 552 pixels: the picture 544 square at (4, 4), the
+// column at X0 = 552 in rows of 22 pixels. Text5 is as high as Text3 so that its number shows.
+TEST(Form1, LayoutAtTheOpeningHeight) {
+    Window w;
+    Form1& f = w.form;
+    ASSERT_EQ(f.centralWidget()->height(), 552);
+    EXPECT_EQ(w.m.gap_x, 4);
+    EXPECT_EQ(w.m.gap_y, 4);
+    EXPECT_EQ(w.m.w_col, 65);
+    EXPECT_EQ(w.m.h_row, 22);
+    struct Row {
+        QWidget* c;
+        double left, top, width, height;
+    };
+    const double X0 = 552, x4 = X0 + 87.75 + 8, xc = X0 + 91 + 28;
+    const Row rows[] = {
+        {f.Picture1, 4, 4, 544, 544},
+        {f.Label1, X0, 4, 65, 22},
+        {f.VScroll1, X0 + 65, 4, 21.67, 44},
+        {f.Label4, X0, 26, 65, 22},
+        {f.Label2, X0, 52, 65, 22},
+        {f.VScroll2, X0 + 65, 52, 21.67, 44},
+        {f.Label5, X0, 74, 65, 22},
+        {f.Label3, X0, 100, 65, 22},
+        {f.VScroll3, X0 + 65, 100, 21.67, 44},
+        {f.Label6, X0, 122, 65, 22},
+        {f.List1, X0, 148, 130, 55},
+        {f.Label7, X0, 200, 97.5, 33},
+        {f.Text1, X0 + 97.5, 200, 32.5, 22},
+        {f.Label8, X0, 238, 97.5, 33},
+        {f.Text2, X0 + 97.5, 238, 32.5, 22},
+        {f.CmdOK, X0 + 32.5, 278, 65, 22},
+        {f.Check_3, X0, 304, 87.75, 22},
+        {f.Text3, X0, 328, 48.75, 22},
+        {f.Check_4, x4, 304, 87.75, 22},
+        {f.Text5, x4, 328, 48.75, 22},
+        {f.Check_1, X0, 354, 87.75, 22},
+        {f.Check_2, X0, 380, 87.75, 22},
+        {f.Check_5, x4, 354, 87.75, 22},
+        {f.Check_6, x4, 380, 87.75, 22},
+        {f.Label9, X0, 430, 45.5, 22},
+        {f.Label10, X0 + 45.5, 430, 52, 22},
+        {f.Label11, X0, 454, 45.5, 22},
+        {f.Label12, X0 + 45.5, 454, 52, 22},
+        {f.Label15, X0, 478, 65, 22},
+        {f.Label16, X0 + 65, 478, 48.75, 22},
+        {f.Label14, X0, 502, 65, 22},
+        {f.Label17, X0 + 65, 502, 48.75, 22},
+        {f.Label18, X0, 526, 65, 22},
+        {f.Label19, X0 + 65, 526, 48.75, 22},
+        {f.Command1, xc, 430, 45.5, 22},
+        {f.Text4, xc, 452, 45.5, 22},
+        {f.Check_p, X0 + 65 + 48.75 + 4, 502, 61.425, 22},
+        {f.Label20, X0, 526, 130, 22},
+    };
+    for (std::size_t n = 0; n < std::size(rows); ++n) {
+        const Row& r = rows[n];
+        const QRect g = r.c->geometry();
+        SCOPED_TRACE(testing::Message() << "row " << n << ": " << g.x() << "," << g.y() << " "
+                                        << g.width() << "x" << g.height());
+        EXPECT_NEAR(g.x(), r.left, 1.0);
+        EXPECT_NEAR(g.y(), r.top, 1.0);
+        EXPECT_NEAR(g.width(), r.width, 1.0);
+        EXPECT_NEAR(g.height(), r.height, 1.0);
+    }
+    EXPECT_EQ(f.Picture1->geometry(), QRect(4, 4, 544, 544));
+    EXPECT_EQ(f.Text5->height(), f.Text3->height());
+}
+
+// A taller window makes the picture larger and moves the column; a window too low for a picture
+// (even minimised to nothing) does not fail and recovers when it grows again.
+TEST(Form1, ResizingAndAWindowTooLow) {
+    Window w;
+    w.form.resize(900, 700);
+    QTest::qWait(50);
+    const int inner = w.form.centralWidget()->height();
+    EXPECT_EQ(w.form.Picture1->height(), inner - 8);
+    EXPECT_EQ(w.form.Label1->x(), inner);
+    EXPECT_EQ(w.form.CmdOK->y(), 278);
+    for (int h : {40, 10, 5, 1}) {
+        w.form.resize(300, h);
+        QTest::qWait(20);
+    }
+    w.form.CmdOK->click(); // drawing on whatever picture is left must not fail either
+    w.form.resize(Form1::kInnerWidth, 600);
+    QTest::qWait(50);
+    EXPECT_EQ(w.form.Picture1->height(), w.form.centralWidget()->height() - 8);
+    EXPECT_GT(count_colour(w.picture(), qRgb(128, 255, 128)), 1000);
+}
+
+// CmdOK: the picture gets the blue dots and the dark-red lines, the tone sounds, the level step
+// goes to the tool-tip and the caption tells the seconds the computation took.
+TEST(Form1, CmdOKDrawsAndTimes) {
+    Window w;
+    const QImage before = w.picture();
+    w.form.CmdOK->click();
+    const QImage after = w.picture();
+    EXPECT_NE(before, after);
+    EXPECT_GT(count_colour(after, kBlueDots), 100);
+    EXPECT_GT(count_colour(after, kRedLines), 100);
+    ASSERT_EQ(w.platform.tones.size(), 1u);
+    EXPECT_EQ(w.platform.tones[0], std::make_pair(880, 120));
+    EXPECT_EQ(w.form.Label7->toolTip(), QStringLiteral("через  7.75 B"));
+    const QString title = w.form.windowTitle();
+    const QString head = QString::fromUtf8(kComputingTitle) + QStringLiteral(". Время расчета ");
+    EXPECT_TRUE(title.startsWith(head)) << title.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral(" c"))) << title.toStdString();
+    bool ok = false;
+    const int seconds = title.mid(head.size()).chopped(2).toInt(&ok);
+    EXPECT_TRUE(ok) << title.toStdString();
+    EXPECT_GE(seconds, 0);
+    EXPECT_LT(seconds, 60);
+}
+
+// The list chooses the families and shows only the count input they need.
+TEST(Form1, ListChoosesTheFamilies) {
+    struct Case {
+        int row, kind;
+        bool levels, field;
+    };
+    Window w;
+    for (const Case c :
+         {Case{0, 1, true, false}, Case{1, 2, false, true}, Case{2, 3, true, true}}) {
+        SCOPED_TRACE(c.row);
+        w.form.List1->setCurrentRow(c.row);
+        EXPECT_EQ(w.m.line_kind, c.kind);
+        EXPECT_EQ(w.form.Label7->isVisible(), c.levels);
+        EXPECT_EQ(w.form.Text1->isVisible(), c.levels);
+        EXPECT_EQ(w.form.Label8->isVisible(), c.field);
+        EXPECT_EQ(w.form.Text2->isVisible(), c.field);
+        w.form.CmdOK->click();
+        const QImage img = w.picture();
+        EXPECT_EQ(count_colour(img, kBlueDots) > 0, c.levels);
+        EXPECT_EQ(count_colour(img, kRedLines) > 0, c.field);
+    }
+}
+
+// A scroll-bar step changes its value and label, lays out and redraws the frame and the charges
+// only: the lines of the last computation are gone.
+TEST(Form1, ScrollBarStepRedrawsTheFrameOnly) {
+    Window w;
+    w.form.CmdOK->click();
+    // One step towards the top end.
+    w.form.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_DOUBLE_EQ(w.m.q1, 0.45);
+    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.45"));
+    QImage img = w.picture();
+    EXPECT_EQ(count_colour(img, kBlueDots) + count_colour(img, kRedLines), 0);
+    EXPECT_GT(count_colour(img, qRgb(255, 0, 0)), 0);
+    EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
+
+    w.form.VScroll3->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_DOUBLE_EQ(w.m.L, 3.5);
+    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("3.50"));
+    EXPECT_FLOAT_EQ(w.m.y_max, 3.5f);
+    w.form.VScroll2->setPosition(-20);
+    EXPECT_DOUBLE_EQ(w.m.q2, -1);
+    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-1.00"));
+    w.form.VScroll2->setPosition(0);
+    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("0.00"));
+    EXPECT_TRUE(w.platform.tones.size() == 1u); // only the one computation sounded
+}
+
+// The thumb at the top end means +1.00 nC (and 7 m); the top arrow and the up key raise the
+// value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
+TEST(Form1, ScrollBarDirections) {
+    Window w;
+    const auto slider_top = [](QScrollBar* bar) {
+        QStyleOptionSlider opt;
+        opt.initFrom(bar);
+        opt.orientation = bar->orientation();
+        opt.minimum = bar->minimum();
+        opt.maximum = bar->maximum();
+        opt.sliderPosition = bar->sliderPosition();
+        opt.sliderValue = bar->value();
+        opt.singleStep = bar->singleStep();
+        opt.pageStep = bar->pageStep();
+        opt.upsideDown = bar->invertedAppearance();
+        opt.rect = QRect(0, 0, bar->width(), 300); // room for the thumb to move
+        return bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
+            .top();
+    };
+    PositionScrollBar* bar = w.form.VScroll1;
+    bar->setPosition(20);
+    const int top_at_max = slider_top(bar);
+    bar->setPosition(-20);
+    const int top_at_min = slider_top(bar);
+    EXPECT_LT(top_at_max, top_at_min) << "the largest position sits at the top";
+    bar->setPosition(0);
+    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.00"));
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 3));
+    EXPECT_EQ(bar->position(), 1) << "the top arrow raises the value";
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 3));
+    EXPECT_EQ(bar->position(), -1) << "the bottom arrow lowers it";
+    QTest::keyClick(bar, Qt::Key_Up);
+    EXPECT_EQ(bar->position(), 0) << "the up key raises it";
+    bar->setPosition(20);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 3));
+    EXPECT_EQ(bar->position(), 20) << "the top end holds";
+    EXPECT_DOUBLE_EQ(w.m.q1, 1.0);
+
+    QScrollBar* size = w.form.VScroll3;
+    for (int n = 0; n < 20; ++n) {
+        QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, size->height() - 3));
+    }
+    EXPECT_DOUBLE_EQ(w.m.L, 1);
+    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("1.00"));
+}
+
+// The text boxes: each keystroke reads the text as a number (point only); the count of field
+// lines is the nearest 16-bit integer (halves to even, clamped), the chosen potential is rounded
+// to two decimals and clamped to a single. Nothing redraws.
+TEST(Form1, TextInputs) {
+    Window w;
+    w.form.CmdOK->click();
+    const QImage drawn = w.picture();
+    Form1& f = w.form;
+    struct Case {
+        QLineEdit* box;
+        const char* text;
+        double want;
+    };
+    const Case cases[] = {
+        {f.Text3, "0,5", 0},         {f.Text3, "0.5", 0.5},
+        {f.Text5, "1e-1", 0.1},      {f.Text5, "1 0", 10},
+        {f.Text2, "2.5", 2},         {f.Text2, "3.5", 4},
+        {f.Text2, "1e999", 32767},   {f.Text2, "&HFFFF", -1},
+        {f.Text4, "0.125", 0.13f},   {f.Text4, "-0.125", -0.13f},
+        {f.Text4, "1e999", FLT_MAX}, {f.Text4, "-1e999", -FLT_MAX},
+        {f.Text4, "1e300", FLT_MAX}, {f.Text1, "", 0},
+        {f.Text1, "abc", 0},         {f.Text1, "2.5", 2.5},
+    };
+    for (const Case& c : cases) {
+        c.box->setText(QString::fromUtf8(c.text));
+        const double got = c.box == f.Text1   ? w.m.n_fi
+                           : c.box == f.Text2 ? w.m.n_E
+                           : c.box == f.Text3 ? w.m.Y_fix
+                           : c.box == f.Text5 ? w.m.X_fix
+                                              : w.m.fi_user;
+        EXPECT_DOUBLE_EQ(got, c.want) << c.text;
+    }
+    EXPECT_EQ(w.picture(), drawn);
+}
+
+// Closing asks "Вы абсолютно уверены?" titled "На Выход"; No keeps everything, Yes ends.
+TEST(Form1, ExitConfirmation) {
+    Window w;
+    w.form.CmdOK->click();
+    const QImage drawn = w.picture();
+    QSignalSpy exits(&w.form, &Form1::exitConfirmed);
+    w.dialogs.answers = {false};
+    EXPECT_FALSE(w.form.close());
+    EXPECT_TRUE(w.form.isVisible());
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_EQ(w.dialogs.shown[0].text, "Вы абсолютно уверены?");
+    EXPECT_EQ(w.dialogs.shown[0].title, "На Выход");
+    EXPECT_TRUE(w.dialogs.shown[0].question);
+    EXPECT_EQ(exits.count(), 0);
+    EXPECT_EQ(w.picture(), drawn);
+    EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
+    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
+
+    w.dialogs.answers = {true};
+    EXPECT_TRUE(w.form.close());
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(w.dialogs.shown.size(), 2u);
 }
 
 } // namespace

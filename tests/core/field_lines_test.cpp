@@ -1,0 +1,208 @@
+// Field-line tracing: the slope functions, the start points, the kinds of tracing per sign
+// combination, the extra lines from the edge and the unusual line counts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "model/module1.h"
+#include "model/point_field.h"
+#include "picture/field_lines.h"
+#include "picture/frame.h"
+#include "support/recording_picture_box.h"
+#include "support/traced_lines.h"
+
+namespace {
+
+struct Scene {
+    Module1 m;
+    RecordingPictureBox pic;
+    Scene(double q1, double q2, int n_E = 6, double L = 4) {
+        set_model_defaults(m);
+        m.q1 = q1;
+        m.q2 = q2;
+        m.n_E = static_cast<std::int16_t>(n_E);
+        m.L = L;
+        axes_main(m, pic);
+        draw_charges(m, pic);
+        pic.clear();
+    }
+    std::vector<TracedLine> trace() {
+        lines_E(m, pic);
+        EXPECT_EQ(pic.non_finite, 0);
+        return traced_lines(pic);
+    }
+};
+
+double dist(double x, double y, double cx) {
+    return std::hypot(x - cx, y);
+}
+
+// Defaults: drdphi(pi/2, 1) = -1.2, drdphi(1, 1) = -0.64012384, slope_E(0, 1) = 1.2.
+TEST(FieldLines, SlopeValues) {
+    Module1 m;
+    set_model_defaults(m);
+    EXPECT_FLOAT_EQ(drdphi(m, kPi / 2, 1), -1.2f);
+    EXPECT_FLOAT_EQ(drdphi(m, 1, 1), -0.64012384f);
+    EXPECT_FLOAT_EQ(slope_E(m, 0, 1), 1.2f);
+    // drdphi is r*E_r/E_phi: check it against the field components at another point.
+    const double phi = 2.0, r = 1.7;
+    const double x = r * std::cos(phi), y = r * std::sin(phi);
+    const double ex = Ex_point(m, x, y), ey = Ey_point(m, x, y);
+    const double er = ex * std::cos(phi) + ey * std::sin(phi);
+    const double ephi = -ex * std::sin(phi) + ey * std::cos(phi);
+    EXPECT_NEAR(drdphi(m, phi, r), r * er / ephi, 1e-5);
+}
+
+// Defaults: six start angles pi/18 + j*pi/6 on the circle of radius r0 around each charge,
+// first the line from the right charge, then the one from the left; then four lines from the
+// right edge at heights 0.0627, 0.7294, 1.3960 and 2.0627 towards the stronger left charge.
+TEST(FieldLines, DefaultStartsAndEdgeLines) {
+    Scene s(0.4, -0.1);
+    const auto lines = s.trace();
+    ASSERT_EQ(lines.size(), 16u);
+    for (int j = 0; j < 6; ++j) {
+        SCOPED_TRACE(j);
+        const double theta = std::numbers::pi / 18 + j * std::numbers::pi / 6;
+        const Segment right = lines[2 * j].front();
+        EXPECT_NEAR(right.x1, 0.5 - 0.05 * std::cos(theta), 1e-6);
+        EXPECT_NEAR(right.y1, 0.05 * std::sin(theta), 1e-6);
+        const Segment left = lines[2 * j + 1].front();
+        EXPECT_NEAR(left.x1, -0.5 + 0.05 * std::cos(theta), 1e-6);
+        EXPECT_NEAR(left.y1, 0.05 * std::sin(theta), 1e-6);
+    }
+    const double heights[] = {0.0627, 0.7294, 1.3960, 2.0627};
+    for (int i = 0; i < 4; ++i) {
+        const Segment first = lines[12 + i].front();
+        EXPECT_NEAR(first.x1, 4, 1e-6);
+        EXPECT_NEAR(first.y1, heights[i], 5e-5);
+    }
+    // Every polar line ends by leaving the square, by reaching r0 of the other charge, or at
+    // the end of its angle range (on the axis).
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const Segment last = lines[n].back();
+        const bool from_left = n < 12 && n % 2 == 1;
+        const double target = from_left ? 0.5 : -0.5;
+        const bool out = std::abs(last.x2) > 4 || std::abs(last.y2) > 4;
+        const bool arrived = dist(last.x2, last.y2, target) < 0.05;
+        const bool axis = std::abs(last.y2) < 0.05 * std::abs(last.x2);
+        EXPECT_TRUE(out || arrived || axis) << n << ": " << last.x2 << " " << last.y2;
+        EXPECT_LE(lines[n].size(), 501u);
+    }
+}
+
+struct KindCase {
+    double q1, q2;
+    int n_E;
+    std::size_t lines; // before mirroring
+    double edge_x;     // x of the extra edge lines, 0 when there are none
+};
+
+// The number of traced lines per sign combination: two per start angle, plus Int(n_E/2) + 1
+// edge lines on the weaker charge's side for unlike charges of different magnitude only.
+TEST(FieldLines, LineCountsPerSignCombination) {
+    const KindCase cases[] = {
+        {0.4, -0.1, 6, 16, 4}, {-0.1, 0.4, 6, 16, -4}, {0.5, -0.5, 6, 12, 0},
+        {0.3, 0.3, 6, 12, 0},  {-0.2, -0.6, 6, 12, 0}, {0.4, 0, 6, 6, 0},
+        {0, -0.7, 6, 6, 0},    {0.4, -0.1, 1, 3, 4},   {0.4, -0.1, 5, 13, 4},
+    };
+    for (const KindCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " n_E=" << c.n_E);
+        Scene s(c.q1, c.q2, c.n_E);
+        const auto lines = s.trace();
+        ASSERT_EQ(lines.size(), c.lines);
+        if (c.edge_x != 0) {
+            const int edges = c.n_E / 2 + 1;
+            for (std::size_t n = lines.size() - edges; n < lines.size(); ++n) {
+                EXPECT_NEAR(lines[n].front().x1, c.edge_x, 1e-6);
+            }
+            // The lowest is lifted by 10*pi/501 off the axis.
+            EXPECT_NEAR(lines[lines.size() - edges].front().y1, 10 * kPi / 501, 1e-6);
+        }
+    }
+}
+
+// One charge zero: straight radial pieces of height L/50 from the other charge, never below the
+// start, the last piece ending at or below L and less than a piece below it.
+TEST(FieldLines, StraightLinesOfASingleCharge) {
+    for (double q1 : {0.4, 0.0}) {
+        const double q2 = q1 == 0 ? -0.7 : 0.0;
+        const double cx = q1 == 0 ? 0.5 : -0.5;
+        SCOPED_TRACE(q1);
+        Scene s(q1, q2, 6, 4);
+        const auto lines = s.trace();
+        ASSERT_EQ(lines.size(), 6u);
+        for (const TracedLine& line : lines) {
+            const Segment first = line.front();
+            EXPECT_NEAR(dist(first.x1, first.y1, cx), 0.05, 1e-6);
+            for (const Segment& g : line) {
+                EXPECT_NEAR(g.y2 - g.y1, 0.08, 1e-5);
+                // Radial: the piece points away from the charge along the start direction.
+                const double cross = (g.x2 - cx) * first.y1 - g.y2 * (first.x1 - cx);
+                EXPECT_NEAR(cross / std::hypot(g.x2 - cx, g.y2), 0, 1e-4);
+            }
+            EXPECT_LE(line.back().y2, 4 + 1e-5);
+            EXPECT_GT(line.back().y2 + 0.08, 4 - 1e-5);
+        }
+    }
+}
+
+// Like charges: Cartesian tracing upward from both charges, each line starting exactly on the
+// circle of radius r0, every piece L/501 high, ending when the line leaves the square.
+TEST(FieldLines, CartesianLinesOfLikeCharges) {
+    for (double q : {0.3, -0.3}) {
+        Scene s(q, q, 6, 4);
+        const auto lines = s.trace();
+        ASSERT_EQ(lines.size(), 12u);
+        for (std::size_t n = 0; n < lines.size(); ++n) {
+            const double cx = n % 2 == 0 ? 0.5 : -0.5;
+            const TracedLine& line = lines[n];
+            EXPECT_NEAR(dist(line.front().x1, line.front().y1, cx), 0.05, 1e-6) << n;
+            for (const Segment& g : line) {
+                EXPECT_NEAR(g.y2 - g.y1, 4.0 / 501, 1e-5);
+            }
+            const Segment last = line.back();
+            EXPECT_TRUE(std::abs(last.x2) > 4 || last.y2 > 4 - 2 * 4.0 / 501) << n;
+        }
+        // Equal charges: the picture is symmetric about the y axis as well.
+        for (std::size_t n = 0; n < lines.size(); n += 2) {
+            ASSERT_EQ(lines[n].size(), lines[n + 1].size());
+            EXPECT_NEAR(lines[n].back().x2, -lines[n + 1].back().x2, 1e-4);
+        }
+    }
+}
+
+// Polar steps that break down stop the line instead of being drawn: near phi = 0 or pi the
+// slope divides by a sine close to zero, and a line that runs through the origin gets a
+// negative radius; either threw a piece up to 1e17 m across the picture. Every piece above the
+// axis stays above it and within reach of the region.
+TEST(FieldLines, BrokenDownPolarStepsAreNotDrawn) {
+    struct Case {
+        double q1, q2;
+        int n_E;
+        double L;
+    };
+    for (const Case c : {Case{-0.15, 0.95, 1, 4}, Case{-1, 0.05, 1, 7}, Case{-0.15, 0.9, 6, 4},
+                         Case{-0.65, 0.05, 13, 4}, Case{0.4, -0.1, 6, 1}}) {
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.n_E << " " << c.L);
+        Scene s(c.q1, c.q2, c.n_E, c.L);
+        for (const TracedLine& line : s.trace()) {
+            for (const Segment& g : line) {
+                ASSERT_GE(g.y2, 0.0f);
+                ASSERT_LT(std::max(std::abs(g.x2), std::abs(g.y2)), 4 * c.L)
+                    << "(" << g.x1 << ", " << g.y1 << ") -> (" << g.x2 << ", " << g.y2 << ")";
+            }
+        }
+    }
+}
+
+// n_E = 0 and negative: no field line and no failure.
+TEST(FieldLines, ZeroAndNegativeCounts) {
+    for (int n : {0, -1, -6}) {
+        Scene s(0.4, -0.1, n);
+        lines_E(s.m, s.pic);
+        EXPECT_TRUE(s.pic.calls.empty()) << n;
+    }
+}
+
+} // namespace

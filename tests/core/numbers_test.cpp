@@ -1,0 +1,107 @@
+// Reading numbers from the text inputs and the fixed number formats.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+
+#include "model/numbers.h"
+
+namespace {
+
+// The reading of a text box: point only, blanks skipped, &H/&O integers, E or D exponents,
+// stops at the first character that cannot continue the number, never fails.
+TEST(Numbers, ReadNumber) {
+    struct Case {
+        const char* text;
+        double want;
+    };
+    const Case cases[] = {
+        {"0.5", 0.5},       {"0,5", 0},
+        {"1e-1", 0.1},      {"1 0", 10},
+        {" -2.5 ", -2.5},   {"\t3\n", 3},
+        {"&HFF", 255},      {"&hff", 255},
+        {"&HFFFF", -1},     {"&H7FFF", 32767},
+        {"&H10000", 65536}, {"&HFFFFFFFF", -1},
+        {"&O17", 15},       {"&o777", 511},
+        {"&O8", 0},         {"&H", 0},
+        {"&X1", 0},         {"", 0},
+        {"abc", 0},         {"-", 0},
+        {".", 0},           {".5", 0.5},
+        {"5.", 5},          {"+7", 7},
+        {"1.2.3", 1.2},     {"12abc", 12},
+        {"2D3", 2000},      {"2d-3", 0.002},
+        {"1e", 1},          {"1e+", 1},
+        {"1E+2x", 100},     {"1e-999", 0},
+        {"1e999", DBL_MAX}, {"-1e999", -DBL_MAX},
+        {"- 1 e 2", -100},  {"+-5", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(read_number(c.text), c.want) << '"' << c.text << '"';
+    }
+}
+
+// To a 16-bit integer: nearest, halves to even, clamped (the count of field lines).
+TEST(Numbers, ToInt16Even) {
+    EXPECT_EQ(to_int16_even(2.5), 2);
+    EXPECT_EQ(to_int16_even(3.5), 4);
+    EXPECT_EQ(to_int16_even(-2.5), -2);
+    EXPECT_EQ(to_int16_even(6), 6);
+    EXPECT_EQ(to_int16_even(read_number("1e999")), 32767);
+    EXPECT_EQ(to_int16_even(read_number("-1e999")), -32768);
+    EXPECT_EQ(to_int16_even(40000), 32767);
+    EXPECT_EQ(to_int32_even(1.5), 2);
+    EXPECT_EQ(to_int32_even(120), 120);
+    EXPECT_EQ(to_int32_even(1e300), 2147483647);
+}
+
+// Two decimals, halves away from zero, as the potential of the chosen equipotential is kept.
+TEST(Numbers, RoundDecimals) {
+    EXPECT_DOUBLE_EQ(round_decimals(0.125, 2), 0.13);
+    EXPECT_DOUBLE_EQ(round_decimals(-0.125, 2), -0.13);
+    EXPECT_DOUBLE_EQ(round_decimals(0.95, 2), 0.95);
+    EXPECT_DOUBLE_EQ(round_decimals(1.005, 2), 1.01);
+    EXPECT_DOUBLE_EQ(round_decimals(0.124999, 2), 0.12);
+    EXPECT_EQ(round_decimals(DBL_MAX, 2), DBL_MAX);
+    EXPECT_EQ(round_decimals(0, 2), 0);
+}
+
+// "0.0", "0.00", "0.000" with either separator: halves away from zero, at least one integer
+// digit, no exponent however large, and no "-0.00".
+TEST(Numbers, FormatFixed) {
+    struct Case {
+        double v;
+        int decimals;
+        const char* sep;
+        const char* want;
+    };
+    const Case cases[] = {
+        {0.4, 2, ".", "0.40"},
+        {-0.1, 2, ".", "-0.10"},
+        {4, 2, ",", "4,00"},
+        {-0.1, 2, ",", "-0,10"},
+        {0.125, 2, ".", "0.13"},
+        {-0.125, 2, ".", "-0.13"},
+        {7.7511962, 2, ",", "7,75"},
+        {0.05, 1, ".", "0.1"},
+        {-0.05, 1, ".", "-0.1"},
+        {2.5, 0, ".", "3"},
+        {-3.5, 1, ".", "-3.5"},
+        {0.0005, 3, ".", "0.001"},
+        {-0.004, 2, ".", "0.00"},
+        {-0.0, 2, ".", "0.00"},
+        {-1e-20, 1, ",", "0,0"},
+        {9.995, 2, ".", "10.00"},
+        {99.96, 1, ".", "100.0"},
+        {0.949999988, 2, ".", "0.95"},
+        {1e20, 2, ".", "100000000000000000000.00"},
+        {-1e20, 1, ",", "-100000000000000000000,0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(format_fixed(c.v, c.decimals, c.sep), c.want) << c.v;
+    }
+    const std::string huge = format_fixed(DBL_MAX, 2, ".");
+    EXPECT_EQ(huge.find('e'), std::string::npos);
+    EXPECT_EQ(huge.size(), 309u + 3u);
+}
+
+} // namespace
