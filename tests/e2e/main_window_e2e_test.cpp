@@ -3,19 +3,9 @@
 #include <iostream>
 
 #include "e2e/e2e_support.h"
+#include "support/pixels.h"
 
 namespace {
-
-int count_colour(const QImage& img, const QRect& area, QRgb colour) {
-    int n = 0;
-    const QRect r = area.intersected(img.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-        }
-    }
-    return n;
-}
 
 TEST(EndToEnd, OpensWithTheEmptyFrame) {
     e2e::Program program;

@@ -1,19 +1,9 @@
 // The real program under Xvfb: ticking the six profile boxes opens the six profile windows
 // beside the main window, each with its blue curve.
 #include "e2e/e2e_support.h"
+#include "support/pixels.h"
 
 namespace {
-
-int count_colour(const QImage& img, const QRect& area, QRgb colour) {
-    int n = 0;
-    const QRect r = area.intersected(img.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-        }
-    }
-    return n;
-}
 
 struct Expected {
     const char* title; // a pattern that finds the window by its title

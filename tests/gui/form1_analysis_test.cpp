@@ -14,30 +14,14 @@
 #include "analysis/readout.h"
 #include "model/numbers.h"
 #include "model/point_field.h"
+#include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 
 namespace {
 
-struct Window {
-    Module1 m;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
-    Window() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    int pixels(QRgb colour) {
-        const QImage img = form.Picture1->image();
-        int n = 0;
-        for (int y = 0; y < img.height(); ++y) {
-            for (int x = 0; x < img.width(); ++x) {
-                n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-            }
-        }
-        return n;
-    }
+struct Window : MainWindow {
+    int pixels(QRgb colour) { return count_colour(picture(), colour); }
     // The pixel of the picture nearest a point in metres, and that pixel's own coordinates.
     QPoint pixel_of(double x, double y) const { return form.Picture1->to_pixels(x, y).toPoint(); }
     QPointF user_of(QPoint p) const { return form.Picture1->to_user(QPointF(p)); }

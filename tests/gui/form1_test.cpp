@@ -8,32 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "picture/compute.h"
+#include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 
 namespace {
 
-struct Window {
-    Module1 m;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
-    Window() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    QImage picture() { return form.Picture1->image(); }
-};
-
-int count_colour(const QImage& img, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-        }
-    }
-    return n;
-}
+using Window = MainWindow;
 
 const QRgb kBlueDots = qRgb(0, 0, 200);
 const QRgb kRedLines = qRgb(200, 0, 0);

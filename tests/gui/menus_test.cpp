@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 #include "ui/menus.h"
@@ -16,16 +17,7 @@
 
 namespace {
 
-struct Window {
-    Module1 m;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
-    Window() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-};
+using Window = MainWindow;
 
 struct Item {
     const char* name;

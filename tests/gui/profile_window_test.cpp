@@ -4,20 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "profiles/profile_draw.h"
+#include "support/main_window.h"
+#include "support/pixels.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 
 namespace {
 
-struct Window {
-    Module1 m;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
-    Window() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
+struct Window : MainWindow {
     struct Box {
         QCheckBox* box;
         ProfileId id;
@@ -36,16 +30,6 @@ struct Window {
         return out;
     }
 };
-
-int count_colour(const QImage& img, QRgb c) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y) {
-        for (int x = 0; x < img.width(); ++x) {
-            n += (img.pixel(x, y) & 0xFFFFFF) == (c & 0xFFFFFF);
-        }
-    }
-    return n;
-}
 
 // Ticking each box shows its window beside the main window, drawn for the current inputs with a
 // blue curve; clearing it hides the window.
