@@ -73,6 +73,9 @@ void lines_fi(Module1& m, PictureBox& pic) {
 
     for (m.fi_lev = static_cast<float>(m.fi_start); loop_goes_on(m.fi_lev, lev_end, lev_step);
          m.fi_lev += lev_step) {
+        // A step below half the counter's precision would never reach the end: stop after this
+        // level instead of scanning forever.
+        const bool last = m.fi_lev + lev_step == m.fi_lev;
         const double lev = m.fi_lev;
         std::size_t node = 0;
         for (m.x = m.x_min; loop_goes_on(m.x, x_end, x_step); m.x += x_step) {
@@ -86,6 +89,9 @@ void lines_fi(Module1& m, PictureBox& pic) {
                 }
                 m.dfi_prev = m.dfi;
             }
+        }
+        if (last) {
+            break;
         }
     }
     pic.DrawWidth = 1;

@@ -189,6 +189,13 @@ TEST(Equipotentials, UnusualCounts) {
         lines_fi(s.m, s.pic);
         EXPECT_EQ(level_of_dots(s.upper_dots()).back() + 1, 3);
     }
+    {
+        // A count so large that the single-precision level no longer moves by one step: the
+        // scan ends after the first level instead of running forever.
+        Scene s(0.4, -0.1, 4, 1e9);
+        lines_fi(s.m, s.pic);
+        EXPECT_EQ(level_of_dots(s.upper_dots()).back() + 1, 1);
+    }
 }
 
 } // namespace
