@@ -126,9 +126,9 @@ void Form1::create_controls() {
                       static_cast<QLabel*>(Label3)}) {
         l->setAlignment(Qt::AlignCenter);
     }
-    VScroll1 = new PositionScrollBar(20, -20, inner_);
-    VScroll2 = new PositionScrollBar(20, -20, inner_);
-    VScroll3 = new PositionScrollBar(14, 2, inner_);
+    VScroll1 = new PositionScrollBar(Qt::Vertical, 20, -20, inner_);
+    VScroll2 = new PositionScrollBar(Qt::Vertical, 20, -20, inner_);
+    VScroll3 = new PositionScrollBar(Qt::Vertical, 14, 2, inner_);
     Label4 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
     Label5 = make<QLabel>(inner_, QString(), QStringLiteral("величина заряда"));
     Label6 = make<QLabel>(inner_, QString(), QStringLiteral("половина ширины (высоты) области "));

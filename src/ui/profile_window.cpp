@@ -42,13 +42,9 @@ ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
     Picture1->set_colours(Qt::white, palette().color(QPalette::Text));
     Picture1->setToolTip(text_of(kind_.picture_tip));
 
-    Scroll1 = new QScrollBar(kind_.vertical ? Qt::Horizontal : Qt::Vertical, this);
-    // A vertical bar runs from its minimum at the top, so the position is kept negated there:
-    // the top arrow and moving the thumb up then raise the position, as on the horizontal bar.
-    Scroll1->setRange(-19, 19);
-    Scroll1->setSingleStep(1);
-    Scroll1->setPageStep(1);
-    Scroll1->setTracking(false);
+    // The vertical bar stands at 19 at its top end; the horizontal one at 19 at its right end.
+    Scroll1 = kind_.vertical ? new PositionScrollBar(Qt::Horizontal, -19, 19, this)
+                             : new PositionScrollBar(Qt::Vertical, 19, -19, this);
     connect(Scroll1, &QScrollBar::valueChanged, this, [this] { Scroll1_Change(); });
 
     Label1 = new QLabel(QStringLiteral("для масштаба"), this);
@@ -74,16 +70,8 @@ void ProfileWindow::zapusk(const TwipRect& main_window) {
     resize(px(r.width / kTwipsPerPixel) - frame.width(),
            px(r.height / kTwipsPerPixel) - frame.height());
     move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
-    set_bar_value(to_int32_even(m.*kind_.mash));
+    Scroll1->setPosition(to_int32_even(m.*kind_.mash));
     Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 1, m.dec_sep)));
-}
-
-int ProfileWindow::bar_value() const {
-    return kind_.vertical ? Scroll1->value() : -Scroll1->value();
-}
-
-void ProfileWindow::set_bar_value(int value) {
-    Scroll1->setValue(kind_.vertical ? value : -value);
 }
 
 bool ProfileWindow::ekran() {
@@ -115,7 +103,7 @@ void ProfileWindow::Scroll1_Change() {
     if (m.ready == 0) {
         return;
     }
-    m.*kind_.mash = profile_factor(bar_value());
+    m.*kind_.mash = profile_factor(Scroll1->position());
     Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 2, m.dec_sep)));
     Form_Resize();
 }

@@ -9,6 +9,7 @@
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "profiles/profile_family.h"
+#include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
 class ProfileWindow : public QWidget {
@@ -28,13 +29,10 @@ class ProfileWindow : public QWidget {
     void Scroll1_Change();
 
     const ProfileKind& kind() const { return kind_; }
-    // The scale bar's position: 19 at the top (or right) end, -19 at the bottom (or left) end.
-    int bar_value() const;
-    void set_bar_value(int value);
 
     QtPictureBox* Picture1;
     // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.
-    QScrollBar* Scroll1;
+    PositionScrollBar* Scroll1;
     QLabel* Label1;
 
   signals:

@@ -112,19 +112,19 @@ TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
 TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     Window w;
     ProfileWindow& p = w.form.profile(ProfileId::Form3);
-    EXPECT_EQ(p.bar_value(), 1);
+    EXPECT_EQ(p.Scroll1->position(), 1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.0"));
     EXPECT_EQ(w.m.mash_3, 1);
     w.form.Check_3->setChecked(true);
     const double top_before = p.Picture1->to_user(QPointF(0, 0)).y();
     QTest::mouseClick(p.Scroll1, Qt::LeftButton, {}, QPoint(p.Scroll1->width() / 2, 4));
-    EXPECT_EQ(p.bar_value(), 2);
+    EXPECT_EQ(p.Scroll1->position(), 2);
     EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
     const profile_state& s = w.s(ProfileId::Form3);
     EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
     EXPECT_NEAR(p.Picture1->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
-    p.set_bar_value(0);
+    p.Scroll1->setPosition(0);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.00"));
     p.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
     EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
@@ -150,7 +150,7 @@ TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     Window w;
     ProfileWindow& p = w.form.profile(ProfileId::Form_Eyy);
     w.form.Check_6->setChecked(true);
-    p.set_bar_value(2);
+    p.Scroll1->setPosition(2);
     p.close();
     EXPECT_FALSE(p.isVisible());
     EXPECT_FALSE(w.form.Check_6->isChecked());
