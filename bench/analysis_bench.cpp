@@ -11,24 +11,12 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
+#include "bench_scene.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
 
 namespace {
-
-struct Scene {
-    Module1 m;
-    QtPictureBox pic;
-    RecordingDialogs dialogs;
-    Scene() {
-        set_model_defaults(m);
-        pic.resize(515, 515);
-        pic.Cls();
-        axes_main(m, pic);
-        draw_charges(m, pic);
-    }
-};
 
 void BM_zero_potential_click(benchmark::State& state) {
     Scene s;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "bench_scene.h"
 #include "picture/compute.h"
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
@@ -10,21 +11,6 @@
 #include "ui/qt_picture_box.h"
 
 namespace {
-
-struct Scene {
-    Module1 m;
-    QtPictureBox pic;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform; // records the tone instead of sounding it
-    Scene() {
-        set_model_defaults(m);
-        m.line_kind = 3;
-        pic.resize(515, 515);
-        pic.Cls();
-        axes_main(m, pic);
-        draw_charges(m, pic);
-    }
-};
 
 void BM_lines_fi(benchmark::State& state) {
     Scene s;

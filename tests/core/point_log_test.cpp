@@ -10,6 +10,7 @@
 
 #include "analysis/cp1251.h"
 #include "analysis/point_log.h"
+#include "support/log_header.h"
 
 namespace fs = std::filesystem;
 
@@ -51,13 +52,7 @@ Module1 defaults(const char* sep = ".") {
 }
 
 // The header of the default charges, byte for byte.
-const std::string kDefaultHeader = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
-                                   "\xE4\xE0\xED\xED\xFB\xF5\r\n"
-                                   "q1= 0.4 \xED\xCA\xEB\r\n"
-                                   "q2= -0.1 \xED\xCA\xEB\r\n"
-                                   "a= 0.5 \xEC\r\n"
-                                   "x,\xEC          y,\xEC           fi,\xC2           "
-                                   "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+const std::string kDefaultHeader = kDefaultLogHeader;
 
 // Splits on blanks, as a spreadsheet would.
 std::vector<std::string> fields(const std::string& line) {

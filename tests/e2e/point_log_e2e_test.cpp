@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "e2e/e2e_support.h"
+#include "support/log_header.h"
 
 namespace {
 
@@ -56,13 +57,7 @@ TEST(EndToEnd, PointLogSession) {
     QFile f(program.working_directory() + QStringLiteral("/kerant.txt"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "no kerant.txt in the working directory";
     const QByteArray bytes = f.readAll();
-    const QByteArray header = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
-                              "\xE4\xE0\xED\xED\xFB\xF5\r\n"
-                              "q1= 0.4 \xED\xCA\xEB\r\n"
-                              "q2= -0.1 \xED\xCA\xEB\r\n"
-                              "a= 0.5 \xEC\r\n"
-                              "x,\xEC          y,\xEC           fi,\xC2           "
-                              "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+    const QByteArray header = kDefaultLogHeader;
     ASSERT_TRUE(bytes.startsWith(header)) << bytes.toStdString();
     const QList<QByteArray> lines = bytes.mid(header.size()).split('\n');
     ASSERT_EQ(lines.size(), targets.size() + 1) << bytes.toStdString();

@@ -14,6 +14,7 @@
 #include "analysis/readout.h"
 #include "model/numbers.h"
 #include "model/point_field.h"
+#include "support/log_header.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
@@ -64,13 +65,7 @@ int open_descriptors_of(const QString& path) {
     return n;
 }
 
-const QByteArray kDefaultHeader = "\xF4\xE0\xE9\xEB \xE4\xEB\xFF \xE2\xFB\xE2\xEE\xE4\xE0 "
-                                  "\xE4\xE0\xED\xED\xFB\xF5\r\n"
-                                  "q1= 0.4 \xED\xCA\xEB\r\n"
-                                  "q2= -0.1 \xED\xCA\xEB\r\n"
-                                  "a= 0.5 \xEC\r\n"
-                                  "x,\xEC          y,\xEC           fi,\xC2           "
-                                  "Ex,\xC2/\xEC        \xC5y,\xC2/\xEC\r\n";
+const QByteArray kDefaultHeader = kDefaultLogHeader;
 
 // Each heading click draws its lines on the picture and explains them.
 TEST(Form1Analysis, HeadingClicksDrawAndExplain) {
