@@ -243,7 +243,9 @@ std::string format_fixed(double v, int decimals, std::string_view sep) {
 
 std::string format_shortest(double v, std::string_view sep) {
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    // At most 15 significant digits, as a double is written as text: six scroll steps of 0.05
+    // give 0.3, not 0.30000000000000004.
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
     std::string s(buf, res.ptr);
     const auto dot = s.find('.');
     if (dot != std::string::npos) {

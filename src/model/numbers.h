@@ -26,6 +26,7 @@ double round_decimals(double v, int decimals);
 // `sep` as the decimal separator, no grouping and never an exponent.
 std::string format_fixed(double v, int decimals, std::string_view sep);
 
-// A number in its shortest decimal form ("0.4", "-0.1", "0.5", "12"), with `sep` as the
-// decimal separator; an exponent only where the fixed form would be very long.
+// A number in its shortest decimal form to 15 significant digits ("0.4", "-0.1", "0.5", "12",
+// and 0.3 for 6 * 0.05), with `sep` as the decimal separator; an exponent only where the fixed
+// form would be very long.
 std::string format_shortest(double v, std::string_view sep);

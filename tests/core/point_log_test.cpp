@@ -82,6 +82,12 @@ TEST(PointLog, HeaderIsExact) {
     // A comma locale writes the charges with a comma.
     const std::string comma = log_header(defaults(","));
     EXPECT_NE(comma.find("q1= 0,4 нКл\r\nq2= -0,1 нКл\r\na= 0,5 м\r\n"), std::string::npos);
+    // Charges set by the scroll bars (steps of 0.05) are written as the value labels show them,
+    // not with the binary fraction's last digits.
+    Module1 m = defaults();
+    m.q1 = 6 * 0.05;
+    m.q2 = -19 * 0.05;
+    EXPECT_NE(log_header(m).find("q1= 0.3 нКл\r\nq2= -0.95 нКл\r\n"), std::string::npos);
 }
 
 // Values in columns 14 characters wide, at least one blank between however long they are;
