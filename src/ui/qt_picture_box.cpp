@@ -205,6 +205,9 @@ void QtPictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void QtPictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    emit doubleClicked();
+    // A double click is the left button's, as everywhere on the desktop.
+    if (event->button() == Qt::LeftButton) {
+        emit doubleClicked();
+    }
     QWidget::mouseDoubleClickEvent(event);
 }
