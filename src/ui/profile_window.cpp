@@ -32,7 +32,7 @@ QString text_of(const char* s) {
 } // namespace
 
 ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
-    : QWidget(nullptr, Qt::Tool), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
+    : QWidget(nullptr, Qt::Window), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
     setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times(12));

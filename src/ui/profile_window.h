@@ -15,7 +15,8 @@
 class ProfileWindow : public QWidget {
     Q_OBJECT
   public:
-    // A hidden top-level tool window.
+    // A hidden top-level window of its own, with no owner: it can be minimised, has its own
+    // taskbar entry and does not stay above the main window, which it partly overlaps.
     ProfileWindow(Module1& m, Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in

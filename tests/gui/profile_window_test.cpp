@@ -44,6 +44,9 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
         ASSERT_TRUE(box->isChecked());
         EXPECT_TRUE(p.isVisible());
         EXPECT_EQ(p.windowTitle().toStdString(), profile_kind(id).caption);
+        // An ordinary window with a minimise button, not a tool window kept above the main
+        // window, whose lower part it overlaps.
+        EXPECT_TRUE(p.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         EXPECT_EQ(w.s(id).arg.size(), 501u);
         EXPECT_GT(count_colour(p.Picture1->image(), qRgb(0, 0, 255)), 300);
         const TwipRect r =
