@@ -12,9 +12,6 @@
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
 #include "bench_scene.h"
-#include "picture/frame.h"
-#include "support/recording_dialogs.h"
-#include "ui/qt_picture_box.h"
 
 namespace {
 

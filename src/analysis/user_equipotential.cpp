@@ -1,6 +1,5 @@
 #include "analysis/user_equipotential.h"
 
-#include "analysis/level_scan.h"
 #include "picture/equipotentials.h"
 
 void line_fi_user(Module1& m, PictureBox& pic) {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/level_scan.h"
 #include "model/numbers.h"
 #include "picture/equipotentials.h"
 

@@ -11,6 +11,54 @@ void set_steps(Module1& m) {
     m.h2 = 2 * m.h;
 }
 
+std::vector<double> node_potentials(const Module1& m) {
+    const double x_end = m.x_max;
+    const double x_step = m.h;
+    const float y_end = m.y_max;
+    const float y_step = static_cast<float>(m.h2);
+    std::vector<double> potential;
+    for (double x = m.x_min; loop_goes_on(x, x_end, x_step); x += x_step) {
+        const double dx1 = x + m.a;
+        const double dx2 = x - m.a;
+        for (float y = 0; loop_goes_on(y, y_end, y_step); y += y_step) {
+            const double yy = static_cast<double>(y) * y;
+            const double r1 = std::sqrt(dx1 * dx1 + yy);
+            const double r2 = std::sqrt(dx2 * dx2 + yy);
+            potential.push_back(r1 == 0 || r2 == 0 ? std::nan("") : m.k * (m.q1 / r1 + m.q2 / r2));
+        }
+    }
+    return potential;
+}
+
+void scan_potentials(Module1& m, PictureBox& pic, const std::vector<double>& potential,
+                     double level, Colour colour) {
+    const double x_end = m.x_max;
+    const double x_step = m.h;
+    const float y_end = m.y_max;
+    const float y_step = static_cast<float>(m.h2);
+    const float half = y_step / 2;
+    // The scan visits the nodes in the order node_potentials stored them.
+    std::size_t node = 0;
+    for (m.x = m.x_min; loop_goes_on(m.x, x_end, x_step); m.x += x_step) {
+        for (m.y = 0; loop_goes_on(m.y, y_end, y_step); m.y += y_step) {
+            const double p = potential[node++];
+            // A node on a charge has no finite potential: it takes no sign, so neither
+            // comparison it takes part in yields a dot.
+            m.dfi = std::isnan(p) ? 0.0f : static_cast<float>(p - level);
+            if (m.y != 0 && m.dfi_prev * m.dfi < 0) {
+                const float yd = m.y - half;
+                pic.PSet(static_cast<float>(m.x), yd, colour);
+                pic.PSet(static_cast<float>(m.x), -yd, colour);
+            }
+            m.dfi_prev = m.dfi;
+        }
+    }
+}
+
+void scan_level(Module1& m, PictureBox& pic, double level, Colour colour) {
+    scan_potentials(m, pic, node_potentials(m), level, colour);
+}
+
 void lines_fi(Module1& m, PictureBox& pic) {
     set_steps(m);
     const double ra = std::abs(m.r0 - 2 * m.a);
@@ -49,48 +97,15 @@ void lines_fi(Module1& m, PictureBox& pic) {
     pic.DrawWidth = 2;
     const float lev_end = static_cast<float>(m.fi_end);
     const float lev_step = static_cast<float>(m.d_fi);
-    const double x_end = m.x_max;
-    const double x_step = m.h;
-    const float y_end = m.y_max;
-    const float y_step = static_cast<float>(m.h2);
-    const float half = y_step / 2;
-
     // The potential of a node does not depend on the level: compute the grid once and scan it
-    // for every level. The scan visits the nodes in the same order each time, so a running
-    // index finds them. A node on a charge has no finite potential (NaN here): it takes no
-    // sign, so neither comparison it takes part in yields a dot.
-    std::vector<double> potential;
-    for (double x = m.x_min; loop_goes_on(x, x_end, x_step); x += x_step) {
-        const double dx1 = x + m.a;
-        const double dx2 = x - m.a;
-        for (float y = 0; loop_goes_on(y, y_end, y_step); y += y_step) {
-            const double yy = static_cast<double>(y) * y;
-            const double r1 = std::sqrt(dx1 * dx1 + yy);
-            const double r2 = std::sqrt(dx2 * dx2 + yy);
-            potential.push_back(r1 == 0 || r2 == 0 ? std::nan("") : m.k * (m.q1 / r1 + m.q2 / r2));
-        }
-    }
-
+    // for every level.
+    const std::vector<double> potential = node_potentials(m);
     for (m.fi_lev = static_cast<float>(m.fi_start); loop_goes_on(m.fi_lev, lev_end, lev_step);
          m.fi_lev += lev_step) {
+        scan_potentials(m, pic, potential, m.fi_lev, kEquipotentialColour);
         // A step below half the counter's precision would never reach the end: stop after this
         // level instead of scanning forever.
-        const bool last = m.fi_lev + lev_step == m.fi_lev;
-        const double lev = m.fi_lev;
-        std::size_t node = 0;
-        for (m.x = m.x_min; loop_goes_on(m.x, x_end, x_step); m.x += x_step) {
-            for (m.y = 0; loop_goes_on(m.y, y_end, y_step); m.y += y_step) {
-                const double p = potential[node++];
-                m.dfi = std::isnan(p) ? 0.0f : static_cast<float>(p - lev);
-                if (m.y != 0 && m.dfi_prev * m.dfi < 0) {
-                    const float yd = m.y - half;
-                    pic.PSet(static_cast<float>(m.x), yd, kEquipotentialColour);
-                    pic.PSet(static_cast<float>(m.x), -yd, kEquipotentialColour);
-                }
-                m.dfi_prev = m.dfi;
-            }
-        }
-        if (last) {
+        if (m.fi_lev + lev_step == m.fi_lev) {
             break;
         }
     }
