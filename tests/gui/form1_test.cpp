@@ -11,6 +11,7 @@
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
+#include "ui/picture_render.h"
 
 namespace {
 
@@ -267,6 +268,18 @@ TEST(Form1, CmdOKDrawsAndTimes) {
     EXPECT_TRUE(ok) << title.toStdString();
     EXPECT_GE(seconds, 0);
     EXPECT_LT(seconds, 60);
+
+    // The picture box's list of what it drew, replayed on a blank image, gives the same pixels:
+    // the exports render this list.
+    QtPictureBox& box = *w.form.Picture1;
+    ASSERT_TRUE(box.display_list().complete());
+    QImage replay(after.size(), after.format());
+    replay.setDevicePixelRatio(after.devicePixelRatio());
+    replay.fill(box.background());
+    QPainter p(&replay);
+    paint_display_list(p, QSizeF(box.size()), box.font(), box.display_list());
+    p.end();
+    EXPECT_EQ(replay, after);
 }
 
 // The list chooses the families and shows only the count input they need.
