@@ -4,6 +4,9 @@
 
 namespace {
 
+// Lists up to this many primitives grow as vectors do.
+constexpr std::size_t kSmallList = std::size_t{1} << 16;
+
 std::uint8_t clamp_width(int width) {
     return static_cast<std::uint8_t>(std::clamp(width, 1, 255));
 }
@@ -20,6 +23,11 @@ void DisplayList::clear() {
 void DisplayList::push(const DrawOp& op) {
     if (ops_.empty()) {
         ops_.push_back(current_scale_);
+    }
+    if (ops_.size() == ops_.capacity() && ops_.size() >= kSmallList) {
+        // A long list goes on to its limit: one move to storage that never moves again (its
+        // pages are only taken as they are written), instead of copying at every doubling.
+        ops_.reserve(std::max(max_ops_ + 2 * kSmallList, ops_.size() * 2));
     }
     ops_.push_back(op);
 }

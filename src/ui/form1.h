@@ -157,7 +157,7 @@ class Form1 : public QMainWindow {
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
-    // Redraws the given profile windows, shown or hidden, in that order.
+    // Redraws the given profile windows, shown or hidden, in that order, as one computation.
     void redraw_profiles(std::initializer_list<ProfileId> ids);
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;

@@ -6,6 +6,7 @@
 
 #include "model/numbers.h"
 #include "profiles/profile_draw.h"
+#include "ui/computation.h"
 
 namespace {
 
@@ -88,6 +89,16 @@ bool ProfileWindow::ekran() {
 }
 
 void ProfileWindow::Form_Resize() {
+    if (Computation::handling_events()) {
+        // Resized while a computation runs: redrawn once it has ended.
+        Computation::later(this, [this] { Form_Resize(); });
+        return;
+    }
+    Computation c(this);
+    Form_Resize(c.progress());
+}
+
+void ProfileWindow::Form_Resize(Progress& progress) {
     if (m.ready == 0) {
         return;
     }
@@ -96,7 +107,7 @@ void ProfileWindow::Form_Resize() {
         return;
     }
     Picture1->Cls();
-    draw_profile(m, kind_, *Picture1, dialogs_);
+    draw_profile(m, kind_, *Picture1, dialogs_, progress);
 }
 
 void ProfileWindow::Scroll1_Change() {

@@ -8,6 +8,7 @@
 
 #include "model/module1.h"
 #include "picture/dialogs.h"
+#include "picture/progress.h"
 #include "profiles/profile_family.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
@@ -22,8 +23,10 @@ class ProfileWindow : public QWidget {
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
     void zapusk(const TwipRect& main_window);
-    // The redraw entry point: clears the picture, lays the window out and draws the profile.
+    // The redraw entry point: clears the picture, lays the window out and draws the profile, as
+    // a computation of its own or as part of the one running (see ui/computation.h).
     void Form_Resize();
+    void Form_Resize(Progress& progress);
     // Places the scale bar, its label and the picture; false when the window is too small.
     bool ekran();
     // The scale bar moved: new scale factor, its label, a redraw.

@@ -1,0 +1,190 @@
+#include "ui/computation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The events a person makes with the mouse, the keyboard, a pen or a finger.
+bool is_user_input(QEvent::Type t) {
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::NativeGesture:
+    case QEvent::Gesture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The running computation's shared state (the interface thread only).
+struct Running {
+    int depth = 0;
+    Progress* outermost = nullptr;
+    bool handling_events = false;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> later;
+};
+
+Running& running() {
+    static Running r;
+    return r;
+}
+
+} // namespace
+
+// The progress of the outermost computation, its progress window and the filter that keeps the
+// user's input from the other windows while the window shows.
+class Computation::Shown : public Progress, public QObject {
+  public:
+    explicit Shown(QWidget* window) : window_(window) { clock_.start(); }
+
+    ~Shown() override {
+        if (dialog_ != nullptr) {
+            qApp->removeEventFilter(this);
+            dialog_->hide();
+            dialog_->deleteLater();
+        }
+    }
+
+  protected:
+    bool go_on(double done) override {
+        const qint64 now = clock_.elapsed();
+        if (now < next_events_) {
+            return !stop_;
+        }
+        next_events_ = now + kEventsEvery;
+        if (dialog_ == nullptr && now >= kShowAfter) {
+            show_dialog();
+        }
+        Running& r = running();
+        const bool was = r.handling_events;
+        r.handling_events = true;
+        if (dialog_ != nullptr) {
+            dialog_->setValue(static_cast<int>(std::clamp(done, 0.0, 1.0) * kSteps));
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        } else {
+            // The user's input waits in the queue; it is handled after the computation.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        r.handling_events = was;
+        return !stop_;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (!is_user_input(t) && t != QEvent::Close) {
+            return false;
+        }
+        if (reaches_allowed_window(watched)) {
+            return false;
+        }
+        if (t == QEvent::Close) {
+            event->ignore(); // the window stays open
+        }
+        return true;
+    }
+
+  private:
+    static constexpr int kSteps = 1000;
+
+    void show_dialog() {
+        dialog_ = new QProgressDialog(QString::fromUtf8(kLabel), QString::fromUtf8(kStop), 0,
+                                      kSteps, window_);
+        dialog_->setWindowTitle(QString::fromUtf8(kLabel));
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoReset(false);
+        dialog_->setAutoClose(false);
+        QObject::connect(dialog_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
+        qApp->installEventFilter(this);
+        dialog_->show();
+    }
+
+    // Input may reach the progress window and a message box the computation shows.
+    bool reaches_allowed_window(QObject* watched) const {
+        QWidget* target = nullptr;
+        if (auto* w = qobject_cast<QWidget*>(watched)) {
+            target = w->window();
+        } else if (auto* win = qobject_cast<QWindow*>(watched)) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() == win) {
+                    target = top;
+                    break;
+                }
+            }
+        } else {
+            return true; // not a window: the application itself
+        }
+        return target != nullptr &&
+               (target == dialog_ || target == QApplication::activeModalWidget());
+    }
+
+    QPointer<QWidget> window_;
+    QElapsedTimer clock_;
+    qint64 next_events_ = kEventsEvery;
+    QProgressDialog* dialog_ = nullptr;
+    bool stop_ = false;
+};
+
+Computation::Computation(QWidget* window) {
+    Running& r = running();
+    if (r.depth++ == 0) {
+        shown_ = std::make_unique<Shown>(window);
+        r.outermost = shown_.get();
+    }
+}
+
+Computation::~Computation() {
+    Running& r = running();
+    shown_.reset();
+    if (--r.depth == 0) {
+        r.outermost = nullptr;
+        // The redraws that waited for the computation, in the order they were asked for.
+        auto later = std::move(r.later);
+        r.later.clear();
+        for (auto& [owner, redraw] : later) {
+            if (owner) {
+                redraw();
+            }
+        }
+    }
+}
+
+Progress& Computation::progress() {
+    // A nested computation shares the progress of the outermost one.
+    return *running().outermost;
+}
+
+bool Computation::handling_events() {
+    return running().handling_events;
+}
+
+void Computation::later(QObject* owner, std::function<void()> redraw) {
+    for (auto& [o, r] : running().later) {
+        if (o == owner) {
+            return;
+        }
+    }
+    running().later.emplace_back(owner, std::move(redraw));
+}
