@@ -4,7 +4,10 @@
 // leaves in the record. Two builds whose fingerprints agree draw the same points and leave the
 // same record; `compare_pictures.sh` runs this in two builds and compares.
 //
-//   chargefield_digest [n_fi] [n_E] [threads]
+//   chargefield_digest [n_fi] [n_E] [threads] [stride]
+//
+// `stride` > 1 takes every stride-th charge only (for large counts).
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -119,10 +122,11 @@ int main(int argc, char** argv) {
 #ifdef CHARGEFIELD_HAS_WORKERS
     set_worker_limit(argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 0);
 #endif
+    const int stride = argc > 4 ? std::max(1, std::atoi(argv[4])) : 1;
     Silent silent;
     for (int L_pos = 2; L_pos <= 14; ++L_pos) {
-        for (int q1_pos = -20; q1_pos <= 20; ++q1_pos) {
-            for (int q2_pos = -20; q2_pos <= 20; ++q2_pos) {
+        for (int q1_pos = -20; q1_pos <= 20; q1_pos += stride) {
+            for (int q2_pos = -20; q2_pos <= 20; q2_pos += stride) {
                 Module1 m;
                 set_model_defaults(m);
                 m.line_kind = 3;

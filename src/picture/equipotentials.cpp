@@ -124,8 +124,10 @@ void scan_level(Module1& m, PictureBox& pic, double level, Colour colour, Progre
 
 namespace {
 
-// Levels scanned together as one piece of work on another thread.
+// Levels scanned together as one piece of work on another thread, and the levels worth several
+// threads (a level takes some tens of microseconds).
 constexpr std::size_t kLevelsPerPiece = 8;
+constexpr std::size_t kLevelsForThreads = 256;
 
 struct ScannedLevels {
     PrimitiveBuffer dots;
@@ -196,7 +198,7 @@ void lines_fi(Module1& m, PictureBox& pic, Progress& progress) {
     const auto end_level = [&](std::size_t piece) {
         return std::min(levels.size(), (piece + 1) * kLevelsPerPiece);
     };
-    const unsigned threads = worker_count();
+    const unsigned threads = workers_for(levels.size(), kLevelsForThreads);
     bool finished = true;
     if (threads <= 1 || pieces <= 1) {
         for (std::size_t j = 0; j < levels.size() && finished; ++j) {

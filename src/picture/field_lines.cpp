@@ -33,8 +33,8 @@ Angle angle(double phi) {
 
 // drdphi at an angle whose cosine c and sine s are known.
 float drdphi_cs(Module1& m, double c, double s, double r) {
-    m.u1 = m.q1 * std::pow((r * r - 2 * m.a * r * c) + m.a * m.a, 1.5);
-    m.u2 = m.q2 * std::pow((r * r + 2 * m.a * r * c) + m.a * m.a, 1.5);
+    m.u1 = m.q1 * three_halves((r * r - 2 * m.a * r * c) + m.a * m.a);
+    m.u2 = m.q2 * three_halves((r * r + 2 * m.a * r * c) + m.a * m.a);
     return static_cast<float>(-r * (c + (r * (m.u1 + m.u2) / (m.u1 - m.u2)) / m.a) / s);
 }
 
@@ -315,6 +315,10 @@ void take_set_values(Module1& m, const TraceValues& in) {
     });
 }
 
+// Start angles and edge lines worth tracing on several threads: a few tens (each takes a tenth
+// of a millisecond to a millisecond).
+constexpr std::size_t kPiecesForThreads = 32;
+
 // One piece of lines_E computed apart: the lines it drew and the values it left.
 struct TracedPiece {
     PrimitiveBuffer lines;
@@ -358,7 +362,7 @@ void lines_E(Module1& m, PictureBox& pic, Progress& progress) {
         }
     };
 
-    const unsigned threads = worker_count();
+    const unsigned threads = workers_for(pieces, kPiecesForThreads);
     if (threads <= 1 || pieces <= 1) {
         // On one thread the pieces run on the record itself, one after another.
         for (std::size_t j = 0; j < pieces; ++j) {

@@ -12,6 +12,10 @@ void set_worker_limit(unsigned threads) {
     limit = threads;
 }
 
+unsigned workers_for(std::size_t pieces, std::size_t min_pieces) {
+    return pieces < min_pieces ? 1 : worker_count();
+}
+
 unsigned worker_count() {
     const unsigned set = limit;
     if (set > 0) {

@@ -20,6 +20,11 @@
 void set_worker_limit(unsigned threads);
 unsigned worker_count();
 
+// The threads for a computation of `pieces` pieces: one below `min_pieces` (starting threads,
+// and waiting for a thread the system has not run yet, cost more than a few milliseconds of
+// work gain), else worker_count().
+unsigned workers_for(std::size_t pieces, std::size_t min_pieces);
+
 // Computes pieces 0 .. count-1 with compute(i, worker, result) on `threads` threads (worker 0 is
 // the calling thread, the others 1 .. threads-1, so that each can keep state of its own) and
 // hands each result to take(i, result) on the calling thread, in order. take returns false to

@@ -1,6 +1,7 @@
 #include "ui/picture_render.h"
 
 #include <QImage>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -23,6 +24,9 @@ bool in_range(double v) {
     return std::abs(v) < kShortcutRange; // false for NaN
 }
 
+// Texts kept by a TextShapes before it starts afresh.
+constexpr qsizetype kMaxShapes = 4096;
+
 // Lines handed to the painter at once.
 constexpr std::size_t kLineRun = 256;
 
@@ -30,7 +34,9 @@ constexpr std::size_t kLineRun = 256;
 // 1/64 pixel (truncated), stepped along its longer axis from half a pixel before its start to
 // half a pixel past its end, one pixel per step, the shorter axis following in 16.16 fixed
 // point. Ends that are equal to the painter's precision give the one pixel nearest them.
-// `plot(x, y)` receives the pixels; the caller keeps the line well inside the image.
+// `plot(x, y)` receives the pixels, which may lie a pixel or two beyond the ends. The painter
+// clips lines reaching further than a pixel beyond the image before it steps them: such lines
+// are left to it.
 template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
     if (from == to) {
         plot(qRound(from.x()), qRound(from.y()));
@@ -76,8 +82,8 @@ template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
     }
 }
 
-// Lines closer than this many pixels to the image's edges are left to the painter, which clips
-// them; everything of a line drawn here lies within a pixel and a half of its ends.
+// Lines whose ends are this many pixels inside the image's edges need no clipping: everything
+// of such a line lies within a pixel and a half of its ends.
 constexpr double kEdgeMargin = 4;
 
 // Whether thin_line gives the painter's pixels in this build of Qt: a few thousand lines of
@@ -95,9 +101,16 @@ bool thin_lines_match_painter() {
         return (seed >> 8) / double(1 << 24);
     };
     for (int i = 0; i < 3000; ++i) {
-        const double x1 = 10 + 12 * next(), y1 = 10 + 12 * next();
+        double x1 = 10 + 12 * next(), y1 = 10 + 12 * next();
         const double reach = i % 4 == 0 ? 0.05 : i % 4 == 1 ? 1.5 : 6;
         double x2 = x1 + reach * (2 * next() - 1), y2 = y1 + reach * (2 * next() - 1);
+        if (i % 3 == 2) {
+            // Across the edges, as far as the painter draws without clipping.
+            x1 = -1 + (kSize + 2) * next();
+            y1 = -1 + (kSize + 2) * next();
+            x2 = i % 2 ? -1 + (kSize + 2) * next() : -1 + 3 * next();
+            y2 = -1 + (kSize + 2) * next();
+        }
         if (i % 7 == 0) {
             x2 = x1; // vertical
         } else if (i % 11 == 0) {
@@ -118,8 +131,11 @@ bool thin_lines_match_painter() {
             p.setPen(pen);
             p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         }
-        thin_line(QPointF(x1, y1), QPointF(x2, y2),
-                  [&](int x, int y) { reinterpret_cast<QRgb*>(by_us.scanLine(y))[x] = red; });
+        thin_line(QPointF(x1, y1), QPointF(x2, y2), [&](int x, int y) {
+            if (x >= 0 && y >= 0 && x < kSize && y < kSize) {
+                reinterpret_cast<QRgb*>(by_us.scanLine(y))[x] = red;
+            }
+        });
         if (by_painter != by_us) {
             return false;
         }
@@ -163,6 +179,10 @@ PictureRenderer::~PictureRenderer() {
     flush_lines();
 }
 
+bool PictureRenderer::steps_thin_lines() {
+    return thin_lines_usable();
+}
+
 void PictureRenderer::set_raster_shortcuts(bool on) {
     shortcuts_ = on;
 }
@@ -179,6 +199,12 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
     }
     // The painter's state may have changed since the last call.
     raster_ = shortcuts_ ? one_to_one_image(p_) : nullptr;
+    if (raster_ != nullptr) {
+        bits_ = raster_->bits();
+        stride_ = raster_->bytesPerLine();
+        width_ = raster_->width();
+        height_ = raster_->height();
+    }
     for (std::size_t i = first; i < last; ++i) {
         const DrawOp& op = ops[i];
         if (op.kind == DrawOp::Kind::Line) {
@@ -231,14 +257,22 @@ void PictureRenderer::flush_lines() {
 void PictureRenderer::line(const DrawOp& op) {
     const QPointF from = to_pixels(op.a, op.b);
     const QPointF to = to_pixels(op.c, op.d);
-    if (raster_ != nullptr && op.width == 1 && inside(from) && inside(to) && thin_lines_usable()) {
+    if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
+        thin_lines_usable()) {
         // Lines of one run share their colour, so painting this one before the lines gathered
         // for the painter gives the same pixels.
         const QRgb c = to_pixel(op.colour);
-        uchar* bits = raster_->bits();
-        const qsizetype stride = raster_->bytesPerLine();
-        thin_line(from, to,
-                  [&](int x, int y) { reinterpret_cast<QRgb*>(bits + y * stride)[x] = c; });
+        if (inside(from) && inside(to)) {
+            thin_line(from, to,
+                      [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c; });
+        } else {
+            const int w = static_cast<int>(width_), h = static_cast<int>(height_);
+            thin_line(from, to, [&](int x, int y) {
+                if (x >= 0 && y >= 0 && x < w && y < h) {
+                    reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
+                }
+            });
+        }
         return;
     }
     use_pen(op.colour, op.width);
@@ -248,9 +282,15 @@ void PictureRenderer::line(const DrawOp& op) {
     }
 }
 
+bool PictureRenderer::unclipped(QPointF p) const {
+    // The painter clips to a pixel beyond the left and top edges and two beyond the right and
+    // bottom ones (one beyond the last pixel's far side).
+    return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
+}
+
 bool PictureRenderer::inside(QPointF p) const {
-    return p.x() >= kEdgeMargin && p.y() >= kEdgeMargin &&
-           p.x() <= raster_->width() - kEdgeMargin && p.y() <= raster_->height() - kEdgeMargin;
+    return p.x() >= kEdgeMargin && p.y() >= kEdgeMargin && p.x() <= width_ - kEdgeMargin &&
+           p.y() <= height_ - kEdgeMargin;
 }
 
 void PictureRenderer::dot(const DrawOp& op) {
@@ -263,11 +303,11 @@ void PictureRenderer::dot(const DrawOp& op) {
         // The square the painter fills for this rectangle, clipped to the image.
         const int x0 = std::max(static_cast<int>(left), 0);
         const int y0 = std::max(static_cast<int>(top), 0);
-        const int x1 = std::min(static_cast<int>(left) + w, raster_->width());
-        const int y1 = std::min(static_cast<int>(top) + w, raster_->height());
+        const int x1 = std::min(static_cast<int>(left) + w, static_cast<int>(width_));
+        const int y1 = std::min(static_cast<int>(top) + w, static_cast<int>(height_));
         const QRgb c = to_pixel(op.colour);
         for (int y = y0; y < y1; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(raster_->scanLine(y));
+            auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
             std::fill(row + x0, row + std::max(x0, x1), c);
         }
         return;
@@ -293,13 +333,58 @@ void PictureRenderer::circle(const DrawOp& op) {
     p_.setBrush(Qt::NoBrush);
 }
 
+const TextShapes::Shape& TextShapes::shape(const QString& text, const QFont& font) {
+    if (!(font == font_)) {
+        font_ = font;
+        shapes_.clear();
+    }
+    auto it = shapes_.find(text);
+    if (it == shapes_.end()) {
+        if (shapes_.size() >= kMaxShapes) {
+            shapes_.clear();
+        }
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        it = shapes_.insert(text, Shape{layout.glyphRuns(), line.ascent()});
+    }
+    return *it;
+}
+
+namespace {
+
+// A coordinate as the text drawing keeps it: in 1/64 pixel, truncated.
+qreal text_fixed(qreal v) {
+    return static_cast<qreal>(static_cast<int>(v * 64)) / 64;
+}
+
+} // namespace
+
 void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     const std::string_view t = list.text_of(op);
     p_.setPen(to_qcolor(op.colour));
     pen_set_ = false;
     const QPointF at = to_pixels(op.a, op.b);
-    p_.drawText(QPointF(at.x(), at.y() + metrics_.ascent()),
-                QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+    const QPointF baseline(at.x(), at.y() + metrics_.ascent());
+    const QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    if (raster_ == nullptr || !in_range(baseline.x()) || !in_range(baseline.y())) {
+        p_.drawText(baseline, s);
+        return;
+    }
+    // The glyphs the painter would lay out for the text, placed where it would place them: the
+    // baseline's start in 1/64 pixel, each glyph at its offset from there.
+    const TextShapes::Shape& shape = shapes_->shape(s, font_);
+    const qreal x0 = text_fixed(baseline.x());
+    const qreal y0 = text_fixed(baseline.y()) - text_fixed(shape.ascent);
+    for (QGlyphRun run : shape.runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& q : positions) {
+            q = QPointF(x0 + text_fixed(q.x()), y0 + text_fixed(q.y()));
+        }
+        run.setPositions(positions);
+        p_.drawGlyphRun(QPointF(0, 0), run);
+    }
 }
 
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font,

@@ -13,12 +13,30 @@
 // program; where they differ, the painter draws every line).
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPainter>
 #include <QSizeF>
 #include <cstddef>
 #include <vector>
 
 #include "picture/display_list.h"
+
+// Texts laid out once, in one font, and drawn again wherever they recur: the grid labels of a
+// picture repeat at every redraw. Keep one per picture, for the pictures painted in its font.
+class TextShapes {
+  public:
+    struct Shape {
+        QList<QGlyphRun> runs; // glyphs and their positions from the start of the baseline
+        qreal ascent = 0;      // of the line the runs were laid out on
+    };
+    // The shape of `text` in `font`; the shapes of another font are forgotten.
+    const Shape& shape(const QString& text, const QFont& font);
+
+  private:
+    QFont font_;
+    QHash<QString, Shape> shapes_;
+};
 
 class PictureRenderer {
   public:
@@ -37,6 +55,14 @@ class PictureRenderer {
     // Whether the raster shortcuts may be taken (they are by default where they apply); off,
     // everything goes through the painter, which is how the shortcuts are checked.
     void set_raster_shortcuts(bool on);
+    // Where laid-out texts are kept beyond this renderer (by default only for its lifetime).
+    void set_text_shapes(TextShapes* shapes) {
+        shapes_ = shapes != nullptr ? shapes : &own_shapes_;
+    }
+
+    // Whether one-pixel lines are stepped here rather than by the painter: the painter's own
+    // stepping was checked against ours, once, and they agreed.
+    static bool steps_thin_lines();
 
     // User coordinates to logical pixels under the scale in force.
     QPointF to_pixels(double x, double y) const;
@@ -49,7 +75,9 @@ class PictureRenderer {
     void use_pen(Colour c, int width);
     // Paints the lines gathered for the current pen.
     void flush_lines();
-    // Far enough inside the raster image for a line end to be drawn without clipping.
+    // Close enough to the raster image for the painter to draw a line end unclipped; far enough
+    // inside it for a line to need no clipping at all.
+    bool unclipped(QPointF p) const;
     bool inside(QPointF p) const;
 
     QPainter& p_;
@@ -63,8 +91,14 @@ class PictureRenderer {
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
     bool shortcuts_ = true;
-    // The raster image painted one to one, or null when the shortcuts do not apply.
+    TextShapes own_shapes_;
+    TextShapes* shapes_ = &own_shapes_;
+    // The raster image painted one to one, or null when the shortcuts do not apply; its pixels,
+    // their row length in bytes and the image's size.
     QImage* raster_ = nullptr;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
+    double width_ = 0, height_ = 0;
 };
 
 // The whole list painted over `painter`'s device, from its first primitive.

@@ -70,6 +70,7 @@ void QtPictureBox::flush() {
     }
     QPainter p(&image_);
     PictureRenderer r(p, QSizeF(size()), font());
+    r.set_text_shapes(&text_shapes_);
     r.set_scale(image_scale_);
     r.paint(list_, painted_, end);
     p.end();

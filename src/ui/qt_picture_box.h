@@ -69,4 +69,5 @@ class QtPictureBox : public QWidget, public PictureBox {
     float sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;
     QColor background_;
     QColor foreground_;
+    TextShapes text_shapes_; // the texts of this picture, laid out once
 };
