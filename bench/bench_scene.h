@@ -3,12 +3,21 @@
 // 515 x 515 pixels as in the opening main window, and a picture box that draws nothing.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <type_traits>
 
 #include "model/module1.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
+
+// CHARGEFIELD_BENCH_ITERATIONS=n runs a benchmark exactly n times, as instruction counts under
+// callgrind want (bench/compare.sh): the difference of two counts is the cost of the iterations.
+inline void counted(benchmark::internal::Benchmark* b) {
+    if (const char* n = std::getenv("CHARGEFIELD_BENCH_ITERATIONS")) {
+        b->Iterations(std::atoi(n));
+    }
+}
 
 // Takes every primitive and draws nothing: the time of the computation alone.
 class NullPictureBox : public PictureBox {

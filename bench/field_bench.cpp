@@ -38,7 +38,11 @@ void BM_lines_fi(benchmark::State& state) {
         s.painted();
     }
 }
-BENCHMARK(BM_lines_fi)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_lines_fi)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
 
 void BM_lines_E(benchmark::State& state) {
     Scene s;
@@ -50,7 +54,11 @@ void BM_lines_E(benchmark::State& state) {
         s.painted();
     }
 }
-BENCHMARK(BM_lines_E)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(BM_lines_E)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
 
 // The whole computation command: clear, frame, charges, both families, with the counts given.
 template <class Box> void CmdOK(benchmark::State& state, double n_fi, int n_E) {
@@ -72,7 +80,8 @@ BENCHMARK(BM_default_CmdOK)
     ->Arg(0)
     ->Arg(1)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 void BM_default_CmdOK_null(benchmark::State& state) {
     CmdOK<NullPictureBox>(state, 11, 6);
@@ -82,7 +91,8 @@ BENCHMARK(BM_default_CmdOK_null)
     ->Arg(0)
     ->Arg(1)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 // Dense field lines: painting is to cost no more than a quarter of the computation.
 void BM_CmdOK_nE2000(benchmark::State& state) {
@@ -93,7 +103,8 @@ BENCHMARK(BM_CmdOK_nE2000)
     ->Arg(0)
     ->Arg(1)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 void BM_CmdOK_nE2000_null(benchmark::State& state) {
     CmdOK<NullPictureBox>(state, 11, 2000);
@@ -103,7 +114,8 @@ BENCHMARK(BM_CmdOK_nE2000_null)
     ->Arg(0)
     ->Arg(1)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 // A thousand of each, on one core and on all of them.
 void BM_CmdOK_n1000(benchmark::State& state) {
@@ -114,7 +126,8 @@ BENCHMARK(BM_CmdOK_n1000)
     ->Arg(0)
     ->Arg(1)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <benchmark/benchmark.h>
 
+#include "bench_scene.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
 
@@ -35,6 +36,7 @@ void BM_scroll_with_six_profiles(benchmark::State& state) {
 BENCHMARK(BM_scroll_with_six_profiles)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
-    ->UseRealTime();
+    ->UseRealTime()
+    ->Apply(counted);
 
 } // namespace

@@ -35,8 +35,8 @@ float Ey_point(const Module1& m, double x, double y) {
 PointField field_point(const Module1& m, double x, double y) {
     const double s1 = (x + m.a) * (x + m.a) + y * y;
     const double s2 = (x - m.a) * (x - m.a) + y * y;
-    const double c1 = three_halves(s1);
-    const double c2 = three_halves(s2);
+    const double c1 = std::pow(s1, 1.5);
+    const double c2 = std::pow(s2, 1.5);
     const double t1 = s1 == 0 ? 0.0 : m.q1 * (x + m.a) / c1;
     const double t2 = s2 == 0 ? 0.0 : m.q2 * (x - m.a) / c2;
     const float ex = static_cast<float>(m.k * (t1 + t2));

@@ -1,7 +1,5 @@
 #pragma once
 // Potential and field of the two charges at a point: double arithmetic, single results.
-#include <cmath>
-
 #include "model/module1.h"
 
 // Potential [V] at (x, y) [m]: k*(q1/r1 + q2/r2). Inside or on a ball (distance <= R_ball,
@@ -17,16 +15,7 @@ float Ex_point(const Module1& m, double x, double y);
 // Ey [V/m] at (x, y): k*y*(q1/r1^3 + q2/r2^3); 0 on the axis.
 float Ey_point(const Module1& m, double x, double y);
 
-// v^(3/2) as v*sqrt(v), a third of the time of pow(v, 1.5). Not always the same double as pow,
-// but the field lines traced with it go through the same single-precision points on the whole
-// grid of charges and sizes (bench/compare_pictures.sh checks this against the pow form).
-inline double three_halves(double v) {
-    return v * std::sqrt(v);
-}
-
-// Ex_point and Ey_point together, for tracing: each charge's r^3 worked out once, with
-// three_halves. The same single-precision values as the two point functions wherever the
-// tracing has been checked.
+// Ex_point and Ey_point together, to the bit, with each charge's r^3 worked out once.
 struct PointField {
     float ex, ey;
 };

@@ -7,10 +7,6 @@ namespace {
 // Lists up to this many primitives grow as vectors do.
 constexpr std::size_t kSmallList = std::size_t{1} << 16;
 
-std::uint8_t clamp_width(int width) {
-    return static_cast<std::uint8_t>(std::clamp(width, 1, 255));
-}
-
 } // namespace
 
 void DisplayList::clear() {
@@ -20,7 +16,7 @@ void DisplayList::clear() {
     ops_.push_back(current_scale_);
 }
 
-void DisplayList::push(const DrawOp& op) {
+void DisplayList::push_slowly(const DrawOp& op) {
     if (ops_.empty()) {
         ops_.push_back(current_scale_);
     }
@@ -35,10 +31,6 @@ void DisplayList::push(const DrawOp& op) {
 void DisplayList::scale(float x1, float y1, float x2, float y2) {
     current_scale_ = DrawOp{DrawOp::Kind::Scale, 1, false, 0, 0, x1, y1, x2, y2};
     push(current_scale_);
-}
-
-void DisplayList::line(float x1, float y1, float x2, float y2, Colour c, int width) {
-    push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, 0, x1, y1, x2, y2});
 }
 
 void DisplayList::dot(float x, float y, Colour c, int width) {

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTextLayout>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -56,12 +57,15 @@ template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
         std::swap(a1, a2);
         std::swap(b1, b2);
     }
-    // The quotient truncated towards zero; short lines divide in 32 bits, which is faster.
+    // The slope in 16.16, truncated towards zero. |rise| <= run, so the quotient is at most 2^16
+    // and its double is within 2^-37 of it, while a quotient that is no whole number lies at
+    // least 1/run >= 2^-31 from one: truncating the double gives the integer quotient, sooner
+    // than an integer division does.
     const std::int64_t rise = b2 - b1, run = a2 - a1;
-    const std::int64_t slope =
-        std::abs(rise) <= 0x7fff && run <= 0x7fffffff
-            ? static_cast<std::int32_t>(rise) * 65536 / static_cast<std::int32_t>(run)
-            : rise * 65536 / run;
+    const std::int64_t slope = run < (std::int64_t{1} << 31)
+                                   ? static_cast<std::int64_t>(static_cast<double>(rise * 65536) /
+                                                               static_cast<double>(run))
+                                   : rise * 65536 / run;
     std::int64_t b = b1 * 1024;
     // Half a pixel of cap at either end.
     a1 -= 32;
@@ -81,10 +85,6 @@ template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
         }
     }
 }
-
-// Lines whose ends are this many pixels inside the image's edges need no clipping: everything
-// of such a line lies within a pixel and a half of its ends.
-constexpr double kEdgeMargin = 4;
 
 // Whether thin_line gives the painter's pixels in this build of Qt: a few thousand lines of
 // every direction, length and sub-pixel position, each drawn both ways on a small image. Run
@@ -187,11 +187,6 @@ void PictureRenderer::set_raster_shortcuts(bool on) {
     shortcuts_ = on;
 }
 
-QPointF PictureRenderer::to_pixels(double x, double y) const {
-    return {(x - scale_.a) / (static_cast<double>(scale_.c) - scale_.a) * size_.width(),
-            (y - scale_.b) / (static_cast<double>(scale_.d) - scale_.b) * size_.height()};
-}
-
 void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::size_t last) {
     const auto& ops = list.ops();
     if (last > ops.size()) {
@@ -215,7 +210,7 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
         flush_lines();
         switch (op.kind) {
         case DrawOp::Kind::Scale:
-            scale_ = op;
+            set_scale(op);
             break;
         case DrawOp::Kind::Line:
             break;
@@ -255,8 +250,9 @@ void PictureRenderer::flush_lines() {
 }
 
 void PictureRenderer::line(const DrawOp& op) {
-    const QPointF from = to_pixels(op.a, op.b);
-    const QPointF to = to_pixels(op.c, op.d);
+    const QPointF from = end_in_pixels(op.a, op.b);
+    const QPointF to = end_in_pixels(op.c, op.d);
+    keep_end(op.c, op.d, to);
     if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
         // Lines of one run share their colour, so painting this one before the lines gathered
@@ -282,15 +278,21 @@ void PictureRenderer::line(const DrawOp& op) {
     }
 }
 
-bool PictureRenderer::unclipped(QPointF p) const {
-    // The painter clips to a pixel beyond the left and top edges and two beyond the right and
-    // bottom ones (one beyond the last pixel's far side).
-    return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
+QPointF PictureRenderer::end_in_pixels(float x, float y) {
+    const auto same = [](float a, float b) {
+        return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+    };
+    for (const End& e : ends_) {
+        if (e.valid && same(e.x, x) && same(e.y, y)) {
+            return e.px;
+        }
+    }
+    return to_pixels(x, y);
 }
 
-bool PictureRenderer::inside(QPointF p) const {
-    return p.x() >= kEdgeMargin && p.y() >= kEdgeMargin && p.x() <= width_ - kEdgeMargin &&
-           p.y() <= height_ - kEdgeMargin;
+void PictureRenderer::keep_end(float x, float y, QPointF px) {
+    ends_[next_end_] = End{x, y, px, true};
+    next_end_ ^= 1;
 }
 
 void PictureRenderer::dot(const DrawOp& op) {

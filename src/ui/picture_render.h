@@ -51,7 +51,10 @@ class PictureRenderer {
     // next, starting from `scale` (a Scale primitive).
     void paint(const DisplayList& list, std::size_t first, std::size_t last);
     const DrawOp& scale() const { return scale_; }
-    void set_scale(const DrawOp& scale) { scale_ = scale; }
+    void set_scale(const DrawOp& scale) {
+        scale_ = scale;
+        forget_ends();
+    }
     // Whether the raster shortcuts may be taken (they are by default where they apply); off,
     // everything goes through the painter, which is how the shortcuts are checked.
     void set_raster_shortcuts(bool on);
@@ -65,7 +68,10 @@ class PictureRenderer {
     static bool steps_thin_lines();
 
     // User coordinates to logical pixels under the scale in force.
-    QPointF to_pixels(double x, double y) const;
+    QPointF to_pixels(double x, double y) const {
+        return {(x - scale_.a) / (static_cast<double>(scale_.c) - scale_.a) * size_.width(),
+                (y - scale_.b) / (static_cast<double>(scale_.d) - scale_.b) * size_.height()};
+    }
 
   private:
     void line(const DrawOp& op);
@@ -75,10 +81,22 @@ class PictureRenderer {
     void use_pen(Colour c, int width);
     // Paints the lines gathered for the current pen.
     void flush_lines();
-    // Close enough to the raster image for the painter to draw a line end unclipped; far enough
-    // inside it for a line to need no clipping at all.
-    bool unclipped(QPointF p) const;
-    bool inside(QPointF p) const;
+    // Close enough to the raster image for the painter to draw a line end unclipped (it clips
+    // to a pixel beyond the left and top edges, two beyond the right and bottom ones); far
+    // enough inside it for a line to need no clipping at all.
+    bool unclipped(QPointF p) const {
+        return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
+    }
+    bool inside(QPointF p) const {
+        return p.x() >= kEdgeMargin && p.y() >= kEdgeMargin && p.x() <= width_ - kEdgeMargin &&
+               p.y() <= height_ - kEdgeMargin;
+    }
+    static constexpr double kEdgeMargin = 4;
+    // A line end in pixels; a line often starts where one of the two lines before it ended (a
+    // polyline and its mirror image), whose ends are kept.
+    QPointF end_in_pixels(float x, float y);
+    void keep_end(float x, float y, QPointF px);
+    void forget_ends() { ends_[0].valid = ends_[1].valid = false; }
 
     QPainter& p_;
     QSizeF size_;
@@ -90,6 +108,13 @@ class PictureRenderer {
     Colour pen_colour_ = 0;
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
+    struct End {
+        float x = 0, y = 0;
+        QPointF px;
+        bool valid = false;
+    };
+    End ends_[2];
+    int next_end_ = 0;
     bool shortcuts_ = true;
     TextShapes own_shapes_;
     TextShapes* shapes_ = &own_shapes_;
