@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QTextLayout>
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -250,9 +249,8 @@ void PictureRenderer::flush_lines() {
 }
 
 void PictureRenderer::line(const DrawOp& op) {
-    const QPointF from = end_in_pixels(op.a, op.b);
-    const QPointF to = end_in_pixels(op.c, op.d);
-    keep_end(op.c, op.d, to);
+    const QPointF from = to_pixels(op.a, op.b);
+    const QPointF to = to_pixels(op.c, op.d);
     if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
         // Lines of one run share their colour, so painting this one before the lines gathered
@@ -276,23 +274,6 @@ void PictureRenderer::line(const DrawOp& op) {
     if (lines_.size() >= kLineRun) {
         flush_lines();
     }
-}
-
-QPointF PictureRenderer::end_in_pixels(float x, float y) {
-    const auto same = [](float a, float b) {
-        return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
-    };
-    for (const End& e : ends_) {
-        if (e.valid && same(e.x, x) && same(e.y, y)) {
-            return e.px;
-        }
-    }
-    return to_pixels(x, y);
-}
-
-void PictureRenderer::keep_end(float x, float y, QPointF px) {
-    ends_[next_end_] = End{x, y, px, true};
-    next_end_ ^= 1;
 }
 
 void PictureRenderer::dot(const DrawOp& op) {

@@ -51,10 +51,7 @@ class PictureRenderer {
     // next, starting from `scale` (a Scale primitive).
     void paint(const DisplayList& list, std::size_t first, std::size_t last);
     const DrawOp& scale() const { return scale_; }
-    void set_scale(const DrawOp& scale) {
-        scale_ = scale;
-        forget_ends();
-    }
+    void set_scale(const DrawOp& scale) { scale_ = scale; }
     // Whether the raster shortcuts may be taken (they are by default where they apply); off,
     // everything goes through the painter, which is how the shortcuts are checked.
     void set_raster_shortcuts(bool on);
@@ -92,11 +89,6 @@ class PictureRenderer {
                p.y() <= height_ - kEdgeMargin;
     }
     static constexpr double kEdgeMargin = 4;
-    // A line end in pixels; a line often starts where one of the two lines before it ended (a
-    // polyline and its mirror image), whose ends are kept.
-    QPointF end_in_pixels(float x, float y);
-    void keep_end(float x, float y, QPointF px);
-    void forget_ends() { ends_[0].valid = ends_[1].valid = false; }
 
     QPainter& p_;
     QSizeF size_;
@@ -108,13 +100,6 @@ class PictureRenderer {
     Colour pen_colour_ = 0;
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
-    struct End {
-        float x = 0, y = 0;
-        QPointF px;
-        bool valid = false;
-    };
-    End ends_[2];
-    int next_end_ = 0;
     bool shortcuts_ = true;
     TextShapes own_shapes_;
     TextShapes* shapes_ = &own_shapes_;
