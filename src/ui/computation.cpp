@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,7 +44,12 @@ struct Running {
     int depth = 0;
     Progress* outermost = nullptr;
     bool handling_events = false;
-    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> later;
+    struct Later {
+        QPointer<QObject> owner;
+        const char* what;
+        std::function<void()> action;
+    };
+    std::vector<Later> later;
 };
 
 Running& running() {
@@ -57,11 +63,14 @@ Running& running() {
 // user's input from the other windows while the window shows.
 class Computation::Shown : public Progress, public QObject {
   public:
-    explicit Shown(QWidget* window) : window_(window) { clock_.start(); }
+    explicit Shown(QWidget* window) : window_(window) {
+        clock_.start();
+        qApp->installEventFilter(this);
+    }
 
     ~Shown() override {
+        qApp->removeEventFilter(this);
         if (dialog_ != nullptr) {
-            qApp->removeEventFilter(this);
             dialog_->hide();
             dialog_->deleteLater();
         }
@@ -93,16 +102,25 @@ class Computation::Shown : public Progress, public QObject {
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type t = event->type();
-        if (!is_user_input(t) && t != QEvent::Close) {
-            return false;
-        }
-        if (reaches_allowed_window(watched)) {
-            return false;
-        }
         if (t == QEvent::Close) {
-            event->ignore(); // the window stays open
+            // A window closed while the computation runs (by the window manager) closes when it
+            // has ended, as it would have had the computation held the program until then.
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w == nullptr || !w->isWindow() || reaches_allowed_window(w)) {
+                return false;
+            }
+            event->ignore();
+            const QPointer<QWidget> window(w);
+            later(w, "close", [window] {
+                if (window) {
+                    window->close();
+                }
+            });
+            return true;
         }
-        return true;
+        // The user's input reaches only the progress window (and a message box) while it shows;
+        // before, it waits in the queue (see go_on).
+        return dialog_ != nullptr && is_user_input(t) && !reaches_allowed_window(watched);
     }
 
   private:
@@ -117,7 +135,6 @@ class Computation::Shown : public Progress, public QObject {
         dialog_->setAutoReset(false);
         dialog_->setAutoClose(false);
         QObject::connect(dialog_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
-        qApp->installEventFilter(this);
         dialog_->show();
     }
 
@@ -163,9 +180,9 @@ Computation::~Computation() {
         // The redraws that waited for the computation, in the order they were asked for.
         auto later = std::move(r.later);
         r.later.clear();
-        for (auto& [owner, redraw] : later) {
-            if (owner) {
-                redraw();
+        for (Running::Later& l : later) {
+            if (l.owner) {
+                l.action();
             }
         }
     }
@@ -180,11 +197,11 @@ bool Computation::handling_events() {
     return running().handling_events;
 }
 
-void Computation::later(QObject* owner, std::function<void()> redraw) {
-    for (auto& [o, r] : running().later) {
-        if (o == owner) {
+void Computation::later(QObject* owner, const char* what, std::function<void()> action) {
+    for (const Running::Later& l : running().later) {
+        if (l.owner == owner && std::string_view(l.what) == what) {
             return;
         }
     }
-    running().later.emplace_back(owner, std::move(redraw));
+    running().later.push_back({owner, what, std::move(action)});
 }

@@ -40,9 +40,9 @@ class Computation {
     // then (a window resized by the window system) would change what the computation works
     // with: it waits, with later(), until the computation has ended.
     static bool handling_events();
-    // Runs `redraw` when the running computation ends, once per `owner` however often it is
-    // asked.
-    static void later(QObject* owner, std::function<void()> redraw);
+    // Runs `action` when the running computation ends, once per `owner` and `what` however
+    // often it is asked (nothing if the owner is gone by then).
+    static void later(QObject* owner, const char* what, std::function<void()> action);
 
     // The caption and button of the progress window.
     static constexpr const char* kLabel = "Расчёт…";

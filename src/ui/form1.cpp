@@ -349,7 +349,7 @@ void Form1::Form_Resize() {
     if (Computation::handling_events()) {
         // Resized while a computation runs: the frame is redrawn once it has ended, as it would
         // be had the computation held the window until then.
-        Computation::later(this, [this] { Form_Resize(); });
+        Computation::later(this, "redraw", [this] { Form_Resize(); });
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.

@@ -91,7 +91,7 @@ bool ProfileWindow::ekran() {
 void ProfileWindow::Form_Resize() {
     if (Computation::handling_events()) {
         // Resized while a computation runs: redrawn once it has ended.
-        Computation::later(this, [this] { Form_Resize(); });
+        Computation::later(this, "redraw", [this] { Form_Resize(); });
         return;
     }
     Computation c(this);

@@ -510,6 +510,7 @@ QProgressDialog* progress_window(Form1& form) {
 // A computation still running after half a second shows the progress window; "Остановить"
 // ends it at once with what was drawn so far, and the caption says it was stopped. The
 // default computation is over long before and shows none. The waits are bounded generously.
+// The main window closed meanwhile asks for confirmation only after the computation.
 TEST(Form1, LongComputationShowsProgressAndStops) {
     Window w;
     bool seen = false;
@@ -540,6 +541,9 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
             first_value = d->value();
             EXPECT_EQ(d->labelText(), QString::fromUtf8(Computation::kLabel));
             EXPECT_TRUE(d->isModal());
+            // Closing the main window waits for the end of the computation.
+            w.form.close();
+            EXPECT_TRUE(w.dialogs.shown.empty());
         }
         last_value = d->value();
         if (now - shown_at < 300) {
@@ -572,6 +576,10 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
     EXPECT_TRUE(w.form.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
         << w.form.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only
+    // The close asked for its confirmation after the computation (and was refused).
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(w.dialogs.shown[0].question);
+    EXPECT_TRUE(w.form.isVisible());
 }
 
 } // namespace
