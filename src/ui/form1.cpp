@@ -83,6 +83,7 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
     }
     connect_inputs();
     connect_analysis();
+    setup_export();
 
     // Start-up: place the window, then fill the model and the inputs while nothing redraws.
     resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());

@@ -16,6 +16,7 @@
 #include "picture/dialogs.h"
 #include "picture/platform.h"
 #include "ui/click_label.h"
+#include "ui/file_chooser.h"
 #include "ui/form2.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/profile_window.h"
@@ -30,6 +31,8 @@ class Form1 : public QMainWindow {
     // The size of the inner area (below the menu bar) the window opens with.
     static constexpr int kInnerWidth = 754;
     static constexpr int kInnerHeight = 552;
+    // The size of the picture in the window as it opens: the inner height less two gaps.
+    static constexpr int kOpeningPictureSize = kInnerHeight - 2 * 4;
     // The window's title before the first computation.
     static constexpr const char* kTitle =
         "Несимметричные электростатические поля 2-х точечных зарядов";
@@ -136,6 +139,16 @@ class Form1 : public QMainWindow {
     void mnuHelpAbout_Click();
     void mnuHelpAbout2_Click();
 
+    // Saving and copying the picture ("Файл"; Ctrl+S, and Ctrl+C while the picture has the
+    // focus, which a click gives it).
+    QAction* mnuFileSavePicture = nullptr;
+    QAction* mnuFileCopyPicture = nullptr;
+    void mnuFileSavePicture_Click();
+    void mnuFileCopyPicture_Click();
+    // Where files to save are chosen, here and in the profile windows: Qt's file dialog unless
+    // another chooser is set (tests answer from a script).
+    void set_file_chooser(FileChooser& chooser);
+
     // The Authors window, created the first time it is asked for.
     Form2* form2 = nullptr;
 
@@ -154,6 +167,9 @@ class Form1 : public QMainWindow {
     void fill_menus();
     void connect_inputs();
     void connect_analysis();
+    // The picture takes the focus by a click and copies itself on Ctrl+C; the profile windows
+    // share the file chooser.
+    void setup_export();
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
@@ -168,4 +184,6 @@ class Form1 : public QMainWindow {
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
     PointLog point_log_;
     bool readout_shown_ = false; // the readout labels show a point of the picture
+    QtFileChooser own_chooser_;
+    FileChooser* chooser_ = &own_chooser_;
 };

@@ -60,6 +60,7 @@ ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
         Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1->setLineWidth(1);
     }
+    create_export_actions();
 }
 
 void ProfileWindow::zapusk(const TwipRect& main_window) {

@@ -9,6 +9,7 @@
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "profiles/profile_family.h"
+#include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
@@ -31,6 +32,15 @@ class ProfileWindow : public QWidget {
 
     const ProfileKind& kind() const { return kind_; }
 
+    // The graph's context menu: the picture as PNG or SVG, the data as CSV, the picture to the
+    // clipboard. Files are chosen through `chooser`.
+    void set_file_chooser(FileChooser& chooser) { chooser_ = &chooser; }
+    void save_graph();
+    void save_data();
+    QAction* actSaveGraph = nullptr;
+    QAction* actSaveData = nullptr;
+    QAction* actCopyGraph = nullptr;
+
     QtPictureBox* Picture1;
     // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.
     PositionScrollBar* Scroll1;
@@ -49,6 +59,8 @@ class ProfileWindow : public QWidget {
     Dialogs& dialogs_;
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout
+    void create_export_actions();
+    FileChooser* chooser_ = nullptr;
 };
 
 // Twips per pixel of the windows' positions and sizes.
