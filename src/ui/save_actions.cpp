@@ -25,10 +25,14 @@ std::string utf8(const QString& s) {
     return s.toStdString();
 }
 
-// The name with `ext` when it has no extension of the known kinds.
+// The name with `ext` when it has no extension of the known kinds and names nothing yet (an
+// existing name, such as a device, is taken as it is).
 QString with_extension(const QString& name, const QString& ext, const QStringList& known) {
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    return known.contains(suffix) ? name : name + QLatin1Char('.') + ext;
+    const QFileInfo info(name);
+    if (known.contains(info.suffix().toLower()) || (info.exists() && !info.isDir())) {
+        return name;
+    }
+    return name + QLatin1Char('.') + ext;
 }
 
 // False when the file exists and the user would rather keep it.

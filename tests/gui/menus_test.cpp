@@ -21,7 +21,8 @@ using Window = MainWindow;
 
 struct Item {
     const char* name;
-    const char* caption; // nullptr for a separator
+    const char* caption;       // nullptr for a separator
+    const char* shortcut = ""; // the program's own items have shortcuts
 };
 
 void expect_menu(QMenu* menu, const std::vector<Item>& items) {
@@ -31,7 +32,7 @@ void expect_menu(QMenu* menu, const std::vector<Item>& items) {
         QAction* a = actions[static_cast<qsizetype>(i)];
         SCOPED_TRACE(items[i].name);
         EXPECT_EQ(a->objectName(), QString::fromLatin1(items[i].name));
-        EXPECT_TRUE(a->shortcut().isEmpty());
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(items[i].shortcut)));
         if (items[i].caption == nullptr) {
             EXPECT_TRUE(a->isSeparator());
             EXPECT_TRUE(a->icon().isNull());
@@ -69,6 +70,9 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
                                  {"mnuHelpSep1", nullptr},
                                  {"mnuFileGauss", "Гаусс"},
                                  {"mnuHelpSep2", nullptr},
+                                 {"mnuFileSavePicture", "Сохранить рисунок…", "Ctrl+S"},
+                                 {"mnuFileCopyPicture", "Копировать рисунок", "Ctrl+C"},
+                                 {"mnuFileSep3", nullptr},
                                  {"mnuFileExit", "&Выход"}});
     expect_menu(w.form.mnuHelp, {{"mnuHelpInstruction", "Инструкция"},
                                  {"mnuHelpUprav", "Управление"},
@@ -76,7 +80,10 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
                                  {"mnuHelpAvtors", "Автор"},
                                  {"mnuHelpAbout", "О программе"},
                                  {"mnuHelpAbout2", "Регистрация"}});
-    EXPECT_EQ(w.form.mnuFile->actions()[4], w.form.mnuFileExit);
+    EXPECT_EQ(w.form.mnuFile->actions()[7], w.form.mnuFileExit);
+    // Ctrl+C copies the picture only while the picture has the focus.
+    EXPECT_EQ(w.form.mnuFileCopyPicture->shortcutContext(), Qt::WidgetShortcut);
+    EXPECT_TRUE(w.form.Picture1->actions().contains(w.form.mnuFileCopyPicture));
     EXPECT_EQ(w.form.mnuHelp->actions()[5], w.form.mnuHelpAbout2);
 
     // Menus show their icons at 32 pixels.
@@ -84,10 +91,12 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
         EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 32);
     }
 
-    // Eight different pictures, each covering a fair part of its square.
-    const std::vector<QAction*> items = {
-        w.form.mnuFilespravka, w.form.mnuFileGauss,  w.form.mnuFileExit,  w.form.mnuHelpInstruction,
-        w.form.mnuHelpUprav,   w.form.mnuHelpAvtors, w.form.mnuHelpAbout, w.form.mnuHelpAbout2};
+    // Ten different pictures, each covering a fair part of its square.
+    const std::vector<QAction*> items = {w.form.mnuFilespravka,     w.form.mnuFileGauss,
+                                         w.form.mnuFileSavePicture, w.form.mnuFileCopyPicture,
+                                         w.form.mnuFileExit,        w.form.mnuHelpInstruction,
+                                         w.form.mnuHelpUprav,       w.form.mnuHelpAvtors,
+                                         w.form.mnuHelpAbout,       w.form.mnuHelpAbout2};
     std::vector<QImage> images;
     for (QAction* a : items) {
         SCOPED_TRACE(a->objectName().toStdString());

@@ -18,3 +18,51 @@ inline int count_colour(const QImage& img, QRgb colour, QRect area = {}) {
 inline int count_colour(const QImage& img, const QRect& area, QRgb colour) {
     return count_colour(img, colour, area);
 }
+
+// How far a pixel of `other` shows `colour` drawn over `background`: 1 for the colour itself, 0
+// for the background, in between for an antialiased edge; -1 for a pixel off that way.
+inline double coverage(QRgb other, QRgb colour, QRgb background) {
+    const double d[3] = {double(qRed(colour) - qRed(background)),
+                         double(qGreen(colour) - qGreen(background)),
+                         double(qBlue(colour) - qBlue(background))};
+    const double v[3] = {double(qRed(other) - qRed(background)),
+                         double(qGreen(other) - qGreen(background)),
+                         double(qBlue(other) - qBlue(background))};
+    const double dd = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+    if (dd == 0) {
+        return 1;
+    }
+    const double a = (v[0] * d[0] + v[1] * d[1] + v[2] * d[2]) / dd;
+    double off = 0;
+    for (int k = 0; k < 3; ++k) {
+        off += (v[k] - a * d[k]) * (v[k] - a * d[k]);
+    }
+    return off <= 40 * 40 ? a : -1;
+}
+
+// The share of the coloured pixels of `reference` (those not of `background`) that `other`
+// shows within one pixel: a pixel at most one pixel away covered at least half by that colour.
+// Compares a picture with an antialiased rendering of the same vectors.
+inline double share_within_one_pixel(const QImage& reference, const QImage& other,
+                                     QRgb background) {
+    int coloured = 0, found = 0;
+    for (int y = 0; y < reference.height(); ++y) {
+        for (int x = 0; x < reference.width(); ++x) {
+            const QRgb c = reference.pixel(x, y);
+            if ((c & 0xFFFFFF) == (background & 0xFFFFFF)) {
+                continue;
+            }
+            ++coloured;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy) {
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    const QPoint p(x + dx, y + dy);
+                    near =
+                        other.rect().contains(p) && coverage(other.pixel(p), c, background) >= 0.5;
+                }
+            }
+            found += near;
+        }
+    }
+    return coloured == 0 ? 1.0 : double(found) / coloured;
+}
