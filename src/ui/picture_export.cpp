@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSaveFile>
@@ -146,7 +147,10 @@ QByteArray encode_png(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    QImageWriter writer(&buffer, "png");
+    // Compression level 3 instead of zlib's 6: half the time for a fifth more bytes.
+    writer.setQuality(60);
+    writer.write(image);
     return bytes;
 }
 
