@@ -194,8 +194,9 @@ Request read_request(const QCommandLineParser& p) {
         m.n_fi = *v;
     }
     if (const auto v = number_of(p, "n-e")) {
-        if (std::abs(*v) > 32767) {
-            throw Failure{QStringLiteral("--n-e %1: вне диапазона от -32767 до 32767")
+        // Beyond the 16-bit range the text box would clamp; the command line says so instead.
+        if (*v < -32768.5 || *v >= 32767.5) {
+            throw Failure{QStringLiteral("--n-e %1: вне диапазона от -32768 до 32767")
                               .arg(p.value(QStringLiteral("n-e")))};
         }
         m.n_E = to_int16_even(*v);

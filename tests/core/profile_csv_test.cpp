@@ -1,5 +1,6 @@
 // The data of a profile as CSV: the points of the drawn curve, read back and checked against the
-// curve on the recording picture box and against Coulomb's law.
+// curve on the recording picture box (the command line's end-to-end test checks the values
+// against Coulomb's law).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +8,7 @@
 
 #include "profiles/profile_csv.h"
 #include "profiles/profile_draw.h"
-#include "support/coulomb.h"
+#include "support/coulomb.h" // model_with
 #include "support/recording_dialogs.h"
 
 namespace {
@@ -82,22 +83,6 @@ TEST(ProfileCsv, RowsAreThePointsOfTheDrawnCurve) {
         }
     }
     EXPECT_FALSE(profile_from_short_name("fi-z").has_value());
-}
-
-// fi along y = 0.1 from Coulomb's law at each written x, within the rounding to single
-// precision; the model's own profile record is left as it was.
-TEST(ProfileCsv, PotentialFollowsCoulombsLaw) {
-    Module1 m = model_with(0.4, -0.1);
-    m.Y_fix = 0.1;
-    const Table t = read_csv(profile_csv(m, profile_kind(ProfileId::Form3)));
-    ASSERT_EQ(t.rows.size(), 501u);
-    EXPECT_EQ(t.rows.front().first, -4.0);
-    EXPECT_EQ(t.rows.back().first, 4.0);
-    for (const auto& [x, v] : t.rows) {
-        const double exact = coulomb::potential(m, x, 0.1);
-        EXPECT_NEAR(v, exact, std::abs(exact) * 1.2e-7) << "x = " << x;
-    }
-    EXPECT_TRUE(m.prof[to_index(ProfileId::Form3)].arg.empty());
 }
 
 } // namespace
