@@ -32,6 +32,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chargefield"));
     QApplication::setDesktopFileName(QStringLiteral("chargefield"));
+    // The interface is Russian on every machine: Qt's own texts too, where they are installed.
+    install_russian_translations(app);
 
     Module1 model;
     QtDialogs dialogs;

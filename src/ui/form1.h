@@ -27,6 +27,7 @@ class Form1 : public QMainWindow {
   public:
     // Runs the start-up sequence; the window is shown by the caller.
     Form1(Module1& m, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The size of the inner area (below the menu bar) the window opens with.
     static constexpr int kInnerWidth = 754;
@@ -173,8 +174,9 @@ class Form1 : public QMainWindow {
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
-    // Redraws the given profile windows, shown or hidden, in that order.
-    void redraw_profiles(std::initializer_list<ProfileId> ids);
+    // Redraws the given profile windows that are shown, in that order.
+    void redraw_profiles(std::initializer_list<ProfileId> ids,
+                         ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;
 

@@ -84,7 +84,8 @@ void Form1::fill_menus() {
     connect(mnuHelpAbout2, &QAction::triggered, this, [this] { mnuHelpAbout2_Click(); });
 }
 
-// A missing document or viewer shows nothing: the desktop's answer is not looked at.
+// A document that cannot be shown is told of by the platform, at once or when the desktop
+// reports it (see the constructor).
 void Form1::mnuFilespravka_Click() {
     platform_.open_document(help_file_path(QStringLiteral("spravka.pdf")).toStdString());
 }

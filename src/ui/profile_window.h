@@ -23,8 +23,13 @@ class ProfileWindow : public QWidget {
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
     void zapusk(const TwipRect& main_window);
+    // How a redraw tells that there is nothing to draw: in a modal box, or printed in the
+    // picture itself, which takes no focus (for redraws while the user types in the main
+    // window, whose keystrokes a box would take).
+    enum class Warning { Box, InPicture };
     // The redraw entry point: clears the picture, lays the window out and draws the profile.
-    void Form_Resize();
+    // A hidden window draws nothing and warns of nothing; it is drawn when it is shown.
+    void Form_Resize(Warning warning = Warning::Box);
     // Places the scale bar, its label and the picture; false when the window is too small.
     bool ekran();
     // The scale bar moved: new scale factor, its label, a redraw.

@@ -189,9 +189,9 @@ TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
-// Edge case: the documents are missing and the desktop can start nothing: no message, no
-// window, the program goes on.
-TEST(Menus, MissingDocumentsAndViewersShowNothing) {
+// Edge case: the documents are missing and the desktop can start nothing: each item says so in
+// a warning that names the document's full path and what is missing; the program goes on.
+TEST(Menus, DocumentsThatCannotBeShownAreTold) {
     QTemporaryDir dir;
     const QString old = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
@@ -205,19 +205,19 @@ TEST(Menus, MissingDocumentsAndViewersShowNothing) {
         QApplication::processEvents();
 
         ASSERT_EQ(w.platform.documents.size(), 3u);
-        const QString here = QDir(dir.path()).canonicalPath();
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[0]), here + "/spravka.pdf");
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[1]), here + "/gauss.pdf");
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[2]), here + "/uprav.pdf");
         ASSERT_EQ(w.platform.text_files.size(), 1u);
-        EXPECT_EQ(QString::fromStdString(w.platform.text_files[0]), here + "/instruction.txt");
-        EXPECT_TRUE(w.dialogs.shown.empty());
-        EXPECT_TRUE(w.form.isVisible());
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != &w.form) {
-                EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
-            }
+        const QString here = QDir(dir.path()).canonicalPath();
+        const char* names[] = {"spravka.pdf", "gauss.pdf", "uprav.pdf", "instruction.txt"};
+        ASSERT_EQ(w.dialogs.shown.size(), 4u);
+        for (int n = 0; n < 4; ++n) {
+            const std::string path = (here + "/" + names[n]).toStdString();
+            EXPECT_EQ(n < 3 ? w.platform.documents[n] : w.platform.text_files[0], path);
+            const auto& shown = w.dialogs.shown[n];
+            EXPECT_EQ(shown.title, "ПРЕДУПРЕЖДЕНИЕ");
+            EXPECT_NE(shown.text.find(path), std::string::npos) << shown.text;
+            EXPECT_NE(shown.text.find(w.platform.missing), std::string::npos) << shown.text;
         }
+        EXPECT_TRUE(w.form.isVisible());
     }
     QDir::setCurrent(old);
 }

@@ -1,7 +1,12 @@
 #pragma once
-// Counting the pixels of one colour in a picture or a screenshot.
+// Counting the pixels of one colour in a picture or a screenshot; finding a text in a picture.
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
+#include <algorithm>
+#include <vector>
 
 // How many pixels of `img` inside `area` (the whole image when empty) have exactly `colour`.
 inline int count_colour(const QImage& img, QRgb colour, QRect area = {}) {
@@ -65,4 +70,54 @@ inline double share_within_one_pixel(const QImage& reference, const QImage& othe
         }
     }
     return coloured == 0 ? 1.0 : double(found) / coloured;
+}
+
+// How much of a text shows in `img` near `near` (where its top-left corner should be): the
+// share of the text's dark pixels, drawn alone in `font` on white, that are dark in `img` at
+// the best place within `slack` pixels whose box lies wholly inside `img`, give or take a pixel.
+// 1 when the text shows whole; less when a part of it is cut off (a sign, the last digits) or
+// missing.
+inline double text_shown(const QImage& img, const QString& text, const QFont& font, QPoint near,
+                         int slack) {
+    const QFontMetrics fm(font);
+    QImage ref(fm.horizontalAdvance(text), fm.height(), QImage::Format_RGB32);
+    ref.fill(Qt::white);
+    {
+        QPainter p(&ref);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(0, fm.ascent(), text);
+    }
+    std::vector<QPoint> dark;
+    for (int y = 0; y < ref.height(); ++y) {
+        for (int x = 0; x < ref.width(); ++x) {
+            if (qGray(ref.pixel(x, y)) < 128) {
+                dark.emplace_back(x, y);
+            }
+        }
+    }
+    int best = 0;
+    for (int dy = -slack; dy <= slack; ++dy) {
+        for (int dx = -slack; dx <= slack; ++dx) {
+            const QPoint at = near + QPoint(dx, dy);
+            if (!img.rect().contains(QRect(at, ref.size()))) {
+                continue;
+            }
+            int n = 0;
+            for (const QPoint& p : dark) {
+                // Text drawn at a fraction of a pixel falls on a neighbour of its whole-pixel
+                // place.
+                bool found = false;
+                for (int ny = -1; ny <= 1 && !found; ++ny) {
+                    for (int nx = -1; nx <= 1 && !found; ++nx) {
+                        const QPoint q = at + p + QPoint(nx, ny);
+                        found = img.rect().contains(q) && qGray(img.pixel(q)) < 128;
+                    }
+                }
+                n += found;
+            }
+            best = std::max(best, n);
+        }
+    }
+    return dark.empty() ? 0 : static_cast<double>(best) / static_cast<double>(dark.size());
 }
