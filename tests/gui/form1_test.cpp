@@ -339,27 +339,24 @@ TEST(Form1, ScrollBarStepRedrawsTheFrameOnly) {
 // value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
 TEST(Form1, ScrollBarDirections) {
     Window w;
-    const auto slider_top = [](QScrollBar* bar) {
+    // A part of a bar (thumb, trough) where its style puts it.
+    const auto part = [](QScrollBar* b, QStyle::SubControl which) {
         QStyleOptionSlider opt;
-        opt.initFrom(bar);
-        opt.orientation = bar->orientation();
-        opt.minimum = bar->minimum();
-        opt.maximum = bar->maximum();
-        opt.sliderPosition = bar->sliderPosition();
-        opt.sliderValue = bar->value();
-        opt.singleStep = bar->singleStep();
-        opt.pageStep = bar->pageStep();
-        opt.upsideDown = bar->invertedAppearance();
-        opt.rect = QRect(0, 0, bar->width(), 300); // room for the thumb to move
-        return bar->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
-            .top();
+        opt.initFrom(b);
+        opt.orientation = b->orientation();
+        opt.minimum = b->minimum();
+        opt.maximum = b->maximum();
+        opt.sliderPosition = b->sliderPosition();
+        opt.sliderValue = b->value();
+        opt.singleStep = b->singleStep();
+        opt.pageStep = b->pageStep();
+        return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
     };
     PositionScrollBar* bar = w.form.VScroll1;
     bar->setPosition(20);
-    const int top_at_max = slider_top(bar);
+    const int top_at_max = part(bar, QStyle::SC_ScrollBarSlider).top();
     bar->setPosition(-20);
-    const int top_at_min = slider_top(bar);
+    const int top_at_min = part(bar, QStyle::SC_ScrollBarSlider).top();
     EXPECT_LT(top_at_max, top_at_min) << "the largest position sits at the top";
     bar->setPosition(0);
     EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.00"));
@@ -378,25 +375,11 @@ TEST(Form1, ScrollBarDirections) {
 
     // The thumb of every bar is small, in the 44-pixel bars of the main window too: it shows
     // where the value stands, and dragging it moves the value in steps, not end to end.
-    const auto part = [](QScrollBar* b, QStyle::SubControl which) {
-        QStyleOptionSlider opt;
-        opt.initFrom(b);
-        opt.orientation = b->orientation();
-        opt.minimum = b->minimum();
-        opt.maximum = b->maximum();
-        opt.sliderPosition = b->sliderPosition();
-        opt.sliderValue = b->value();
-        opt.singleStep = b->singleStep();
-        opt.pageStep = b->pageStep();
-        return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
-    };
     w.form.Check_3->setChecked(true);
     for (PositionScrollBar* b : {w.form.VScroll1, w.form.VScroll2, w.form.VScroll3,
                                  w.form.profile(ProfileId::Form3).Scroll1}) {
         const QRect thumb = part(b, QStyle::SC_ScrollBarSlider);
         const QRect trough = part(b, QStyle::SC_ScrollBarGroove);
-        SCOPED_TRACE(testing::Message() << b->height() << " px: thumb " << thumb.height() << " of "
-                                        << trough.height());
         EXPECT_LE(thumb.height(), trough.height() / 2);
         EXPECT_GE(thumb.height(), 6);
     }

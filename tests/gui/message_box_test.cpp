@@ -38,15 +38,11 @@ struct BoxedWindow {
     }
 };
 
-// Watches for modal message boxes while the test acts: records each box's title, text and
-// button texts, and answers it (with `answer`, or as Escape does) once it has stood `hold_ms`.
+// Watches for modal message boxes while the test acts: records each box's text and sorted
+// button texts, and answers it (`answer`, or as Escape does) once it has stood `hold_ms`.
 class BoxWatcher {
   public:
-    struct Seen {
-        QString title, text;
-        QStringList buttons;
-    };
-    std::vector<Seen> seen;
+    std::vector<std::pair<QString, QStringList>> seen;
     int hold_ms = 50;
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
 
@@ -58,26 +54,20 @@ class BoxWatcher {
   private:
     void poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            return;
-        }
-        if (box != current_) {
+        if (box && box != current_) {
             current_ = box;
             since_.start();
-            Seen s{box->windowTitle(), box->text(), {}};
+            QStringList buttons;
             for (QAbstractButton* b : box->buttons()) {
-                s.buttons << b->text();
+                buttons << b->text();
             }
-            s.buttons.sort();
-            seen.push_back(s);
+            buttons.sort();
+            seen.emplace_back(box->text(), buttons);
         }
-        if (since_.elapsed() >= hold_ms) {
+        if (box && since_.elapsed() >= hold_ms) {
             current_ = nullptr;
-            if (QAbstractButton* b = box->button(answer)) {
-                b->click();
-            } else {
-                box->reject();
-            }
+            QAbstractButton* b = box->button(answer);
+            b ? b->click() : box->reject();
         }
     }
     QTimer timer_;
@@ -123,7 +113,7 @@ TEST(MessageBoxes, OneArrowClickIsOneStepWhenABoxOpens) {
     EXPECT_EQ(bar->position(), 0);
     EXPECT_EQ(w.m.q2, 0);
     ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen[0].text, QStringLiteral("Зарядов нет?\nПоля нет-3!"));
+    EXPECT_EQ(boxes.seen[0].first, QStringLiteral("Зарядов нет?\nПоля нет-3!"));
 
     QWheelEvent up(QPointF(arrow), bar->mapToGlobal(QPointF(arrow)), QPoint(), QPoint(0, 120),
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -165,8 +155,8 @@ TEST(MessageBoxes, EveryTypedKeyArrives) {
     EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.3"));
     img = picture->image();
     EXPECT_GT(count_colour(img, qRgb(0, 0, 255)), 300);
-    for (const auto& b : boxes.seen) {
-        ADD_FAILURE() << "a box: " << b.text.toStdString();
+    for (const auto& [text, buttons] : boxes.seen) {
+        ADD_FAILURE() << "a box: " << text.toStdString();
     }
 }
 
@@ -179,9 +169,9 @@ TEST(MessageBoxes, ButtonsSpeakRussian) {
     EXPECT_TRUE(w.form.isVisible());
     w.form.mnuHelpAbout->trigger();
     ASSERT_EQ(boxes.seen.size(), 2u);
-    EXPECT_EQ(boxes.seen[0].title, QStringLiteral("На Выход"));
-    EXPECT_EQ(boxes.seen[0].buttons, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
-    EXPECT_EQ(boxes.seen[1].buttons, QStringList({QStringLiteral("ОК")}));
+    EXPECT_EQ(boxes.seen[0].first, QStringLiteral("Вы абсолютно уверены?"));
+    EXPECT_EQ(boxes.seen[0].second, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));
+    EXPECT_EQ(boxes.seen[1].second, QStringList({QStringLiteral("ОК")}));
 }
 
 } // namespace
