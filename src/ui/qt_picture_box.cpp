@@ -184,6 +184,20 @@ void QtPictureBox::Print(std::string_view text) {
     drawn();
 }
 
+float QtPictureBox::TextWidth(std::string_view text) {
+    const QFontMetricsF fm(font());
+    const double w = width() > 0 ? width() : 1;
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return static_cast<float>(fm.horizontalAdvance(s) / w *
+                              std::abs(static_cast<double>(sx2_) - sx1_));
+}
+
+float QtPictureBox::TextHeight(std::string_view) {
+    const QFontMetricsF fm(font());
+    const double h = height() > 0 ? height() : 1;
+    return static_cast<float>(fm.height() / h * std::abs(static_cast<double>(sy2_) - sy1_));
+}
+
 void QtPictureBox::paintEvent(QPaintEvent* event) {
     update_asked_ = false;
     flush();

@@ -26,6 +26,8 @@ class QtPictureBox : public QWidget, public PictureBox {
     void PSet(float x, float y, Colour c) override;
     void Circle(float x, float y, float r, Colour c) override;
     void Print(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
+    float TextHeight(std::string_view text) override;
 
     // Paints every recorded primitive not yet in the image.
     void flush();

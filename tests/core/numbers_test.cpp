@@ -8,7 +8,7 @@
 
 namespace {
 
-// The reading of a text box: point only, blanks skipped, &H/&O integers, E or D exponents,
+// The reading of a text box: point or comma, blanks skipped, &H/&O integers, E or D exponents,
 // stops at the first character that cannot continue the number, never fails.
 TEST(Numbers, ReadNumber) {
     struct Case {
@@ -16,7 +16,9 @@ TEST(Numbers, ReadNumber) {
         double want;
     };
     const Case cases[] = {
-        {"0.5", 0.5},       {"0,5", 0},
+        {"0.5", 0.5},       {"0,5", 0.5},
+        {"-1,25e1", -12.5}, {"1,2.3", 1.2},
+        {",5", 0.5},        {"1.2,3", 1.2},
         {"1e-1", 0.1},      {"1 0", 10},
         {" -2.5 ", -2.5},   {"\t3\n", 3},
         {"&HFF", 255},      {"&hff", 255},
