@@ -251,7 +251,7 @@ void edge_line(Module1& m, PictureBox& pic, Edge edge) {
 }
 
 // The working values a line writes, each named once for copying and comparing.
-template <class F> void for_each_trace_value(F&& f) {
+template <class F> constexpr void for_each_trace_value(F&& f) {
     f(&Module1::x);
     f(&Module1::y);
     f(&Module1::x0);
@@ -272,7 +272,11 @@ template <class F> void for_each_trace_value(F&& f) {
     f(&Module1::u1);
     f(&Module1::u2);
 }
-constexpr std::size_t kTraceValues = 19;
+constexpr std::size_t kTraceValues = [] {
+    std::size_t n = 0;
+    for_each_trace_value([&n](auto) { ++n; });
+    return n;
+}();
 
 // The bits of a double or float value, and back.
 template <class T> std::uint64_t bits_of(T v) {
@@ -379,8 +383,10 @@ void lines_E(Module1& m, PictureBox& pic, Progress& progress) {
             trace(m, pic, j);
         }
     } else {
-        // Each thread traces on a copy of the record of its own, made here before any runs.
+        // Each thread traces on a copy of the record of its own, made here before any runs, and
+        // draws into a buffer of its own at the picture's width.
         std::vector<Module1> copies(threads, m);
+        const int width = pic.DrawWidth;
         // Every start angle leaves d_phi at -pi/501 (edge lines come with unlike charges only,
         // whose second line from each start angle runs with the negative step).
         const double d_phi_after_angles = -(kPi / 501);
@@ -392,7 +398,7 @@ void lines_E(Module1& m, PictureBox& pic, Progress& progress) {
                 w.d_phi = d_phi_after_angles;
             }
             out.lines.clear();
-            out.lines.DrawWidth = pic.DrawWidth;
+            out.lines.DrawWidth = width;
             trace(w, out.lines, j);
             save_values(w, out.values);
         };
