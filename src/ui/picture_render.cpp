@@ -316,23 +316,29 @@ void PictureRenderer::circle(const DrawOp& op) {
     p_.setBrush(Qt::NoBrush);
 }
 
-const TextShapes::Shape& TextShapes::shape(const QString& text, const QFont& font) {
+const TextShapes::Shape* TextShapes::shape(const QString& text, const QFont& font) {
     if (!(font == font_)) {
         font_ = font;
         shapes_.clear();
+        seen_.clear();
     }
     auto it = shapes_.find(text);
-    if (it == shapes_.end()) {
-        if (shapes_.size() >= kMaxShapes) {
-            shapes_.clear();
-        }
-        QTextLayout layout(text, font);
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        it = shapes_.insert(text, Shape{layout.glyphRuns(), line.ascent()});
+    if (it != shapes_.end()) {
+        return &*it;
     }
-    return *it;
+    if (shapes_.size() >= kMaxShapes || seen_.size() >= kMaxShapes) {
+        shapes_.clear();
+        seen_.clear();
+    }
+    if (!seen_.contains(text)) {
+        seen_.insert(text, true);
+        return nullptr;
+    }
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return &*shapes_.insert(text, Shape{layout.glyphRuns(), line.ascent()});
 }
 
 namespace {
@@ -351,16 +357,19 @@ void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     const QPointF at = to_pixels(op.a, op.b);
     const QPointF baseline(at.x(), at.y() + metrics_.ascent());
     const QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    if (raster_ == nullptr || !in_range(baseline.x()) || !in_range(baseline.y())) {
+    const TextShapes::Shape* shape =
+        raster_ != nullptr && in_range(baseline.x()) && in_range(baseline.y())
+            ? shapes_->shape(s, font_)
+            : nullptr;
+    if (shape == nullptr) {
         p_.drawText(baseline, s);
         return;
     }
     // The glyphs the painter would lay out for the text, placed where it would place them: the
     // baseline's start in 1/64 pixel, each glyph at its offset from there.
-    const TextShapes::Shape& shape = shapes_->shape(s, font_);
     const qreal x0 = text_fixed(baseline.x());
-    const qreal y0 = text_fixed(baseline.y()) - text_fixed(shape.ascent);
-    for (QGlyphRun run : shape.runs) {
+    const qreal y0 = text_fixed(baseline.y()) - text_fixed(shape->ascent);
+    for (QGlyphRun run : shape->runs) {
         QList<QPointF> positions = run.positions();
         for (QPointF& q : positions) {
             q = QPointF(x0 + text_fixed(q.x()), y0 + text_fixed(q.y()));

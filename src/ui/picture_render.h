@@ -30,12 +30,15 @@ class TextShapes {
         QList<QGlyphRun> runs; // glyphs and their positions from the start of the baseline
         qreal ascent = 0;      // of the line the runs were laid out on
     };
-    // The shape of `text` in `font`; the shapes of another font are forgotten.
-    const Shape& shape(const QString& text, const QFont& font);
+    // The shape of `text` in `font`, or null the first time the text comes: laying a text out
+    // to keep it costs more than drawing it once, so only a text that recurs is kept. The
+    // shapes of another font are forgotten.
+    const Shape* shape(const QString& text, const QFont& font);
 
   private:
     QFont font_;
     QHash<QString, Shape> shapes_;
+    QHash<QString, bool> seen_; // texts met once
 };
 
 class PictureRenderer {
