@@ -72,4 +72,7 @@ class QtPictureBox : public QWidget, public PictureBox {
     QColor background_;
     QColor foreground_;
     TextShapes text_shapes_; // the texts of this picture, laid out once
+    QFont advances_font_;    // the font of the advances kept
+    QHash<QString, qreal> advances_;
+    static constexpr qsizetype kMaxAdvances = 4096;
 };
