@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -85,6 +86,136 @@ template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
     }
 }
 
+// A line `width` pixels wide (2 or more), aliased, square-capped, as the raster painter fills
+// it: the segment lengthened by half the width at either end, its outline a quadrilateral with
+// corners snapped down to 1/64 pixel, filled row by row at the pixels' centres with its left and
+// right edges followed in 16.16 fixed point. `span(x, length, y)` receives the rows. Only for
+// lines well inside the image (the painter clips the others first) and of non-zero length.
+template <class Span> void wide_line(QPointF a, QPointF b, double width, Span span) {
+    const QPointF along = b - a;
+    // The width as the painter passes it: in units of the segment's length.
+    double w = width / std::hypot(along.x(), along.y());
+    QPointF p = a - (0.5 * w) * along;
+    QPointF q = b + (0.5 * w) * along;
+    {
+        const QPointF d0 = a - b;
+        const QPointF d1 = p - q;
+        const double n0 = d0.x() * d0.x() + d0.y() * d0.y();
+        const double n1 = d1.x() * d1.x() + d1.y() * d1.y();
+        if (n1 == 0) {
+            return;
+        }
+        w *= std::sqrt(n0 / n1);
+    }
+    const auto same_64th = [](double u, double v) { return static_cast<int>((v - u) * 64.) == 0; };
+    if (same_64th(p.y(), q.y())) {
+        // Level: treated as an upright line as long as the width, its width the line's length.
+        const double cx = (p.x() + q.x()) * 0.5;
+        const double half = std::abs(q.x() - p.x()) * 0.5;
+        const double cy = p.y();
+        const double reach = w * half;
+        p = QPointF(cx, cy - reach);
+        q = QPointF(cx, cy + reach);
+        w = 1 / w;
+    }
+    if (same_64th(p.x(), q.x())) {
+        if (p.y() > q.y()) {
+            std::swap(p, q);
+        }
+        const double half = 0.5 * w * (q.y() - p.y());
+        const double left = p.x() - half;
+        const double right = p.x() + half;
+        if (same_64th(left, right) || same_64th(p.y(), q.y())) {
+            return;
+        }
+        const int top = static_cast<int>(p.y() + 0.5);
+        const int bottom = q.y() < 0.5 ? -1 : static_cast<int>(q.y() - 0.5);
+        const int x0 = static_cast<int>(left + 0.5);
+        const int x1 = right < 0.5 ? -1 : static_cast<int>(right - 0.5);
+        if (x1 >= x0) {
+            for (int y = top; y <= bottom; ++y) {
+                span(x0, x1 - x0 + 1, y);
+            }
+        }
+        return;
+    }
+    if (p.y() > q.y()) {
+        std::swap(p, q);
+    }
+    QPointF half = q - p;
+    half *= 0.5 * w;
+    const QPointF normal(half.y(), -half.x());
+    // The corners, top to bottom: `top` first, `bottom` last, `left` and `right` between.
+    QPointF top, left, right, bottom;
+    if (p.x() < q.x()) {
+        top = p + normal;
+        left = p - normal;
+        right = q + normal;
+        bottom = q - normal;
+    } else {
+        top = p - normal;
+        left = q - normal;
+        right = p + normal;
+        bottom = q + normal;
+    }
+    const auto snap = [](QPointF v) {
+        return QPointF(std::floor(v.x() * 64) * (1 / 64.0), std::floor(v.y() * 64) * (1 / 64.0));
+    };
+    top = snap(top);
+    left = snap(left);
+    right = snap(right);
+    bottom = snap(bottom);
+    const auto slope = [](QPointF from, QPointF to) {
+        const double dx = to.x() - from.x(), dy = to.y() - from.y();
+        return dy == 0 ? (dx > 0 ? 1e20 : -1e20) : dx / dy;
+    };
+    const auto fixed = [](double v) {
+        const double t = v * 65536;
+        if (t > static_cast<double>(std::numeric_limits<std::int64_t>::max())) {
+            return std::numeric_limits<std::int64_t>::max();
+        }
+        if (t < static_cast<double>(std::numeric_limits<std::int64_t>::min())) {
+            return std::numeric_limits<std::int64_t>::min();
+        }
+        return static_cast<std::int64_t>(t);
+    };
+    const double top_left = slope(top, left), left_bottom = slope(left, bottom);
+    const double top_right = slope(top, right), right_bottom = slope(right, bottom);
+    const std::int64_t top_left_fp = fixed(top_left), left_bottom_fp = fixed(left_bottom);
+    const std::int64_t top_right_fp = fixed(top_right), right_bottom_fp = fixed(right_bottom);
+    // Rows from the first pixel centre below the top corner to the last one above each corner.
+    const auto last_row = [](double y) { return y < 0.5 ? -1 : static_cast<int>(y - 0.5); };
+    const int row_top = static_cast<int>(top.y() + 0.5);
+    const int row_left = last_row(left.y());
+    const int row_right = last_row(right.y());
+    const int row_bottom = last_row(bottom.y());
+    // Row centres as single-precision sums, as the painter forms them.
+    const double centre_top = static_cast<float>(row_top) + 0.5f;
+    std::int64_t left_upper = fixed(top.x() + 0.5 + (centre_top - top.y()) * top_left);
+    std::int64_t left_lower =
+        fixed(left.x() + 0.5 + (static_cast<float>(row_left) + 1.5f - left.y()) * left_bottom);
+    std::int64_t right_upper = fixed(top.x() - 0.5 + (centre_top - top.y()) * top_right);
+    std::int64_t right_lower =
+        fixed(right.x() - 0.5 + (static_cast<float>(row_right) + 1.5f - right.y()) * right_bottom);
+    int y = row_top;
+    const auto rows = [&](int last, std::int64_t& l, std::int64_t& r, std::int64_t dl,
+                          std::int64_t dr) {
+        for (; y <= last; ++y) {
+            const int x0 = static_cast<int>(l >> 16);
+            const int x1 = static_cast<int>(r >> 16);
+            if (x1 >= x0) {
+                span(x0, x1 - x0 + 1, y);
+            }
+            l += dl;
+            r += dr;
+        }
+    };
+    rows(std::min(row_left, row_right), left_upper, right_upper, top_left_fp, top_right_fp);
+    rows(row_right, left_lower, right_upper, left_bottom_fp, top_right_fp);
+    rows(row_left, left_upper, right_lower, top_left_fp, right_bottom_fp);
+    rows(row_bottom, left_lower, right_lower, left_bottom_fp, right_bottom_fp);
+}
+
 // Whether thin_line gives the painter's pixels in this build of Qt: a few thousand lines of
 // every direction, length and sub-pixel position, each drawn both ways on a small image. Run
 // once; where they differ, every line goes to the painter.
@@ -147,6 +278,75 @@ bool thin_lines_usable() {
     return usable;
 }
 
+// Widths of the lines filled here rather than by the painter.
+constexpr int kWidestLine = 3;
+
+// Whether wide_line gives the painter's pixels in this build of Qt: lines two and three pixels
+// wide of every direction and length, level, upright and diagonal among them, each drawn both
+// ways on a small image. Run once; where they differ, the painter draws every wide line.
+bool wide_lines_match_painter() {
+    constexpr int kSize = 40;
+    QImage by_painter(kSize, kSize, QImage::Format_RGB32);
+    QImage by_us(kSize, kSize, QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb red = qRgb(200, 0, 0);
+    std::uint32_t seed = 54321;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) / double(1 << 24);
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const int width = 2 + i % (kWidestLine - 1);
+        double x1 = 12 + 16 * next(), y1 = 12 + 16 * next();
+        const double reach = i % 4 == 0 ? 0.1 : i % 4 == 1 ? 1.5 : i % 4 == 2 ? 4 : 10;
+        double x2 = x1 + reach * (2 * next() - 1), y2 = y1 + reach * (2 * next() - 1);
+        if (i % 7 == 0) {
+            x2 = x1; // upright
+        } else if (i % 11 == 0) {
+            y2 = y1; // level
+        } else if (i % 13 == 0) {
+            y2 = y1 + (x2 - x1); // diagonal
+        } else if (i % 17 == 0) {
+            x2 = x1 + 1 / 128.0; // almost upright
+        } else if (i % 19 == 0) {
+            // From a pixel's corner, level or upright.
+            x1 = std::round(x1);
+            y1 = std::round(y1);
+            x2 = i % 2 ? x1 + 3 : x1;
+            y2 = i % 2 ? y1 : y1 - 3;
+        }
+        if (QPointF(x1, y1) == QPointF(x2, y2)) {
+            continue;
+        }
+        by_painter.fill(white);
+        by_us.fill(white);
+        {
+            QPainter p(&by_painter);
+            QPen pen(QColor(200, 0, 0));
+            pen.setWidth(width);
+            pen.setCapStyle(Qt::SquareCap);
+            p.setPen(pen);
+            p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        }
+        wide_line(QPointF(x1, y1), QPointF(x2, y2), width, [&](int x, int n, int y) {
+            for (int k = x; k < x + n; ++k) {
+                if (k >= 0 && y >= 0 && k < kSize && y < kSize) {
+                    reinterpret_cast<QRgb*>(by_us.scanLine(y))[k] = red;
+                }
+            }
+        });
+        if (by_painter != by_us) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool wide_lines_usable() {
+    static const bool usable = wide_lines_match_painter();
+    return usable;
+}
+
 // The raster image behind `p` when it is painted one to one with opaque, aliased colours.
 QImage* one_to_one_image(QPainter& p) {
     QPaintDevice* d = p.device();
@@ -180,6 +380,10 @@ PictureRenderer::~PictureRenderer() {
 
 bool PictureRenderer::steps_thin_lines() {
     return thin_lines_usable();
+}
+
+bool PictureRenderer::fills_wide_lines() {
+    return wide_lines_usable();
 }
 
 void PictureRenderer::set_raster_shortcuts(bool on) {
@@ -267,6 +471,16 @@ void PictureRenderer::line(const DrawOp& op) {
                 }
             });
         }
+        return;
+    }
+    if (raster_ != nullptr && op.width <= kWidestLine && from != to &&
+        inside(from, kEdgeMargin + op.width) && inside(to, kEdgeMargin + op.width) &&
+        wide_lines_usable()) {
+        const QRgb c = to_pixel(op.colour);
+        wide_line(from, to, op.width, [&](int x, int n, int y) {
+            auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+            std::fill(row + x, row + x + n, c);
+        });
         return;
     }
     use_pen(op.colour, op.width);

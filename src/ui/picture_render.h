@@ -10,7 +10,8 @@
 // device pixel ratio of 1) dots and one-pixel lines away from the edges are written straight
 // into the pixels: the dots fill exactly the rectangle the painter would, and the lines are
 // stepped exactly as the painter steps them (checked against the painter once per run of the
-// program; where they differ, the painter draws every line).
+// program; where they differ, the painter draws every line). Lines two and three pixels wide
+// well inside the image are filled here too, as the painter fills them (checked likewise).
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -66,6 +67,9 @@ class PictureRenderer {
     // Whether one-pixel lines are stepped here rather than by the painter: the painter's own
     // stepping was checked against ours, once, and they agreed.
     static bool steps_thin_lines();
+    // Whether lines two and three pixels wide are filled here rather than by the painter, as
+    // checked once against it.
+    static bool fills_wide_lines();
 
     // User coordinates to logical pixels under the scale in force.
     QPointF to_pixels(double x, double y) const {
@@ -87,9 +91,9 @@ class PictureRenderer {
     bool unclipped(QPointF p) const {
         return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
     }
-    bool inside(QPointF p) const {
-        return p.x() >= kEdgeMargin && p.y() >= kEdgeMargin && p.x() <= width_ - kEdgeMargin &&
-               p.y() <= height_ - kEdgeMargin;
+    bool inside(QPointF p, double margin = kEdgeMargin) const {
+        return p.x() >= margin && p.y() >= margin && p.x() <= width_ - margin &&
+               p.y() <= height_ - margin;
     }
     static constexpr double kEdgeMargin = 4;
 

@@ -492,6 +492,7 @@ QImage painted_by_painter(QtPictureBox& box) {
 // and counts, with the characteristic lines over it, and the six profiles.
 TEST(Form1, FastPaintingGivesThePaintersPixels) {
     ASSERT_TRUE(PictureRenderer::steps_thin_lines());
+    ASSERT_TRUE(PictureRenderer::fills_wide_lines());
     struct Case {
         int q1, q2, L;
         const char *n_fi, *n_E;
