@@ -37,8 +37,10 @@ constexpr std::size_t kLineRun = 256;
 // point. Ends that are equal to the painter's precision give the one pixel nearest them.
 // `plot(x, y)` receives the pixels, which may lie a pixel or two beyond the ends. The painter
 // clips lines reaching further than a pixel beyond the image before it steps them: such lines
-// are left to it.
-template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
+// are left to it. A level or upright line goes to `straight(steep, first, end, minor)` instead:
+// the pixels [first, end) along its major axis at `minor` across it.
+template <class Plot, class Straight>
+void thin_line(QPointF from, QPointF to, Plot plot, Straight straight) {
     if (from == to) {
         plot(qRound(from.x()), qRound(from.y()));
         return;
@@ -77,6 +79,10 @@ template <class Plot> void thin_line(QPointF from, QPointF to, Plot plot) {
         return;
     }
     b += ((a * 64) + (slope > 0 ? 32 : 0) - a1) * slope >> 6;
+    if (slope == 0) {
+        straight(steep, a, a_end, static_cast<int>(b >> 16));
+        return;
+    }
     for (; a < a_end; ++a, b += slope) {
         if (steep) {
             plot(static_cast<int>(b >> 16), static_cast<int>(a));
@@ -261,11 +267,18 @@ bool thin_lines_match_painter() {
             p.setPen(pen);
             p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         }
-        thin_line(QPointF(x1, y1), QPointF(x2, y2), [&](int x, int y) {
+        const auto plot = [&](int x, int y) {
             if (x >= 0 && y >= 0 && x < kSize && y < kSize) {
                 reinterpret_cast<QRgb*>(by_us.scanLine(y))[x] = red;
             }
-        });
+        };
+        thin_line(QPointF(x1, y1), QPointF(x2, y2), plot,
+                  [&](bool steep, std::int64_t a, std::int64_t end, int minor) {
+                      for (; a < end; ++a) {
+                          steep ? plot(minor, static_cast<int>(a))
+                                : plot(static_cast<int>(a), minor);
+                      }
+                  });
         if (by_painter != by_us) {
             return false;
         }
@@ -368,7 +381,7 @@ QImage* one_to_one_image(QPainter& p) {
 } // namespace
 
 PictureRenderer::PictureRenderer(QPainter& painter, QSizeF size, const QFont& font)
-    : p_(painter), size_(size), font_(font), metrics_(font) {
+    : p_(painter), size_(size), font_(font), metrics_(font), ascent_(metrics_.ascent()) {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
     p_.setFont(font_);
@@ -396,6 +409,8 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
         last = ops.size();
     }
     // The painter's state may have changed since the last call.
+    pen_set_ = false;
+    text_pen_set_ = false;
     raster_ = shortcuts_ ? one_to_one_image(p_) : nullptr;
     if (raster_ != nullptr) {
         bits_ = raster_->bits();
@@ -441,6 +456,7 @@ void PictureRenderer::use_pen(Colour c, int width) {
     pen.setCapStyle(Qt::SquareCap);
     p_.setPen(pen);
     pen_set_ = true;
+    text_pen_set_ = false;
     pen_colour_ = c;
     pen_width_ = width;
 }
@@ -460,16 +476,37 @@ void PictureRenderer::line(const DrawOp& op) {
         // Lines of one run share their colour, so painting this one before the lines gathered
         // for the painter gives the same pixels.
         const QRgb c = to_pixel(op.colour);
-        if (inside(from) && inside(to)) {
-            thin_line(from, to,
-                      [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c; });
-        } else {
-            const int w = static_cast<int>(width_), h = static_cast<int>(height_);
-            thin_line(from, to, [&](int x, int y) {
-                if (x >= 0 && y >= 0 && x < w && y < h) {
-                    reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
+        const int w = static_cast<int>(width_), h = static_cast<int>(height_);
+        // Level and upright lines (the grids) clipped to the image at once.
+        const auto straight = [&](bool steep, std::int64_t a, std::int64_t end, int minor) {
+            if (minor < 0 || minor >= (steep ? w : h)) {
+                return;
+            }
+            const int first = static_cast<int>(std::max<std::int64_t>(a, 0));
+            const int last = static_cast<int>(std::min<std::int64_t>(end, steep ? h : w));
+            if (steep) {
+                for (int y = first; y < last; ++y) {
+                    reinterpret_cast<QRgb*>(bits_ + y * stride_)[minor] = c;
                 }
-            });
+            } else if (first < last) {
+                auto* row = reinterpret_cast<QRgb*>(bits_ + minor * stride_);
+                std::fill(row + first, row + last, c);
+            }
+        };
+        if (inside(from) && inside(to)) {
+            thin_line(
+                from, to,
+                [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c; },
+                straight);
+        } else {
+            thin_line(
+                from, to,
+                [&](int x, int y) {
+                    if (x >= 0 && y >= 0 && x < w && y < h) {
+                        reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
+                    }
+                },
+                straight);
         }
         return;
     }
@@ -517,6 +554,7 @@ void PictureRenderer::circle(const DrawOp& op) {
     pen.setWidth(op.width);
     p_.setPen(pen);
     pen_set_ = false;
+    text_pen_set_ = false;
     p_.setBrush(op.filled ? QBrush(to_qcolor(op.fill)) : QBrush(Qt::NoBrush));
     const double rpx = std::abs(op.c * size_.width() / (static_cast<double>(scale_.c) - scale_.a));
     if (rpx < 1) {
@@ -530,31 +568,6 @@ void PictureRenderer::circle(const DrawOp& op) {
     p_.setBrush(Qt::NoBrush);
 }
 
-const TextShapes::Shape* TextShapes::shape(const QString& text, const QFont& font) {
-    if (!(font == font_)) {
-        font_ = font;
-        shapes_.clear();
-        seen_.clear();
-    }
-    auto it = shapes_.find(text);
-    if (it != shapes_.end()) {
-        return &*it;
-    }
-    if (shapes_.size() >= kMaxShapes || seen_.size() >= kMaxShapes) {
-        shapes_.clear();
-        seen_.clear();
-    }
-    if (!seen_.contains(text)) {
-        seen_.insert(text, true);
-        return nullptr;
-    }
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    return &*shapes_.insert(text, Shape{layout.glyphRuns(), line.ascent()});
-}
-
 namespace {
 
 // A coordinate as the text drawing keeps it: in 1/64 pixel, truncated.
@@ -564,32 +577,64 @@ qreal text_fixed(qreal v) {
 
 } // namespace
 
+const TextShapes::Shape* TextShapes::shape(std::string_view text, const QFont& font) {
+    if (!(font == font_)) {
+        font_ = font;
+        shapes_.clear();
+        seen_.clear();
+    }
+    const auto it = shapes_.find(text);
+    if (it != shapes_.end()) {
+        return &it->second;
+    }
+    if (shapes_.size() >= kMaxShapes || seen_.size() >= kMaxShapes) {
+        shapes_.clear();
+        seen_.clear();
+    }
+    const auto once = seen_.find(text);
+    if (once == seen_.end()) {
+        seen_.emplace(text);
+        return nullptr;
+    }
+    seen_.erase(once);
+    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    Shape shape{layout.glyphRuns(), text_fixed(line.ascent())};
+    for (QGlyphRun& run : shape.runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& q : positions) {
+            q = QPointF(text_fixed(q.x()), text_fixed(q.y()));
+        }
+        run.setPositions(positions);
+    }
+    return &shapes_.emplace(std::string(text), std::move(shape)).first->second;
+}
+
 void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     const std::string_view t = list.text_of(op);
-    p_.setPen(to_qcolor(op.colour));
-    pen_set_ = false;
+    if (!text_pen_set_ || text_pen_colour_ != op.colour) {
+        p_.setPen(to_qcolor(op.colour));
+        pen_set_ = false;
+        text_pen_set_ = true;
+        text_pen_colour_ = op.colour;
+    }
     const QPointF at = to_pixels(op.a, op.b);
-    const QPointF baseline(at.x(), at.y() + metrics_.ascent());
-    const QString s = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    const QPointF baseline(at.x(), at.y() + ascent_);
     const TextShapes::Shape* shape =
         raster_ != nullptr && in_range(baseline.x()) && in_range(baseline.y())
-            ? shapes_->shape(s, font_)
+            ? shapes_->shape(t, font_)
             : nullptr;
     if (shape == nullptr) {
-        p_.drawText(baseline, s);
+        p_.drawText(baseline, QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
         return;
     }
     // The glyphs the painter would lay out for the text, placed where it would place them: the
     // baseline's start in 1/64 pixel, each glyph at its offset from there.
-    const qreal x0 = text_fixed(baseline.x());
-    const qreal y0 = text_fixed(baseline.y()) - text_fixed(shape->ascent);
-    for (QGlyphRun run : shape->runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& q : positions) {
-            q = QPointF(x0 + text_fixed(q.x()), y0 + text_fixed(q.y()));
-        }
-        run.setPositions(positions);
-        p_.drawGlyphRun(QPointF(0, 0), run);
+    const QPointF origin(text_fixed(baseline.x()), text_fixed(baseline.y()) - shape->ascent);
+    for (const QGlyphRun& run : shape->runs) {
+        p_.drawGlyphRun(origin, run);
     }
 }
 

@@ -19,6 +19,10 @@
 #include <QPainter>
 #include <QSizeF>
 #include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "picture/display_list.h"
@@ -28,18 +32,26 @@
 class TextShapes {
   public:
     struct Shape {
-        QList<QGlyphRun> runs; // glyphs and their positions from the start of the baseline
-        qreal ascent = 0;      // of the line the runs were laid out on
+        // Glyphs and their positions from the start of the baseline, in 1/64 pixel as the text
+        // drawing keeps them.
+        QList<QGlyphRun> runs;
+        qreal ascent = 0; // of the line the runs were laid out on, in 1/64 pixel
     };
-    // The shape of `text` in `font`, or null the first time the text comes: laying a text out
-    // to keep it costs more than drawing it once, so only a text that recurs is kept. The
-    // shapes of another font are forgotten.
-    const Shape* shape(const QString& text, const QFont& font);
+    // The shape of the UTF-8 `text` in `font`, or null the first time the text comes: laying a
+    // text out to keep it costs more than drawing it once, so only a text that recurs is kept.
+    // The shapes of another font are forgotten.
+    const Shape* shape(std::string_view text, const QFont& font);
 
   private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>{}(s);
+        }
+    };
     QFont font_;
-    QHash<QString, Shape> shapes_;
-    QHash<QString, bool> seen_; // texts met once
+    std::unordered_map<std::string, Shape, Hash, std::equal_to<>> shapes_;
+    std::unordered_set<std::string, Hash, std::equal_to<>> seen_; // texts met once
 };
 
 class PictureRenderer {
@@ -107,6 +119,10 @@ class PictureRenderer {
     Colour pen_colour_ = 0;
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
+    // The colour of the pen set by the text drawing, when it is still in force.
+    bool text_pen_set_ = false;
+    Colour text_pen_colour_ = 0;
+    qreal ascent_ = 0; // of the font
     bool shortcuts_ = true;
     TextShapes own_shapes_;
     TextShapes* shapes_ = &own_shapes_;
