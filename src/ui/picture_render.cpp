@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTextLayout>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -30,6 +31,20 @@ constexpr qsizetype kMaxShapes = 4096;
 
 // Lines handed to the painter at once.
 constexpr std::size_t kLineRun = 256;
+
+// Runs along the major axis, in 1/64 pixel, up to two pixels, and 2^40 divided by each,
+// rounded up.
+constexpr std::int64_t kShortRun = 128;
+struct Reciprocals {
+    std::uint64_t of[kShortRun + 1] = {};
+    constexpr Reciprocals() {
+        for (std::int64_t r = 1; r <= kShortRun; ++r) {
+            of[r] = ((std::uint64_t{1} << 40) + static_cast<std::uint64_t>(r) - 1) /
+                    static_cast<std::uint64_t>(r);
+        }
+    }
+};
+constexpr Reciprocals kReciprocals;
 
 // A one-pixel line, aliased and square-capped, as the raster painter draws it: its ends in
 // 1/64 pixel (truncated), stepped along its longer axis from half a pixel before its start to
@@ -63,11 +78,22 @@ void thin_line(QPointF from, QPointF to, Plot plot, Straight straight) {
     // and its double is within 2^-37 of it, while a quotient that is no whole number lies at
     // least 1/run >= 2^-31 from one: truncating the double gives the integer quotient, sooner
     // than an integer division does.
+    // Short runs, most lines of a dense picture, take a multiplication by the reciprocal
+    // instead: 2^40 / run rounded up is within run / 2^40 of it, and the quotients' numerators
+    // stay below 2^23, so the product's error stays below the quotient's distance from the next
+    // whole number.
     const std::int64_t rise = b2 - b1, run = a2 - a1;
-    const std::int64_t slope = run < (std::int64_t{1} << 31)
-                                   ? static_cast<std::int64_t>(static_cast<double>(rise * 65536) /
-                                                               static_cast<double>(run))
-                                   : rise * 65536 / run;
+    std::int64_t slope;
+    if (run <= kShortRun) {
+        const std::uint64_t n = static_cast<std::uint64_t>(rise < 0 ? -rise : rise) * 65536;
+        const auto q = static_cast<std::int64_t>((n * kReciprocals.of[run]) >> 40);
+        slope = rise < 0 ? -q : q;
+    } else if (run < (std::int64_t{1} << 31)) {
+        slope =
+            static_cast<std::int64_t>(static_cast<double>(rise * 65536) / static_cast<double>(run));
+    } else {
+        slope = rise * 65536 / run;
+    }
     std::int64_t b = b1 * 1024;
     // Half a pixel of cap at either end.
     a1 -= 32;
@@ -469,8 +495,24 @@ void PictureRenderer::flush_lines() {
 }
 
 void PictureRenderer::line(const DrawOp& op) {
-    const QPointF from = to_pixels(op.a, op.b);
+    // A line that starts where one of the last two ended (a traced curve, or a curve and its
+    // mirror image traced together) starts at its pixels.
+    const std::uint32_t ax = std::bit_cast<std::uint32_t>(op.a);
+    const std::uint32_t ay = std::bit_cast<std::uint32_t>(op.b);
+    int slot = -1;
+    for (int k = 0; k < 2; ++k) {
+        if (ends_[k].valid && ends_[k].x == ax && ends_[k].y == ay) {
+            slot = k;
+        }
+    }
+    const QPointF from = slot >= 0 ? ends_[slot].px : to_pixels(op.a, op.b);
     const QPointF to = to_pixels(op.c, op.d);
+    if (slot < 0) {
+        slot = next_end_;
+        next_end_ ^= 1;
+    }
+    ends_[slot] =
+        LineEnd{true, std::bit_cast<std::uint32_t>(op.c), std::bit_cast<std::uint32_t>(op.d), to};
     if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
         // Lines of one run share their colour, so painting this one before the lines gathered

@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QSizeF>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -67,7 +68,10 @@ class PictureRenderer {
     // next, starting from `scale` (a Scale primitive).
     void paint(const DisplayList& list, std::size_t first, std::size_t last);
     const DrawOp& scale() const { return scale_; }
-    void set_scale(const DrawOp& scale) { scale_ = scale; }
+    void set_scale(const DrawOp& scale) {
+        scale_ = scale;
+        ends_[0].valid = ends_[1].valid = false;
+    }
     // Whether the raster shortcuts may be taken (they are by default where they apply); off,
     // everything goes through the painter, which is how the shortcuts are checked.
     void set_raster_shortcuts(bool on);
@@ -119,6 +123,14 @@ class PictureRenderer {
     Colour pen_colour_ = 0;
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
+    // The ends of the last two lines, in user coordinates (their bits) and in pixels.
+    struct LineEnd {
+        bool valid = false;
+        std::uint32_t x = 0, y = 0;
+        QPointF px;
+    };
+    LineEnd ends_[2];
+    int next_end_ = 0;
     // The colour of the pen set by the text drawing, when it is still in force.
     bool text_pen_set_ = false;
     Colour text_pen_colour_ = 0;
