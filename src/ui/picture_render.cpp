@@ -121,21 +121,32 @@ void thin_line(QPointF from, QPointF to, Plot plot, Straight straight) {
 // A line `width` pixels wide (2 or more), aliased, square-capped, as the raster painter fills
 // it: the segment lengthened by half the width at either end, its outline a quadrilateral with
 // corners snapped down to 1/64 pixel, filled row by row at the pixels' centres with its left and
-// right edges followed in 16.16 fixed point. `span(x, length, y)` receives the rows. Only for
-// lines well inside the image (the painter clips the others first) and of non-zero length.
-template <class Span> void wide_line(QPointF a, QPointF b, double width, Span span) {
+// right edges followed in 16.16 fixed point, the rows and spans cut to the image (`cols` x
+// `rows` pixels). `span(x, length, y)` receives the rows. For lines of non-zero length whose
+// lengthened ends lie inside the image: the painter clips the others first, and they are left
+// to it (false).
+template <class Span>
+bool wide_line(QPointF a, QPointF b, double width, int cols, int rows, Span span) {
     const QPointF along = b - a;
     // The width as the painter passes it: in units of the segment's length.
     double w = width / std::hypot(along.x(), along.y());
     QPointF p = a - (0.5 * w) * along;
     QPointF q = b + (0.5 * w) * along;
+    const auto within = [cols, rows](QPointF v) {
+        constexpr double kMargin = 1 / 64.0;
+        return v.x() >= kMargin && v.y() >= kMargin && v.x() <= cols - kMargin &&
+               v.y() <= rows - kMargin;
+    };
+    if (!within(p) || !within(q)) {
+        return false;
+    }
     {
         const QPointF d0 = a - b;
         const QPointF d1 = p - q;
         const double n0 = d0.x() * d0.x() + d0.y() * d0.y();
         const double n1 = d1.x() * d1.x() + d1.y() * d1.y();
         if (n1 == 0) {
-            return;
+            return true;
         }
         w *= std::sqrt(n0 / n1);
     }
@@ -155,10 +166,12 @@ template <class Span> void wide_line(QPointF a, QPointF b, double width, Span sp
             std::swap(p, q);
         }
         const double half = 0.5 * w * (q.y() - p.y());
-        const double left = p.x() - half;
-        const double right = p.x() + half;
+        const double left = std::clamp(p.x() - half, 0.0, static_cast<double>(cols));
+        const double right = std::clamp(p.x() + half, 0.0, static_cast<double>(cols));
+        p.ry() = std::clamp(p.y(), 0.0, static_cast<double>(rows));
+        q.ry() = std::clamp(q.y(), 0.0, static_cast<double>(rows));
         if (same_64th(left, right) || same_64th(p.y(), q.y())) {
-            return;
+            return true;
         }
         const int top = static_cast<int>(p.y() + 0.5);
         const int bottom = q.y() < 0.5 ? -1 : static_cast<int>(q.y() - 0.5);
@@ -169,7 +182,7 @@ template <class Span> void wide_line(QPointF a, QPointF b, double width, Span sp
                 span(x0, x1 - x0 + 1, y);
             }
         }
-        return;
+        return true;
     }
     if (p.y() > q.y()) {
         std::swap(p, q);
@@ -230,11 +243,19 @@ template <class Span> void wide_line(QPointF a, QPointF b, double width, Span sp
     std::int64_t right_lower =
         fixed(right.x() - 0.5 + (static_cast<float>(row_right) + 1.5f - right.y()) * right_bottom);
     int y = row_top;
-    const auto rows = [&](int last, std::int64_t& l, std::int64_t& r, std::int64_t dl,
+    // Rows above the image are passed over, rows below it and pixels beside it left out.
+    const auto fill = [&](int last, std::int64_t& l, std::int64_t& r, std::int64_t dl,
                           std::int64_t dr) {
+        const int first = std::min(last + 1, 0);
+        if (y < first) {
+            l += dl * (first - y);
+            r += dr * (first - y);
+            y = first;
+        }
+        last = std::min(last, rows - 1);
         for (; y <= last; ++y) {
-            const int x0 = static_cast<int>(l >> 16);
-            const int x1 = static_cast<int>(r >> 16);
+            const int x0 = std::max(static_cast<int>(l >> 16), 0);
+            const int x1 = std::min(static_cast<int>(r >> 16), cols - 1);
             if (x1 >= x0) {
                 span(x0, x1 - x0 + 1, y);
             }
@@ -242,10 +263,11 @@ template <class Span> void wide_line(QPointF a, QPointF b, double width, Span sp
             r += dr;
         }
     };
-    rows(std::min(row_left, row_right), left_upper, right_upper, top_left_fp, top_right_fp);
-    rows(row_right, left_lower, right_upper, left_bottom_fp, top_right_fp);
-    rows(row_left, left_upper, right_lower, top_left_fp, right_bottom_fp);
-    rows(row_bottom, left_lower, right_lower, left_bottom_fp, right_bottom_fp);
+    fill(std::min(row_left, row_right), left_upper, right_upper, top_left_fp, top_right_fp);
+    fill(row_right, left_lower, right_upper, left_bottom_fp, top_right_fp);
+    fill(row_left, left_upper, right_lower, top_left_fp, right_bottom_fp);
+    fill(row_bottom, left_lower, right_lower, left_bottom_fp, right_bottom_fp);
+    return true;
 }
 
 // Whether thin_line gives the painter's pixels in this build of Qt: a few thousand lines of
@@ -354,6 +376,13 @@ bool wide_lines_match_painter() {
             x2 = i % 2 ? x1 + 3 : x1;
             y2 = i % 2 ? y1 : y1 - 3;
         }
+        if (i % 23 == 0) {
+            // Near the edges, where the rows and spans are cut to the image.
+            x1 = i % 2 ? 0.3 + next() : kSize - 0.3 - next();
+            y1 = i % 3 ? 0.3 + next() : kSize - 0.3 - next();
+            x2 = x1 + 4 * (2 * next() - 1);
+            y2 = y1 + 4 * (2 * next() - 1);
+        }
         if (QPointF(x1, y1) == QPointF(x2, y2)) {
             continue;
         }
@@ -367,14 +396,18 @@ bool wide_lines_match_painter() {
             p.setPen(pen);
             p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         }
-        wide_line(QPointF(x1, y1), QPointF(x2, y2), width, [&](int x, int n, int y) {
-            for (int k = x; k < x + n; ++k) {
-                if (k >= 0 && y >= 0 && k < kSize && y < kSize) {
-                    reinterpret_cast<QRgb*>(by_us.scanLine(y))[k] = red;
+        bool ours = true;
+        const bool drawn = wide_line(
+            QPointF(x1, y1), QPointF(x2, y2), width, kSize, kSize, [&](int x, int n, int y) {
+                for (int k = x; k < x + n; ++k) {
+                    if (k >= 0 && y >= 0 && k < kSize && y < kSize) {
+                        reinterpret_cast<QRgb*>(by_us.scanLine(y))[k] = red;
+                    } else {
+                        ours = false; // the painter never writes beyond the image
+                    }
                 }
-            }
-        });
-        if (by_painter != by_us) {
+            });
+        if (drawn && (!ours || by_painter != by_us)) {
             return false;
         }
     }
@@ -513,6 +546,9 @@ void PictureRenderer::line(const DrawOp& op) {
     }
     ends_[slot] =
         LineEnd{true, std::bit_cast<std::uint32_t>(op.c), std::bit_cast<std::uint32_t>(op.d), to};
+    if (raster_ != nullptr && beyond_one_edge(from, to, op.width)) {
+        return; // the painter would clip it away whole
+    }
     if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
         // Lines of one run share their colour, so painting this one before the lines gathered
@@ -552,15 +588,16 @@ void PictureRenderer::line(const DrawOp& op) {
         }
         return;
     }
-    if (raster_ != nullptr && op.width <= kWidestLine && from != to &&
-        inside(from, kEdgeMargin + op.width) && inside(to, kEdgeMargin + op.width) &&
-        wide_lines_usable()) {
+    if (raster_ != nullptr && op.width <= kWidestLine && from != to && in_range(from.x()) &&
+        in_range(from.y()) && in_range(to.x()) && in_range(to.y()) && wide_lines_usable()) {
         const QRgb c = to_pixel(op.colour);
-        wide_line(from, to, op.width, [&](int x, int n, int y) {
-            auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
-            std::fill(row + x, row + x + n, c);
-        });
-        return;
+        if (wide_line(from, to, op.width, static_cast<int>(width_), static_cast<int>(height_),
+                      [&](int x, int n, int y) {
+                          auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
+                          std::fill(row + x, row + x + n, c);
+                      })) {
+            return;
+        }
     }
     use_pen(op.colour, op.width);
     lines_.emplace_back(from, to);

@@ -107,6 +107,14 @@ class PictureRenderer {
     bool unclipped(QPointF p) const {
         return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
     }
+    // Both ends further beyond the same edge of the raster image than a line `width` pixels
+    // wide with its caps reaches.
+    bool beyond_one_edge(QPointF p, QPointF q, int width) const {
+        const double m = width + 2;
+        return (p.x() < -m && q.x() < -m) || (p.y() < -m && q.y() < -m) ||
+               (p.x() > width_ + m && q.x() > width_ + m) ||
+               (p.y() > height_ + m && q.y() > height_ + m);
+    }
     bool inside(QPointF p, double margin = kEdgeMargin) const {
         return p.x() >= margin && p.y() >= margin && p.x() <= width_ - margin &&
                p.y() <= height_ - margin;
