@@ -15,22 +15,27 @@
 
 #include "model/module1.h"
 
+// 24 bytes: a dense picture keeps millions, and writing them is much of its cost.
 struct DrawOp {
     enum class Kind : std::uint8_t { Scale, Line, Dot, Circle, Text };
     Kind kind = Kind::Line;
     std::uint8_t width = 1; // DrawWidth at the call, at least 1
     bool filled = false;    // Circle: filled with `fill` (FillStyle 0)
     Colour colour = 0;      // Line, Dot, Circle outline, Text
-    Colour fill = 0;        // Circle fill
     // Scale: the corners (x1, y1), (x2, y2); Line: its ends; Dot: (a, b); Circle: centre (a, b)
     // and radius c; Text: the top-left corner (a, b).
-    float a = 0, b = 0, c = 0, d = 0;
-    std::uint32_t text = 0; // Text: the index of its text
+    float a = 0, b = 0, c = 0;
+    union {
+        float d = 0;
+        Colour fill;        // Circle: its fill
+        std::uint32_t text; // Text: the index of its text
+    };
 };
+static_assert(sizeof(DrawOp) == 24);
 
 class DisplayList {
   public:
-    // About 128 MB of primitives; a default picture holds some tens of thousands.
+    // About 100 MB of primitives; a default picture holds some tens of thousands.
     static constexpr std::size_t kDefaultMaxOps = std::size_t{1} << 22;
 
     explicit DisplayList(std::size_t max_ops = kDefaultMaxOps) : max_ops_(max_ops) {}
@@ -39,7 +44,7 @@ class DisplayList {
     void clear();
     void scale(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Colour c, int width) {
-        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, 0, x1, y1, x2, y2});
+        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, x1, y1, x2, y2});
     }
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
@@ -74,6 +79,6 @@ class DisplayList {
     std::size_t max_ops_;
     std::vector<DrawOp> ops_;
     std::vector<std::string> texts_;
-    DrawOp current_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 0, 1, 1};
+    DrawOp current_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, 1};
     bool complete_ = true;
 };
