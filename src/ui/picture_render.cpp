@@ -549,10 +549,16 @@ void PictureRenderer::line(const DrawOp& op) {
     if (raster_ != nullptr && beyond_one_edge(from, to, op.width)) {
         return; // the painter would clip it away whole
     }
+    // A line written here comes after the lines still gathered for the painter, whatever their
+    // colour.
+    const auto after_gathered = [this] {
+        if (!lines_.empty()) {
+            flush_lines();
+        }
+    };
     if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
-        // Lines of one run share their colour, so painting this one before the lines gathered
-        // for the painter gives the same pixels.
+        after_gathered();
         const QRgb c = to_pixel(op.colour);
         const int w = static_cast<int>(width_), h = static_cast<int>(height_);
         // Level and upright lines (the grids) clipped to the image at once.
@@ -590,6 +596,7 @@ void PictureRenderer::line(const DrawOp& op) {
     }
     if (raster_ != nullptr && op.width <= kWidestLine && from != to && in_range(from.x()) &&
         in_range(from.y()) && in_range(to.x()) && in_range(to.y()) && wide_lines_usable()) {
+        after_gathered();
         const QRgb c = to_pixel(op.colour);
         if (wide_line(from, to, op.width, static_cast<int>(width_), static_cast<int>(height_),
                       [&](int x, int n, int y) {

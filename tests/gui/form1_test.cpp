@@ -489,7 +489,8 @@ QImage painted_by_painter(QtPictureBox& box) {
 
 // The shortcuts of the picture boxes (lines and dots written straight into the pixels, texts
 // laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
-// and counts, with the characteristic lines over it, and the six profiles.
+// and counts, with the characteristic lines over it, the six profiles, and lines of every width
+// the shortcuts take in and around a small picture.
 TEST(Form1, FastPaintingGivesThePaintersPixels) {
     ASSERT_TRUE(PictureRenderer::steps_thin_lines());
     ASSERT_TRUE(PictureRenderer::fills_wide_lines());
@@ -526,6 +527,29 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
         EXPECT_GT(box.display_list().size(), 100u);
         EXPECT_EQ(box.image(), painted_by_painter(box));
     }
+
+    // Lines one to three pixels wide, short and long, level, upright and slanted, inside the
+    // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
+    QtPictureBox box;
+    box.resize(61, 47);
+    box.Scale(0, 0, 61, 47);
+    std::uint32_t seed = 7;
+    const auto next = [&seed](double lo, double hi) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(lo + (hi - lo) * ((seed >> 8) / double(1 << 24)));
+    };
+    for (int i = 0; i < 4000; ++i) {
+        box.DrawWidth = 1 + i % 3;
+        const float reach = i % 5 == 0 ? 80 : i % 5 == 1 ? 0.3f : 6;
+        const float x = next(-12, 73), y = next(-12, 59);
+        const float x2 = i % 7 == 0 ? x : x + next(-reach, reach);
+        const float y2 = i % 11 == 0 ? y : y + next(-reach, reach);
+        box.Line(x, y, x2, y2, RGB(i % 256, 100, 200 - i % 200));
+        if (i % 50 == 0) {
+            box.PSet(x, y, RGB(0, 0, 200));
+        }
+    }
+    EXPECT_EQ(box.image(), painted_by_painter(box));
 }
 
 QProgressDialog* progress_window(Form1& form) {
