@@ -34,7 +34,6 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
         const double x = (e.box_x == 0 ? X0 : right_column) + 8;
         e2e::click_at(QPoint(main.x() + static_cast<int>(x), main.y() + menu + e.box_top + 11));
     }
-    QTest::qWait(1000);
     for (const Expected& e : windows) {
         SCOPED_TRACE(e.title);
         const QString id = e2e::wait_window(QString::fromUtf8(e.title), 5000);
@@ -46,8 +45,10 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
         EXPECT_NEAR(g.height(), e.h * main.height(), 3);
         // The windows overlap: bring each to the top before looking at its picture.
         e2e::xdotool({QStringLiteral("windowraise"), id});
-        QTest::qWait(500);
-        const QImage shot = e2e::screenshot();
+        const QImage shot = e2e::wait_screen([&](const QImage& s) {
+            return count_colour(s, g, qRgb(0, 0, 255)) > 300 &&
+                   count_colour(s, g, qRgb(128, 255, 128)) > 1000;
+        });
         EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
         EXPECT_GT(count_colour(shot, g, qRgb(128, 255, 128)), 1000); // the grid
     }
