@@ -112,8 +112,11 @@ double read_number(std::string_view text) {
         num.push_back(s[p++]);
         digits = true;
     }
-    if (p < s.size() && s[p] == '.') {
-        num.push_back(s[p++]);
+    // A point or a comma: the locale's separator, as the program's own labels show it, reads
+    // like the point.
+    if (p < s.size() && (s[p] == '.' || s[p] == ',')) {
+        num.push_back('.');
+        ++p;
         while (p < s.size() && s[p] >= '0' && s[p] <= '9') {
             num.push_back(s[p++]);
             digits = true;

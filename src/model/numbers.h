@@ -6,9 +6,9 @@
 
 // Reads the number at the start of a text; never fails. Blanks, tabs and line feeds anywhere
 // are skipped; "&H" and "&O" start a hexadecimal or octal integer; otherwise an optional sign,
-// digits, at most one point as the decimal separator, and an exponent introduced by E or D.
-// Reading stops at the first character that cannot continue the number; no number reads as 0;
-// a number beyond the range of a double reads as that double's limit. A comma is no separator.
+// digits, at most one decimal separator (a point or a comma), and an exponent introduced by E
+// or D. Reading stops at the first character that cannot continue the number; no number reads
+// as 0; a number beyond the range of a double reads as that double's limit.
 double read_number(std::string_view text);
 
 // Nearest 16-bit integer, halves to even, clamped to the 16-bit range (2.5 -> 2, 3.5 -> 4).

@@ -1,9 +1,32 @@
 #include "picture/frame.h"
 
 #include <cmath>
+#include <string>
 
 #include "model/counted_loop.h"
 #include "model/numbers.h"
+
+namespace {
+
+// Where a tick label of `size` that starts at `start` goes so that it lies whole within
+// [lo, hi]: a label that sticks out is moved in, by no more than `slack` (further it would run
+// into its neighbour). Returns false when it still does not fit, and it is not printed.
+bool fit_label(double& start, double size, double lo, double hi, double slack) {
+    double shift = 0;
+    if (start < lo) {
+        shift = lo - start;
+    } else if (start + size > hi) {
+        shift = hi - (start + size);
+    }
+    const double tolerance = 1e-6 * (hi - lo);
+    if (std::abs(shift) > slack + tolerance || size > hi - lo) {
+        return false;
+    }
+    start += shift;
+    return true;
+}
+
+} // namespace
 
 void axes_main(Module1& m, PictureBox& pic) {
     m.y_min = -m.L;
@@ -23,16 +46,36 @@ void axes_main(Module1& m, PictureBox& pic) {
         const double i = m.i;
         pic.Line(static_cast<float>(i * m.tick), m.y_max, static_cast<float>(i * m.tick),
                  static_cast<float>(m.y_min), kGridColour);
-        pic.PSet(static_cast<float>(2 * i * m.tick - m.tick / 4), static_cast<float>(-0.01 * ymax));
+        // Each label stands a quarter tick before its place (left of it, above it); the labels
+        // at the picture's edges are moved in by that much, or left out, so that every number
+        // shown is whole, with its sign.
+        const float x_at = static_cast<float>(2 * i * m.tick - m.tick / 4);
+        const float x_row = static_cast<float>(-0.01 * ymax);
+        pic.PSet(x_at, x_row);
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * m.tick, 1, m.dec_sep));
+            const std::string text = format_fixed(2 * i * m.tick, 1, m.dec_sep);
+            double left = x_at;
+            if (fit_label(left, pic.TextWidth(text), m.x_min, m.x_max, m.tick / 4)) {
+                pic.CurrentX = static_cast<float>(left);
+                pic.CurrentY = x_row;
+                pic.Print(text);
+            }
         }
         const double ts = m.tick_s;
         pic.Line(static_cast<float>(m.x_min), static_cast<float>(i * ts),
                  static_cast<float>(m.x_max), static_cast<float>(i * ts), kGridColour);
-        pic.PSet(static_cast<float>(-0.1 * ymax), static_cast<float>(2 * i * ts + ts / 4));
+        const float y_col = static_cast<float>(-0.1 * ymax);
+        const float y_at = static_cast<float>(2 * i * ts + ts / 4);
+        pic.PSet(y_col, y_at);
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * ts, 1, m.dec_sep));
+            const std::string text = format_fixed(2 * i * ts, 1, m.dec_sep);
+            const double height = pic.TextHeight(text);
+            double bottom = y_at - height; // the text hangs down from its top
+            if (fit_label(bottom, height, m.y_min, m.y_max, ts / 4)) {
+                pic.CurrentX = y_col;
+                pic.CurrentY = static_cast<float>(bottom + height);
+                pic.Print(text);
+            }
         }
     }
 

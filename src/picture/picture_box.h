@@ -28,6 +28,10 @@ class PictureBox {
     // Text with its top-left corner at the current position, which then moves to the start of
     // the next text line.
     virtual void Print(std::string_view text) = 0;
+    // The width and the height of a text as Print draws it, in user units (both positive);
+    // 0 where the surface cannot measure text.
+    virtual float TextWidth(std::string_view) { return 0; }
+    virtual float TextHeight(std::string_view) { return 0; }
 
     float CurrentX = 0;
     float CurrentY = 0;

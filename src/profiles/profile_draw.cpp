@@ -213,3 +213,11 @@ void draw_curve(Module1& m, const ProfileKind& kind, PictureBox& pic) {
     }
     pic.DrawWidth = 1;
 }
+
+double profile_line_start(const Module1& m, const ProfileKind& kind) {
+    return line_start(m, kind);
+}
+
+float profile_value(const Module1& m, const ProfileKind& kind, double pos) {
+    return value_at(m, kind, pos);
+}

@@ -61,3 +61,8 @@ inline void grafik_Exy(Module1& m, PictureBox& pic) {
 inline void grafik_Eyy(Module1& m, PictureBox& pic) {
     draw_curve(m, profile_kind(ProfileId::Form_Eyy), pic);
 }
+
+// The start of a profile's line (x_min or y_min), and the value a profile takes at a position
+// along its line, as its samples and its curve take it.
+double profile_line_start(const Module1& m, const ProfileKind& kind);
+float profile_value(const Module1& m, const ProfileKind& kind, double pos);

@@ -17,6 +17,7 @@
 #include "model/numbers.h"
 #include "picture/compute.h"
 #include "picture/frame.h"
+#include "ui/menus.h"
 
 namespace {
 
@@ -63,6 +64,25 @@ QLineEdit* make_text(QWidget* parent, const QString& tip) {
     return t;
 }
 
+// Shows a number whole in its label: where the text is wider than the label at its usual font,
+// the font is made smaller until it fits; the label keeps its place and size.
+void show_whole(QLabel* l, const QString& text, const QFont& usual) {
+    QFont f = usual;
+    const auto fits = [l, &text](const QFont& font) {
+        const QFontMetrics fm(font);
+        // A framed label without an indent of its own indents its text by half an x.
+        const int indent = l->indent() >= 0
+                               ? l->indent()
+                               : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
+        return fm.horizontalAdvance(text) + indent + 2 * l->margin() <= l->contentsRect().width();
+    };
+    while (!fits(f) && f.pixelSize() > 6) {
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    l->setFont(f);
+    l->setText(text);
+}
+
 void place(QWidget* w, double left, double top, double width, double height) {
     w->setGeometry(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
                    static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height)));
@@ -84,6 +104,10 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
     }
     connect_inputs();
     connect_analysis();
+    setup_export();
+    platform_.document_failed = [this](const std::string& path, const std::string& missing) {
+        dialogs_.message(document_failure_text(path, missing), kWarningTitle);
+    };
 
     // Start-up: place the window, then fill the model and the inputs while nothing redraws.
     resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
@@ -101,6 +125,10 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
         profile(kind.id).zapusk(frame_twips());
     }
     m.ready = 1;
+}
+
+Form1::~Form1() {
+    platform_.document_failed = nullptr;
 }
 
 TwipRect Form1::frame_twips() const {
@@ -374,9 +402,9 @@ void Form1::scroll_changed(PositionScrollBar* bar, double factor, double& value,
                      ProfileId::Form_Exy, ProfileId::Form_Eyy});
 }
 
-void Form1::redraw_profiles(std::initializer_list<ProfileId> ids) {
+void Form1::redraw_profiles(std::initializer_list<ProfileId> ids, ProfileWindow::Warning warning) {
     for (ProfileId id : ids) {
-        profile(id).Form_Resize();
+        profile(id).Form_Resize(warning);
     }
 }
 
@@ -410,12 +438,15 @@ void Form1::Text2_Change() {
 
 void Form1::Text3_Change() {
     m.Y_fix = read_Y_fix(Text3->text().toStdString());
-    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx});
+    // The user is typing: a warning goes into the picture, so that no box takes the next key.
+    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx},
+                    ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text5_Change() {
     m.X_fix = read_X_fix(Text5->text().toStdString());
-    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy});
+    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy},
+                    ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text4_Change() {
@@ -515,11 +546,12 @@ void Form1::Command1_Click() {
 
 void Form1::Picture1_MouseMove(float x, float y) {
     const Readout r = readout_at(m, x, y);
-    Label10->setText(qs(r.x));
-    Label12->setText(qs(r.y));
-    Label16->setText(qs(r.fi));
-    Label17->setText(qs(r.Ex));
-    Label19->setText(qs(r.Ey));
+    const QFont usual = times(12);
+    show_whole(Label10, qs(r.x), usual);
+    show_whole(Label12, qs(r.y), usual);
+    show_whole(Label16, qs(r.fi), usual);
+    show_whole(Label17, qs(r.Ex), usual);
+    show_whole(Label19, qs(r.Ey), usual);
     readout_shown_ = true;
 }
 

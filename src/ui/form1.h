@@ -16,6 +16,7 @@
 #include "picture/dialogs.h"
 #include "picture/platform.h"
 #include "ui/click_label.h"
+#include "ui/file_chooser.h"
 #include "ui/form2.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/profile_window.h"
@@ -26,10 +27,13 @@ class Form1 : public QMainWindow {
   public:
     // Runs the start-up sequence; the window is shown by the caller.
     Form1(Module1& m, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The size of the inner area (below the menu bar) the window opens with.
     static constexpr int kInnerWidth = 754;
     static constexpr int kInnerHeight = 552;
+    // The size of the picture in the window as it opens: the inner height less two gaps.
+    static constexpr int kOpeningPictureSize = kInnerHeight - 2 * 4;
     // The window's title before the first computation.
     static constexpr const char* kTitle =
         "Несимметричные электростатические поля 2-х точечных зарядов";
@@ -136,6 +140,16 @@ class Form1 : public QMainWindow {
     void mnuHelpAbout_Click();
     void mnuHelpAbout2_Click();
 
+    // Saving and copying the picture ("Файл"; Ctrl+S, and Ctrl+C while the picture has the
+    // focus, which a click gives it).
+    QAction* mnuFileSavePicture = nullptr;
+    QAction* mnuFileCopyPicture = nullptr;
+    void mnuFileSavePicture_Click();
+    void mnuFileCopyPicture_Click();
+    // Where files to save are chosen, here and in the profile windows: Qt's file dialog unless
+    // another chooser is set (tests answer from a script).
+    void set_file_chooser(FileChooser& chooser);
+
     // The Authors window, created the first time it is asked for.
     Form2* form2 = nullptr;
 
@@ -154,11 +168,15 @@ class Form1 : public QMainWindow {
     void fill_menus();
     void connect_inputs();
     void connect_analysis();
+    // The picture takes the focus by a click and copies itself on Ctrl+C; the profile windows
+    // share the file chooser.
+    void setup_export();
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
-    // Redraws the given profile windows, shown or hidden, in that order.
-    void redraw_profiles(std::initializer_list<ProfileId> ids);
+    // Redraws the given profile windows that are shown, in that order.
+    void redraw_profiles(std::initializer_list<ProfileId> ids,
+                         ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;
 
@@ -168,4 +186,6 @@ class Form1 : public QMainWindow {
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
     PointLog point_log_;
     bool readout_shown_ = false; // the readout labels show a point of the picture
+    QtFileChooser own_chooser_;
+    FileChooser* chooser_ = &own_chooser_;
 };

@@ -45,6 +45,12 @@ void Form1::fill_menus() {
     mnuFileGauss = add_item(mnuFile, "mnuFileGauss", QStringLiteral("Гаусс"),
                             ":/icons/menu_oval_portrait.svg");
     add_separator(mnuFile, "mnuHelpSep2");
+    mnuFileSavePicture = add_item(mnuFile, "mnuFileSavePicture",
+                                  QStringLiteral("Сохранить рисунок…"), ":/icons/menu_save.svg");
+    mnuFileSavePicture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileCopyPicture = add_item(mnuFile, "mnuFileCopyPicture",
+                                  QStringLiteral("Копировать рисунок"), ":/icons/menu_copy.svg");
+    add_separator(mnuFile, "mnuFileSep3");
     mnuFileExit =
         add_item(mnuFile, "mnuFileExit", QStringLiteral("&Выход"), ":/icons/menu_power.svg");
 
@@ -68,6 +74,8 @@ void Form1::fill_menus() {
 
     connect(mnuFilespravka, &QAction::triggered, this, [this] { mnuFilespravka_Click(); });
     connect(mnuFileGauss, &QAction::triggered, this, [this] { mnuFileGauss_Click(); });
+    connect(mnuFileSavePicture, &QAction::triggered, this, [this] { mnuFileSavePicture_Click(); });
+    connect(mnuFileCopyPicture, &QAction::triggered, this, [this] { mnuFileCopyPicture_Click(); });
     connect(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     connect(mnuHelpInstruction, &QAction::triggered, this, [this] { mnuHelpInstruction_Click(); });
     connect(mnuHelpUprav, &QAction::triggered, this, [this] { mnuHelpUprav_Click(); });
@@ -76,7 +84,8 @@ void Form1::fill_menus() {
     connect(mnuHelpAbout2, &QAction::triggered, this, [this] { mnuHelpAbout2_Click(); });
 }
 
-// A missing document or viewer shows nothing: the desktop's answer is not looked at.
+// A document that cannot be shown is told of by the platform, at once or when the desktop
+// reports it (see the constructor).
 void Form1::mnuFilespravka_Click() {
     platform_.open_document(help_file_path(QStringLiteral("spravka.pdf")).toStdString());
 }

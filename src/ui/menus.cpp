@@ -46,6 +46,10 @@ std::string authors_text() {
            "версия 1.0.0, лицензия MIT";
 }
 
+std::string document_failure_text(const std::string& path, const std::string& missing) {
+    return "Документ не открывается:\r\n" + path + "\r\n" + missing;
+}
+
 QString data_dir_from_bin() {
     return QStringLiteral(CHARGEFIELD_DATA_FROM_BIN);
 }

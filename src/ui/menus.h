@@ -11,6 +11,9 @@ std::string registration_text();
 // The six lines of the Authors window, separated by CR LF.
 std::string authors_text();
 
+// The warning for a help document that cannot be shown: its full path and what is missing.
+std::string document_failure_text(const std::string& path, const std::string& missing);
+
 // The data directory of an installed program, relative to the directory of its executable.
 QString data_dir_from_bin();
 

@@ -6,6 +6,7 @@
 
 #include "model/numbers.h"
 #include "profiles/profile_draw.h"
+#include "ui/qt_dialogs.h"
 
 namespace {
 
@@ -28,6 +29,27 @@ void place(QWidget* w, const PixelRect& r) {
 QString text_of(const char* s) {
     return QString::fromUtf8(s);
 }
+
+// Tells a warning in the picture instead of a box: the title and the lines of the text, from
+// the picture's top left corner.
+class PictureNotice : public Dialogs {
+  public:
+    explicit PictureNotice(PictureBox& pic) : pic_(pic) {}
+    void message(const std::string& text, const std::string& title) override {
+        pic_.Scale(0, 0, 1, 1);
+        pic_.CurrentX = 0.02f;
+        pic_.CurrentY = 0.02f;
+        pic_.Print(title);
+        for (const QString& line : dialog_text(text).split(QLatin1Char('\n'))) {
+            pic_.CurrentX = 0.02f;
+            pic_.Print(line.toStdString());
+        }
+    }
+    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+
+  private:
+    PictureBox& pic_;
+};
 
 } // namespace
 
@@ -60,6 +82,7 @@ ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
         Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
         Label1->setLineWidth(1);
     }
+    create_export_actions();
 }
 
 void ProfileWindow::zapusk(const TwipRect& main_window) {
@@ -87,8 +110,8 @@ bool ProfileWindow::ekran() {
     return true;
 }
 
-void ProfileWindow::Form_Resize() {
-    if (m.ready == 0) {
+void ProfileWindow::Form_Resize(Warning warning) {
+    if (m.ready == 0 || !isVisible()) {
         return;
     }
     // A window smaller than its margins keeps its last picture until it has room again.
@@ -96,7 +119,8 @@ void ProfileWindow::Form_Resize() {
         return;
     }
     Picture1->Cls();
-    draw_profile(m, kind_, *Picture1, dialogs_);
+    PictureNotice notice(*Picture1);
+    draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice);
 }
 
 void ProfileWindow::Scroll1_Change() {

@@ -9,6 +9,7 @@
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "profiles/profile_family.h"
+#include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
@@ -22,14 +23,28 @@ class ProfileWindow : public QWidget {
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
     void zapusk(const TwipRect& main_window);
+    // How a redraw tells that there is nothing to draw: in a modal box, or printed in the
+    // picture itself, which takes no focus (for redraws while the user types in the main
+    // window, whose keystrokes a box would take).
+    enum class Warning { Box, InPicture };
     // The redraw entry point: clears the picture, lays the window out and draws the profile.
-    void Form_Resize();
+    // A hidden window draws nothing and warns of nothing; it is drawn when it is shown.
+    void Form_Resize(Warning warning = Warning::Box);
     // Places the scale bar, its label and the picture; false when the window is too small.
     bool ekran();
     // The scale bar moved: new scale factor, its label, a redraw.
     void Scroll1_Change();
 
     const ProfileKind& kind() const { return kind_; }
+
+    // The graph's context menu: the picture as PNG or SVG, the data as CSV, the picture to the
+    // clipboard. Files are chosen through `chooser`.
+    void set_file_chooser(FileChooser& chooser) { chooser_ = &chooser; }
+    void save_graph();
+    void save_data();
+    QAction* actSaveGraph = nullptr;
+    QAction* actSaveData = nullptr;
+    QAction* actCopyGraph = nullptr;
 
     QtPictureBox* Picture1;
     // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.
@@ -49,6 +64,8 @@ class ProfileWindow : public QWidget {
     Dialogs& dialogs_;
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout
+    void create_export_actions();
+    FileChooser* chooser_ = nullptr;
 };
 
 // Twips per pixel of the windows' positions and sizes.

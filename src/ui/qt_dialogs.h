@@ -1,9 +1,12 @@
 #pragma once
 // Modal Qt message boxes for the core's questions and messages.
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 #include "picture/dialogs.h"
+
+class QMessageBox;
 
 class QtDialogs : public Dialogs {
   public:
@@ -18,3 +21,11 @@ class QtDialogs : public Dialogs {
 
 // A text as a message box shows it: CR LF and a lone CR become line breaks.
 QString dialog_text(const std::string& text);
+
+// The box's OK, Yes and No buttons read «ОК», «Да» and «Нет», whatever the locale and whether
+// or not Qt's own translations are installed.
+void set_russian_buttons(QMessageBox& box);
+
+// Qt's own Russian texts (standard buttons, the context menus of text fields) for the whole
+// program, whatever the locale; false where the system has no Russian translations for Qt.
+bool install_russian_translations(QCoreApplication& app);

@@ -6,13 +6,17 @@
 
 namespace {
 
-QColor to_qcolor(Colour c) {
-    return QColor(red_of(c), green_of(c), blue_of(c));
-}
-
 bool finite(float v) {
     return std::isfinite(v);
 }
+
+Colour to_colour(QColor c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+// Primitives waiting to be painted before they are painted without waiting for a repaint: keeps
+// the backlog of a long computation small.
+constexpr std::size_t kBacklog = std::size_t{1} << 16;
 
 } // namespace
 
@@ -21,50 +25,70 @@ QtPictureBox::QtPictureBox(QWidget* parent)
       foreground_(palette().color(QPalette::Text)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    list_.clear();
 }
 
-QtPictureBox::~QtPictureBox() {
-    end_painting();
-}
+QtPictureBox::~QtPictureBox() = default;
 
 void QtPictureBox::set_colours(QColor background, QColor foreground) {
     background_ = background;
     foreground_ = foreground;
-    ForeColor = RGB(foreground.red(), foreground.green(), foreground.blue());
+    ForeColor = to_colour(foreground);
 }
 
 void QtPictureBox::ensure_image() {
     const qreal dpr = devicePixelRatioF();
-    const QSize want = size() * dpr;
+    const QSize want = (size() * dpr).expandedTo(QSize(1, 1));
     if (image_.size() != want) {
-        end_painting();
-        image_ = QImage(want.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        image_ = QImage(want, QImage::Format_RGB32);
         image_.setDevicePixelRatio(dpr);
         image_.fill(background_);
+        clear_image_ = false;
+        image_size_ = size();
+        // The new image is blank: what was drawn before belongs to the old size.
+        list_.clear();
+        painted_ = 0;
     }
 }
 
-QPainter& QtPictureBox::painter() {
-    if (!painter_) {
+void QtPictureBox::fit_image() {
+    // A primitive drawn after a resize goes on the picture of the new size.
+    if (size() != image_size_) {
         ensure_image();
-        painter_.emplace(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-        painter_->setRenderHint(QPainter::TextAntialiasing, true);
-        painter_->setFont(font());
     }
-    return *painter_;
 }
 
-void QtPictureBox::end_painting() {
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
+void QtPictureBox::flush() {
+    ensure_image();
+    if (clear_image_) {
+        image_.fill(background_);
+        clear_image_ = false;
+    }
+    const std::size_t end = list_.size();
+    if (painted_ >= end) {
+        return;
+    }
+    QPainter p(&image_);
+    PictureRenderer r(p, QSizeF(size()), font());
+    r.set_scale(image_scale_);
+    r.paint(list_, painted_, end);
+    p.end();
+    image_scale_ = r.scale();
+    painted_ = list_.painted(end);
+}
+
+void QtPictureBox::drawn() {
+    if (!update_asked_) {
+        update_asked_ = true;
+        update();
+    }
+    if (list_.size() - painted_ >= kBacklog) {
+        flush();
     }
 }
 
 QImage QtPictureBox::image() {
-    ensure_image();
-    end_painting();
+    flush();
     return image_;
 }
 
@@ -92,101 +116,90 @@ void QtPictureBox::Scale(float x1, float y1, float x2, float y2) {
     sy2_ = y2;
     CurrentX = x1;
     CurrentY = y1;
+    list_.scale(x1, y1, x2, y2);
 }
 
 void QtPictureBox::Cls() {
     ensure_image();
-    end_painting();
-    image_.fill(background_);
+    list_.clear();
+    painted_ = 0;
+    clear_image_ = true;
     CurrentX = sx1_;
     CurrentY = sy1_;
-    update();
+    drawn();
 }
 
 void QtPictureBox::Line(float x1, float y1, float x2, float y2, Colour c) {
     if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
         return;
     }
-    QPainter& p = painter();
-    QPen pen(to_qcolor(c));
-    pen.setWidth(DrawWidth < 1 ? 1 : DrawWidth);
-    pen.setCapStyle(Qt::SquareCap);
-    p.setPen(pen);
-    p.drawLine(to_pixels(x1, y1), to_pixels(x2, y2));
+    fit_image();
+    list_.line(x1, y1, x2, y2, c, DrawWidth);
     CurrentX = x2;
     CurrentY = y2;
-    update();
+    drawn();
 }
 
-void QtPictureBox::dot(float x, float y, QColor c) {
+void QtPictureBox::dot(float x, float y, Colour c) {
     if (!finite(x) || !finite(y)) {
         return;
     }
-    const int w = DrawWidth < 1 ? 1 : DrawWidth;
-    const QPointF px = to_pixels(x, y);
-    const double half = w / 2.0;
-    painter().fillRect(
-        QRectF(std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5), w, w), c);
+    fit_image();
+    list_.dot(x, y, c, DrawWidth);
     CurrentX = x;
     CurrentY = y;
-    update();
+    drawn();
 }
 
 void QtPictureBox::PSet(float x, float y) {
-    dot(x, y, foreground_);
+    dot(x, y, to_colour(foreground_));
 }
 
 void QtPictureBox::PSet(float x, float y, Colour c) {
-    dot(x, y, to_qcolor(c));
+    dot(x, y, c);
 }
 
 void QtPictureBox::Circle(float x, float y, float r, Colour c) {
     if (!finite(x) || !finite(y) || !finite(r)) {
         return;
     }
-    QPainter& p = painter();
-    QPen pen(to_qcolor(c));
-    pen.setWidth(DrawWidth < 1 ? 1 : DrawWidth);
-    p.setPen(pen);
-    if (FillStyle == 0) {
-        p.setBrush(to_qcolor(FillColor));
-    } else {
-        p.setBrush(Qt::NoBrush);
-    }
-    const double rpx = std::abs(r * width() / (static_cast<double>(sx2_) - sx1_));
-    if (rpx < 1) {
-        // Smaller than a pixel: the painter would leave it out; the circle still shows as a dot.
-        const QPointF centre = to_pixels(x, y);
-        p.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1), to_qcolor(c));
-    } else {
-        p.drawEllipse(to_pixels(x, y), rpx, rpx);
-    }
-    p.setBrush(Qt::NoBrush);
+    fit_image();
+    list_.circle(x, y, r, c, DrawWidth, FillStyle == 0, FillColor);
     CurrentX = x;
     CurrentY = y;
-    update();
+    drawn();
 }
 
 void QtPictureBox::Print(std::string_view text) {
     if (!finite(CurrentX) || !finite(CurrentY)) {
         return;
     }
-    QPainter& p = painter();
-    p.setPen(foreground_);
-    p.setFont(font());
+    fit_image();
+    list_.text(CurrentX, CurrentY, to_colour(foreground_), text);
     const QFontMetricsF fm(font());
-    const QPointF at = to_pixels(CurrentX, CurrentY);
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()),
-               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     const double h = height() > 0 ? height() : 1;
     CurrentX = sx1_;
     CurrentY = static_cast<float>(CurrentY + fm.height() / h * (static_cast<double>(sy2_) - sy1_));
-    update();
+    drawn();
+}
+
+float QtPictureBox::TextWidth(std::string_view text) {
+    const QFontMetricsF fm(font());
+    const double w = width() > 0 ? width() : 1;
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return static_cast<float>(fm.horizontalAdvance(s) / w *
+                              std::abs(static_cast<double>(sx2_) - sx1_));
+}
+
+float QtPictureBox::TextHeight(std::string_view) {
+    const QFontMetricsF fm(font());
+    const double h = height() > 0 ? height() : 1;
+    return static_cast<float>(fm.height() / h * std::abs(static_cast<double>(sy2_) - sy1_));
 }
 
 void QtPictureBox::paintEvent(QPaintEvent* event) {
-    ensure_image();
-    end_painting();
+    update_asked_ = false;
+    flush();
     QPainter p(this);
     p.drawImage(event->rect(), image_,
                 QRectF(event->rect().topLeft() * image_.devicePixelRatio(),

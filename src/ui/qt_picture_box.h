@@ -1,12 +1,17 @@
 #pragma once
-// The program's drawing surface: a widget that keeps a persistent image, drawn in user
-// coordinates without antialiasing, and shown as it is in paintEvent.
+// The program's drawing surface: a widget that keeps what was drawn on it since the last Cls as
+// a display list (for the exports) and as a persistent image (for the screen), drawn in user
+// coordinates without antialiasing.
+//
+// Drawing only records: the primitives not yet painted are painted into the image in batches,
+// when the widget repaints, when the image is asked for, or when flush() is called, so a
+// computation issuing millions of primitives pays for one widget update, not one per primitive.
 #include <QImage>
-#include <QPainter>
 #include <QWidget>
-#include <optional>
 
+#include "picture/display_list.h"
 #include "picture/picture_box.h"
+#include "ui/picture_render.h"
 
 class QtPictureBox : public QWidget, public PictureBox {
     Q_OBJECT
@@ -21,9 +26,16 @@ class QtPictureBox : public QWidget, public PictureBox {
     void PSet(float x, float y, Colour c) override;
     void Circle(float x, float y, float r, Colour c) override;
     void Print(std::string_view text) override;
+    float TextWidth(std::string_view text) override;
+    float TextHeight(std::string_view text) override;
 
+    // Paints every recorded primitive not yet in the image.
+    void flush();
     // The picture as drawn so far, in device pixels.
     QImage image();
+    // What was drawn since the last Cls (or resize), for the exports.
+    const DisplayList& display_list() const { return list_; }
+    QColor background() const { return background_; }
     // User coordinates of a point given in the widget's logical pixels.
     QPointF to_user(QPointF px) const;
     QPointF to_pixels(double x, double y) const;
@@ -41,13 +53,21 @@ class QtPictureBox : public QWidget, public PictureBox {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    QPainter& painter();
-    void end_painting();
+    // Makes the image match the widget's size; a new image starts blank with an empty list.
     void ensure_image();
-    void dot(float x, float y, QColor c);
+    // ensure_image when the widget's size has changed since the image was made.
+    void fit_image();
+    // After a primitive was recorded: asks for one repaint, and paints a long backlog at once.
+    void drawn();
+    void dot(float x, float y, Colour c);
 
     QImage image_;
-    std::optional<QPainter> painter_;
+    QSize image_size_; // the widget's size when image_ was made
+    DisplayList list_;
+    std::size_t painted_ = 0;  // primitives of list_ already in image_
+    bool clear_image_ = false; // image_ is to be cleared before painting
+    bool update_asked_ = false;
+    DrawOp image_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 0, 1, 1}; // in force at painted_
     float sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;
     QColor background_;
     QColor foreground_;

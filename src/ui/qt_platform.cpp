@@ -17,26 +17,96 @@
 QtPlatform::QtPlatform(QObject* parent) : QObject(parent) {}
 
 QtPlatform::~QtPlatform() {
+    // A launcher still running waits for its viewer: it is ended quietly and the viewer stays
+    // open; no window is left to tell of anything.
+    for (QProcess* p : findChildren<QProcess*>()) {
+        p->disconnect(this);
+        p->kill();
+        p->waitForFinished(1000);
+    }
     if (sink_) {
         sink_->stop();
     }
     delete own_viewer_;
 }
 
+void QtPlatform::fail(const QString& path, const QString& missing) {
+    if (document_failed) {
+        document_failed(path.toStdString(), missing.toStdString());
+    }
+}
+
+namespace {
+
+// What the user is told when the document launcher (xdg-open) ends with `exit_code` for a file
+// of `type` (PDF): 2, 3 and 4 are its codes for a missing file, no application for the type and
+// an application that failed.
+QString launcher_problem(const QString& launcher, int exit_code, const QString& type) {
+    switch (exit_code) {
+    case 2:
+        return QStringLiteral("Файл не найден.");
+    case 3:
+        return QStringLiteral("Не найдена программа для просмотра файлов %1.").arg(type);
+    case 4:
+        return QStringLiteral("Программа для просмотра файлов %1 не смогла его открыть.").arg(type);
+    default:
+        return QStringLiteral("Программа %1 завершилась с ошибкой (код %2).")
+            .arg(launcher)
+            .arg(exit_code);
+    }
+}
+
+} // namespace
+
 bool QtPlatform::open_document(const std::string& path) {
     const QFileInfo fi(QString::fromStdString(path));
-    if (!fi.exists()) {
+    const QString file = fi.absoluteFilePath();
+    if (!fi.isFile()) {
+        fail(file, QStringLiteral("Файл не найден."));
         return false;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(fi.absoluteFilePath()));
+    const QString launcher = QStandardPaths::findExecutable(document_launcher);
+    if (launcher.isEmpty()) {
+        // Without the launcher the desktop may still offer something (a web browser).
+        if (use_desktop_handler && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
+            return true;
+        }
+        fail(file, QStringLiteral("Не найдена программа %1, которая открывает документы "
+                                  "(пакет xdg-utils).")
+                       .arg(document_launcher));
+        return false;
+    }
+    // The launcher is watched to its end: only its exit code tells that no application for the
+    // document was found. Where it waits for the viewer, it ends when the viewer is closed.
+    auto* p = new QProcess(this);
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    p->setStandardInputFile(QProcess::nullDevice());
+    const QString name = QFileInfo(launcher).fileName();
+    const QString type = fi.suffix().toUpper();
+    connect(p, &QProcess::finished, this,
+            [this, p, file, name, type](int code, QProcess::ExitStatus status) {
+                p->deleteLater();
+                if (status == QProcess::NormalExit && code != 0) {
+                    fail(file, launcher_problem(name, code, type));
+                }
+            });
+    connect(p, &QProcess::errorOccurred, this, [this, p, file, name](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) {
+            p->deleteLater();
+            fail(file, QStringLiteral("Программа %1 не запускается.").arg(name));
+        }
+    });
+    p->start(launcher, {file});
+    return true;
 }
 
 bool QtPlatform::show_text_file(const std::string& path) {
     const QFileInfo fi(QString::fromStdString(path));
+    const QString file = fi.absoluteFilePath();
     if (!fi.isFile()) {
+        fail(file, QStringLiteral("Файл не найден."));
         return false;
     }
-    const QString file = fi.absoluteFilePath();
     for (const QString& viewer : text_viewers) {
         const QString program = QStandardPaths::findExecutable(viewer);
         if (!program.isEmpty() && QProcess::startDetached(program, {file})) {
@@ -46,7 +116,11 @@ bool QtPlatform::show_text_file(const std::string& path) {
     if (use_desktop_handler && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
         return true;
     }
-    return show_own_viewer(file);
+    if (!show_own_viewer(file)) {
+        fail(file, QStringLiteral("Файл не читается."));
+        return false;
+    }
+    return true;
 }
 
 bool QtPlatform::show_own_viewer(const QString& path) {

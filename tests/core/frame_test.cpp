@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 
@@ -29,7 +30,10 @@ std::string label(double v, const std::string& sep) {
 struct FrameCase {
     double L;
     const char* sep;
-    int grid_lines; // each way
+    int grid_lines;    // each way
+    float char_width;  // of the recording picture's text, a share of its width
+    bool right_label;  // the label L fits at the right edge
+    bool bottom_label; // the label -L fits at the bottom edge
 };
 
 class Frame : public testing::TestWithParam<FrameCase> {};
@@ -42,6 +46,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     m.L = c.L;
     m.dec_sep = c.sep;
     RecordingPictureBox pic;
+    pic.char_width = c.char_width;
     axes_main(m, pic);
 
     ASSERT_FALSE(pic.calls.empty());
@@ -75,26 +80,44 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_EQ(horizontal, expected);
     EXPECT_EQ(pic.of(DrawCall::Line, kGridColour).size(), 2u * c.grid_lines);
 
-    // Each pass i puts an x label 2i*0.25 at (0.5i - 0.0625, -0.01L) and a y label at
-    // (-0.1L, 0.5i + 0.0625), both after a foreground dot that places the text; none for 0.
-    std::vector<DrawCall> prints = pic.of(DrawCall::Print);
-    ASSERT_EQ(prints.size(), 2u * (c.grid_lines - 1) + 2);
-    std::size_t p = 0;
-    const int first = -c.grid_lines / 2;
-    for (int i = first; i < first + c.grid_lines; ++i) {
+    // Tick labels: each value v = 0.5i strictly inside the picture (0 excepted) has an x label at
+    // (v - 0.0625, -0.01L) and a y label at (-0.1L, v + 0.0625). At the edges a label that would
+    // stick out is moved in by that quarter tick (-L starts at the left edge, so its minus
+    // shows; L hangs from the top edge) or, where that is not enough, left out. Every label
+    // printed lies whole in the picture, and none stands beyond it.
+    const std::vector<DrawCall> prints = pic.of(DrawCall::Print);
+    ASSERT_GE(prints.size(), 2u);
+    std::map<std::string, DrawCall> xl, yl;
+    for (std::size_t n = 0; n + 2 < prints.size(); ++n) {
+        const DrawCall& d = prints[n];
+        (std::abs(d.y1 + 0.01 * c.L) < 1e-6 ? xl : yl)[d.text] = d;
+        const double w = pic.TextWidth(d.text), h = pic.TextHeight(d.text);
+        EXPECT_GE(d.x1, -c.L - 1e-6) << d.text;
+        EXPECT_LE(d.x1 + w, c.L + 1e-6) << d.text;
+        EXPECT_GE(d.y1 - h, -c.L - 1e-6) << d.text;
+        EXPECT_LE(d.y1, c.L + 1e-6) << d.text;
+    }
+    for (int i = 1 - 2 * static_cast<int>(c.L); i < 2 * c.L; ++i) {
         if (i == 0) {
             continue;
         }
         SCOPED_TRACE(i);
-        const DrawCall& xl = prints[p++];
-        EXPECT_EQ(xl.text, label(0.5 * i, c.sep));
-        EXPECT_NEAR(xl.x1, 0.5 * i - 0.0625, 1e-6);
-        EXPECT_NEAR(xl.y1, -0.01 * c.L, 1e-6);
-        const DrawCall& yl = prints[p++];
-        EXPECT_EQ(yl.text, label(0.5 * i, c.sep));
-        EXPECT_NEAR(yl.x1, -0.1 * c.L, 1e-6);
-        EXPECT_NEAR(yl.y1, 0.5 * i + 0.0625, 1e-6);
+        const std::string text = label(0.5 * i, c.sep);
+        ASSERT_EQ(xl.count(text), 1u);
+        EXPECT_NEAR(xl[text].x1, 0.5 * i - 0.0625, 1e-6);
+        ASSERT_EQ(yl.count(text), 1u);
+        EXPECT_NEAR(yl[text].x1, -0.1 * c.L, 1e-6);
+        EXPECT_NEAR(yl[text].y1, 0.5 * i + 0.0625, 1e-6);
     }
+    const std::string low = label(-c.L, c.sep), high = label(c.L, c.sep);
+    ASSERT_EQ(xl.count(low), 1u);
+    EXPECT_NEAR(xl[low].x1, -c.L, 1e-6);
+    ASSERT_EQ(yl.count(high), 1u);
+    EXPECT_NEAR(yl[high].y1, c.L, 1e-6);
+    EXPECT_EQ(xl.count(high), c.right_label ? 1u : 0u);
+    EXPECT_EQ(yl.count(low), c.bottom_label ? 1u : 0u);
+    const auto inside = static_cast<std::size_t>(8 * c.L - 2); // both ways, with -L and L
+    EXPECT_EQ(xl.size() + yl.size(), inside + c.right_label + c.bottom_label);
     // One positioning dot per label place, in the foreground colour.
     int dots = 0;
     for (const DrawCall& d : pic.of(DrawCall::PSet)) {
@@ -129,8 +152,13 @@ TEST_P(Frame, GridLabelsAndAxes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, Frame,
-                         testing::Values(FrameCase{4, ".", 32}, FrameCase{1, ".", 8},
-                                         FrameCase{1, ",", 8}, FrameCase{7, ",", 56}));
+                         // A text line is 3 % of the picture's height; characters of 1.2 %
+                         // of its width are about those of the window, 0.5 % those of a big
+                         // one, where the label L fits at the right edge.
+                         testing::Values(FrameCase{4, ".", 32, 0.012f, false, false},
+                                         FrameCase{1, ".", 8, 0.005f, true, true},
+                                         FrameCase{1, ",", 8, 0.03f, false, true},
+                                         FrameCase{7, ",", 56, 0, true, false}));
 
 struct ChargeCase {
     double q1, q2;

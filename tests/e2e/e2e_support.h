@@ -93,6 +93,43 @@ inline void key(const QString& keysym) {
     QTest::qWait(200);
 }
 
+// Types text into the window that has the keyboard focus.
+inline void type_text(const QString& text) {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    QTest::qWait(200);
+}
+
+// Waits until no visible window whose title contains `name` is left.
+inline bool wait_gone(const QString& name, int timeout_ms = 5000) {
+    for (int waited = 0; waited < timeout_ms; waited += 100) {
+        if (find_windows(name).isEmpty()) {
+            return true;
+        }
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+// The program run on the command line in `dir`, without a display, to its end.
+struct Finished {
+    int code = -1;
+    QString out, err;
+};
+inline Finished run_program(const QStringList& args, const QString& dir) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        env.remove(QString::fromLatin1(name));
+    }
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(dir);
+    p.start(QStringLiteral(CHARGEFIELD_BINARY), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
 // The whole screen as it is now.
 inline QImage screenshot() {
     QScreen* s = QGuiApplication::primaryScreen();

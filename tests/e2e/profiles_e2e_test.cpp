@@ -1,5 +1,7 @@
 // The real program under Xvfb: ticking the six profile boxes opens the six profile windows
-// beside the main window, each with its blue curve.
+// beside the main window, each with its blue curve; typing a fixed coordinate keeps every key.
+#include <QClipboard>
+
 #include "e2e/e2e_support.h"
 #include "support/pixels.h"
 
@@ -52,6 +54,57 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
         EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
         EXPECT_GT(count_colour(shot, g, qRgb(128, 255, 128)), 1000); // the grid
     }
+    EXPECT_TRUE(program.running());
+}
+
+} // namespace
+
+namespace {
+
+// The text of the focused text box, as a person would copy it: select all, copy, read the
+// clipboard.
+QString copied_text() {
+    QGuiApplication::clipboard()->setText(QString());
+    e2e::key(QStringLiteral("ctrl+a"));
+    e2e::key(QStringLiteral("ctrl+c"));
+    QString text;
+    e2e::wait_until([&] { return !(text = QGuiApplication::clipboard()->text()).isEmpty(); });
+    return text;
+}
+
+// A new user types 0.3 into Yfix: at the 0, Ey(x, Yfix) has nothing to draw. With the six
+// profile windows hidden, and again with Ey(x, Yfix) shown, every key arrives in the box and no
+// message box opens; the shown window then draws its curve.
+TEST(EndToEnd, TypingIntoYfixKeepsEveryKey) {
+    e2e::Program program;
+    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
+    const QRect main = e2e::geometry(program.main_window());
+    const QPoint inner(main.x(), main.y() + main.height() - 552);
+    const int X0 = 552;
+    const QPoint yfix = inner + QPoint(X0 + 24, 328 + 11);  // Text3
+    const QPoint ey_box = inner + QPoint(X0 + 8, 380 + 11); // Check_2
+
+    const auto type_into_yfix = [&] {
+        e2e::click_at(yfix);
+        e2e::key(QStringLiteral("ctrl+a"));
+        e2e::xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("150"),
+                      QStringLiteral("0.3")});
+        // The copy comes after the typed keys: once it holds them, every key was handled.
+        EXPECT_EQ(copied_text(), QStringLiteral("0.3"));
+        EXPECT_TRUE(e2e::find_windows(QStringLiteral("ПРЕДУПРЕЖДЕНИЕ")).isEmpty())
+            << "a message box opened while typing";
+    };
+    type_into_yfix();
+
+    e2e::click_at(ey_box);
+    const QString ey = e2e::wait_window(QStringLiteral("Ey.*Y$"), 5000);
+    ASSERT_FALSE(ey.isEmpty()) << "Ey(x, Yfix) did not appear";
+    type_into_yfix();
+    e2e::xdotool({QStringLiteral("windowraise"), ey});
+    const QRect g = e2e::geometry(ey);
+    const QImage shot = e2e::wait_screen(
+        [&](const QImage& s) { return count_colour(s, g, qRgb(0, 0, 255)) > 300; });
+    EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
     EXPECT_TRUE(program.running());
 }
 

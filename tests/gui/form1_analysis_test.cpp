@@ -113,6 +113,17 @@ TEST(Form1Analysis, PointerReadout) {
     EXPECT_NEAR(w.form.Label10->text().toDouble(), 1, 0.02);
     // fi(1, 1) = 9*(0.4/sqrt(3.25) - 0.1/sqrt(1.25)) = 1.192 V for the defaults.
     EXPECT_NEAR(w.form.Label16->text().toDouble(), 1.192, 0.02);
+
+    // Next to the left charge the field runs to five digits before the point, negative on its
+    // left (Ex = -9*0.4/0.015^2 = -16000 V/m): every number shows whole, sign and last digit.
+    w.form.Picture1_MouseMove(-0.515f, 0.0005f);
+    EXPECT_LT(w.form.Label17->text().toDouble(), -15000);
+    for (QLabel* l :
+         {w.form.Label10, w.form.Label12, w.form.Label16, w.form.Label17, w.form.Label19}) {
+        SCOPED_TRACE(l->text().toStdString());
+        const QImage shown = l->grab().toImage();
+        EXPECT_GT(text_shown(shown, l->text(), l->font(), l->contentsRect().topLeft(), 12), 0.97);
+    }
 }
 
 // A locale with a decimal comma: the labels use it.

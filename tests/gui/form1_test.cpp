@@ -11,6 +11,7 @@
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"
+#include "ui/picture_render.h"
 
 namespace {
 
@@ -66,6 +67,10 @@ TEST(Form1, StartsWithTheDefaults) {
     EXPECT_GT(count_colour(img, qRgb(0, 0, 255)), 0);
     EXPECT_EQ(count_colour(img, kBlueDots), 0);
     EXPECT_EQ(count_colour(img, kRedLines), 0);
+    // The leftmost x label, -4.0, shows whole, with its minus, at the left edge.
+    const QPoint left_label = w.form.Picture1->to_pixels(-4, -0.04).toPoint();
+    EXPECT_GT(text_shown(img, QStringLiteral("-4.0"), w.form.Picture1->font(), left_label, 3),
+              0.97);
 }
 
 // Texts and tool-tips as the window shows them, letter for letter (Cyrillic look-alikes too).
@@ -267,6 +272,18 @@ TEST(Form1, CmdOKDrawsAndTimes) {
     EXPECT_TRUE(ok) << title.toStdString();
     EXPECT_GE(seconds, 0);
     EXPECT_LT(seconds, 60);
+
+    // The picture box's list of what it drew, replayed on a blank image, gives the same pixels:
+    // the exports render this list.
+    QtPictureBox& box = *w.form.Picture1;
+    ASSERT_TRUE(box.display_list().complete());
+    QImage replay(after.size(), after.format());
+    replay.setDevicePixelRatio(after.devicePixelRatio());
+    replay.fill(box.background());
+    QPainter p(&replay);
+    paint_display_list(p, QSizeF(box.size()), box.font(), box.display_list());
+    p.end();
+    EXPECT_EQ(replay, after);
 }
 
 // The list chooses the families and shows only the count input they need.
@@ -322,27 +339,24 @@ TEST(Form1, ScrollBarStepRedrawsTheFrameOnly) {
 // value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
 TEST(Form1, ScrollBarDirections) {
     Window w;
-    const auto slider_top = [](QScrollBar* bar) {
+    // A part of a bar (thumb, trough) where its style puts it.
+    const auto part = [](QScrollBar* b, QStyle::SubControl which) {
         QStyleOptionSlider opt;
-        opt.initFrom(bar);
-        opt.orientation = bar->orientation();
-        opt.minimum = bar->minimum();
-        opt.maximum = bar->maximum();
-        opt.sliderPosition = bar->sliderPosition();
-        opt.sliderValue = bar->value();
-        opt.singleStep = bar->singleStep();
-        opt.pageStep = bar->pageStep();
-        opt.upsideDown = bar->invertedAppearance();
-        opt.rect = QRect(0, 0, bar->width(), 300); // room for the thumb to move
-        return bar->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, bar)
-            .top();
+        opt.initFrom(b);
+        opt.orientation = b->orientation();
+        opt.minimum = b->minimum();
+        opt.maximum = b->maximum();
+        opt.sliderPosition = b->sliderPosition();
+        opt.sliderValue = b->value();
+        opt.singleStep = b->singleStep();
+        opt.pageStep = b->pageStep();
+        return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
     };
     PositionScrollBar* bar = w.form.VScroll1;
     bar->setPosition(20);
-    const int top_at_max = slider_top(bar);
+    const int top_at_max = part(bar, QStyle::SC_ScrollBarSlider).top();
     bar->setPosition(-20);
-    const int top_at_min = slider_top(bar);
+    const int top_at_min = part(bar, QStyle::SC_ScrollBarSlider).top();
     EXPECT_LT(top_at_max, top_at_min) << "the largest position sits at the top";
     bar->setPosition(0);
     EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.00"));
@@ -359,6 +373,32 @@ TEST(Form1, ScrollBarDirections) {
     EXPECT_EQ(bar->position(), 20) << "the top end holds";
     EXPECT_DOUBLE_EQ(w.m.q1, 1.0);
 
+    // The thumb of every bar is small, in the 44-pixel bars of the main window too: it shows
+    // where the value stands, and dragging it moves the value in steps, not end to end.
+    w.form.Check_3->setChecked(true);
+    for (PositionScrollBar* b : {w.form.VScroll1, w.form.VScroll2, w.form.VScroll3,
+                                 w.form.profile(ProfileId::Form3).Scroll1}) {
+        const QRect thumb = part(b, QStyle::SC_ScrollBarSlider);
+        const QRect trough = part(b, QStyle::SC_ScrollBarGroove);
+        EXPECT_LE(thumb.height(), trough.height() / 2);
+        EXPECT_GE(thumb.height(), 6);
+    }
+    const auto drag = [bar, &part](int up) {
+        const QPoint thumb = part(bar, QStyle::SC_ScrollBarSlider).center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(bar, thumb - QPoint(0, up));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, thumb - QPoint(0, up));
+    };
+    bar->setPosition(8);
+    drag(0);
+    EXPECT_EQ(bar->position(), 8) << "taking the thumb and letting it go changes nothing";
+    drag(12);
+    EXPECT_GT(bar->position(), 9);
+    EXPECT_LT(bar->position(), 16) << "a drag of 12 pixels moves a few steps, not to the end";
+    drag(-12);
+    EXPECT_EQ(bar->position(), 8);
+    EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
+
     QScrollBar* size = w.form.VScroll3;
     for (int n = 0; n < 20; ++n) {
         QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, size->height() - 3));
@@ -367,7 +407,8 @@ TEST(Form1, ScrollBarDirections) {
     EXPECT_EQ(w.form.Label6->text(), QStringLiteral("1.00"));
 }
 
-// The text boxes: each keystroke reads the text as a number (point only); the count of field
+// The text boxes: each keystroke reads the text as a number (a point or a comma, as the
+// program's own labels write it under a Russian locale); the count of field
 // lines is the nearest 16-bit integer (halves to even, clamped), the chosen potential is rounded
 // to two decimals and clamped to a single. Nothing redraws.
 TEST(Form1, TextInputs) {
@@ -381,7 +422,8 @@ TEST(Form1, TextInputs) {
         double want;
     };
     const Case cases[] = {
-        {f.Text3, "0,5", 0},         {f.Text3, "0.5", 0.5},
+        {f.Text3, "0,5", 0.5},       {f.Text3, "0.5", 0.5},
+        {f.Text4, "0,5", 0.5f},      {f.Text4, "-1,255", -1.26f},
         {f.Text5, "1e-1", 0.1},      {f.Text5, "1 0", 10},
         {f.Text2, "2.5", 2},         {f.Text2, "3.5", 4},
         {f.Text2, "1e999", 32767},   {f.Text2, "&HFFFF", -1},

@@ -21,7 +21,8 @@ using Window = MainWindow;
 
 struct Item {
     const char* name;
-    const char* caption; // nullptr for a separator
+    const char* caption;       // nullptr for a separator
+    const char* shortcut = ""; // the program's own items have shortcuts
 };
 
 void expect_menu(QMenu* menu, const std::vector<Item>& items) {
@@ -31,7 +32,7 @@ void expect_menu(QMenu* menu, const std::vector<Item>& items) {
         QAction* a = actions[static_cast<qsizetype>(i)];
         SCOPED_TRACE(items[i].name);
         EXPECT_EQ(a->objectName(), QString::fromLatin1(items[i].name));
-        EXPECT_TRUE(a->shortcut().isEmpty());
+        EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromLatin1(items[i].shortcut)));
         if (items[i].caption == nullptr) {
             EXPECT_TRUE(a->isSeparator());
             EXPECT_TRUE(a->icon().isNull());
@@ -69,6 +70,9 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
                                  {"mnuHelpSep1", nullptr},
                                  {"mnuFileGauss", "Гаусс"},
                                  {"mnuHelpSep2", nullptr},
+                                 {"mnuFileSavePicture", "Сохранить рисунок…", "Ctrl+S"},
+                                 {"mnuFileCopyPicture", "Копировать рисунок", "Ctrl+C"},
+                                 {"mnuFileSep3", nullptr},
                                  {"mnuFileExit", "&Выход"}});
     expect_menu(w.form.mnuHelp, {{"mnuHelpInstruction", "Инструкция"},
                                  {"mnuHelpUprav", "Управление"},
@@ -76,7 +80,10 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
                                  {"mnuHelpAvtors", "Автор"},
                                  {"mnuHelpAbout", "О программе"},
                                  {"mnuHelpAbout2", "Регистрация"}});
-    EXPECT_EQ(w.form.mnuFile->actions()[4], w.form.mnuFileExit);
+    EXPECT_EQ(w.form.mnuFile->actions()[7], w.form.mnuFileExit);
+    // Ctrl+C copies the picture only while the picture has the focus.
+    EXPECT_EQ(w.form.mnuFileCopyPicture->shortcutContext(), Qt::WidgetShortcut);
+    EXPECT_TRUE(w.form.Picture1->actions().contains(w.form.mnuFileCopyPicture));
     EXPECT_EQ(w.form.mnuHelp->actions()[5], w.form.mnuHelpAbout2);
 
     // Menus show their icons at 32 pixels.
@@ -84,10 +91,12 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
         EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 32);
     }
 
-    // Eight different pictures, each covering a fair part of its square.
-    const std::vector<QAction*> items = {
-        w.form.mnuFilespravka, w.form.mnuFileGauss,  w.form.mnuFileExit,  w.form.mnuHelpInstruction,
-        w.form.mnuHelpUprav,   w.form.mnuHelpAvtors, w.form.mnuHelpAbout, w.form.mnuHelpAbout2};
+    // Ten different pictures, each covering a fair part of its square.
+    const std::vector<QAction*> items = {w.form.mnuFilespravka,     w.form.mnuFileGauss,
+                                         w.form.mnuFileSavePicture, w.form.mnuFileCopyPicture,
+                                         w.form.mnuFileExit,        w.form.mnuHelpInstruction,
+                                         w.form.mnuHelpUprav,       w.form.mnuHelpAvtors,
+                                         w.form.mnuHelpAbout,       w.form.mnuHelpAbout2};
     std::vector<QImage> images;
     for (QAction* a : items) {
         SCOPED_TRACE(a->objectName().toStdString());
@@ -180,9 +189,9 @@ TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
-// Edge case: the documents are missing and the desktop can start nothing: no message, no
-// window, the program goes on.
-TEST(Menus, MissingDocumentsAndViewersShowNothing) {
+// Edge case: the documents are missing and the desktop can start nothing: each item says so in
+// a warning that names the document's full path and what is missing; the program goes on.
+TEST(Menus, DocumentsThatCannotBeShownAreTold) {
     QTemporaryDir dir;
     const QString old = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
@@ -196,19 +205,19 @@ TEST(Menus, MissingDocumentsAndViewersShowNothing) {
         QApplication::processEvents();
 
         ASSERT_EQ(w.platform.documents.size(), 3u);
-        const QString here = QDir(dir.path()).canonicalPath();
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[0]), here + "/spravka.pdf");
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[1]), here + "/gauss.pdf");
-        EXPECT_EQ(QString::fromStdString(w.platform.documents[2]), here + "/uprav.pdf");
         ASSERT_EQ(w.platform.text_files.size(), 1u);
-        EXPECT_EQ(QString::fromStdString(w.platform.text_files[0]), here + "/instruction.txt");
-        EXPECT_TRUE(w.dialogs.shown.empty());
-        EXPECT_TRUE(w.form.isVisible());
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top != &w.form) {
-                EXPECT_FALSE(top->isVisible()) << top->metaObject()->className();
-            }
+        const QString here = QDir(dir.path()).canonicalPath();
+        const char* names[] = {"spravka.pdf", "gauss.pdf", "uprav.pdf", "instruction.txt"};
+        ASSERT_EQ(w.dialogs.shown.size(), 4u);
+        for (int n = 0; n < 4; ++n) {
+            const std::string path = (here + "/" + names[n]).toStdString();
+            EXPECT_EQ(n < 3 ? w.platform.documents[n] : w.platform.text_files[0], path);
+            const auto& shown = w.dialogs.shown[n];
+            EXPECT_EQ(shown.title, "ПРЕДУПРЕЖДЕНИЕ");
+            EXPECT_NE(shown.text.find(path), std::string::npos) << shown.text;
+            EXPECT_NE(shown.text.find(w.platform.missing), std::string::npos) << shown.text;
         }
+        EXPECT_TRUE(w.form.isVisible());
     }
     QDir::setCurrent(old);
 }

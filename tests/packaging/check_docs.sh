@@ -28,6 +28,28 @@ check_pdf spravka.pdf "окружность Аполлония"
 check_pdf gauss.pdf "Теорема Гаусса"
 check_pdf uprav.pdf "Управление программой"
 
+# Every picture fits the text block of its page: the page width less html2pdf's margins of
+# 20 mm and the 2 cm that Qt's printing of a document adds inside them, on each side. Its drawn
+# width is its width in pixels over its resolution on the page.
+check_images_fit() { # file
+  local pdf=$build/$1
+  local page
+  page=$(pdfinfo "$pdf" | awk '/^Page size:/ {print $3; exit}')
+  pdfimages -list "$pdf" | awk -v page="$page" -v name="$1" '
+    NR > 2 && $13 > 0 {
+      drawn = $4 / $13 * 72; block = page - 2 * 40 / 25.4 * 72
+      if (drawn > block * 1.02) {
+        printf "FAIL: %s: a picture on page %d is %.0f pt wide, its text block %.0f pt\n",
+          name, $1, drawn, block > "/dev/stderr"; bad = 1
+      }
+    }
+    END {exit bad}' || exit 1
+  echo "ok: the pictures of $1 fit their pages"
+}
+for doc in spravka.pdf gauss.pdf uprav.pdf; do
+  check_images_fit "$doc"
+done
+
 # The description of the controls carries the picture of the main window.
 pdfimages -list "$build/uprav.pdf" | awk 'NR > 2 && $4 >= 600 && $5 >= 400 {found = 1}
   END {exit !found}' || fail "uprav.pdf holds no picture of the window"

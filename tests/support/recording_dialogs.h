@@ -36,17 +36,27 @@ class RecordingPlatform : public Platform {
     std::vector<std::string> documents, text_files;
     std::vector<std::pair<int, int>> tones;
     bool succeed = true;
+    // What a failing desktop reports as missing.
+    std::string missing = "Не найдена программа для просмотра.";
 
     bool open_document(const std::string& path) override {
         documents.push_back(path);
-        return succeed;
+        return report(path);
     }
     bool show_text_file(const std::string& path) override {
         text_files.push_back(path);
-        return succeed;
+        return report(path);
     }
     bool tone(int hz, int ms) override {
         tones.emplace_back(hz, ms);
+        return succeed;
+    }
+
+  private:
+    bool report(const std::string& path) {
+        if (!succeed && document_failed) {
+            document_failed(path, missing);
+        }
         return succeed;
     }
 };

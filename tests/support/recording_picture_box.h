@@ -87,6 +87,16 @@ class RecordingPictureBox : public PictureBox {
         CurrentY += line_height * (sy2 - sy1);
     }
 
+    // Text sizes from `char_width` per character and `line_height`.
+    float TextWidth(std::string_view text) override {
+        std::size_t chars = 0;
+        for (char c : text) {
+            chars += (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 lead bytes
+        }
+        return static_cast<float>(chars) * char_width * std::abs(sx2 - sx1);
+    }
+    float TextHeight(std::string_view) override { return line_height * std::abs(sy2 - sy1); }
+
     // Calls of one kind (and, when given, one colour).
     std::vector<DrawCall> of(DrawCall::Kind kind) const {
         std::vector<DrawCall> out;
@@ -119,6 +129,7 @@ class RecordingPictureBox : public PictureBox {
 
     float sx1 = 0, sy1 = 0, sx2 = 1, sy2 = 1;
     float line_height = 0.03f; // a text line, as a share of the picture's height
+    float char_width = 0;      // a character, as a share of the picture's width
 
   private:
     void add(DrawCall d) {

@@ -1,0 +1,182 @@
+// What the picture's display list costs and what the exports take, on the default picture
+// after "расчёт" at the size of the picture in a newly opened window (544 x 544), offscreen.
+//
+// Recording overhead: BM_record_default_picture (the list's share of the work, alone), or
+// BM_CmdOK_recording_only minus BM_CmdOK_drawing_nothing (the same within the computation), against
+// BM_CmdOK_picture_box (the program's picture box, which records and paints).
+#include <benchmark/benchmark.h>
+
+#include "picture/compute.h"
+#include "picture/display_list.h"
+#include "picture/frame.h"
+#include "support/recording_dialogs.h"
+#include "ui/form1.h"
+#include "ui/picture_export.h"
+#include "ui/qt_picture_box.h"
+
+namespace {
+
+// Follows the current position as the drawing expects and draws nothing.
+class NothingBox : public PictureBox {
+  public:
+    void Scale(float x1, float y1, float, float) override { at(x1, y1); }
+    void Cls() override {}
+    void Line(float, float, float x2, float y2, Colour) override { at(x2, y2); }
+    void PSet(float x, float y) override { at(x, y); }
+    void PSet(float x, float y, Colour) override { at(x, y); }
+    void Circle(float x, float y, float, Colour) override { at(x, y); }
+    void Print(std::string_view) override {}
+
+  protected:
+    void at(float x, float y) {
+        CurrentX = x;
+        CurrentY = y;
+    }
+};
+
+// Only keeps the display list, as the program's picture box does before it paints.
+class ListBox : public NothingBox {
+  public:
+    DisplayList list;
+    void Scale(float x1, float y1, float x2, float y2) override {
+        list.scale(x1, y1, x2, y2);
+        at(x1, y1);
+    }
+    void Cls() override { list.clear(); }
+    void Line(float x1, float y1, float x2, float y2, Colour c) override {
+        list.line(x1, y1, x2, y2, c, DrawWidth);
+        at(x2, y2);
+    }
+    void PSet(float x, float y) override { PSet(x, y, ForeColor); }
+    void PSet(float x, float y, Colour c) override {
+        list.dot(x, y, c, DrawWidth);
+        at(x, y);
+    }
+    void Circle(float x, float y, float r, Colour c) override {
+        list.circle(x, y, r, c, DrawWidth, FillStyle == 0, FillColor);
+        at(x, y);
+    }
+    void Print(std::string_view text) override { list.text(CurrentX, CurrentY, ForeColor, text); }
+};
+
+struct Default {
+    Module1 m;
+    RecordingDialogs dialogs;
+    RecordingPlatform platform;
+    Default() {
+        set_model_defaults(m);
+        m.line_kind = 3;
+    }
+};
+
+template <class Box> void compute_on(benchmark::State& state, Box& box) {
+    Default d;
+    for (auto _ : state) {
+        compute_picture(d.m, box, d.dialogs, d.platform);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_CmdOK_drawing_nothing(benchmark::State& state) {
+    NothingBox box;
+    compute_on(state, box);
+}
+BENCHMARK(BM_CmdOK_drawing_nothing)->Unit(benchmark::kMillisecond);
+
+void BM_CmdOK_recording_only(benchmark::State& state) {
+    ListBox box;
+    compute_on(state, box);
+    state.counters["primitives"] = static_cast<double>(box.list.size());
+}
+BENCHMARK(BM_CmdOK_recording_only)->Unit(benchmark::kMillisecond);
+
+// The primitives of the default picture recorded into a fresh list.
+void BM_record_default_picture(benchmark::State& state) {
+    Default d;
+    ListBox box;
+    compute_picture(d.m, box, d.dialogs, d.platform);
+    const DisplayList& source = box.list;
+    for (auto _ : state) {
+        DisplayList list;
+        list.clear();
+        for (const DrawOp& op : source.ops()) {
+            switch (op.kind) {
+            case DrawOp::Kind::Scale:
+                list.scale(op.a, op.b, op.c, op.d);
+                break;
+            case DrawOp::Kind::Line:
+                list.line(op.a, op.b, op.c, op.d, op.colour, op.width);
+                break;
+            case DrawOp::Kind::Dot:
+                list.dot(op.a, op.b, op.colour, op.width);
+                break;
+            case DrawOp::Kind::Circle:
+                list.circle(op.a, op.b, op.c, op.colour, op.width, op.filled, op.fill);
+                break;
+            case DrawOp::Kind::Text:
+                list.text(op.a, op.b, op.colour, source.text_of(op));
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(list.ops().data());
+    }
+    state.counters["primitives"] = static_cast<double>(source.size());
+}
+BENCHMARK(BM_record_default_picture)->Unit(benchmark::kMicrosecond);
+
+void BM_CmdOK_picture_box(benchmark::State& state) {
+    Default d;
+    QtPictureBox pic;
+    pic.setFont(picture_font());
+    pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
+    for (auto _ : state) {
+        compute_picture(d.m, pic, d.dialogs, d.platform);
+        benchmark::DoNotOptimize(pic.image().constBits());
+    }
+}
+BENCHMARK(BM_CmdOK_picture_box)->Unit(benchmark::kMillisecond);
+
+// The default picture drawn once on the program's picture box.
+struct Picture {
+    Default d;
+    QtPictureBox pic;
+    Picture() {
+        pic.setFont(picture_font());
+        pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
+        compute_picture(d.m, pic, d.dialogs, d.platform);
+        pic.flush();
+    }
+};
+
+void BM_export_svg(benchmark::State& state) {
+    Picture p;
+    const QString title = field_picture_title(p.d.m);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray svg =
+            render_svg(p.pic.display_list(), p.pic.size(), p.pic.font(), p.pic.background(), title);
+        bytes = svg.size();
+        benchmark::DoNotOptimize(svg.constData());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_export_svg)->Unit(benchmark::kMillisecond);
+
+// PNG at a scale painted from the list and encoded; at scale 0, the screen's image encoded.
+void BM_export_png(benchmark::State& state) {
+    Picture p;
+    const qreal scale = static_cast<qreal>(state.range(0));
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QImage image = scale > 0 ? render_png(p.pic.display_list(), p.pic.size(),
+                                                    p.pic.font(), p.pic.background(), scale)
+                                       : p.pic.image();
+        const QByteArray png = encode_png(image);
+        bytes = png.size();
+        benchmark::DoNotOptimize(png.constData());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_export_png)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace

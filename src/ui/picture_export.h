@@ -1,0 +1,41 @@
+#pragma once
+// Pictures and data that leave the program: a picture box's display list as a PNG image at any
+// scale or as an SVG document of true vectors, and files written so that a failed write leaves
+// nothing under the chosen name.
+#include <QByteArray>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "model/module1.h"
+#include "picture/display_list.h"
+
+// The font of the field picture and of the profile graphs: Times New Roman 11.25 pt at 96 dots
+// per inch (15 pixels), drawn with its metric twin Liberation Serif where it is missing.
+QFont picture_font();
+
+// The picture painted from `list` on a background, `size` logical pixels at `scale` device
+// pixels each (the image's device pixel ratio). At the screen's device pixel ratio this is the
+// image the picture box shows.
+QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor background,
+                  qreal scale);
+QByteArray encode_png(const QImage& image);
+
+// The picture as an SVG document `size` pixels at 96 dots per inch, titled `title`: the
+// background, then every primitive in drawing order. Lines of one colour and width that follow
+// each other become one path, dots of one colour one path of squares; strokes of an odd width
+// lie on pixel centres, as the screen draws them, so that the document shows crisp lines at
+// its own size; texts are in Liberation Serif, Times New Roman's metric twin.
+QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
+                      const QString& title);
+
+// The title of a saved field picture: the charges and the region.
+QString field_picture_title(const Module1& m);
+
+// Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
+// so that a failed write leaves nothing under that name (a device such as /dev/null, which
+// cannot be replaced, is written directly). On failure returns false and sets `reason` to why,
+// in Russian.
+bool write_file(const QString& path, const QByteArray& data, QString* reason);

@@ -1,0 +1,35 @@
+#pragma once
+// Saving and copying what a window shows: the picture as PNG or SVG, a table as CSV. The file
+// is chosen through a FileChooser and every failure is told through the dialogs, in Russian.
+#include <QString>
+#include <string>
+
+#include "picture/dialogs.h"
+#include "ui/file_chooser.h"
+#include "ui/qt_picture_box.h"
+
+class QWidget;
+
+// The kinds of picture file, in the order the save dialog lists them: PNG as on the screen,
+// PNG at 1, 2 and 4 device pixels per pixel (for print), SVG.
+QStringList picture_filters();
+
+// Asks for a file and saves the picture of `box` in the kind chosen; the extension of a typed
+// name (.png or .svg) takes precedence over the kind, and a name without one gets the kind's.
+// A picture too large to be kept whole in the box's display list is offered as PNG as on the
+// screen instead. `title` names the picture inside the file.
+void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dialogs& dialogs,
+                  const QString& caption, const QString& suggested_name, const QString& title);
+
+// Asks for a file and writes a CSV table to it.
+void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QString& caption,
+              const QString& suggested_name, const std::string& table);
+
+// Puts the picture of `box` on the clipboard as an image.
+void copy_picture(QtPictureBox& box);
+
+// The texts of the boxes the saving shows.
+inline constexpr const char* kReplaceTitle = "Сохранение";
+QString replace_question(const QString& path);
+QString save_failed_text(const QString& path, const QString& reason);
+QString too_large_question(std::size_t primitives);
