@@ -1,22 +1,77 @@
 #pragma once
 // The default two-charge system with its empty frame on the program's picture box,
-// 515 x 515 pixels as in the opening main window.
+// 515 x 515 pixels as in the opening main window, and a picture box that draws nothing.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <type_traits>
+
 #include "model/module1.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
 
-struct Scene {
+// CHARGEFIELD_BENCH_ITERATIONS=n runs a benchmark exactly n times, as instruction counts under
+// callgrind want (bench/compare.sh): the difference of two counts is the cost of the iterations.
+inline void counted(benchmark::internal::Benchmark* b) {
+    if (const char* n = std::getenv("CHARGEFIELD_BENCH_ITERATIONS")) {
+        b->Iterations(std::atoi(n));
+    }
+}
+
+// Takes every primitive and draws nothing: the time of the computation alone.
+class NullPictureBox : public PictureBox {
+  public:
+    void Scale(float x1, float y1, float, float) override {
+        CurrentX = x1;
+        CurrentY = y1;
+    }
+    void Cls() override {}
+    void Line(float, float, float x2, float y2, Colour) override {
+        CurrentX = x2;
+        CurrentY = y2;
+    }
+    void PSet(float x, float y) override {
+        CurrentX = x;
+        CurrentY = y;
+    }
+    void PSet(float x, float y, Colour) override {
+        CurrentX = x;
+        CurrentY = y;
+    }
+    void Circle(float x, float y, float, Colour) override {
+        CurrentX = x;
+        CurrentY = y;
+    }
+    void Print(std::string_view) override {}
+};
+
+template <class Box> struct SceneOn {
     Module1 m;
-    QtPictureBox pic;
+    Box pic;
     RecordingDialogs dialogs;
     RecordingPlatform platform; // records the tone instead of sounding it
-    Scene() {
+    SceneOn() {
         set_model_defaults(m);
         m.line_kind = 3;
-        pic.resize(515, 515);
+        if constexpr (std::is_same_v<Box, QtPictureBox>) {
+            pic.resize(515, 515);
+        }
+        frame();
+    }
+    // A cleared picture with the frame and the charges, painted.
+    void frame() {
         pic.Cls();
         axes_main(m, pic);
         draw_charges(m, pic);
+        painted();
+    }
+    // Everything drawn so far is in the picture's pixels.
+    void painted() {
+        if constexpr (std::is_same_v<Box, QtPictureBox>) {
+            benchmark::DoNotOptimize(pic.image().constBits());
+        }
     }
 };
+
+using Scene = SceneOn<QtPictureBox>;

@@ -1,4 +1,6 @@
-// Drawing the default field picture on the program's picture box, 515 x 515 pixels, offscreen.
+// The field picture on the program's picture box, 515 x 515 pixels, offscreen, every primitive
+// painted into the picture's pixels before the clock stops; and the same computations on a box
+// that draws nothing.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -9,34 +11,137 @@
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
+#if __has_include("picture/parallel.h")
+#include "picture/parallel.h"
+#define CHARGEFIELD_HAS_WORKERS 1
+#endif
 
 namespace {
+
+// The benchmark's argument, where there is one, is the number of threads the computation may
+// use (0: as many as the machine has cores).
+void use_threads(const benchmark::State& state) {
+#ifdef CHARGEFIELD_HAS_WORKERS
+    set_worker_limit(state.range(0) > 0 ? static_cast<unsigned>(state.range(0)) : 0);
+#else
+    (void)state;
+#endif
+}
 
 void BM_lines_fi(benchmark::State& state) {
     Scene s;
     for (auto _ : state) {
+        state.PauseTiming();
+        s.frame();
+        state.ResumeTiming();
         lines_fi(s.m, s.pic);
+        s.painted();
     }
 }
-BENCHMARK(BM_lines_fi)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_lines_fi)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
 
 void BM_lines_E(benchmark::State& state) {
     Scene s;
     for (auto _ : state) {
+        state.PauseTiming();
+        s.frame();
+        state.ResumeTiming();
         lines_E(s.m, s.pic);
+        s.painted();
     }
 }
-BENCHMARK(BM_lines_E)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_lines_E)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
 
-// The whole computation command with the defaults: clear, frame, charges, both families.
-void BM_default_CmdOK(benchmark::State& state) {
-    Scene s;
+// The whole computation command: clear, frame, charges, both families, with the counts given.
+template <class Box> void CmdOK(benchmark::State& state, double n_fi, int n_E) {
+    use_threads(state);
+    SceneOn<Box> s;
+    s.m.n_fi = n_fi;
+    s.m.n_E = static_cast<std::int16_t>(n_E);
     for (auto _ : state) {
         compute_picture(s.m, s.pic, s.dialogs, s.platform);
-        benchmark::DoNotOptimize(s.pic.image().constBits());
+        s.painted();
     }
 }
-BENCHMARK(BM_default_CmdOK)->Unit(benchmark::kMillisecond);
+
+void BM_default_CmdOK(benchmark::State& state) {
+    CmdOK<QtPictureBox>(state, 11, 6);
+}
+BENCHMARK(BM_default_CmdOK)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+void BM_default_CmdOK_null(benchmark::State& state) {
+    CmdOK<NullPictureBox>(state, 11, 6);
+}
+BENCHMARK(BM_default_CmdOK_null)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+// The default computation on the program's picture box, recorded in its display list but not
+// painted: what keeping the list costs (where the box keeps one).
+void BM_default_CmdOK_recorded(benchmark::State& state) {
+    SceneOn<QtPictureBox> s;
+    for (auto _ : state) {
+        compute_picture(s.m, s.pic, s.dialogs, s.platform);
+    }
+}
+BENCHMARK(BM_default_CmdOK_recorded)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+// Dense field lines: painting is to cost no more than a quarter of the computation.
+void BM_CmdOK_nE2000(benchmark::State& state) {
+    CmdOK<QtPictureBox>(state, 11, 2000);
+}
+BENCHMARK(BM_CmdOK_nE2000)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+void BM_CmdOK_nE2000_null(benchmark::State& state) {
+    CmdOK<NullPictureBox>(state, 11, 2000);
+}
+BENCHMARK(BM_CmdOK_nE2000_null)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+// A thousand of each, on one core and on all of them.
+void BM_CmdOK_n1000(benchmark::State& state) {
+    CmdOK<QtPictureBox>(state, 1000, 1000);
+}
+BENCHMARK(BM_CmdOK_n1000)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Arg(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
 
 } // namespace
 

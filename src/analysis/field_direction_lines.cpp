@@ -112,12 +112,19 @@ std::string opposite_sign_message(const Module1& m) {
 
 } // namespace
 
-void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs) {
+void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& progress) {
     const double a = m.a;
     const double s = m.sqrt_ratio;
     const double L = m.L;
     const bool left_larger = std::abs(m.q1) >= std::abs(m.q2);
     std::string message;
+    // Each line in turn, unless the user stopped the drawing.
+    int drawn = 0;
+    const auto line = [&](const VerticalFieldLine& l) {
+        if (progress.report(drawn++ / 3.0)) {
+            draw_vertical_field_line(m, pic, l);
+        }
+    };
     pic.DrawWidth = 2;
     if (m.q1 == 0) {
         message = "Характерных линий при q1=0 нет!";
@@ -129,26 +136,32 @@ void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs) {
         m.x_E0 = a * (1 - s) / (1 + s);
         const Colour c = kVerticalFieldColour;
         if (left_larger) {
-            draw_vertical_field_line(m, pic, {a, 0, -a / 500, Bound::AtMost, c});
-            draw_vertical_field_line(m, pic, {-a, 0, a / 500, Bound::None, c});
+            line({a, 0, -a / 500, Bound::AtMost, c});
+            line({-a, 0, a / 500, Bound::None, c});
         } else {
-            draw_vertical_field_line(m, pic, {-a, 0, a / 500, Bound::AtLeast, c});
-            draw_vertical_field_line(m, pic, {a, 0, -a / 500, Bound::None, c});
+            line({-a, 0, a / 500, Bound::AtLeast, c});
+            line({a, 0, -a / 500, Bound::None, c});
         }
         message = same_sign_message();
     } else {
-        naprjag_1(m, pic);
+        if (progress.report(0)) {
+            naprjag_1(m, pic);
+        }
+        ++drawn;
         m.x_E0 = m.q1 == -m.q2 ? 100 * L : a * (1 + s) / (1 - s);
         const Colour c = kVerticalFieldColour;
         if (left_larger) {
-            draw_vertical_field_line(m, pic, {a, L, (L - a) / 500, Bound::AtLeast, c});
-            draw_vertical_field_line(m, pic, {-a, -L, (a - L) / 500, Bound::None, RGB(0, 0, 0)});
+            line({a, L, (L - a) / 500, Bound::AtLeast, c});
+            line({-a, -L, (a - L) / 500, Bound::None, RGB(0, 0, 0)});
         } else {
-            draw_vertical_field_line(m, pic, {-a, -L, (a - L) / 500, Bound::AtMost, c});
-            draw_vertical_field_line(m, pic, {a, L, (L - a) / 500, Bound::None, c});
+            line({-a, -L, (a - L) / 500, Bound::AtMost, c});
+            line({a, L, (L - a) / 500, Bound::None, c});
         }
         message = opposite_sign_message(m);
     }
     pic.DrawWidth = 1;
+    if (!progress.report(1)) {
+        return;
+    }
     dialogs.message(message, kFieldDirectionTitle);
 }

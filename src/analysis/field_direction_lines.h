@@ -7,6 +7,7 @@
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/picture_box.h"
+#include "picture/progress.h"
 
 inline constexpr Colour kVerticalFieldColour = RGB(153, 0, 0);
 inline constexpr Colour kHorizontalFieldColour = RGB(0, 0, 0);
@@ -28,5 +29,6 @@ void naprjag_1(Module1& m, PictureBox& pic);
 inline constexpr const char* kFieldDirectionTitle = "Характерные линии";
 
 // Draws the lines for the current charges and shows the explanation (only a message for a zero
-// charge).
-void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs);
+// charge). Reports before each line; stopped, it shows no explanation.
+void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs,
+                           Progress& progress = no_progress());

@@ -2,9 +2,9 @@
 
 #include "picture/equipotentials.h"
 
-void line_fi_user(Module1& m, PictureBox& pic) {
+void line_fi_user(Module1& m, PictureBox& pic, Progress& progress) {
     pic.DrawWidth = 2;
     set_steps(m);
-    scan_level(m, pic, m.fi_user, kUserEquipotentialColour);
+    scan_level(m, pic, m.fi_user, kUserEquipotentialColour, progress);
     pic.DrawWidth = 1;
 }

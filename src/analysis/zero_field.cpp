@@ -71,13 +71,17 @@ double level_at_zero_field_point(const Module1& m) {
 
 } // namespace
 
-void point_E0(Module1& m, PictureBox& pic) {
+void point_E0(Module1& m, PictureBox& pic, Progress& progress) {
     closed_form_points(m);
     m.fi_E0 = level_at_zero_field_point(m);
 
     pic.DrawWidth = 2;
     set_steps(m);
-    scan_level(m, pic, m.fi_E0, kZeroFieldLevelColour);
+    scan_level(m, pic, m.fi_E0, kZeroFieldLevelColour, progress);
+    if (progress.stopped()) {
+        pic.DrawWidth = 1;
+        return;
+    }
 
     m.r_dot = static_cast<float>(m.r0 * 0.5);
     pic.FillStyle = 0;
@@ -130,8 +134,11 @@ std::string zero_field_message(const Module1& m) {
            "При y=0 x1=" + f2(m.x_1) + " м и х2=" + f2(m.x_2) + " м.";
 }
 
-void zero_field_click(Module1& m, PictureBox& pic, Dialogs& dialogs) {
-    point_E0(m, pic);
+void zero_field_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& progress) {
+    point_E0(m, pic, progress);
+    if (progress.stopped()) {
+        return;
+    }
     const double d = zero_field_distance(m);
     pic.FillStyle = 0;
     pic.FillColor = RGB(0, 0, 0);

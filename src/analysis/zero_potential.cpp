@@ -37,7 +37,13 @@ std::string zero_potential_message(const Module1& m) {
            "При одинаковых по величине зарядах вырождается в прямую x=0";
 }
 
-void zero_potential_click(Module1& m, PictureBox& pic, Dialogs& dialogs) {
+void zero_potential_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& progress) {
+    if (!progress.report(0)) {
+        return;
+    }
     line_fi0(m, pic);
+    if (!progress.report(1)) {
+        return;
+    }
     dialogs.message(zero_potential_message(m), kZeroPotentialTitle);
 }

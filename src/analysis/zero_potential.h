@@ -6,6 +6,7 @@
 #include "model/module1.h"
 #include "picture/dialogs.h"
 #include "picture/picture_box.h"
+#include "picture/progress.h"
 
 inline constexpr Colour kZeroPotentialColour = RGB(255, 0, 255);
 
@@ -17,5 +18,6 @@ void line_fi0(Module1& m, PictureBox& pic);
 std::string zero_potential_message(const Module1& m);
 inline constexpr const char* kZeroPotentialTitle = "Линия нулевого потенциала";
 
-// Draws the line and shows its explanation.
-void zero_potential_click(Module1& m, PictureBox& pic, Dialogs& dialogs);
+// Draws the line and shows its explanation (not when `progress` says stop).
+void zero_potential_click(Module1& m, PictureBox& pic, Dialogs& dialogs,
+                          Progress& progress = no_progress());

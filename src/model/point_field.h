@@ -14,3 +14,9 @@ float Ex_point(const Module1& m, double x, double y);
 
 // Ey [V/m] at (x, y): k*y*(q1/r1^3 + q2/r2^3); 0 on the axis.
 float Ey_point(const Module1& m, double x, double y);
+
+// Ex_point and Ey_point together, to the bit, with each charge's r^3 worked out once.
+struct PointField {
+    float ex, ey;
+};
+PointField field_point(const Module1& m, double x, double y);

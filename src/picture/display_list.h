@@ -38,7 +38,9 @@ class DisplayList {
     // Forgets everything, keeping the current scale as the first primitive.
     void clear();
     void scale(float x1, float y1, float x2, float y2);
-    void line(float x1, float y1, float x2, float y2, Colour c, int width);
+    void line(float x1, float y1, float x2, float y2, Colour c, int width) {
+        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, 0, x1, y1, x2, y2});
+    }
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
     void text(float x, float y, Colour c, std::string_view text);
@@ -56,7 +58,18 @@ class DisplayList {
     std::size_t size() const { return ops_.size(); }
 
   private:
-    void push(const DrawOp& op);
+    static std::uint8_t clamp_width(int width) {
+        return static_cast<std::uint8_t>(width < 1 ? 1 : width > 255 ? 255 : width);
+    }
+    // Appends a primitive; the common case (room left, the list started) inline.
+    void push(const DrawOp& op) {
+        if (ops_.size() < ops_.capacity() && !ops_.empty()) {
+            ops_.push_back(op);
+        } else {
+            push_slowly(op);
+        }
+    }
+    void push_slowly(const DrawOp& op);
 
     std::size_t max_ops_;
     std::vector<DrawOp> ops_;

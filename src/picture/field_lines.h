@@ -3,6 +3,7 @@
 // with its mirror image below the x axis.
 #include "model/module1.h"
 #include "picture/picture_box.h"
+#include "picture/progress.h"
 
 // pi as the tracing uses it: the double nearest the ten-digit decimal.
 inline constexpr double kPi = 3.1415926535;
@@ -32,5 +33,7 @@ bool rk4_xy(Module1& m, PictureBox& pic);
 // All field lines for the current charges: n_E start angles per charge; straight radial lines
 // when one charge is zero, polar tracing for unlike charges (plus lines entering from the edge
 // on the weaker charge's side when the magnitudes differ), Cartesian tracing for like charges.
-// A zero or negative n_E draws nothing.
-void lines_E(Module1& m, PictureBox& pic);
+// A zero or negative n_E draws nothing. Reports after every start angle and edge line; a stop
+// ends it there. The lines of different start angles are traced on all cores at once where
+// there are several, and drawn in the same order with the same values left in the record.
+void lines_E(Module1& m, PictureBox& pic, Progress& progress = no_progress());

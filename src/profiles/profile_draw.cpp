@@ -10,6 +10,9 @@
 
 namespace {
 
+// Samples between two reports of the progress.
+constexpr int kSamplesPerReport = 64;
+
 float f(double v) {
     return static_cast<float>(v);
 }
@@ -146,7 +149,7 @@ void draw_along_y(Module1& m, const ProfileKind& kind, profile_state& s, Picture
 
 } // namespace
 
-void sample_profile(Module1& m, const ProfileKind& kind) {
+void sample_profile(Module1& m, const ProfileKind& kind, Progress& progress) {
     profile_state& s = m.prof[to_index(kind.id)];
     const int n = m.n_pts;
     // Resizing keeps the vectors' storage, so a redraw allocates nothing after the first.
@@ -158,6 +161,9 @@ void sample_profile(Module1& m, const ProfileKind& kind) {
     const double lo = line_start(m, kind);
     s.d_arg = (line_end(m, kind) - lo) / n;
     for (int i = 1; loop_goes_on(i, n, 1); ++i) {
+        if (i % kSamplesPerReport == 0 && !progress.report(static_cast<double>(i) / n)) {
+            return;
+        }
         s.arg[i] = lo + i * s.d_arg;
         s.val[i] = value_at(m, kind, s.arg[i]);
         if (s.val[i] > s.v_max) {
@@ -172,12 +178,16 @@ void sample_profile(Module1& m, const ProfileKind& kind) {
     s.v_lo = factor * (s.v_min * 1.01);
 }
 
-void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs& dialogs) {
+void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs& dialogs,
+                  Progress& progress) {
     if (kind.opposite_message != nullptr && m.q2 == -m.q1 && m.X_fix == 0) {
         dialogs.message(kind.opposite_message, kWarningTitle);
         return;
     }
-    sample_profile(m, kind);
+    sample_profile(m, kind, progress);
+    if (progress.stopped()) {
+        return;
+    }
     profile_state& s = m.prof[to_index(kind.id)];
     // No field along the line. Compared as the picture's scale sees them, so that a range too
     // narrow for single precision also counts as empty instead of giving a flat scale.

@@ -3,17 +3,21 @@
 // axes, labels, the curve and the extreme values.
 #include "picture/dialogs.h"
 #include "picture/picture_box.h"
+#include "picture/progress.h"
 #include "profiles/profile_family.h"
 
 // Fills the window's profile_state (all but d_val): n_pts positions from one step inside the
 // line's start to its end, the values there, the extremes (starting at 0, so zero is always in
 // range) and the value axis v_lo..v_hi with a 1 % margin, times the window's scale factor.
-void sample_profile(Module1& m, const ProfileKind& kind);
+// Reports every few dozen samples; stopped, it leaves the state half filled.
+void sample_profile(Module1& m, const ProfileKind& kind, Progress& progress = no_progress());
 
 // The whole drawing pass of a window on a cleared picture. Ends with a warning and draws
 // nothing when the profile is all zero (and, in the potential window on x = X_fix, when equal and
-// opposite charges make the potential vanish along x = 0).
-void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs& dialogs);
+// opposite charges make the potential vanish along x = 0). Stopped while sampling, it draws
+// nothing.
+void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs& dialogs,
+                  Progress& progress = no_progress());
 
 // The profile curve: a blue polyline, two pixels wide, from the start of the line through every
 // sample, in the coordinates the drawing pass has set.

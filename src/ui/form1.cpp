@@ -17,6 +17,7 @@
 #include "model/numbers.h"
 #include "picture/compute.h"
 #include "picture/frame.h"
+#include "ui/computation.h"
 #include "ui/menus.h"
 
 namespace {
@@ -377,6 +378,12 @@ void Form1::Form_Resize() {
     if (m.ready == 0) {
         return;
     }
+    if (Computation::handling_events()) {
+        // Resized while a computation runs: the frame is redrawn once it has ended, as it would
+        // be had the computation held the window until then.
+        Computation::later(this, "redraw", [this] { Form_Resize(); });
+        return;
+    }
     // A minimised or very low window has no room for a picture: wait for a usable size.
     if (isMinimized() || inner_->height() <= 2 * kGapY) {
         return;
@@ -397,14 +404,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label) {
     value = bar->position() * factor;
     label->setText(qs(format_fixed(value, 2, m.dec_sep)));
+    const Computation c(this);
     Form_Resize();
     redraw_profiles({ProfileId::Form3, ProfileId::Form4, ProfileId::Form_Exx, ProfileId::Form_Eyx,
                      ProfileId::Form_Exy, ProfileId::Form_Eyy});
 }
 
 void Form1::redraw_profiles(std::initializer_list<ProfileId> ids, ProfileWindow::Warning warning) {
+    Computation c(this);
+    double k = 0;
+    const double n = static_cast<double>(ids.size());
     for (ProfileId id : ids) {
-        profile(id).Form_Resize(warning);
+        ProgressPart part(c.progress(), k / n, (k + 1) / n);
+        profile(id).Form_Resize(part, warning);
+        if (c.stopped()) {
+            return;
+        }
+        k += 1;
     }
 }
 
@@ -480,11 +496,12 @@ void Form1::beep2(double t) {
 void Form1::CmdOK_Click() {
     const QTime start = QTime::currentTime();
     setWindowTitle(QString::fromUtf8(kComputingTitle));
-    compute_picture(m, *Picture1, dialogs_, platform_);
+    Computation c(this);
+    compute_picture(m, *Picture1, dialogs_, platform_, c.progress());
     Label7->setToolTip(qs(m.label7_tooltip));
     const QTime end = QTime::currentTime();
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
-    setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds)));
+    setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -521,15 +538,18 @@ void Form1::connect_analysis() {
 }
 
 void Form1::Label1_Click() {
-    zero_potential_click(m, *Picture1, dialogs_);
+    Computation c(this);
+    zero_potential_click(m, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::Label2_Click() {
-    zero_field_click(m, *Picture1, dialogs_);
+    Computation c(this);
+    zero_field_click(m, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::Label3_Click() {
-    field_direction_click(m, *Picture1, dialogs_);
+    Computation c(this);
+    field_direction_click(m, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::naprjag_1() {
@@ -541,7 +561,8 @@ float Form1::naprjag_2(double x) {
 }
 
 void Form1::Command1_Click() {
-    line_fi_user(m, *Picture1);
+    Computation c(this);
+    line_fi_user(m, *Picture1, c.progress());
 }
 
 void Form1::Picture1_MouseMove(float x, float y) {

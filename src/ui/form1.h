@@ -174,7 +174,7 @@ class Form1 : public QMainWindow {
     void scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
     // Closes every other window and the point log after a confirmed exit.
     void unload_all();
-    // Redraws the given profile windows that are shown, in that order.
+    // Redraws the given profile windows that are shown, in that order, as one computation.
     void redraw_profiles(std::initializer_list<ProfileId> ids,
                          ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
     // This window's outer position and size in twips.

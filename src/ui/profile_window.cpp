@@ -6,6 +6,7 @@
 
 #include "model/numbers.h"
 #include "profiles/profile_draw.h"
+#include "ui/computation.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
@@ -111,6 +112,16 @@ bool ProfileWindow::ekran() {
 }
 
 void ProfileWindow::Form_Resize(Warning warning) {
+    if (Computation::handling_events()) {
+        // Resized while a computation runs: redrawn once it has ended.
+        Computation::later(this, "redraw", [this, warning] { Form_Resize(warning); });
+        return;
+    }
+    Computation c(this);
+    Form_Resize(c.progress(), warning);
+}
+
+void ProfileWindow::Form_Resize(Progress& progress, Warning warning) {
     if (m.ready == 0 || !isVisible()) {
         return;
     }
@@ -120,7 +131,7 @@ void ProfileWindow::Form_Resize(Warning warning) {
     }
     Picture1->Cls();
     PictureNotice notice(*Picture1);
-    draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice);
+    draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice, progress);
 }
 
 void ProfileWindow::Scroll1_Change() {

@@ -8,6 +8,7 @@
 
 #include "model/module1.h"
 #include "picture/dialogs.h"
+#include "picture/progress.h"
 #include "profiles/profile_family.h"
 #include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"
@@ -27,9 +28,11 @@ class ProfileWindow : public QWidget {
     // picture itself, which takes no focus (for redraws while the user types in the main
     // window, whose keystrokes a box would take).
     enum class Warning { Box, InPicture };
-    // The redraw entry point: clears the picture, lays the window out and draws the profile.
+    // The redraw entry point: clears the picture, lays the window out and draws the profile, as
+    // a computation of its own or as part of the one running (see ui/computation.h).
     // A hidden window draws nothing and warns of nothing; it is drawn when it is shown.
     void Form_Resize(Warning warning = Warning::Box);
+    void Form_Resize(Progress& progress, Warning warning = Warning::Box);
     // Places the scale bar, its label and the picture; false when the window is too small.
     bool ekran();
     // The scale bar moved: new scale factor, its label, a redraw.

@@ -70,6 +70,7 @@ void QtPictureBox::flush() {
     }
     QPainter p(&image_);
     PictureRenderer r(p, QSizeF(size()), font());
+    r.set_text_shapes(&text_shapes_);
     r.set_scale(image_scale_);
     r.paint(list_, painted_, end);
     p.end();
@@ -184,11 +185,21 @@ void QtPictureBox::Print(std::string_view text) {
 }
 
 float QtPictureBox::TextWidth(std::string_view text) {
-    const QFontMetricsF fm(font());
     const double w = width() > 0 ? width() : 1;
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return static_cast<float>(fm.horizontalAdvance(s) / w *
-                              std::abs(static_cast<double>(sx2_) - sx1_));
+    // The frame measures the same labels at every redraw: their advances are kept.
+    if (!(font() == advances_font_)) {
+        advances_font_ = font();
+        advances_.clear();
+    }
+    auto it = advances_.find(s);
+    if (it == advances_.end()) {
+        if (advances_.size() >= kMaxAdvances) {
+            advances_.clear();
+        }
+        it = advances_.insert(s, QFontMetricsF(font()).horizontalAdvance(s));
+    }
+    return static_cast<float>(*it / w * std::abs(static_cast<double>(sx2_) - sx1_));
 }
 
 float QtPictureBox::TextHeight(std::string_view) {

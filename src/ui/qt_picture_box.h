@@ -71,4 +71,8 @@ class QtPictureBox : public QWidget, public PictureBox {
     float sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;
     QColor background_;
     QColor foreground_;
+    TextShapes text_shapes_; // the texts of this picture, laid out once
+    QFont advances_font_;    // the font of the advances kept
+    QHash<QString, qreal> advances_;
+    static constexpr qsizetype kMaxAdvances = 4096;
 };

@@ -1,14 +1,19 @@
 // The computation command: what it draws for each choice of families, the tone, the warning for
-// two zero charges, and the elapsed time in the caption.
+// two zero charges, the elapsed time in the caption; the same picture and record on several
+// threads; a computation told to stop.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/module1.h"
 #include "picture/compute.h"
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
+#include "picture/parallel.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_picture_box.h"
 
@@ -147,6 +152,118 @@ TEST(Compute, CaptionWithTime) {
     EXPECT_EQ(caption_with_time("T", 5), "T. Время расчета 5 c");
     EXPECT_EQ(caption_with_time("T", 125), "T. Время расчета 125 c");
     EXPECT_EQ(caption_with_time("T", -2), "T. Время расчета-2 c");
+    EXPECT_EQ(caption_with_time("T", 3, true), "T. Время расчета 3 c. Расчёт остановлен");
+}
+
+// The bits of every value a computation leaves in the record.
+std::vector<std::uint64_t> working_values(const Module1& m) {
+    std::vector<std::uint64_t> v;
+    for (double d :
+         {m.x,     m.x0, m.y0, m.y0m, m.theta, m.rho0, m.d_phi, m.h_E, m.dxdy, m.phi, m.r_cur,
+          m.r_new, m.k1, m.k2, m.k3,  m.u1,    m.u2,   m.i,     m.h,   m.h2,   m.d_fi}) {
+        v.push_back(std::bit_cast<std::uint64_t>(d));
+    }
+    for (float f : {m.y, m.d_theta, m.psi0, m.k4, m.fi_lev, m.dfi, m.dfi_prev}) {
+        v.push_back(std::bit_cast<std::uint32_t>(f));
+    }
+    return v;
+}
+
+bool same_calls(const std::vector<DrawCall>& a, const std::vector<DrawCall>& b) {
+    const auto bits = [](float f) { return std::bit_cast<std::uint32_t>(f); };
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t j = 0; j < a.size(); ++j) {
+        const DrawCall &p = a[j], &q = b[j];
+        if (p.kind != q.kind || bits(p.x1) != bits(q.x1) || bits(p.y1) != bits(q.y1) ||
+            bits(p.x2) != bits(q.x2) || bits(p.y2) != bits(q.y2) || p.colour != q.colour ||
+            p.width != q.width || p.text != q.text) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Big enough counts to be split between threads: every sign combination gives the same
+// primitives in the same order, to the bit, and leaves the same working values as on one thread.
+TEST(Compute, SeveralThreadsDrawAndLeaveTheSame) {
+    struct Case {
+        double q1, q2, n_fi;
+        int n_E;
+    };
+    for (const Case c : {Case{0.4, -0.1, 300, 40}, Case{-0.3, 0.9, 11, 40}, Case{0.6, 0.6, 257, 33},
+                         Case{0.5, 0, 11, 40}, Case{0, -0.2, 11, 40}, Case{0.7, -0.7, 11, 40}}) {
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
+        Scene one, two;
+        for (Scene* s : {&one, &two}) {
+            s->m.q1 = c.q1;
+            s->m.q2 = c.q2;
+            s->m.n_fi = c.n_fi;
+            s->m.n_E = static_cast<std::int16_t>(c.n_E);
+            set_worker_limit(s == &one ? 1 : 2);
+            s->run();
+        }
+        set_worker_limit(0);
+        EXPECT_GT(one.segments(), 0u);
+        EXPECT_TRUE(same_calls(one.pic.calls, two.pic.calls));
+        EXPECT_EQ(working_values(one.m), working_values(two.m));
+    }
+}
+
+// Stops when told to after a number of reports, and checks that the shares reported grow from 0
+// to at most 1.
+class StopAfter : public Progress {
+  public:
+    explicit StopAfter(int reports) : left_(reports) {}
+    double last = 0;
+    bool growing = true;
+
+  protected:
+    bool go_on(double done) override {
+        growing = growing && done >= last && done <= 1;
+        last = done;
+        return --left_ > 0;
+    }
+
+  private:
+    int left_;
+};
+
+// A computation told to stop ends there, on one thread or two: the lines drawn so far stay,
+// the rest are not drawn and no tone sounds. Never stopped, it reports its way from 0 to 1.
+TEST(Compute, StoppedComputationKeepsWhatItDrew) {
+    Scene full;
+    full.m.n_E = 60;
+    full.run();
+    for (unsigned threads : {1u, 2u}) {
+        SCOPED_TRACE(threads);
+        set_worker_limit(threads);
+        Scene s;
+        s.m.n_E = 60;
+        StopAfter stop(8);
+        compute_picture(s.m, s.pic, s.dialogs, s.platform, stop);
+        EXPECT_TRUE(stop.stopped());
+        EXPECT_TRUE(stop.growing);
+        EXPECT_GT(s.dots(), 0u);
+        EXPECT_LT(s.segments(), full.segments());
+        EXPECT_TRUE(s.platform.tones.empty());
+        // What was drawn is the start of the full picture.
+        s.pic.calls.resize(std::min(s.pic.calls.size(), full.pic.calls.size()));
+        EXPECT_TRUE(same_calls(s.pic.calls,
+                               std::vector<DrawCall>(full.pic.calls.begin(),
+                                                     full.pic.calls.begin() + s.pic.calls.size())));
+
+        Scene go;
+        go.m.n_E = 60;
+        StopAfter never(1 << 30);
+        compute_picture(go.m, go.pic, go.dialogs, go.platform, never);
+        EXPECT_FALSE(never.stopped());
+        EXPECT_TRUE(never.growing);
+        EXPECT_GT(never.last, 0.9);
+        EXPECT_EQ(go.segments(), full.segments());
+    }
+    set_worker_limit(0);
 }
 
 } // namespace

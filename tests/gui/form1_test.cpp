@@ -1,15 +1,21 @@
 // The main window on the offscreen platform: start-up state, layout, inputs, the command.
+#include <QElapsedTimer>
 #include <QLocale>
 #include <QMenuBar>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleOptionSlider>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <cfloat>
 #include <gtest/gtest.h>
+#include <iostream>
 
 #include "picture/compute.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
+#include "ui/computation.h"
 #include "ui/form1.h"
 #include "ui/picture_render.h"
 
@@ -466,6 +472,143 @@ TEST(Form1, ExitConfirmation) {
     EXPECT_TRUE(w.form.close());
     EXPECT_EQ(exits.count(), 1);
     EXPECT_EQ(w.dialogs.shown.size(), 2u);
+}
+
+// The box's list of what it drew, painted afresh by the painter alone, without the shortcuts.
+QImage painted_by_painter(QtPictureBox& box) {
+    const QImage shown = box.image();
+    QImage img(shown.size(), shown.format());
+    img.setDevicePixelRatio(shown.devicePixelRatio());
+    img.fill(box.background());
+    QPainter p(&img);
+    PictureRenderer r(p, QSizeF(box.size()), box.font());
+    r.set_raster_shortcuts(false);
+    r.paint(box.display_list(), 0, box.display_list().size());
+    return img;
+}
+
+// The shortcuts of the picture boxes (lines and dots written straight into the pixels, texts
+// laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
+// and counts, with the characteristic lines over it, and the six profiles.
+TEST(Form1, FastPaintingGivesThePaintersPixels) {
+    ASSERT_TRUE(PictureRenderer::steps_thin_lines());
+    struct Case {
+        int q1, q2, L;
+        const char *n_fi, *n_E;
+    };
+    Window w;
+    for (const Case c :
+         {Case{8, -2, 8, "11", "6"}, Case{-6, 18, 2, "40", "60"}, Case{12, 12, 14, "11", "30"},
+          Case{8, 0, 4, "5", "20"}, Case{20, -1, 8, "11", "300"}}) {
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.L << " " << c.n_E);
+        w.form.VScroll1->setPosition(c.q1);
+        w.form.VScroll2->setPosition(c.q2);
+        w.form.VScroll3->setPosition(c.L);
+        w.form.Text1->setText(QString::fromLatin1(c.n_fi));
+        w.form.Text2->setText(QString::fromLatin1(c.n_E));
+        w.form.CmdOK->click();
+        w.form.Label1_Click();
+        w.form.Label2_Click();
+        w.form.Label3_Click();
+        w.form.Command1_Click();
+        QtPictureBox& box = *w.form.Picture1;
+        ASSERT_TRUE(box.display_list().complete());
+        EXPECT_EQ(box.image(), painted_by_painter(box));
+    }
+    for (QCheckBox* check : {w.form.Check_3, w.form.Check_4, w.form.Check_1, w.form.Check_2,
+                             w.form.Check_5, w.form.Check_6}) {
+        check->setChecked(true);
+    }
+    for (const ProfileKind& kind : kProfiles) {
+        SCOPED_TRACE(kind.caption);
+        QtPictureBox& box = *w.form.profile(kind.id).Picture1;
+        EXPECT_GT(box.display_list().size(), 100u);
+        EXPECT_EQ(box.image(), painted_by_painter(box));
+    }
+}
+
+QProgressDialog* progress_window(Form1& form) {
+    for (QProgressDialog* d : form.findChildren<QProgressDialog*>()) {
+        if (d->isVisible()) {
+            return d;
+        }
+    }
+    return nullptr;
+}
+
+// A computation still running after half a second shows the progress window; "Остановить"
+// ends it at once with what was drawn so far, and the caption says it was stopped. The
+// default computation is over long before and shows none. The waits are bounded generously.
+// The main window closed meanwhile asks for confirmation only after the computation.
+TEST(Form1, LongComputationShowsProgressAndStops) {
+    Window w;
+    bool seen = false;
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen = seen || progress_window(w.form); });
+    watch.start();
+    w.form.CmdOK->click();
+    watch.stop();
+    EXPECT_FALSE(seen);
+
+    w.form.Text2->setText(QStringLiteral("20000"));
+    QElapsedTimer clock;
+    qint64 shown_at = -1, stopped_at = -1, last_tick = -1, longest_gap = 0;
+    int first_value = -1, last_value = -1;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longest_gap = std::max(longest_gap, last_tick < 0 ? 0 : now - last_tick);
+        last_tick = now;
+        QProgressDialog* d = progress_window(w.form);
+        if (d == nullptr || stopped_at >= 0) {
+            return;
+        }
+        if (shown_at < 0) {
+            shown_at = now;
+            first_value = d->value();
+            EXPECT_EQ(d->labelText(), QString::fromUtf8(Computation::kLabel));
+            EXPECT_TRUE(d->isModal());
+            // Closing the main window waits for the end of the computation.
+            w.form.close();
+            EXPECT_TRUE(w.dialogs.shown.empty());
+        }
+        last_value = d->value();
+        if (now - shown_at < 300) {
+            return; // let the bar move a little
+        }
+        for (QPushButton* b : d->findChildren<QPushButton*>()) {
+            if (b->text() == QString::fromUtf8(Computation::kStop)) {
+                stopped_at = clock.elapsed();
+                QTest::mouseClick(b, Qt::LeftButton);
+            }
+        }
+    });
+    poll.start();
+    clock.start();
+    w.form.CmdOK->click();
+    const qint64 ended_at = clock.elapsed();
+    poll.stop();
+    std::cout << "progress window after " << shown_at << " ms, stopped " << ended_at - stopped_at
+              << " ms after the click, events handled at least every " << longest_gap << " ms\n";
+
+    ASSERT_GE(shown_at, 0) << "no progress window";
+    EXPECT_LE(shown_at, 1000);
+    ASSERT_GE(stopped_at, 0) << "no stop button";
+    EXPECT_LE(ended_at - stopped_at, 500);
+    EXPECT_GT(last_value, first_value); // the bar moved
+    EXPECT_EQ(progress_window(w.form), nullptr);
+    // Part of the lines: some drawn, the last start angles not reached.
+    EXPECT_GT(count_colour(w.picture(), kRedLines), 100);
+    EXPECT_LT(w.m.theta, 3.0);
+    EXPECT_TRUE(w.form.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
+        << w.form.windowTitle().toStdString();
+    EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only
+    // The close asked for its confirmation after the computation (and was refused).
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_TRUE(w.dialogs.shown[0].question);
+    EXPECT_TRUE(w.form.isVisible());
 }
 
 } // namespace

@@ -1,0 +1,207 @@
+#include "ui/computation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPushButton>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The events a person makes with the mouse, the keyboard, a pen or a finger.
+bool is_user_input(QEvent::Type t) {
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::NativeGesture:
+    case QEvent::Gesture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The running computation's shared state (the interface thread only).
+struct Running {
+    int depth = 0;
+    Progress* outermost = nullptr;
+    bool handling_events = false;
+    struct Later {
+        QPointer<QObject> owner;
+        const char* what;
+        std::function<void()> action;
+    };
+    std::vector<Later> later;
+};
+
+Running& running() {
+    static Running r;
+    return r;
+}
+
+} // namespace
+
+// The progress of the outermost computation, its progress window and the filter that keeps the
+// user's input from the other windows while the window shows.
+class Computation::Shown : public Progress, public QObject {
+  public:
+    explicit Shown(QWidget* window) : window_(window) {
+        clock_.start();
+        qApp->installEventFilter(this);
+    }
+
+    ~Shown() override {
+        qApp->removeEventFilter(this);
+        if (dialog_ != nullptr) {
+            dialog_->hide();
+            dialog_->deleteLater();
+        }
+    }
+
+  protected:
+    bool go_on(double done) override {
+        const qint64 now = clock_.elapsed();
+        if (now < next_events_) {
+            return !stop_;
+        }
+        next_events_ = now + kEventsEvery;
+        if (dialog_ == nullptr && now >= kShowAfter) {
+            show_dialog();
+        }
+        Running& r = running();
+        const bool was = r.handling_events;
+        r.handling_events = true;
+        if (dialog_ != nullptr) {
+            dialog_->setValue(static_cast<int>(std::clamp(done, 0.0, 1.0) * kSteps));
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        } else {
+            // The user's input waits in the queue; it is handled after the computation.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        r.handling_events = was;
+        return !stop_;
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Close) {
+            // A window closed while the computation runs (by the window manager) closes when it
+            // has ended, as it would have had the computation held the program until then.
+            auto* w = qobject_cast<QWidget*>(watched);
+            if (w == nullptr || !w->isWindow() || reaches_allowed_window(w)) {
+                return false;
+            }
+            event->ignore();
+            const QPointer<QWidget> window(w);
+            later(w, "close", [window] {
+                if (window) {
+                    window->close();
+                }
+            });
+            return true;
+        }
+        // The user's input reaches only the progress window (and a message box) while it shows;
+        // before, it waits in the queue (see go_on).
+        return dialog_ != nullptr && is_user_input(t) && !reaches_allowed_window(watched);
+    }
+
+  private:
+    static constexpr int kSteps = 1000;
+
+    void show_dialog() {
+        dialog_ = new QProgressDialog(QString::fromUtf8(kLabel), QString::fromUtf8(kStop), 0,
+                                      kSteps, window_);
+        dialog_->setWindowTitle(QString::fromUtf8(kLabel));
+        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoReset(false);
+        dialog_->setAutoClose(false);
+        QObject::connect(dialog_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
+        dialog_->show();
+    }
+
+    // Input may reach the progress window and a message box the computation shows.
+    bool reaches_allowed_window(QObject* watched) const {
+        QWidget* target = nullptr;
+        if (auto* w = qobject_cast<QWidget*>(watched)) {
+            target = w->window();
+        } else if (auto* win = qobject_cast<QWindow*>(watched)) {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->windowHandle() == win) {
+                    target = top;
+                    break;
+                }
+            }
+        } else {
+            return true; // not a window: the application itself
+        }
+        return target != nullptr &&
+               (target == dialog_ || target == QApplication::activeModalWidget());
+    }
+
+    QPointer<QWidget> window_;
+    QElapsedTimer clock_;
+    qint64 next_events_ = kEventsEvery;
+    QProgressDialog* dialog_ = nullptr;
+    bool stop_ = false;
+};
+
+Computation::Computation(QWidget* window) {
+    Running& r = running();
+    if (r.depth++ == 0) {
+        shown_ = std::make_unique<Shown>(window);
+        r.outermost = shown_.get();
+    }
+}
+
+Computation::~Computation() {
+    Running& r = running();
+    shown_.reset();
+    if (--r.depth == 0) {
+        r.outermost = nullptr;
+        // The redraws that waited for the computation, in the order they were asked for.
+        auto later = std::move(r.later);
+        r.later.clear();
+        for (Running::Later& l : later) {
+            if (l.owner) {
+                l.action();
+            }
+        }
+    }
+}
+
+Progress& Computation::progress() {
+    // A nested computation shares the progress of the outermost one.
+    return *running().outermost;
+}
+
+bool Computation::handling_events() {
+    return running().handling_events;
+}
+
+void Computation::later(QObject* owner, const char* what, std::function<void()> action) {
+    for (const Running::Later& l : running().later) {
+        if (l.owner == owner && std::string_view(l.what) == what) {
+            return;
+        }
+    }
+    running().later.push_back({owner, what, std::move(action)});
+}
