@@ -10,12 +10,13 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth xdotool
   poppler-utils desktop-file-utils dpkg-dev fakeroot file
-  clang-format
+  clang-format clang libclang-rt-14-dev
 )
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  if [ "$status" != "install ok installed" ]; then
     missing+=("$p")
   fi
 done

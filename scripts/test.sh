@@ -1,7 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds chargefield and runs every test.
+# Installs what is missing, then builds and tests chargefield as CI does:
+#   build/           the README's build (RelWithDebInfo, warnings as errors) and every test;
+#   build-release/   a Release build (warnings as errors) and its core and GUI tests;
+#   build-sanitize/  clang++ with AddressSanitizer and UndefinedBehaviorSanitizer: the core, GUI
+#                    and end-to-end tests, then each fuzz target for 60 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
 bash scripts/build.sh
-cd build && ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCHARGEFIELD_WERROR=ON
+cmake --build build-release
+(cd build-release && ctest --output-on-failure -j2 -L 'core|gui')
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DCHARGEFIELD_WERROR=ON -DCHARGEFIELD_SANITIZE=ON \
+  -DCHARGEFIELD_FUZZ=ON -DCHARGEFIELD_BENCH=OFF
+cmake --build build-sanitize
+(cd build-sanitize && ctest --output-on-failure -j2 -L 'core|gui|e2e')
+bash scripts/fuzz.sh build-sanitize 60

@@ -59,6 +59,10 @@ std::string utf8_to_cp1251(std::string_view utf8) {
             valid = (b & 0xC0) == 0x80;
             cp = (cp << 6) | (b & 0x3F);
         }
+        // Only the shortest form of a code point is UTF-8 (C0 80 is no NUL, E0 90 90 no "А"),
+        // and surrogates and values above U+10FFFF are no code points.
+        constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && cp >= kShortest[len] && (cp < 0xD800 || cp > 0xDFFF) && cp <= 0x10FFFF;
         if (!valid) {
             out.push_back('?');
             ++i;

@@ -1,9 +1,10 @@
 #include "analysis/point_log.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 #include "analysis/cp1251.h"
 #include "model/numbers.h"
@@ -39,37 +40,51 @@ std::string describe_errno(int e) {
     }
 }
 
+// A file written with the operating system's own writes, no buffer in between, so that the
+// file's length is known after every write and a write that fails part-way can be cut back.
 class DiskFile : public LogFile {
   public:
-    explicit DiskFile(std::FILE* f) : f_(f) {}
+    explicit DiskFile(int fd) : fd_(fd) {}
     ~DiskFile() override {
-        if (f_ != nullptr) {
-            std::fclose(f_);
+        if (fd_ >= 0) {
+            ::close(fd_);
         }
     }
     DiskFile(const DiskFile&) = delete;
     DiskFile& operator=(const DiskFile&) = delete;
 
     bool write(std::string_view bytes) override {
-        if (f_ == nullptr) {
+        if (fd_ < 0) {
             error_ = describe_errno(EBADF);
             return false;
         }
-        errno = 0;
-        const std::size_t n = std::fwrite(bytes.data(), 1, bytes.size(), f_);
-        if (n != bytes.size() || std::fflush(f_) != 0) {
-            error_ = describe_errno(errno != 0 ? errno : EIO);
-            return false;
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            errno = 0;
+            const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+            if (n > 0) {
+                done += static_cast<std::size_t>(n);
+            } else if (!(n < 0 && errno == EINTR)) {
+                error_ = describe_errno(n < 0 && errno != 0 ? errno : EIO);
+                // A full disk takes what still fits: cut that piece off again, so that the
+                // file ends where the last complete write ended (a whole line).
+                if (done > 0 && (::ftruncate(fd_, length_) != 0 ||
+                                 ::lseek(fd_, length_, SEEK_SET) != length_)) {
+                    error_ += "; неполную строку в конце файла удалить не удалось";
+                }
+                return false;
+            }
         }
+        length_ += static_cast<off_t>(done);
         return true;
     }
     bool close() override {
-        if (f_ == nullptr) {
+        if (fd_ < 0) {
             return true;
         }
         errno = 0;
-        const int rc = std::fclose(f_);
-        f_ = nullptr;
+        const int rc = ::close(fd_);
+        fd_ = -1;
         if (rc != 0) {
             error_ = describe_errno(errno != 0 ? errno : EIO);
             return false;
@@ -79,7 +94,8 @@ class DiskFile : public LogFile {
     std::string error() const override { return error_; }
 
   private:
-    std::FILE* f_;
+    int fd_;
+    off_t length_ = 0; // bytes of the complete writes
     std::string error_;
 };
 
@@ -119,11 +135,11 @@ std::string log_line(const std::string& x, const std::string& y, const std::stri
 
 LogOpen open_disk_file(const std::string& path) {
     errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return {nullptr, describe_errno(errno != 0 ? errno : EIO)};
     }
-    return {std::make_unique<DiskFile>(f), {}};
+    return {std::make_unique<DiskFile>(fd), {}};
 }
 
 PointLog::PointLog(LogOpener opener) : opener_(std::move(opener)) {}

@@ -31,8 +31,8 @@ std::string log_line(const std::string& x, const std::string& y, const std::stri
 class LogFile {
   public:
     virtual ~LogFile() = default;
-    // Writes the bytes and flushes them to the operating system. On failure returns false and
-    // gives the reason through error().
+    // Writes the bytes and flushes them to the operating system. On failure returns false,
+    // leaves the file as it was before the call and gives the reason through error().
     virtual bool write(std::string_view bytes) = 0;
     // Closes the file; false when that failed.
     virtual bool close() = 0;
@@ -46,7 +46,8 @@ struct LogOpen {
 };
 using LogOpener = std::function<LogOpen(const std::string& path)>;
 
-// Opens a file of the file system with the C library's buffered output.
+// Opens a file of the file system for unbuffered writes; a write that fails part-way (a full
+// disk) is cut off again, so that the file ends with the last complete write.
 LogOpen open_disk_file(const std::string& path);
 
 // The log's two states: off (no file) and on (the file open, the header written).

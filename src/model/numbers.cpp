@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -50,6 +51,33 @@ double read_based(const std::string& s, std::size_t pos, int base) {
         return static_cast<double>(static_cast<std::int16_t>(static_cast<std::uint16_t>(v)));
     }
     return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(v)));
+}
+
+// Whether a number too far from 1 for a double is too large rather than too small: its first
+// significant digit stands left of the point once the exponent is applied. `num` holds digits,
+// at most one point and an optional exponent "e", a sign and digits, as read_number collects.
+bool beyond_largest(std::string_view num) {
+    const std::size_t e = std::min(num.find('e'), num.size());
+    const std::string_view mantissa = num.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return false; // zero, whatever the exponent
+    }
+    // The value is 0.d... times 10 to the power `order`, d the first significant digit.
+    const auto p = static_cast<long long>(point);
+    const auto f = static_cast<long long>(first);
+    long long order = f < p ? p - f : p - f + 1;
+    // The exponent may have any number of digits: stop counting far beyond any double's range.
+    long long exponent = 0;
+    const bool minus = e + 1 < num.size() && num[e + 1] == '-';
+    for (std::size_t q = e + 1; q < num.size() && exponent < 100000; ++q) {
+        if (num[q] >= '0' && num[q] <= '9') {
+            exponent = exponent * 10 + (num[q] - '0');
+        }
+    }
+    order += minus ? -exponent : exponent;
+    return order > 0;
 }
 
 } // namespace
@@ -118,9 +146,8 @@ double read_number(std::string_view text) {
     double v = 0;
     const auto res = std::from_chars(num.data(), num.data() + num.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
-        // Too large reads as the largest double, too small as zero.
-        const bool huge = num.find('e') == std::string::npos || num.find("e-") == std::string::npos;
-        v = huge ? std::numeric_limits<double>::max() : 0.0;
+        // Too large reads as the largest double, too small as zero, whatever the notation.
+        v = beyond_largest(num) ? std::numeric_limits<double>::max() : 0.0;
     } else if (res.ec != std::errc()) {
         v = 0;
     }

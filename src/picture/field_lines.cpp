@@ -38,6 +38,24 @@ double three_halves(double v) {
     return v * std::sqrt(v);
 }
 
+// Whether the piece from (x0, y0) by (dx, dy) comes within r0 of a charge between its ends. No
+// field line runs through a charge: such a piece jumped across one (and often far beyond).
+bool passes_a_charge(const Module1& m, double dx, double dy) {
+    const double len2 = dx * dx + dy * dy;
+    if (!(len2 > 0)) {
+        return false;
+    }
+    for (const double cx : {-m.a, m.a}) {
+        const double t = ((cx - m.x0) * dx - m.y0 * dy) / len2;
+        const double ex = m.x0 + t * dx - cx;
+        const double ey = m.y0 + t * dy;
+        if (t > 0 && t < 1 && ex * ex + ey * ey < m.r0 * m.r0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // drdphi at an angle whose cosine c and sine s are known.
 float drdphi_cs(Module1& m, double c, double s, double r) {
     m.u1 = m.q1 * three_halves((r * r - 2 * m.a * r * c) + m.a * m.a);
@@ -59,10 +77,16 @@ bool polar_step(Module1& m, PictureBox& pic, Angle& start) {
     const double x = m.r_new * end.c;
     const float y = static_cast<float>(m.r_new * end.s);
     // The step broke down when the radius is not positive (the line ran through the origin or
-    // the slope blew up near a charge) or when it reaches or crosses the axis (phi = 0 or pi),
-    // where dr/dphi is undefined and its huge values throw the point far across the picture.
-    // Such a step is no piece of the line: nothing is drawn and the line ends.
-    if (!(m.r_new > 0) || !(end.s > 1e-9) || !std::isfinite(x) || !std::isfinite(y)) {
+    // the slope blew up near a charge), when it reaches or crosses the axis (phi = 0 or pi),
+    // where dr/dphi is undefined and its huge values throw the point far across the picture,
+    // when the piece passes a charge, or when it is many times longer than the step the slope
+    // at its start promises (the slope blew up between the Runge-Kutta stages). Such a step is
+    // no piece of the line: nothing is drawn and the line ends.
+    const double dx = x - m.x0;
+    const double dy = y - m.y0;
+    const double expected2 = m.r_cur * m.d_phi * m.r_cur * m.d_phi + m.k1 * m.k1;
+    if (!(m.r_new > 0) || !(end.s > 1e-9) || !std::isfinite(x) || !std::isfinite(y) ||
+        dx * dx + dy * dy > 100 * expected2 || passes_a_charge(m, dx, dy)) {
         return false;
     }
     m.x = x;

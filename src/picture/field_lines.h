@@ -22,7 +22,8 @@ float slope_E(const Module1& m, double x, double y);
 
 // One fourth-order Runge-Kutta step of the polar equation from (phi, r_cur) by d_phi; draws
 // the piece with seg_E. Returns false, drawing nothing, when the step meets a zero denominator
-// or breaks down (a radius that is not positive, or a step that ends on the axis).
+// or breaks down (a radius that is not positive, a step that ends on the axis, a piece that
+// passes within r0 of a charge or is over ten times as long as the slope at its start gives).
 bool rk4_polar(Module1& m, PictureBox& pic);
 
 // One Runge-Kutta step of x(y) from (x0, y) by h_E; draws the piece and its mirror. Returns

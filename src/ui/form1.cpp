@@ -13,6 +13,7 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
+#include "model/inputs.h"
 #include "model/numbers.h"
 #include "picture/compute.h"
 #include "picture/frame.h"
@@ -269,7 +270,10 @@ void Form1::connect_inputs() {
         {Check_3, ProfileId::Form3},    {Check_4, ProfileId::Form4},
         {Check_1, ProfileId::Form_Exx}, {Check_2, ProfileId::Form_Eyx},
         {Check_5, ProfileId::Form_Exy}, {Check_6, ProfileId::Form_Eyy}};
-    for (const auto& [box, id] : boxes) {
+    for (const auto& entry : boxes) {
+        // Named copies: Clang 14 cannot capture structured bindings.
+        QCheckBox* const box = entry.first;
+        const ProfileId id = entry.second;
         connect(box, &QCheckBox::toggled, this, [this, box, id] { Check_Click(box, id); });
         // Closing a profile window by its own close box clears its box.
         connect(&profile(id), &ProfileWindow::closedByUser, box, [box] { box->setChecked(false); });
@@ -441,30 +445,28 @@ void Form1::VScroll3_Change() {
 }
 
 void Form1::Text1_Change() {
-    m.n_fi = read_number(Text1->text().toStdString());
+    m.n_fi = read_n_fi(Text1->text().toStdString());
 }
 
 void Form1::Text2_Change() {
-    m.n_E = to_int16_even(read_number(Text2->text().toStdString()));
+    m.n_E = read_n_E(Text2->text().toStdString());
 }
 
 void Form1::Text3_Change() {
-    m.Y_fix = read_number(Text3->text().toStdString());
+    m.Y_fix = read_Y_fix(Text3->text().toStdString());
     // The user is typing: a warning goes into the picture, so that no box takes the next key.
     redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx},
                     ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text5_Change() {
-    m.X_fix = read_number(Text5->text().toStdString());
+    m.X_fix = read_X_fix(Text5->text().toStdString());
     redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy},
                     ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text4_Change() {
-    const double v = round_decimals(read_number(Text4->text().toStdString()), 2);
-    const double limit = std::numeric_limits<float>::max();
-    m.fi_user = static_cast<float>(std::clamp(v, -limit, limit));
+    m.fi_user = read_fi_user(Text4->text().toStdString());
 }
 
 void Form1::List1_Click() {

@@ -94,7 +94,7 @@ TEST(Equipotentials, DefaultLevelsAndDots) {
 // The step of the tool-tip follows the locale's decimal separator.
 TEST(Equipotentials, ToolTipWithCommaSeparator) {
     Scene s;
-    s.m.dec_sep = ",";
+    s.m.dec_sep = ',';
     lines_fi(s.m, s.pic);
     EXPECT_EQ(s.m.label7_tooltip, "через  7,75 B");
 }

@@ -196,6 +196,39 @@ TEST(FieldLines, BrokenDownPolarStepsAreNotDrawn) {
     }
 }
 
+// Whether the piece comes within r0 = 0.05 of the charge at (cx, 0) between its ends.
+bool passes(const Segment& g, double cx) {
+    const double dx = g.x2 - g.x1, dy = g.y2 - g.y1;
+    const double t = ((cx - g.x1) * dx - g.y1 * dy) / (dx * dx + dy * dy);
+    return t > 0 && t < 1 && dist(g.x1 + t * dx, g.y1 + t * dy, cx) < 0.05;
+}
+
+// Unlike charges, one of 1 nC, over region sizes: a polar step near the axis jumped across the
+// weaker charge, or (q1 = 1, q2 = -0.3, L = 5) from (-0.30, 0.0019) to (-58.7, 0) through the
+// stronger one. No field line runs through a charge, and none crosses the region in one piece.
+TEST(FieldLines, NoPieceJumpsThroughACharge) {
+    for (const double L : {3.5, 5.0, 5.5, 7.0}) {
+        for (int j = 1; j <= 19; ++j) {
+            for (const bool strong_left : {true, false}) {
+                const double weak = -0.05 * j;
+                SCOPED_TRACE(testing::Message()
+                             << "weak " << weak << " L " << L << " left " << strong_left);
+                Scene s(strong_left ? 1 : weak, strong_left ? weak : 1, 6, L);
+                const auto lines = s.trace();
+                EXPECT_GE(lines.size(), 12u);
+                for (const TracedLine& line : lines) {
+                    for (const Segment& g : line) {
+                        ASSERT_FALSE(passes(g, -0.5) || passes(g, 0.5) ||
+                                     std::hypot(g.x2 - g.x1, g.y2 - g.y1) > 2 * L)
+                            << "(" << g.x1 << ", " << g.y1 << ") -> (" << g.x2 << ", " << g.y2
+                            << ")";
+                    }
+                }
+            }
+        }
+    }
+}
+
 // n_E = 0 and negative: no field line and no failure.
 TEST(FieldLines, ZeroAndNegativeCounts) {
     for (int n : {0, -1, -6}) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <string>
 
 #include "model/numbers.h"
@@ -40,6 +41,14 @@ TEST(Numbers, ReadNumber) {
     for (const Case& c : cases) {
         EXPECT_EQ(read_number(c.text), c.want) << '"' << c.text << '"';
     }
+    // Beyond a double's range the value decides, not the notation: too small reads as 0 (with
+    // its sign), too large as the largest double.
+    const std::string tiny = "0." + std::string(330, '0') + "1";
+    EXPECT_EQ(read_number(tiny), 0);
+    EXPECT_TRUE(std::signbit(read_number("-" + tiny)));
+    EXPECT_EQ(read_number("1" + std::string(400, '0') + "e-1"), DBL_MAX);
+    EXPECT_EQ(read_number("1e-99999999999999999999"), 0);
+    EXPECT_EQ(read_number("0,001e+99999999999999999999"), DBL_MAX);
 }
 
 // To a 16-bit integer: nearest, halves to even, clamped (the count of field lines).

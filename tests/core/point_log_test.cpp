@@ -2,10 +2,12 @@
 // switching on to switching off, and every failure reported.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "analysis/cp1251.h"
@@ -44,7 +46,7 @@ std::string read_bytes(const fs::path& p) {
     return s.str();
 }
 
-Module1 defaults(const char* sep = ".") {
+Module1 defaults(const std::string& sep = ".") {
     Module1 m;
     set_model_defaults(m);
     m.dec_sep = sep;
@@ -71,6 +73,12 @@ TEST(Cp1251, CyrillicAndSigns) {
     // Characters outside the code page and broken UTF-8 become '?'.
     EXPECT_EQ(utf8_to_cp1251("φ٫"), "??");
     EXPECT_EQ(utf8_to_cp1251(std::string("a\xD0") + "b\xFF"), "a?b?");
+    // Overlong forms, surrogates and values past U+10FFFF are no UTF-8: a '?' for every byte.
+    EXPECT_EQ(utf8_to_cp1251(std::string("\xC0\x80|\xC1\x81|\xE0\x90\x90|\xF0\x80\x80\xC0", 14)),
+              "??|??|???|????");
+    EXPECT_EQ(utf8_to_cp1251("\xED\xA0\x80|\xF4\x90\x80\x80"), "???|????");
+    // The shortest forms at the edges stay one character each.
+    EXPECT_EQ(utf8_to_cp1251("\xC2\xA0\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"), "\xA0???");
 }
 
 // The column caption line starts its captions at 1, 14, 28, 43 and 57 and has 62 characters.
@@ -161,6 +169,44 @@ TEST(PointLog, DiskFullWhileWritingTheHeader) {
     EXPECT_FALSE(log.start(defaults()));
     EXPECT_FALSE(log.is_on());
     EXPECT_NE(log.problem().find("на диске нет места"), std::string::npos);
+}
+
+// A full disk in the middle of a line, played by a file size limit: past it write() takes what
+// still fits, then fails with EFBIG (SIGXFSZ ignored). Both are restored when it ends.
+struct FileSizeLimit {
+    rlimit old{};
+    void (*handler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit full{bytes, old.rlim_max};
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
+    }
+};
+
+// The disk fills up in the middle of a line: the file is cut back to its last whole line, so
+// that it reads cleanly and the lines logged before stay; a half header is not left either.
+TEST(PointLog, FullDiskLeavesNoHalfLine) {
+    InTempDir tmp;
+    const std::string line = utf8_to_cp1251(log_line("1.000", "2.000", "3.000", "4.000", "5.000"));
+    PointLog log;
+    {
+        const FileSizeLimit full(kDefaultHeader.size() + 2 * line.size() + 20);
+        ASSERT_TRUE(log.start(defaults())) << log.problem();
+        for (int n = 0; n < 3; ++n) {
+            EXPECT_EQ(log.append("1.000", "2.000", "3.000", "4.000", "5.000"), n < 2);
+        }
+    }
+    EXPECT_NE(log.problem().find("файл слишком велик"), std::string::npos) << log.problem();
+    EXPECT_EQ(read_bytes("kerant.txt"), kDefaultHeader + line + line);
+    {
+        const FileSizeLimit full(kDefaultHeader.size() / 2);
+        EXPECT_FALSE(log.start(defaults()));
+    }
+    EXPECT_EQ(read_bytes("kerant.txt"), "");
 }
 
 // A file that fails on its n-th write (or on closing), as a full disk would.

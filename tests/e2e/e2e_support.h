@@ -14,6 +14,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "support/pixels.h"
+
 namespace e2e {
 
 // Runs a command and returns its standard output, trimmed.
@@ -132,6 +136,68 @@ inline QImage screenshot() {
     return s->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Polls until `done` holds or the time is up; returns whether it holds. The program answers
+// at its own pace (slower by far under the sanitizers): wait for what a person would wait for,
+// never for a fixed time.
+template <class Condition> bool wait_until(Condition done, int timeout_ms = 15000) {
+    for (int waited = 0; waited < timeout_ms; waited += 100) {
+        if (done()) {
+            return true;
+        }
+        QTest::qWait(100);
+    }
+    return done();
+}
+
+// The first screenshot for which `shows` holds (the last one taken when the time is up).
+template <class Condition> QImage wait_screen(Condition shows, int timeout_ms = 15000) {
+    QImage shot;
+    wait_until([&] { return shows(shot = screenshot()); }, timeout_ms);
+    return shot;
+}
+
+// The bounding box of the pixels that differ between two screenshots.
+inline QRect changed_area(const QImage& before, const QImage& after) {
+    QRect box;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            if (before.pixel(x, y) != after.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+// A screenshot of a screen that has held still for a moment (hover effects and redraws done).
+inline QImage still_screenshot(int timeout_ms = 15000) {
+    QImage last = screenshot();
+    wait_until(
+        [&] {
+            QImage now = screenshot();
+            const bool still = now == last;
+            last = std::move(now);
+            return still;
+        },
+        timeout_ms);
+    return last;
+}
+
+// Waits until the screen differs from `before` and then holds still for a moment (a menu has
+// opened, a redraw has ended); returns what changed.
+inline QRect wait_change(const QImage& before, int timeout_ms = 15000) {
+    QImage last = before;
+    wait_until(
+        [&] {
+            QImage now = screenshot();
+            const bool settled = now != before && now == last;
+            last = std::move(now);
+            return settled;
+        },
+        timeout_ms);
+    return changed_area(before, last);
+}
+
 // The real program, started in a fresh working directory and ended with the test.
 class Program {
   public:
@@ -141,9 +207,20 @@ class Program {
         process_.start(QStringLiteral(CHARGEFIELD_BINARY), {});
         process_.waitForStarted(10000);
         main_ = wait_window(QStringLiteral("Несимметричные"));
-        QTest::qWait(500);
+        // Shown means drawn: the picture's light-green grid is on the screen.
+        if (!main_.isEmpty()) {
+            const QRect win = geometry(main_);
+            wait_screen(
+                [&](const QImage& s) { return count_colour(s, win, qRgb(128, 255, 128)) > 10000; });
+        }
     }
+    // A program that ended by itself must have ended well: a sanitizer's report ends it with a
+    // failure code, which fails the test here.
     ~Program() {
+        if (process_.state() == QProcess::NotRunning) {
+            EXPECT_EQ(process_.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(process_.exitCode(), 0);
+        }
         process_.kill();
         process_.waitForFinished(5000);
     }

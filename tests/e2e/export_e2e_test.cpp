@@ -23,12 +23,16 @@ struct Screen {
         inner = win.topLeft() + QPoint(0, win.height() - 552);
     }
     QPoint at(int x, int y) const { return inner + QPoint(x, y); }
-    QImage picture() const { return e2e::screenshot().copy(QRect(at(4, 4), QSize(544, 544))); }
-    // "расчёт", and the wait for the time in the caption.
+    // The picture once the screen holds still.
+    QImage picture() const {
+        return e2e::still_screenshot().copy(QRect(at(4, 4), QSize(544, 544)));
+    }
+    // "расчёт", the wait for the time in the caption, and for the drawing on the screen.
     void calculate() const {
+        const QImage before = e2e::still_screenshot();
         e2e::click_at(at(552 + 64, 278 + 11));
         e2e::wait_window(QStringLiteral("Время расчета"));
-        QTest::qWait(300);
+        e2e::wait_change(before);
     }
     // A point of the window where no control is, so that no tool-tip covers the picture.
     void rest() const { e2e::move_to(at(552 + 150, 278 + 11)); }
@@ -76,10 +80,8 @@ void save_as(const Screen& s, const QString& path) {
     e2e::type_text(path);
     e2e::key(QStringLiteral("Return"));
     ASSERT_TRUE(e2e::wait_gone(QStringLiteral("Сохранить рисунок"))) << "the dialog stayed";
-    for (int waited = 0; waited < 5000 && !QFile::exists(path); waited += 100) {
-        QTest::qWait(100);
-    }
-    ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+    // The file appears whole (it is written aside and renamed).
+    ASSERT_TRUE(e2e::wait_until([&] { return QFile::exists(path); })) << path.toStdString();
 }
 
 TEST(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
@@ -97,7 +99,6 @@ TEST(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
     save_as(s, dir + QStringLiteral("/saved.png"));
     save_as(s, dir + QStringLiteral("/saved.svg"));
     s.rest();
-    QTest::qWait(300);
     expect_same_picture(s.picture(), dir + QStringLiteral("/saved.png"),
                         dir + QStringLiteral("/saved.svg"));
     EXPECT_TRUE(program.running());

@@ -3,23 +3,11 @@
 
 namespace {
 
-// The bounding box of the pixels that differ between two screenshots.
-QRect changed_area(const QImage& before, const QImage& after) {
-    QRect box;
-    for (int y = 0; y < before.height(); ++y) {
-        for (int x = 0; x < before.width(); ++x) {
-            if (before.pixel(x, y) != after.pixel(x, y)) {
-                box |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return box;
-}
-
-// Opens the "Помощь" menu with a click on its title in the menu bar.
-void open_help_menu(const QRect& win) {
-    e2e::click_at(win.topLeft() + QPoint(80, 10));
-    QTest::qWait(300);
+// Opens a menu with a click on its title in the menu bar; returns the area it covers once open.
+QRect open_menu(QPoint title) {
+    const QImage before = e2e::still_screenshot();
+    e2e::click_at(title);
+    return e2e::wait_change(before);
 }
 
 TEST(MenusEndToEnd, HelpMenuShowsLargeIconsAndOpensTheAuthorsWindowCentred) {
@@ -27,9 +15,7 @@ TEST(MenusEndToEnd, HelpMenuShowsLargeIconsAndOpensTheAuthorsWindowCentred) {
     ASSERT_FALSE(program.main_window().isEmpty());
     const QRect win = e2e::geometry(program.main_window());
     e2e::move_to(win.topLeft() + QPoint(400, 300));
-    const QImage before = e2e::screenshot();
-    open_help_menu(win);
-    const QRect menu = changed_area(before, e2e::screenshot());
+    const QRect menu = open_menu(win.topLeft() + QPoint(80, 10));
     // Five items of at least 32 pixels each, and a separator.
     RecordProperty("help_menu_height", menu.height());
     EXPECT_GE(menu.height(), 5 * 32 + 4)
@@ -53,8 +39,7 @@ TEST(MenusEndToEnd, ExitItemAsksAndYesEndsTheProgram) {
     ASSERT_FALSE(program.main_window().isEmpty());
     const QRect win = e2e::geometry(program.main_window());
     const auto choose_exit = [&] {
-        e2e::click_at(win.topLeft() + QPoint(20, 10));
-        QTest::qWait(300);
+        open_menu(win.topLeft() + QPoint(20, 10));
         // Справка, Гаусс, Сохранить рисунок…, Копировать рисунок, Выход: separators are
         // skipped.
         for (int i = 0; i < 5; ++i) {
@@ -65,16 +50,13 @@ TEST(MenusEndToEnd, ExitItemAsksAndYesEndsTheProgram) {
     };
     ASSERT_FALSE(choose_exit().isEmpty()) << "no exit question";
     e2e::key(QStringLiteral("Escape")); // No
-    QTest::qWait(500);
+    EXPECT_TRUE(
+        e2e::wait_until([] { return e2e::find_windows(QStringLiteral("На Выход")).isEmpty(); }));
     EXPECT_TRUE(program.running());
-    EXPECT_TRUE(e2e::find_windows(QStringLiteral("На Выход")).isEmpty());
 
     ASSERT_FALSE(choose_exit().isEmpty()) << "no exit question the second time";
     e2e::key(QStringLiteral("Return")); // Yes, the default button
-    for (int waited = 0; program.running() && waited < 10000; waited += 100) {
-        QTest::qWait(100);
-    }
-    ASSERT_FALSE(program.running()) << "the program did not end";
+    ASSERT_TRUE(e2e::wait_until([&] { return !program.running(); })) << "the program did not end";
     EXPECT_EQ(program.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.process().exitCode(), 0);
 }

@@ -40,23 +40,24 @@ TEST(EndToEnd, PointLogSession) {
     e2e::click_at(check_p);
     ASSERT_FALSE(e2e::wait_window(QStringLiteral("Подсказка")).isEmpty()) << "no hint shown";
     e2e::key(QStringLiteral("Return"));
-    for (int waited = 0; waited < 5000 && !e2e::find_windows(QStringLiteral("Подсказка")).isEmpty();
-         waited += 100) {
-        QTest::qWait(100);
-    }
-    ASSERT_TRUE(e2e::find_windows(QStringLiteral("Подсказка")).isEmpty()) << "hint still open";
+    ASSERT_TRUE(e2e::wait_until([] {
+        return e2e::find_windows(QStringLiteral("Подсказка")).isEmpty();
+    })) << "hint still open";
 
     const QList<QPointF> targets = {{1, 1}, {-2, -0.5}, {2.5, 3}};
     for (const QPointF& t : targets) {
         e2e::click_at(screen_of(t.x(), t.y()), 2);
     }
     e2e::click_at(check_p);
-    QTest::qWait(300);
+    // The program logs each double click when it gets to it: wait for the header's five lines
+    // and one line per point.
+    QByteArray bytes;
+    e2e::wait_until([&] {
+        QFile f(program.working_directory() + QStringLiteral("/kerant.txt"));
+        return f.open(QIODevice::ReadOnly) &&
+               (bytes = f.readAll()).count('\n') >= 5 + targets.size();
+    });
     ASSERT_TRUE(program.running());
-
-    QFile f(program.working_directory() + QStringLiteral("/kerant.txt"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "no kerant.txt in the working directory";
-    const QByteArray bytes = f.readAll();
     const QByteArray header = kDefaultLogHeader;
     ASSERT_TRUE(bytes.startsWith(header)) << bytes.toStdString();
     const QList<QByteArray> lines = bytes.mid(header.size()).split('\n');

@@ -36,7 +36,6 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
         const double x = (e.box_x == 0 ? X0 : right_column) + 8;
         e2e::click_at(QPoint(main.x() + static_cast<int>(x), main.y() + menu + e.box_top + 11));
     }
-    QTest::qWait(1000);
     for (const Expected& e : windows) {
         SCOPED_TRACE(e.title);
         const QString id = e2e::wait_window(QString::fromUtf8(e.title), 5000);
@@ -48,8 +47,10 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
         EXPECT_NEAR(g.height(), e.h * main.height(), 3);
         // The windows overlap: bring each to the top before looking at its picture.
         e2e::xdotool({QStringLiteral("windowraise"), id});
-        QTest::qWait(500);
-        const QImage shot = e2e::screenshot();
+        const QImage shot = e2e::wait_screen([&](const QImage& s) {
+            return count_colour(s, g, qRgb(0, 0, 255)) > 300 &&
+                   count_colour(s, g, qRgb(128, 255, 128)) > 1000;
+        });
         EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
         EXPECT_GT(count_colour(shot, g, qRgb(128, 255, 128)), 1000); // the grid
     }
@@ -63,10 +64,12 @@ namespace {
 // The text of the focused text box, as a person would copy it: select all, copy, read the
 // clipboard.
 QString copied_text() {
+    QGuiApplication::clipboard()->setText(QString());
     e2e::key(QStringLiteral("ctrl+a"));
     e2e::key(QStringLiteral("ctrl+c"));
-    QTest::qWait(300);
-    return QGuiApplication::clipboard()->text();
+    QString text;
+    e2e::wait_until([&] { return !(text = QGuiApplication::clipboard()->text()).isEmpty(); });
+    return text;
 }
 
 // A new user types 0.3 into Yfix: at the 0, Ey(x, Yfix) has nothing to draw. With the six
@@ -86,10 +89,10 @@ TEST(EndToEnd, TypingIntoYfixKeepsEveryKey) {
         e2e::key(QStringLiteral("ctrl+a"));
         e2e::xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("150"),
                       QStringLiteral("0.3")});
-        QTest::qWait(800);
+        // The copy comes after the typed keys: once it holds them, every key was handled.
+        EXPECT_EQ(copied_text(), QStringLiteral("0.3"));
         EXPECT_TRUE(e2e::find_windows(QStringLiteral("ПРЕДУПРЕЖДЕНИЕ")).isEmpty())
             << "a message box opened while typing";
-        EXPECT_EQ(copied_text(), QStringLiteral("0.3"));
     };
     type_into_yfix();
 
@@ -98,8 +101,10 @@ TEST(EndToEnd, TypingIntoYfixKeepsEveryKey) {
     ASSERT_FALSE(ey.isEmpty()) << "Ey(x, Yfix) did not appear";
     type_into_yfix();
     e2e::xdotool({QStringLiteral("windowraise"), ey});
-    QTest::qWait(500);
-    EXPECT_GT(count_colour(e2e::screenshot(), e2e::geometry(ey), qRgb(0, 0, 255)), 300);
+    const QRect g = e2e::geometry(ey);
+    const QImage shot = e2e::wait_screen(
+        [&](const QImage& s) { return count_colour(s, g, qRgb(0, 0, 255)) > 300; });
+    EXPECT_GT(count_colour(shot, g, qRgb(0, 0, 255)), 300);
     EXPECT_TRUE(program.running());
 }
 

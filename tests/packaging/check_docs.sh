@@ -15,9 +15,11 @@ check_pdf() { # file, a phrase that must be in its text
   text=$(pdftotext -enc UTF-8 "$pdf" -)
   # Russian text: a good share of Cyrillic letters, and the document's own heading.
   local cyr
-  cyr=$(printf '%s' "$text" | grep -oP '[\x{0400}-\x{04FF}]' | wc -l)
+  cyr=$({ grep -oP '[\x{0400}-\x{04FF}]' <<<"$text" || true; } | wc -l)
   [ "$cyr" -ge 500 ] || fail "$1 holds only $cyr Cyrillic letters"
-  printf '%s' "$text" | grep -q "$2" || fail "$1 lacks \"$2\""
+  # A here-string, not a pipe: grep -q leaves at the first match, and under pipefail the writer
+  # it leaves behind would die of SIGPIPE and fail the check.
+  grep -q -- "$2" <<<"$text" || fail "$1 lacks \"$2\""
   echo "ok: $1, $pages pages, $cyr Cyrillic letters"
 }
 

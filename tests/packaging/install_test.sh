@@ -17,7 +17,7 @@ svg=$prefix/share/icons/hicolor/scalable/apps/chargefield.svg
 [ -s "$svg" ] || fail "no scalable icon"
 grep -q '<svg' "$svg" || fail "the icon is not SVG"
 png=$prefix/share/icons/hicolor/48x48/apps/chargefield.png
-file -b "$png" | grep -q 'PNG image data, 48 x 48' || fail "no 48x48 PNG icon"
+[[ $(file -b "$png") == *"PNG image data, 48 x 48"* ]] || fail "no 48x48 PNG icon"
 desktop=$prefix/share/applications/chargefield.desktop
 [ -s "$desktop" ] || fail "no desktop entry"
 desktop-file-validate "$desktop" || fail "desktop entry is not valid"
@@ -37,14 +37,14 @@ for f in ./usr/bin/chargefield ./usr/share/chargefield/spravka.pdf \
          ./usr/share/chargefield/instruction.txt \
          ./usr/share/icons/hicolor/scalable/apps/chargefield.svg \
          ./usr/share/applications/chargefield.desktop; do
-  printf '%s\n' "$contents" | grep -q " $f\$" || fail "$f not in the package"
+  grep -q -- " $f\$" <<<"$contents" || fail "$f not in the package"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = chargefield ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "wrong version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-translations-l10n \
          fonts-liberation; do
-  printf '%s' "$depends" | grep -q "\b$p\b" || fail "the package does not depend on $p"
+  grep -q "\b$p\b" <<<"$depends" || fail "the package does not depend on $p"
 done
 echo "ok: $(basename "$deb")"
 printf '%s\n' "$contents"

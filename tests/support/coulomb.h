@@ -41,7 +41,7 @@ inline Field field(const Module1& m, double x, double y) {
 
 // A model with the default parameters and the given charges and region, its frame and charges
 // drawn (which sets the region and the charge ratio), ready for a characteristic line.
-inline Module1 model_with(double q1, double q2, double L = 4, const char* sep = ".") {
+inline Module1 model_with(double q1, double q2, double L = 4, const std::string& sep = ".") {
     Module1 m;
     set_model_defaults(m);
     m.q1 = q1;
