@@ -52,24 +52,24 @@ void DisplayList::push_slowly(const DrawOp& op) {
 }
 
 void DisplayList::scale(float x1, float y1, float x2, float y2) {
-    current_scale_ = DrawOp{DrawOp::Kind::Scale, 1, false, 0, x1, y1, x2, y2};
+    current_scale_ = DrawOp{DrawOp::Kind::Scale, 1, false, 0, x1, y1, x2, {y2}};
     push(current_scale_);
 }
 
 void DisplayList::dot(float x, float y, Colour c, int width) {
-    push(DrawOp{DrawOp::Kind::Dot, clamp_width(width), false, c, x, y, 0, 0});
+    push(DrawOp{DrawOp::Kind::Dot, clamp_width(width), false, c, x, y, 0, {0}});
 }
 
 void DisplayList::circle(float x, float y, float r, Colour outline, int width, bool filled,
                          Colour fill) {
-    DrawOp op{DrawOp::Kind::Circle, clamp_width(width), filled, outline, x, y, r, 0};
+    DrawOp op{DrawOp::Kind::Circle, clamp_width(width), filled, outline, x, y, r, {0}};
     op.fill = fill;
     push(op);
 }
 
 void DisplayList::text(float x, float y, Colour c, std::string_view text) {
     texts_.emplace_back(text);
-    DrawOp op{DrawOp::Kind::Text, 1, false, c, x, y, 0, 0};
+    DrawOp op{DrawOp::Kind::Text, 1, false, c, x, y, 0, {0}};
     op.text = static_cast<std::uint32_t>(texts_.size() - 1);
     push(op);
 }

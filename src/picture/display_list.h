@@ -44,7 +44,7 @@ class DisplayList {
     void clear();
     void scale(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Colour c, int width) {
-        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, x1, y1, x2, y2});
+        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, x1, y1, x2, {y2}});
     }
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
@@ -79,6 +79,6 @@ class DisplayList {
     std::size_t max_ops_;
     std::vector<DrawOp> ops_;
     std::vector<std::string> texts_;
-    DrawOp current_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, 1};
+    DrawOp current_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}};
     bool complete_ = true;
 };

@@ -125,7 +125,7 @@ class PictureRenderer {
     QSizeF size_;
     QFont font_;
     QFontMetricsF metrics_;
-    DrawOp scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, 1};
+    DrawOp scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}};
     // The pen set on the painter by the line drawing, when it is still in force.
     bool pen_set_ = false;
     Colour pen_colour_ = 0;

@@ -67,7 +67,7 @@ class QtPictureBox : public QWidget, public PictureBox {
     std::size_t painted_ = 0;  // primitives of list_ already in image_
     bool clear_image_ = false; // image_ is to be cleared before painting
     bool update_asked_ = false;
-    DrawOp image_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, 1}; // in force at painted_
+    DrawOp image_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}}; // in force at painted_
     float sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;
     QColor background_;
     QColor foreground_;
