@@ -270,6 +270,26 @@ bool wide_line(QPointF a, QPointF b, double width, int cols, int rows, Span span
     return true;
 }
 
+// A repeatable stream of numbers in [0, 1) for the checks against the painter.
+struct Uniform {
+    std::uint32_t seed;
+    double operator()() {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) / double(1 << 24);
+    }
+};
+
+// `image` cleared to white with the painter's square-capped line from a to b on it.
+void painter_line(QImage& image, QPointF a, QPointF b, int width) {
+    image.fill(qRgb(255, 255, 255));
+    QPainter p(&image);
+    QPen pen(QColor(200, 0, 0));
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::SquareCap);
+    p.setPen(pen);
+    p.drawLine(a, b);
+}
+
 // Whether thin_line gives the painter's pixels in this build of Qt: a few thousand lines of
 // every direction, length and sub-pixel position, each drawn both ways on a small image. Run
 // once; where they differ, every line goes to the painter.
@@ -279,11 +299,7 @@ bool thin_lines_match_painter() {
     QImage by_us(kSize, kSize, QImage::Format_RGB32);
     const QRgb white = qRgb(255, 255, 255);
     const QRgb red = qRgb(200, 0, 0);
-    std::uint32_t seed = 12345;
-    const auto next = [&seed] {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) / double(1 << 24);
-    };
+    Uniform next{12345};
     for (int i = 0; i < 3000; ++i) {
         double x1 = 10 + 12 * next(), y1 = 10 + 12 * next();
         const double reach = i % 4 == 0 ? 0.05 : i % 4 == 1 ? 1.5 : 6;
@@ -305,16 +321,8 @@ bool thin_lines_match_painter() {
             x2 = x1;
             y2 = y1; // a point
         }
-        by_painter.fill(white);
+        painter_line(by_painter, QPointF(x1, y1), QPointF(x2, y2), 1);
         by_us.fill(white);
-        {
-            QPainter p(&by_painter);
-            QPen pen(QColor(200, 0, 0));
-            pen.setWidth(1);
-            pen.setCapStyle(Qt::SquareCap);
-            p.setPen(pen);
-            p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-        }
         const auto plot = [&](int x, int y) {
             if (x >= 0 && y >= 0 && x < kSize && y < kSize) {
                 reinterpret_cast<QRgb*>(by_us.scanLine(y))[x] = red;
@@ -351,11 +359,7 @@ bool wide_lines_match_painter() {
     QImage by_us(kSize, kSize, QImage::Format_RGB32);
     const QRgb white = qRgb(255, 255, 255);
     const QRgb red = qRgb(200, 0, 0);
-    std::uint32_t seed = 54321;
-    const auto next = [&seed] {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) / double(1 << 24);
-    };
+    Uniform next{54321};
     for (int i = 0; i < 3000; ++i) {
         const int width = 2 + i % (kWidestLine - 1);
         double x1 = 12 + 16 * next(), y1 = 12 + 16 * next();
@@ -386,16 +390,8 @@ bool wide_lines_match_painter() {
         if (QPointF(x1, y1) == QPointF(x2, y2)) {
             continue;
         }
-        by_painter.fill(white);
+        painter_line(by_painter, QPointF(x1, y1), QPointF(x2, y2), width);
         by_us.fill(white);
-        {
-            QPainter p(&by_painter);
-            QPen pen(QColor(200, 0, 0));
-            pen.setWidth(width);
-            pen.setCapStyle(Qt::SquareCap);
-            p.setPen(pen);
-            p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-        }
         bool ours = true;
         const bool drawn = wide_line(
             QPointF(x1, y1), QPointF(x2, y2), width, kSize, kSize, [&](int x, int n, int y) {
