@@ -29,12 +29,25 @@ void prefer_large_pages(const void* data, std::size_t bytes) {
 #endif
 }
 
+// Makes room for one more element, the way lists of primitives grow: a short one as vectors do, a
+// long one at once to its limit, in storage that never moves again (its pages are only taken as
+// they are written) instead of copying at every doubling.
+template <class T> void room_for_one(std::vector<T>& v, std::size_t limit) {
+    if (v.size() == v.capacity() && v.size() >= kSmallList) {
+        v.reserve(std::max(limit + 2 * kSmallList, v.size() * 2));
+        prefer_large_pages(v.data(), v.capacity() * sizeof(T));
+    }
+}
+
 } // namespace
 
 void DisplayList::clear() {
     ops_.clear();
+    points_.clear();
     texts_.clear();
     complete_ = true;
+    primitives_ = 0;
+    runs_open_ = 0;
     ops_.push_back(current_scale_);
 }
 
@@ -42,34 +55,116 @@ void DisplayList::push_slowly(const DrawOp& op) {
     if (ops_.empty()) {
         ops_.push_back(current_scale_);
     }
-    if (ops_.size() == ops_.capacity() && ops_.size() >= kSmallList) {
-        // A long list goes on to its limit: one move to storage that never moves again (its
-        // pages are only taken as they are written), instead of copying at every doubling.
-        ops_.reserve(std::max(max_ops_ + 2 * kSmallList, ops_.size() * 2));
-        prefer_large_pages(ops_.data(), ops_.capacity() * sizeof(DrawOp));
-    }
+    room_for_one(ops_, max_ops_);
     ops_.push_back(op);
 }
 
+void DisplayList::line_slowly(float x1, float y1, float x2, float y2, Colour c,
+                              std::uint8_t width) {
+    room_for_one(points_, max_ops_);
+    if (runs_open_ != 0 && c == run_colour_ && width == run_width_) {
+        Curve& next = open_[expect_];
+        if (next.x == bits(x1) && next.y == bits(y1)) {
+            // Goes on where the run expects it: the fast way had no room.
+            points_.push_back(ListPoint{x2, y2});
+            ++ops_.back().count;
+            next = Curve{bits(x2), bits(y2)};
+            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
+            ++primitives_;
+            return;
+        }
+        DrawOp& run = ops_.back();
+        if (runs_open_ == 1 && run.count == 1) {
+            // A run of one segment and another segment: two curves traced side by side, the
+            // second starting here. The run's points are the last ones: [start, end] becomes
+            // [start, this start, end, this end].
+            room_for_one(points_, max_ops_);
+            const ListPoint end = points_.back();
+            points_.back() = ListPoint{x1, y1};
+            points_.push_back(end);
+            room_for_one(points_, max_ops_);
+            points_.push_back(ListPoint{x2, y2});
+            run.curves = 2;
+            run.count = 2;
+            runs_open_ = 2;
+            expect_ = 0;
+            open_[1] = Curve{bits(x2), bits(y2)};
+            ++primitives_;
+            return;
+        }
+    }
+    DrawOp run;
+    run.kind = DrawOp::Kind::Line;
+    run.width = width;
+    run.colour = c;
+    run.curves = 1;
+    run.first = static_cast<std::uint32_t>(points_.size());
+    run.count = 1;
+    points_.push_back(ListPoint{x1, y1});
+    room_for_one(points_, max_ops_);
+    points_.push_back(ListPoint{x2, y2});
+    push(run);
+    runs_open_ = 1;
+    expect_ = 0;
+    run_colour_ = c;
+    run_width_ = width;
+    open_[0] = Curve{bits(x2), bits(y2)};
+}
+
+void DisplayList::lines(const PictureBox::Segment* segments, std::size_t count, int width) {
+    const std::uint8_t w = clamp_width(width);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PictureBox::Segment& s = segments[i];
+        Curve& next = open_[expect_];
+        if (runs_open_ != 0 && s.colour == run_colour_ && w == run_width_ && next.x == bits(s.x1) &&
+            next.y == bits(s.y1) && points_.size() < points_.capacity()) {
+            points_.push_back(ListPoint{s.x2, s.y2});
+            ++ops_.back().count;
+            next = Curve{bits(s.x2), bits(s.y2)};
+            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
+            ++primitives_;
+        } else {
+            line_slowly(s.x1, s.y1, s.x2, s.y2, s.colour, w);
+        }
+    }
+}
+
 void DisplayList::scale(float x1, float y1, float x2, float y2) {
-    current_scale_ = DrawOp{DrawOp::Kind::Scale, 1, false, 0, x1, y1, x2, {y2}};
+    current_scale_ = DrawOp::scale(x1, y1, x2, y2);
     push(current_scale_);
 }
 
 void DisplayList::dot(float x, float y, Colour c, int width) {
-    push(DrawOp{DrawOp::Kind::Dot, clamp_width(width), false, c, x, y, 0, {0}});
+    DrawOp op;
+    op.kind = DrawOp::Kind::Dot;
+    op.width = clamp_width(width);
+    op.colour = c;
+    op.a = x;
+    op.b = y;
+    push(op);
 }
 
 void DisplayList::circle(float x, float y, float r, Colour outline, int width, bool filled,
                          Colour fill) {
-    DrawOp op{DrawOp::Kind::Circle, clamp_width(width), filled, outline, x, y, r, {0}};
+    DrawOp op;
+    op.kind = DrawOp::Kind::Circle;
+    op.width = clamp_width(width);
+    op.filled = filled;
+    op.colour = outline;
+    op.a = x;
+    op.b = y;
+    op.c = r;
     op.fill = fill;
     push(op);
 }
 
 void DisplayList::text(float x, float y, Colour c, std::string_view text) {
     texts_.emplace_back(text);
-    DrawOp op{DrawOp::Kind::Text, 1, false, c, x, y, 0, {0}};
+    DrawOp op;
+    op.kind = DrawOp::Kind::Text;
+    op.colour = c;
+    op.a = x;
+    op.b = y;
     op.text = static_cast<std::uint32_t>(texts_.size() - 1);
     push(op);
 }
@@ -83,7 +178,10 @@ std::string_view DisplayList::text_of(const DrawOp& op) const {
 
 std::size_t DisplayList::painted(std::size_t n) {
     n = std::min(n, ops_.size());
-    if (ops_.size() <= max_ops_ || n == 0) {
+    if (n == ops_.size()) {
+        runs_open_ = 0; // a painted run takes no more segments
+    }
+    if (ops_.size() + points_.size() <= max_ops_ || n == 0) {
         return n;
     }
     // Over the limit: keep only what is still to be painted, after the scale in force there.
@@ -95,6 +193,20 @@ std::size_t DisplayList::painted(std::size_t n) {
     }
     ops_.erase(ops_.begin(), ops_.begin() + static_cast<std::ptrdiff_t>(n));
     ops_.insert(ops_.begin(), scale);
+    // The points of the lines dropped are the first ones.
+    std::size_t dropped = points_.size();
+    for (const DrawOp& op : ops_) {
+        if (op.kind == DrawOp::Kind::Line) {
+            dropped = op.first;
+            break;
+        }
+    }
+    points_.erase(points_.begin(), points_.begin() + static_cast<std::ptrdiff_t>(dropped));
+    for (DrawOp& op : ops_) {
+        if (op.kind == DrawOp::Kind::Line) {
+            op.first -= static_cast<std::uint32_t>(dropped);
+        }
+    }
     complete_ = false;
     return 1;
 }

@@ -7,6 +7,7 @@
 // A list stops retaining primitives past `max_ops` (a picture of tens of millions of segments
 // would otherwise hold gigabytes): from then on it only carries the primitives not yet painted,
 // and complete() is false, so exports that need the whole list can say so.
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,29 +15,60 @@
 #include <vector>
 
 #include "model/module1.h"
+#include "picture/picture_box.h"
 
-// 24 bytes: a dense picture keeps millions, and writing them is much of its cost.
+// A point of a traced line, in user coordinates.
+struct ListPoint {
+    float x = 0, y = 0;
+};
+
+// 24 bytes: a dense picture keeps many, and writing them is much of its cost.
 struct DrawOp {
     enum class Kind : std::uint8_t { Scale, Line, Dot, Circle, Text };
     Kind kind = Kind::Line;
-    std::uint8_t width = 1; // DrawWidth at the call, at least 1
-    bool filled = false;    // Circle: filled with `fill` (FillStyle 0)
-    Colour colour = 0;      // Line, Dot, Circle outline, Text
-    // Scale: the corners (x1, y1), (x2, y2); Line: its ends; Dot: (a, b); Circle: centre (a, b)
-    // and radius c; Text: the top-left corner (a, b).
-    float a = 0, b = 0, c = 0;
+    std::uint8_t width = 1;  // DrawWidth at the call, at least 1
+    bool filled = false;     // Circle: filled with `fill` (FillStyle 0)
+    std::uint8_t curves = 1; // Line: how many curves it traces side by side (1 or 2)
+    Colour colour = 0;       // Line, Dot, Circle outline, Text
+    // Scale: the corners (x1, y1), (x2, y2); Dot: (a, b); Circle: centre (a, b) and radius c;
+    // Text: the top-left corner (a, b).
+    // Line: a run of segments of one colour and width, its points in the list's points():
+    // from `first`, the starts of its `curves` curves, then `count` points, point i ending a
+    // segment of curve i % curves from that curve's previous point. The segments are drawn in
+    // the order of their ends, as they were drawn: a traced curve, or a curve and its mirror
+    // image traced together, is one primitive and eight bytes a segment.
+    union {
+        float a = 0;
+        std::uint32_t first;
+    };
+    union {
+        float b = 0;
+        std::uint32_t count;
+    };
+    float c = 0;
     union {
         float d = 0;
         Colour fill;        // Circle: its fill
         std::uint32_t text; // Text: the index of its text
     };
+
+    static DrawOp scale(float x1, float y1, float x2, float y2) {
+        DrawOp op;
+        op.kind = Kind::Scale;
+        op.a = x1;
+        op.b = y1;
+        op.c = x2;
+        op.d = y2;
+        return op;
+    }
 };
 static_assert(sizeof(DrawOp) == 24);
 
 class DisplayList {
   public:
-    // About 100 MB of primitives; a default picture holds some tens of thousands.
-    static constexpr std::size_t kDefaultMaxOps = std::size_t{1} << 22;
+    // About 100 MB of primitives; a default picture holds some tens of thousands. Each segment
+    // of a line counts as one.
+    static constexpr std::size_t kDefaultMaxOps = std::size_t{1} << 23;
 
     explicit DisplayList(std::size_t max_ops = kDefaultMaxOps) : max_ops_(max_ops) {}
 
@@ -44,30 +76,55 @@ class DisplayList {
     void clear();
     void scale(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Colour c, int width) {
-        push(DrawOp{DrawOp::Kind::Line, clamp_width(width), false, c, x1, y1, x2, {y2}});
+        // A segment that goes on from where the next curve of the last run ended, as a traced
+        // curve does, is added to the run.
+        const std::uint8_t w = clamp_width(width);
+        Curve& next = open_[expect_];
+        if (runs_open_ != 0 && c == run_colour_ && w == run_width_ && next.x == bits(x1) &&
+            next.y == bits(y1) && points_.size() < points_.capacity()) {
+            points_.push_back(ListPoint{x2, y2});
+            ++ops_.back().count;
+            next = Curve{bits(x2), bits(y2)};
+            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
+            ++primitives_;
+        } else {
+            line_slowly(x1, y1, x2, y2, c, w);
+        }
     }
+    // Segments one after another, all `width` wide, as line() takes each.
+    void lines(const PictureBox::Segment* segments, std::size_t count, int width);
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
     void text(float x, float y, Colour c, std::string_view text);
 
     // The primitives in drawing order; the first is always the Scale in force at its start.
     const std::vector<DrawOp>& ops() const { return ops_; }
+    // The points of the lines.
+    const std::vector<ListPoint>& points() const { return points_; }
     std::string_view text_of(const DrawOp& op) const;
 
-    // Primitives [0, n) have been painted. Once the list is over its limit they are dropped
-    // (the list is then incomplete), and the index of the first primitive not yet painted is
-    // returned; otherwise n.
+    // Primitives [0, n) have been painted: the lines among them take no more segments. Once the
+    // list is over its limit they are dropped (the list is then incomplete), and the index of
+    // the first primitive not yet painted is returned; otherwise n.
     std::size_t painted(std::size_t n);
     // Every primitive since the last clear is in ops().
     bool complete() const { return complete_; }
     std::size_t size() const { return ops_.size(); }
+    // Primitives drawn since the last clear, each segment of a line counted.
+    std::size_t primitives() const { return primitives_; }
 
   private:
+    struct Curve {
+        std::uint32_t x = 0, y = 0; // the bits of the curve's last point
+    };
+    static std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
     static std::uint8_t clamp_width(int width) {
         return static_cast<std::uint8_t>(width < 1 ? 1 : width > 255 ? 255 : width);
     }
     // Appends a primitive; the common case (room left, the list started) inline.
     void push(const DrawOp& op) {
+        runs_open_ = 0;
+        ++primitives_;
         if (ops_.size() < ops_.capacity() && !ops_.empty()) {
             ops_.push_back(op);
         } else {
@@ -75,10 +132,20 @@ class DisplayList {
         }
     }
     void push_slowly(const DrawOp& op);
+    void line_slowly(float x1, float y1, float x2, float y2, Colour c, std::uint8_t width);
 
     std::size_t max_ops_;
     std::vector<DrawOp> ops_;
+    std::vector<ListPoint> points_;
     std::vector<std::string> texts_;
-    DrawOp current_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}};
+    DrawOp current_scale_ = DrawOp::scale(0, 0, 1, 1);
+    std::size_t primitives_ = 0;
     bool complete_ = true;
+    // The last primitive is a line run that may take more segments: its curves (0 when it may
+    // not), their last points, the curve the next segment is to go on, its colour and width.
+    std::uint8_t runs_open_ = 0;
+    std::uint8_t expect_ = 0;
+    std::uint8_t run_width_ = 1;
+    Colour run_colour_ = 0;
+    Curve open_[2];
 };

@@ -4,6 +4,7 @@
 // Implementations: the Qt picture box of the program (a persistent image, no antialiasing) and
 // the recording picture box of the tests. Coordinates are floats, as the drawing rounds them.
 // Callers never hand a non-finite coordinate; implementations drop one if it comes anyway.
+#include <cstddef>
 #include <string_view>
 
 #include "model/module1.h"
@@ -18,6 +19,18 @@ class PictureBox {
     virtual void Cls() = 0;
     // A segment at the current DrawWidth; the current position moves to its end.
     virtual void Line(float x1, float y1, float x2, float y2, Colour c) = 0;
+    // Segments drawn one after another, each as Line draws it. A surface that takes many at
+    // once faster than one by one overrides it.
+    struct Segment {
+        float x1, y1, x2, y2;
+        Colour colour;
+    };
+    virtual void Lines(const Segment* segments, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const Segment& s = segments[i];
+            Line(s.x1, s.y1, s.x2, s.y2, s.colour);
+        }
+    }
     // A dot DrawWidth pixels wide in the foreground colour or in c; the current position moves
     // there.
     virtual void PSet(float x, float y) = 0;

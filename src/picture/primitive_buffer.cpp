@@ -6,23 +6,31 @@ void PrimitiveBuffer::Scale(float x1, float y1, float, float) {
 }
 
 void PrimitiveBuffer::Cls() {
-    items_.clear();
+    clear();
+}
+
+void PrimitiveBuffer::add(Run::Kind kind, const Segment& item) {
+    if (runs_.empty() || runs_.back().kind != kind) {
+        runs_.push_back(Run{kind, 0});
+    }
+    ++runs_.back().count;
+    items_.push_back(item);
 }
 
 void PrimitiveBuffer::Line(float x1, float y1, float x2, float y2, Colour c) {
-    items_.push_back({x1, y1, x2, y2, c, Item::Line});
+    add(Run::Line, Segment{x1, y1, x2, y2, c});
     CurrentX = x2;
     CurrentY = y2;
 }
 
 void PrimitiveBuffer::PSet(float x, float y) {
-    items_.push_back({x, y, 0, 0, 0, Item::ForeDot});
+    add(Run::ForeDot, Segment{x, y, 0, 0, 0});
     CurrentX = x;
     CurrentY = y;
 }
 
 void PrimitiveBuffer::PSet(float x, float y, Colour c) {
-    items_.push_back({x, y, 0, 0, c, Item::Dot});
+    add(Run::Dot, Segment{x, y, 0, 0, c});
     CurrentX = x;
     CurrentY = y;
 }
@@ -32,17 +40,23 @@ void PrimitiveBuffer::Circle(float, float, float, Colour) {}
 void PrimitiveBuffer::Print(std::string_view) {}
 
 void PrimitiveBuffer::replay(PictureBox& pic) const {
-    for (const Item& it : items_) {
-        switch (it.kind) {
-        case Item::Line:
-            pic.Line(it.x1, it.y1, it.x2, it.y2, it.colour);
+    const Segment* item = items_.data();
+    for (const Run& run : runs_) {
+        switch (run.kind) {
+        case Run::Line:
+            pic.Lines(item, run.count);
             break;
-        case Item::Dot:
-            pic.PSet(it.x1, it.y1, it.colour);
+        case Run::Dot:
+            for (std::uint32_t i = 0; i < run.count; ++i) {
+                pic.PSet(item[i].x1, item[i].y1, item[i].colour);
+            }
             break;
-        case Item::ForeDot:
-            pic.PSet(it.x1, it.y1);
+        case Run::ForeDot:
+            for (std::uint32_t i = 0; i < run.count; ++i) {
+                pic.PSet(item[i].x1, item[i].y1);
+            }
             break;
         }
+        item += run.count;
     }
 }

@@ -2,6 +2,7 @@
 // A picture box that keeps the lines and dots drawn on it, to draw them on another picture box
 // later in the same order: a piece of a picture computed on another thread goes into one, and the
 // calling thread draws it on the real picture.
+#include <cstdint>
 #include <vector>
 
 #include "picture/picture_box.h"
@@ -18,16 +19,22 @@ class PrimitiveBuffer : public PictureBox {
     void Print(std::string_view text) override;
 
     // Forgets what was drawn; the drawing state (DrawWidth, colours) stays.
-    void clear() { items_.clear(); }
+    void clear() {
+        runs_.clear();
+        items_.clear();
+    }
     std::size_t size() const { return items_.size(); }
     // Draws everything kept on `pic`, in order, at pic's own DrawWidth.
     void replay(PictureBox& pic) const;
 
   private:
-    struct Item {
-        float x1, y1, x2, y2;
-        Colour colour;
-        enum Kind : unsigned char { Line, Dot, ForeDot } kind;
+    // What was drawn, in order: runs of primitives of one kind, their coordinates and colours
+    // in `items_` one after another (a dot's in x1, y1 and colour).
+    struct Run {
+        enum Kind : std::uint8_t { Line, Dot, ForeDot } kind;
+        std::uint32_t count;
     };
-    std::vector<Item> items_;
+    void add(Run::Kind kind, const Segment& item);
+    std::vector<Run> runs_;
+    std::vector<Segment> items_;
 };

@@ -36,21 +36,36 @@ QPointF stroke_offset(int width) {
     return width % 2 != 0 ? QPointF(0.5, 0.5) : QPointF(0, 0);
 }
 
-// Consecutive lines as one path: a line starting where the previous one ended continues it.
-void svg_lines(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& ops,
-               std::size_t first, std::size_t end) {
+// Consecutive line runs as one path: each curve of a run a stroke, which goes on from the
+// previous stroke where it starts at its end.
+void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, std::size_t first,
+               std::size_t end) {
+    const std::vector<DrawOp>& ops = list.ops();
+    const std::vector<ListPoint>& points = list.points();
     const DrawOp& head = ops[first];
     const QPointF off = stroke_offset(head.width);
+    const auto px = [&](const ListPoint& q) { return r.to_pixels(q.x, q.y) + off; };
     QPainterPath path;
+    bool started = false;
     QPointF last;
     for (std::size_t i = first; i < end; ++i) {
-        const QPointF a = r.to_pixels(ops[i].a, ops[i].b) + off;
-        const QPointF b = r.to_pixels(ops[i].c, ops[i].d) + off;
-        if (i == first || a != last) {
-            path.moveTo(a);
+        const DrawOp& op = ops[i];
+        const std::size_t curves = op.curves == 2 ? 2 : 1;
+        if (op.first + curves + std::size_t{op.count} > points.size()) {
+            continue;
         }
-        path.lineTo(b);
-        last = b;
+        const ListPoint* q = points.data() + op.first;
+        for (std::size_t k = 0; k < curves && k < op.count; ++k) {
+            const QPointF start = px(q[k]);
+            if (!started || start != last) {
+                path.moveTo(start);
+            }
+            started = true;
+            for (std::size_t j = k; j < op.count; j += curves) {
+                last = px(q[curves + j]);
+                path.lineTo(last);
+            }
+        }
     }
     QPen pen(to_qcolor(head.colour));
     pen.setWidth(head.width);
@@ -180,7 +195,7 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
         const DrawOp& op = ops[i];
         if (op.kind == DrawOp::Kind::Line) {
             const std::size_t end = run_end(ops, i);
-            svg_lines(p, r, ops, i, end);
+            svg_lines(p, r, list, i, end);
             i = end;
         } else if (op.kind == DrawOp::Kind::Dot) {
             const std::size_t end = run_end(ops, i);

@@ -54,15 +54,26 @@ constexpr Reciprocals kReciprocals;
 // clips lines reaching further than a pixel beyond the image before it steps them: such lines
 // are left to it. A level or upright line goes to `straight(steep, first, end, minor)` instead:
 // the pixels [first, end) along its major axis at `minor` across it.
+//
+// A line end comes with its coordinates in 1/64 pixel, as stepped() gives them.
+struct Stepped {
+    QPointF at;
+    std::int64_t x = 0, y = 0;
+};
+Stepped stepped(QPointF p) {
+    return {p, static_cast<std::int64_t>(p.x() * 64.0), static_cast<std::int64_t>(p.y() * 64.0)};
+}
+
 template <class Plot, class Straight>
-void thin_line(QPointF from, QPointF to, Plot plot, Straight straight) {
-    if (from == to) {
-        plot(qRound(from.x()), qRound(from.y()));
+void thin_line(const Stepped& from, const Stepped& to, Plot plot, Straight straight) {
+    std::int64_t x1 = from.x, y1 = from.y;
+    std::int64_t x2 = to.x, y2 = to.y;
+    // Equal ends as the painter compares them (to about 1e-12 of their size): for ends this
+    // close to the image, their 64ths are then at most one apart.
+    if (std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1 && from.at == to.at) {
+        plot(qRound(from.at.x()), qRound(from.at.y()));
         return;
     }
-    const auto fixed = [](double v) { return static_cast<std::int64_t>(v * 64.0); };
-    std::int64_t x1 = fixed(from.x()), y1 = fixed(from.y());
-    std::int64_t x2 = fixed(to.x()), y2 = fixed(to.y());
     const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
     // Major axis a, minor axis b.
     std::int64_t a1 = steep ? y1 : x1, b1 = steep ? x1 : y1;
@@ -107,6 +118,20 @@ void thin_line(QPointF from, QPointF to, Plot plot, Straight straight) {
     b += ((a * 64) + (slope > 0 ? 32 : 0) - a1) * slope >> 6;
     if (slope == 0) {
         straight(steep, a, a_end, static_cast<int>(b >> 16));
+        return;
+    }
+    if (a_end - a <= 2) {
+        // One or two pixels, most segments of a traced curve: both plotted without a branch on
+        // their number (a single pixel is plotted twice).
+        const std::int64_t second = a_end - a - 1;
+        const std::int64_t b2 = b + second * slope;
+        if (steep) {
+            plot(static_cast<int>(b >> 16), static_cast<int>(a));
+            plot(static_cast<int>(b2 >> 16), static_cast<int>(a + second));
+        } else {
+            plot(static_cast<int>(a), static_cast<int>(b >> 16));
+            plot(static_cast<int>(a + second), static_cast<int>(b2 >> 16));
+        }
         return;
     }
     for (; a < a_end; ++a, b += slope) {
@@ -328,7 +353,7 @@ bool thin_lines_match_painter() {
                 reinterpret_cast<QRgb*>(by_us.scanLine(y))[x] = red;
             }
         };
-        thin_line(QPointF(x1, y1), QPointF(x2, y2), plot,
+        thin_line(stepped(QPointF(x1, y1)), stepped(QPointF(x2, y2)), plot,
                   [&](bool steep, std::int64_t a, std::int64_t end, int minor) {
                       for (; a < end; ++a) {
                           steep ? plot(minor, static_cast<int>(a))
@@ -476,7 +501,7 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
     for (std::size_t i = first; i < last; ++i) {
         const DrawOp& op = ops[i];
         if (op.kind == DrawOp::Kind::Line) {
-            line(op);
+            lines(list, op);
             continue;
         }
         // Everything else is painted in order after the lines gathered so far.
@@ -523,26 +548,75 @@ void PictureRenderer::flush_lines() {
     }
 }
 
-void PictureRenderer::line(const DrawOp& op) {
-    // A line that starts where one of the last two ended (a traced curve, or a curve and its
-    // mirror image traced together) starts at its pixels.
-    const std::uint32_t ax = std::bit_cast<std::uint32_t>(op.a);
-    const std::uint32_t ay = std::bit_cast<std::uint32_t>(op.b);
-    int slot = -1;
-    for (int k = 0; k < 2; ++k) {
-        if (ends_[k].valid && ends_[k].x == ax && ends_[k].y == ay) {
-            slot = k;
+void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
+    const std::vector<ListPoint>& points = list.points();
+    const std::size_t curves = op.curves == 2 ? 2 : 1;
+    if (op.first + curves + std::size_t{op.count} > points.size()) {
+        return;
+    }
+    const ListPoint* p = points.data() + op.first;
+    // Each curve's last point in pixels: a segment starts at the pixels its curve ended at.
+    QPointF last[2];
+    for (std::size_t k = 0; k < curves; ++k) {
+        last[k] = to_pixels(p[k].x, p[k].y);
+    }
+    p += curves;
+    const int width = op.width;
+    const Colour colour = op.colour;
+    // One-pixel segments well inside the image, most of a dense picture, are stepped here
+    // without the checks the others need.
+    const bool thin = raster_ != nullptr && width == 1 && thin_lines_usable();
+    const QRgb c = to_pixel(colour);
+    // The image's pixels kept here: what is written through them could be this renderer.
+    uchar* const bits = bits_;
+    const qsizetype stride = stride_;
+    const auto put = [bits, stride, c](int x, int y) {
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = c;
+    };
+    const auto straight = [&put](bool steep, std::int64_t a, std::int64_t end, int minor) {
+        for (; a < end; ++a) {
+            steep ? put(minor, static_cast<int>(a)) : put(static_cast<int>(a), minor);
         }
+    };
+    // The points in pixels a block at a time (the divisions of one block overlap), each with
+    // whether it is well inside the image, after the last point of each curve: a segment
+    // starts `curves` places before its end.
+    constexpr std::size_t kBlock = 256;
+    Stepped at[kBlock + 2];
+    bool in[kBlock + 2];
+    for (std::size_t k = 0; k < curves; ++k) {
+        at[2 - curves + k] = stepped(last[k]);
+        in[2 - curves + k] = inside(last[k]);
     }
-    const QPointF from = slot >= 0 ? ends_[slot].px : to_pixels(op.a, op.b);
-    const QPointF to = to_pixels(op.c, op.d);
-    if (slot < 0) {
-        slot = next_end_;
-        next_end_ ^= 1;
+    for (std::size_t start = 0; start < op.count; start += kBlock) {
+        const std::size_t n = std::min<std::size_t>(kBlock, op.count - start);
+        for (std::size_t i = 0; i < n; ++i) {
+            at[2 + i] = stepped(to_pixels(p[start + i].x, p[start + i].y));
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            in[2 + i] = inside(at[2 + i].at);
+        }
+        for (std::size_t i = 2; i < n + 2; ++i) {
+            const std::size_t from = i - curves;
+            if (thin && in[from] && in[i]) {
+                if (!lines_.empty()) {
+                    flush_lines();
+                }
+                thin_line(at[from], at[i], put, straight);
+            } else {
+                segment(at[from].at, at[i].at, colour, width);
+            }
+        }
+        // Blocks but the last are of even length: the last two points end the two curves.
+        at[0] = at[n];
+        at[1] = at[n + 1];
+        in[0] = in[n];
+        in[1] = in[n + 1];
     }
-    ends_[slot] =
-        LineEnd{true, std::bit_cast<std::uint32_t>(op.c), std::bit_cast<std::uint32_t>(op.d), to};
-    if (raster_ != nullptr && beyond_one_edge(from, to, op.width)) {
+}
+
+void PictureRenderer::segment(QPointF from, QPointF to, Colour colour, int width) {
+    if (raster_ != nullptr && beyond_one_edge(from, to, width)) {
         return; // the painter would clip it away whole
     }
     // A line written here comes after the lines still gathered for the painter, whatever their
@@ -552,10 +626,10 @@ void PictureRenderer::line(const DrawOp& op) {
             flush_lines();
         }
     };
-    if (raster_ != nullptr && op.width == 1 && unclipped(from) && unclipped(to) &&
+    if (raster_ != nullptr && width == 1 && unclipped(from) && unclipped(to) &&
         thin_lines_usable()) {
         after_gathered();
-        const QRgb c = to_pixel(op.colour);
+        const QRgb c = to_pixel(colour);
         const int w = static_cast<int>(width_), h = static_cast<int>(height_);
         // Level and upright lines (the grids) clipped to the image at once.
         const auto straight = [&](bool steep, std::int64_t a, std::int64_t end, int minor) {
@@ -575,12 +649,12 @@ void PictureRenderer::line(const DrawOp& op) {
         };
         if (inside(from) && inside(to)) {
             thin_line(
-                from, to,
+                stepped(from), stepped(to),
                 [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c; },
                 straight);
         } else {
             thin_line(
-                from, to,
+                stepped(from), stepped(to),
                 [&](int x, int y) {
                     if (x >= 0 && y >= 0 && x < w && y < h) {
                         reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
@@ -590,11 +664,11 @@ void PictureRenderer::line(const DrawOp& op) {
         }
         return;
     }
-    if (raster_ != nullptr && op.width <= kWidestLine && from != to && in_range(from.x()) &&
+    if (raster_ != nullptr && width <= kWidestLine && from != to && in_range(from.x()) &&
         in_range(from.y()) && in_range(to.x()) && in_range(to.y()) && wide_lines_usable()) {
         after_gathered();
-        const QRgb c = to_pixel(op.colour);
-        if (wide_line(from, to, op.width, static_cast<int>(width_), static_cast<int>(height_),
+        const QRgb c = to_pixel(colour);
+        if (wide_line(from, to, width, static_cast<int>(width_), static_cast<int>(height_),
                       [&](int x, int n, int y) {
                           auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
                           std::fill(row + x, row + x + n, c);
@@ -602,7 +676,7 @@ void PictureRenderer::line(const DrawOp& op) {
             return;
         }
     }
-    use_pen(op.colour, op.width);
+    use_pen(colour, width);
     lines_.emplace_back(from, to);
     if (lines_.size() >= kLineRun) {
         flush_lines();

@@ -68,10 +68,7 @@ class PictureRenderer {
     // next, starting from `scale` (a Scale primitive).
     void paint(const DisplayList& list, std::size_t first, std::size_t last);
     const DrawOp& scale() const { return scale_; }
-    void set_scale(const DrawOp& scale) {
-        scale_ = scale;
-        ends_[0].valid = ends_[1].valid = false;
-    }
+    void set_scale(const DrawOp& scale) { scale_ = scale; }
     // Whether the raster shortcuts may be taken (they are by default where they apply); off,
     // everything goes through the painter, which is how the shortcuts are checked.
     void set_raster_shortcuts(bool on);
@@ -94,7 +91,10 @@ class PictureRenderer {
     }
 
   private:
-    void line(const DrawOp& op);
+    // The segments of a line run.
+    void lines(const DisplayList& list, const DrawOp& op);
+    // One segment, its ends in pixels.
+    void segment(QPointF from, QPointF to, Colour colour, int width);
     void dot(const DrawOp& op);
     void circle(const DrawOp& op);
     void text(const DisplayList& list, const DrawOp& op);
@@ -125,20 +125,12 @@ class PictureRenderer {
     QSizeF size_;
     QFont font_;
     QFontMetricsF metrics_;
-    DrawOp scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}};
+    DrawOp scale_ = DrawOp::scale(0, 0, 1, 1);
     // The pen set on the painter by the line drawing, when it is still in force.
     bool pen_set_ = false;
     Colour pen_colour_ = 0;
     int pen_width_ = 0;
     std::vector<QLineF> lines_;
-    // The ends of the last two lines, in user coordinates (their bits) and in pixels.
-    struct LineEnd {
-        bool valid = false;
-        std::uint32_t x = 0, y = 0;
-        QPointF px;
-    };
-    LineEnd ends_[2];
-    int next_end_ = 0;
     // The colour of the pen set by the text drawing, when it is still in force.
     bool text_pen_set_ = false;
     Colour text_pen_colour_ = 0;

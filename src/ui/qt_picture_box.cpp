@@ -14,10 +14,6 @@ Colour to_colour(QColor c) {
     return RGB(c.red(), c.green(), c.blue());
 }
 
-// Primitives waiting to be painted before they are painted without waiting for a repaint: keeps
-// the backlog of a long computation small.
-constexpr std::size_t kBacklog = std::size_t{1} << 16;
-
 } // namespace
 
 QtPictureBox::QtPictureBox(QWidget* parent)
@@ -48,13 +44,7 @@ void QtPictureBox::ensure_image() {
         // The new image is blank: what was drawn before belongs to the old size.
         list_.clear();
         painted_ = 0;
-    }
-}
-
-void QtPictureBox::fit_image() {
-    // A primitive drawn after a resize goes on the picture of the new size.
-    if (size() != image_size_) {
-        ensure_image();
+        backlog_ = 0;
     }
 }
 
@@ -64,6 +54,7 @@ void QtPictureBox::flush() {
         image_.fill(background_);
         clear_image_ = false;
     }
+    backlog_ = 0;
     const std::size_t end = list_.size();
     if (painted_ >= end) {
         return;
@@ -76,16 +67,6 @@ void QtPictureBox::flush() {
     p.end();
     image_scale_ = r.scale();
     painted_ = list_.painted(end);
-}
-
-void QtPictureBox::drawn() {
-    if (!update_asked_) {
-        update_asked_ = true;
-        update();
-    }
-    if (list_.size() - painted_ >= kBacklog) {
-        flush();
-    }
 }
 
 QImage QtPictureBox::image() {
@@ -124,6 +105,7 @@ void QtPictureBox::Cls() {
     ensure_image();
     list_.clear();
     painted_ = 0;
+    backlog_ = 0;
     clear_image_ = true;
     CurrentX = sx1_;
     CurrentY = sy1_;
@@ -138,6 +120,35 @@ void QtPictureBox::Line(float x1, float y1, float x2, float y2, Colour c) {
     list_.line(x1, y1, x2, y2, c, DrawWidth);
     CurrentX = x2;
     CurrentY = y2;
+    drawn();
+}
+
+void QtPictureBox::Lines(const Segment* segments, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    fit_image();
+    bool all_finite = true;
+    for (std::size_t i = 0; i < count; ++i) {
+        const Segment& s = segments[i];
+        all_finite &= finite(s.x1) & finite(s.y1) & finite(s.x2) & finite(s.y2);
+    }
+    if (all_finite) {
+        list_.lines(segments, count, DrawWidth);
+        CurrentX = segments[count - 1].x2;
+        CurrentY = segments[count - 1].y2;
+    } else {
+        for (std::size_t i = 0; i < count; ++i) {
+            const Segment& s = segments[i];
+            if (finite(s.x1) && finite(s.y1) && finite(s.x2) && finite(s.y2)) {
+                list_.line(s.x1, s.y1, s.x2, s.y2, s.colour, DrawWidth);
+                CurrentX = s.x2;
+                CurrentY = s.y2;
+            }
+        }
+    }
+    // The backlog is painted after the whole run, as after its last segment.
+    backlog_ += count - 1;
     drawn();
 }
 

@@ -22,6 +22,7 @@ class QtPictureBox : public QWidget, public PictureBox {
     void Scale(float x1, float y1, float x2, float y2) override;
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2, Colour c) override;
+    void Lines(const Segment* segments, std::size_t count) override;
     void PSet(float x, float y) override;
     void PSet(float x, float y, Colour c) override;
     void Circle(float x, float y, float r, Colour c) override;
@@ -55,19 +56,36 @@ class QtPictureBox : public QWidget, public PictureBox {
   private:
     // Makes the image match the widget's size; a new image starts blank with an empty list.
     void ensure_image();
-    // ensure_image when the widget's size has changed since the image was made.
-    void fit_image();
+    // ensure_image when the widget's size has changed since the image was made: a primitive
+    // drawn after a resize goes on the picture of the new size.
+    void fit_image() {
+        if (size() != image_size_) {
+            ensure_image();
+        }
+    }
     // After a primitive was recorded: asks for one repaint, and paints a long backlog at once.
-    void drawn();
+    void drawn() {
+        if (!update_asked_) {
+            update_asked_ = true;
+            update();
+        }
+        if (++backlog_ >= kBacklog) {
+            flush();
+        }
+    }
+    // Primitives waiting to be painted before they are painted without waiting for a repaint:
+    // keeps the backlog of a long computation small, its points within the processor's cache.
+    static constexpr std::size_t kBacklog = std::size_t{1} << 14;
     void dot(float x, float y, Colour c);
 
     QImage image_;
     QSize image_size_; // the widget's size when image_ was made
     DisplayList list_;
     std::size_t painted_ = 0;  // primitives of list_ already in image_
+    std::size_t backlog_ = 0;  // primitives (segments counted) drawn since the last painting
     bool clear_image_ = false; // image_ is to be cleared before painting
     bool update_asked_ = false;
-    DrawOp image_scale_{DrawOp::Kind::Scale, 1, false, 0, 0, 0, 1, {1}}; // in force at painted_
+    DrawOp image_scale_ = DrawOp::scale(0, 0, 1, 1); // in force at painted_
     float sx1_ = 0, sy1_ = 0, sx2_ = 1, sy2_ = 1;
     QColor background_;
     QColor foreground_;
