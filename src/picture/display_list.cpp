@@ -1,6 +1,7 @@
 #include "picture/display_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -111,22 +112,52 @@ void DisplayList::line_slowly(float x1, float y1, float x2, float y2, Colour c,
     open_[0] = Curve{bits(x2), bits(y2)};
 }
 
-void DisplayList::lines(const PictureBox::Segment* segments, std::size_t count, int width) {
+const PictureBox::Segment* DisplayList::lines(const PictureBox::Segment* segments,
+                                              std::size_t count, int width) {
     const std::uint8_t w = clamp_width(width);
-    for (std::size_t i = 0; i < count; ++i) {
-        const PictureBox::Segment& s = segments[i];
-        Curve& next = open_[expect_];
-        if (runs_open_ != 0 && s.colour == run_colour_ && w == run_width_ && next.x == bits(s.x1) &&
-            next.y == bits(s.y1) && points_.size() < points_.capacity()) {
-            points_.push_back(ListPoint{s.x2, s.y2});
-            ++ops_.back().count;
-            next = Curve{bits(s.x2), bits(s.y2)};
-            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
-            ++primitives_;
-        } else {
-            line_slowly(s.x1, s.y1, s.x2, s.y2, s.colour, w);
+    const PictureBox::Segment* taken = nullptr;
+    std::size_t i = 0;
+    while (i < count) {
+        if (runs_open_ != 0 && w == run_width_) {
+            // The segments that go on with the open run, its state held here meanwhile.
+            const Colour colour = run_colour_;
+            const unsigned curves = runs_open_;
+            unsigned k = expect_;
+            Curve ends[2] = {open_[0], open_[1]};
+            const std::size_t room = points_.capacity() - points_.size();
+            const std::size_t stop = count - i < room ? count : i + room;
+            const std::size_t from = i;
+            for (; i < stop; ++i) {
+                const PictureBox::Segment& s = segments[i];
+                if (s.colour != colour || ends[k].x != bits(s.x1) || ends[k].y != bits(s.y1) ||
+                    !std::isfinite(s.x2) || !std::isfinite(s.y2)) {
+                    break;
+                }
+                points_.push_back(ListPoint{s.x2, s.y2});
+                ends[k] = Curve{bits(s.x2), bits(s.y2)};
+                k = k + 1 == curves ? 0 : k + 1;
+            }
+            if (i > from) {
+                ops_.back().count += static_cast<std::uint32_t>(i - from);
+                primitives_ += i - from;
+                open_[0] = ends[0];
+                open_[1] = ends[1];
+                expect_ = static_cast<std::uint8_t>(k);
+                taken = &segments[i - 1];
+            }
+            if (i == count) {
+                break;
+            }
         }
+        const PictureBox::Segment& s = segments[i];
+        if (std::isfinite(s.x1) && std::isfinite(s.y1) && std::isfinite(s.x2) &&
+            std::isfinite(s.y2)) {
+            line_slowly(s.x1, s.y1, s.x2, s.y2, s.colour, w);
+            taken = &s;
+        }
+        ++i;
     }
+    return taken;
 }
 
 void DisplayList::scale(float x1, float y1, float x2, float y2) {

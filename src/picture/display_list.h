@@ -91,8 +91,11 @@ class DisplayList {
             line_slowly(x1, y1, x2, y2, c, w);
         }
     }
-    // Segments one after another, all `width` wide, as line() takes each.
-    void lines(const PictureBox::Segment* segments, std::size_t count, int width);
+    // Segments one after another, all `width` wide, as line() takes each, but for those with a
+    // coordinate that is not finite, which are left out. Returns the last segment taken, or
+    // null.
+    const PictureBox::Segment* lines(const PictureBox::Segment* segments, std::size_t count,
+                                     int width);
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
     void text(float x, float y, Colour c, std::string_view text);

@@ -56,12 +56,15 @@ constexpr Reciprocals kReciprocals;
 // the pixels [first, end) along its major axis at `minor` across it.
 //
 // A line end comes with its coordinates in 1/64 pixel, as stepped() gives them.
+// (No initialisers: arrays of them are filled before they are read.)
 struct Stepped {
-    QPointF at;
-    std::int64_t x = 0, y = 0;
+    double px, py;
+    std::int64_t x, y;
+    QPointF at() const { return {px, py}; }
 };
 Stepped stepped(QPointF p) {
-    return {p, static_cast<std::int64_t>(p.x() * 64.0), static_cast<std::int64_t>(p.y() * 64.0)};
+    return {p.x(), p.y(), static_cast<std::int64_t>(p.x() * 64.0),
+            static_cast<std::int64_t>(p.y() * 64.0)};
 }
 
 template <class Plot, class Straight>
@@ -70,8 +73,8 @@ void thin_line(const Stepped& from, const Stepped& to, Plot plot, Straight strai
     std::int64_t x2 = to.x, y2 = to.y;
     // Equal ends as the painter compares them (to about 1e-12 of their size): for ends this
     // close to the image, their 64ths are then at most one apart.
-    if (std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1 && from.at == to.at) {
-        plot(qRound(from.at.x()), qRound(from.at.y()));
+    if (std::abs(x2 - x1) <= 1 && std::abs(y2 - y1) <= 1 && from.at() == to.at()) {
+        plot(qRound(from.px), qRound(from.py));
         return;
     }
     const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
@@ -594,7 +597,7 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
             at[2 + i] = stepped(to_pixels(p[start + i].x, p[start + i].y));
         }
         for (std::size_t i = 0; i < n; ++i) {
-            in[2 + i] = inside(at[2 + i].at);
+            in[2 + i] = inside(at[2 + i].at());
         }
         for (std::size_t i = 2; i < n + 2; ++i) {
             const std::size_t from = i - curves;
@@ -604,7 +607,7 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
                 }
                 thin_line(at[from], at[i], put, straight);
             } else {
-                segment(at[from].at, at[i].at, colour, width);
+                segment(at[from].at(), at[i].at(), colour, width);
             }
         }
         // Blocks but the last are of even length: the last two points end the two curves.

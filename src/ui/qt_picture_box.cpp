@@ -128,24 +128,9 @@ void QtPictureBox::Lines(const Segment* segments, std::size_t count) {
         return;
     }
     fit_image();
-    bool all_finite = true;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Segment& s = segments[i];
-        all_finite &= finite(s.x1) & finite(s.y1) & finite(s.x2) & finite(s.y2);
-    }
-    if (all_finite) {
-        list_.lines(segments, count, DrawWidth);
-        CurrentX = segments[count - 1].x2;
-        CurrentY = segments[count - 1].y2;
-    } else {
-        for (std::size_t i = 0; i < count; ++i) {
-            const Segment& s = segments[i];
-            if (finite(s.x1) && finite(s.y1) && finite(s.x2) && finite(s.y2)) {
-                list_.line(s.x1, s.y1, s.x2, s.y2, s.colour, DrawWidth);
-                CurrentX = s.x2;
-                CurrentY = s.y2;
-            }
-        }
+    if (const Segment* last = list_.lines(segments, count, DrawWidth)) {
+        CurrentX = last->x2;
+        CurrentY = last->y2;
     }
     // The backlog is painted after the whole run, as after its last segment.
     backlog_ += count - 1;

@@ -1,6 +1,7 @@
 // The list of what a picture box drew: order, the scale in force, and the limit on what it keeps.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "picture/display_list.h"
@@ -85,5 +86,8 @@ TEST(DisplayList, GivesBackTheSegmentsOfItsRuns) {
     }
     EXPECT_EQ(read, drawn);
     EXPECT_EQ(counts, (std::vector<int>{103, 205, 101, 101, 101, 203, 202, 101}));
+    EXPECT_EQ(list.primitives(), drawn.size());
+    const PictureBox::Segment off_scale{1, 1, std::nanf(""), 2, red};
+    EXPECT_EQ(list.lines(&off_scale, 1, 2), nullptr); // left out
     EXPECT_EQ(list.primitives(), drawn.size());
 }
