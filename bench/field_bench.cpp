@@ -143,6 +143,28 @@ BENCHMARK(BM_CmdOK_n1000)
     ->UseRealTime()
     ->Apply(counted);
 
+// The largest count of field lines, on all cores: tens of millions of segments, more than the
+// display list keeps. Run alone (--benchmark_filter=nE32767): an iteration takes seconds.
+void BM_CmdOK_nE32767(benchmark::State& state) {
+    CmdOK<QtPictureBox>(state, 11, 32767);
+}
+BENCHMARK(BM_CmdOK_nE32767)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+void BM_CmdOK_nE32767_null(benchmark::State& state) {
+    CmdOK<NullPictureBox>(state, 11, 32767);
+}
+BENCHMARK(BM_CmdOK_nE32767_null)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(0)
+    ->Iterations(1)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv) {
