@@ -75,7 +75,7 @@ class QtPictureBox : public QWidget, public PictureBox {
     }
     // Primitives waiting to be painted before they are painted without waiting for a repaint:
     // keeps the backlog of a long computation small, its points within the processor's cache.
-    static constexpr std::size_t kBacklog = std::size_t{1} << 14;
+    static constexpr std::size_t kBacklog = std::size_t{1} << 12;
     void dot(float x, float y, Colour c);
 
     QImage image_;
