@@ -10,6 +10,9 @@
 #include <QtTest/QTest>
 #include <cfloat>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "picture/compute.h"
@@ -550,6 +553,32 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
         }
     }
     EXPECT_EQ(box.image(), painted_by_painter(box));
+
+    // A wandering curve and its mirror image traced together, in and out of the picture, in
+    // steps of none to three pixels: kept as runs, they give the pixels of their segments
+    // painted one by one.
+    QtPictureBox runs, single;
+    for (QtPictureBox* b : {&runs, &single}) {
+        b->resize(61, 47);
+        b->Scale(-3, 2, 3, -2);
+    }
+    float x = -3.2f, y = 0.5f, angle = 0;
+    for (int i = 0; i < 4000; ++i) {
+        angle += next(-0.6f, 0.6f);
+        const float step = i % 3 == 0 ? next(0, 0.3f) : next(0, 0.02f);
+        const float x2 = std::clamp(x + step * std::cos(angle), -3.4f, 3.4f);
+        const float y2 = std::clamp(y + step * std::sin(angle), -2.4f, 2.4f);
+        for (QtPictureBox* b : {&runs, &single}) {
+            b->Line(x, y, x2, y2, RGB(200, 0, 0));
+            single.image(); // painted: the next segment starts afresh
+            b->Line(x, -y, x2, -y2, RGB(200, 0, 0));
+            single.image();
+        }
+        x = x2;
+        y = y2;
+    }
+    EXPECT_LT(runs.display_list().size(), 10u);
+    EXPECT_EQ(runs.image(), single.image());
 }
 
 QProgressDialog* progress_window(Form1& form) {
