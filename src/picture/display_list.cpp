@@ -40,6 +40,17 @@ template <class T> void room_for_one(std::vector<T>& v, std::size_t limit) {
     }
 }
 
+// A primitive of one kind at (x, y).
+DrawOp placed(DrawOp::Kind kind, Colour c, float x, float y, std::uint8_t width) {
+    DrawOp op;
+    op.kind = kind;
+    op.width = width;
+    op.colour = c;
+    op.a = x;
+    op.b = y;
+    return op;
+}
+
 } // namespace
 
 void DisplayList::clear() {
@@ -166,24 +177,13 @@ void DisplayList::scale(float x1, float y1, float x2, float y2) {
 }
 
 void DisplayList::dot(float x, float y, Colour c, int width) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Dot;
-    op.width = clamp_width(width);
-    op.colour = c;
-    op.a = x;
-    op.b = y;
-    push(op);
+    push(placed(DrawOp::Kind::Dot, c, x, y, clamp_width(width)));
 }
 
 void DisplayList::circle(float x, float y, float r, Colour outline, int width, bool filled,
                          Colour fill) {
-    DrawOp op;
-    op.kind = DrawOp::Kind::Circle;
-    op.width = clamp_width(width);
+    DrawOp op = placed(DrawOp::Kind::Circle, outline, x, y, clamp_width(width));
     op.filled = filled;
-    op.colour = outline;
-    op.a = x;
-    op.b = y;
     op.c = r;
     op.fill = fill;
     push(op);
@@ -191,11 +191,7 @@ void DisplayList::circle(float x, float y, float r, Colour outline, int width, b
 
 void DisplayList::text(float x, float y, Colour c, std::string_view text) {
     texts_.emplace_back(text);
-    DrawOp op;
-    op.kind = DrawOp::Kind::Text;
-    op.colour = c;
-    op.a = x;
-    op.b = y;
+    DrawOp op = placed(DrawOp::Kind::Text, c, x, y, 1);
     op.text = static_cast<std::uint32_t>(texts_.size() - 1);
     push(op);
 }
