@@ -581,6 +581,16 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
             steep ? put(minor, static_cast<int>(a)) : put(static_cast<int>(a), minor);
         }
     };
+    if (!thin) {
+        // Wide lines and other devices: each segment as the painter needs it.
+        for (std::uint32_t i = 0; i < op.count; ++i) {
+            const QPointF to = to_pixels(p[i].x, p[i].y);
+            QPointF& from = last[curves == 1 ? 0 : i & 1];
+            segment(from, to, colour, width);
+            from = to;
+        }
+        return;
+    }
     // The points in pixels a block at a time (the divisions of one block overlap), each with
     // whether it is well inside the image, after the last point of each curve: a segment
     // starts `curves` places before its end.
@@ -601,7 +611,7 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
         }
         for (std::size_t i = 2; i < n + 2; ++i) {
             const std::size_t from = i - curves;
-            if (thin && in[from] && in[i]) {
+            if (in[from] && in[i]) {
                 if (!lines_.empty()) {
                     flush_lines();
                 }
