@@ -18,6 +18,7 @@
 #include "picture/compute.h"
 #include "picture/frame.h"
 #include "ui/computation.h"
+#include "ui/fonts.h"
 #include "ui/menus.h"
 
 namespace {
@@ -32,13 +33,6 @@ QString qs(const std::string& s) {
 
 // Times New Roman at a size in points, given in pixels at 96 dots per inch so that the text
 // keeps its intended size whatever the screen reports.
-QFont times(double points) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    return f;
-}
-
 void fill_background(QWidget* w, const QColor& c, QPalette::ColorRole role) {
     QPalette p = w->palette();
     p.setColor(role, c);
@@ -51,14 +45,14 @@ template <class W> W* make(QWidget* parent, const QString& text, const QString& 
     if (!tip.isEmpty()) {
         w->setToolTip(tip);
     }
-    w->setFont(times(12));
+    w->setFont(times_font(12));
     return w;
 }
 
 QLineEdit* make_text(QWidget* parent, const QString& tip) {
     auto* t = new QLineEdit(parent);
     t->setToolTip(tip);
-    t->setFont(times(12));
+    t->setFont(times_font(12));
     t->setFrame(true);
     fill_background(t, kPaleYellow, QPalette::Base);
     t->setTextMargins(0, 0, 0, 0);
@@ -144,14 +138,14 @@ void Form1::create_controls() {
     inner_->installEventFilter(this);
 
     Picture1 = new QtPictureBox(inner_);
-    Picture1->setFont(times(11.25));
+    Picture1->setFont(times_font(11.25));
     Picture1->set_colours(palette().color(QPalette::Base), palette().color(QPalette::Text));
 
     Label1 = make<ClickLabel>(inner_, QStringLiteral("Q1, нКл"), QStringLiteral("заряд слева"));
     Label2 = make<ClickLabel>(inner_, QStringLiteral("Q2, нКл"), QStringLiteral("заряд справа"));
     Label3 = make<ClickLabel>(inner_, QStringLiteral("размер, м"),
                               QStringLiteral("размер изучаемой области"));
-    Label3->setFont(times(11.25));
+    Label3->setFont(times_font(11.25));
     for (QLabel* l : {static_cast<QLabel*>(Label1), static_cast<QLabel*>(Label2),
                       static_cast<QLabel*>(Label3)}) {
         l->setAlignment(Qt::AlignCenter);
@@ -192,8 +186,8 @@ void Form1::create_controls() {
                               QStringLiteral("Показать график fi(x,Y)"));
     Check_4 = make<QCheckBox>(inner_, QStringLiteral("fi(Xfix,y)"),
                               QStringLiteral("показать график fi(X,y)"));
-    Check_3->setFont(times(11.25));
-    Check_4->setFont(times(11.25));
+    Check_3->setFont(times_font(11.25));
+    Check_4->setFont(times_font(11.25));
     Text3 = make_text(inner_, QStringLiteral("для ввода Y фиксированного"));
     Text5 = make_text(inner_, QStringLiteral("для ввода X фиксированного"));
     Check_1 = make<QCheckBox>(inner_, QStringLiteral("Ex(x,Yfix)"),
@@ -211,7 +205,7 @@ void Form1::create_controls() {
         make<QLabel>(inner_, QStringLiteral(" для х"), QStringLiteral("горизонтальная координата"));
     Command1 = new QPushButton(QStringLiteral("φ"), inner_);
     {
-        QFont f = times(11.25);
+        QFont f = times_font(11.25);
         f.setBold(true);
         Command1->setFont(f);
     }
@@ -567,7 +561,7 @@ void Form1::Command1_Click() {
 
 void Form1::Picture1_MouseMove(float x, float y) {
     const Readout r = readout_at(m, x, y);
-    const QFont usual = times(12);
+    const QFont usual = times_font(12);
     show_whole(Label10, qs(r.x), usual);
     show_whole(Label12, qs(r.y), usual);
     show_whole(Label16, qs(r.fi), usual);

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "model/numbers.h"
+#include "ui/fonts.h"
 #include "ui/picture_render.h"
 
 namespace {
@@ -142,10 +143,7 @@ bool write_directly(const QString& path, const QByteArray& data, QString* reason
 } // namespace
 
 QFont picture_font() {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(static_cast<int>(std::lround(11.25 * 96.0 / 72.0)));
-    return f;
+    return times_font(11.25);
 }
 
 QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor background,

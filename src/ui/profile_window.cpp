@@ -7,18 +7,12 @@
 #include "model/numbers.h"
 #include "profiles/profile_draw.h"
 #include "ui/computation.h"
+#include "ui/fonts.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
 
 // Times New Roman at a size in points, given in pixels at 96 dots per inch.
-QFont times(double points) {
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setStyleHint(QFont::Serif);
-    f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    return f;
-}
-
 int px(double v) {
     return static_cast<int>(std::lround(v));
 }
@@ -58,10 +52,10 @@ ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
     : QWidget(nullptr, Qt::Window), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
     setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
-    setFont(times(12));
+    setFont(times_font(12));
 
     Picture1 = new QtPictureBox(this);
-    Picture1->setFont(times(11.25));
+    Picture1->setFont(times_font(11.25));
     Picture1->set_colours(Qt::white, palette().color(QPalette::Text));
     Picture1->setToolTip(text_of(kind_.picture_tip));
 
@@ -71,7 +65,7 @@ ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
     connect(Scroll1, &QScrollBar::valueChanged, this, [this] { Scroll1_Change(); });
 
     Label1 = new QLabel(QStringLiteral("для масштаба"), this);
-    Label1->setFont(times(12));
+    Label1->setFont(times_font(12));
     Label1->setToolTip(text_of(kind_.label_tip));
     {
         QPalette p = Label1->palette();
