@@ -104,18 +104,11 @@ void BM_record_default_picture(benchmark::State& state) {
             case DrawOp::Kind::Scale:
                 list.scale(op.a, op.b, op.c, op.d);
                 break;
-            case DrawOp::Kind::Line: {
-                const std::size_t curves = op.curves == 2 ? 2 : 1;
-                const ListPoint* p = source.points().data() + op.first;
-                ListPoint last[2] = {p[0], p[curves - 1]};
-                for (std::uint32_t j = 0; j < op.count; ++j) {
-                    ListPoint& from = last[j % curves];
-                    const ListPoint to = p[curves + j];
+            case DrawOp::Kind::Line:
+                source.for_each_segment(op, [&](ListPoint from, ListPoint to) {
                     list.line(from.x, from.y, to.x, to.y, op.colour, op.width);
-                    from = to;
-                }
+                });
                 break;
-            }
             case DrawOp::Kind::Dot:
                 list.dot(op.a, op.b, op.colour, op.width);
                 break;

@@ -30,11 +30,11 @@ void prefer_large_pages(const void* data, std::size_t bytes) {
 #endif
 }
 
-// Makes room for one more element, the way lists of primitives grow: a short one as vectors do, a
-// long one at once to its limit, in storage that never moves again (its pages are only taken as
-// they are written) instead of copying at every doubling.
-template <class T> void room_for_one(std::vector<T>& v, std::size_t limit) {
-    if (v.size() == v.capacity() && v.size() >= kSmallList) {
+// Makes room for `n` more elements, the way lists of primitives grow: a short one as vectors
+// do, a long one at once to its limit, in storage that never moves again (its pages are only
+// taken as they are written) instead of copying at every doubling.
+template <class T> void room_for(std::vector<T>& v, std::size_t n, std::size_t limit) {
+    if (v.size() + n > v.capacity() && v.size() >= kSmallList) {
         v.reserve(std::max(limit + 2 * kSmallList, v.size() * 2));
         prefer_large_pages(v.data(), v.capacity() * sizeof(T));
     }
@@ -67,43 +67,33 @@ void DisplayList::push_slowly(const DrawOp& op) {
     if (ops_.empty()) {
         ops_.push_back(current_scale_);
     }
-    room_for_one(ops_, max_ops_);
+    room_for(ops_, 1, max_ops_);
     ops_.push_back(op);
 }
 
 void DisplayList::line_slowly(float x1, float y1, float x2, float y2, Colour c,
                               std::uint8_t width) {
-    room_for_one(points_, max_ops_);
-    if (runs_open_ != 0 && c == run_colour_ && width == run_width_) {
-        Curve& next = open_[expect_];
-        if (next.x == bits(x1) && next.y == bits(y1)) {
-            // Goes on where the run expects it: the fast way had no room.
-            points_.push_back(ListPoint{x2, y2});
-            ++ops_.back().count;
-            next = Curve{bits(x2), bits(y2)};
-            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
-            ++primitives_;
-            return;
-        }
+    room_for(points_, 2, max_ops_);
+    if (goes_on(x1, y1, c, width)) {
+        go_on(x2, y2); // the inline way had no room
+        return;
+    }
+    if (runs_open_ == 1 && ops_.back().count == 1 && c == run_colour_ && width == run_width_) {
+        // A run of one segment and another segment: two curves traced side by side, the second
+        // starting here. The run's points are the last ones: [start, end] becomes
+        // [start, this start, end, this end].
         DrawOp& run = ops_.back();
-        if (runs_open_ == 1 && run.count == 1) {
-            // A run of one segment and another segment: two curves traced side by side, the
-            // second starting here. The run's points are the last ones: [start, end] becomes
-            // [start, this start, end, this end].
-            room_for_one(points_, max_ops_);
-            const ListPoint end = points_.back();
-            points_.back() = ListPoint{x1, y1};
-            points_.push_back(end);
-            room_for_one(points_, max_ops_);
-            points_.push_back(ListPoint{x2, y2});
-            run.curves = 2;
-            run.count = 2;
-            runs_open_ = 2;
-            expect_ = 0;
-            open_[1] = Curve{bits(x2), bits(y2)};
-            ++primitives_;
-            return;
-        }
+        const ListPoint end = points_.back();
+        points_.back() = ListPoint{x1, y1};
+        points_.push_back(end);
+        points_.push_back(ListPoint{x2, y2});
+        run.curves = 2;
+        run.count = 2;
+        runs_open_ = 2;
+        expect_ = 0;
+        open_[1] = Curve{bits(x2), bits(y2)};
+        ++primitives_;
+        return;
     }
     DrawOp run;
     run.kind = DrawOp::Kind::Line;
@@ -113,7 +103,6 @@ void DisplayList::line_slowly(float x1, float y1, float x2, float y2, Colour c,
     run.first = static_cast<std::uint32_t>(points_.size());
     run.count = 1;
     points_.push_back(ListPoint{x1, y1});
-    room_for_one(points_, max_ops_);
     points_.push_back(ListPoint{x2, y2});
     push(run);
     runs_open_ = 1;
@@ -130,7 +119,8 @@ const PictureBox::Segment* DisplayList::lines(const PictureBox::Segment* segment
     std::size_t i = 0;
     while (i < count) {
         if (runs_open_ != 0 && w == run_width_) {
-            // The segments that go on with the open run, its state held here meanwhile.
+            // The segments that go on with the open run, as go_on() takes them but with the
+            // run's state held in registers meanwhile: this loop runs for every segment.
             const Colour colour = run_colour_;
             const unsigned curves = runs_open_;
             unsigned k = expect_;

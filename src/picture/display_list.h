@@ -77,17 +77,9 @@ class DisplayList {
     void clear();
     void scale(float x1, float y1, float x2, float y2);
     void line(float x1, float y1, float x2, float y2, Colour c, int width) {
-        // A segment that goes on from where the next curve of the last run ended, as a traced
-        // curve does, is added to the run.
         const std::uint8_t w = clamp_width(width);
-        Curve& next = open_[expect_];
-        if (runs_open_ != 0 && c == run_colour_ && w == run_width_ && next.x == bits(x1) &&
-            next.y == bits(y1) && points_.size() < points_.capacity()) {
-            points_.push_back(ListPoint{x2, y2});
-            ++ops_.back().count;
-            next = Curve{bits(x2), bits(y2)};
-            expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
-            ++primitives_;
+        if (goes_on(x1, y1, c, w) && points_.size() < points_.capacity()) {
+            go_on(x2, y2);
         } else {
             line_slowly(x1, y1, x2, y2, c, w);
         }
@@ -105,6 +97,28 @@ class DisplayList {
     const std::vector<DrawOp>& ops() const { return ops_; }
     // The points of the lines.
     const std::vector<ListPoint>& points() const { return points_; }
+    // The points of a line run: the starts of its `curves` curves, then its `count` ends; null
+    // for another primitive, or one not of this list.
+    const ListPoint* run_points(const DrawOp& op) const {
+        if (op.kind != DrawOp::Kind::Line ||
+            std::size_t{op.first} + op.curves + op.count > points_.size()) {
+            return nullptr;
+        }
+        return points_.data() + op.first;
+    }
+    // The segments of a line run in drawing order, as f(from, to).
+    template <class F> void for_each_segment(const DrawOp& op, F f) const {
+        const ListPoint* p = run_points(op);
+        if (p == nullptr) {
+            return;
+        }
+        ListPoint last[2] = {p[0], p[op.curves - 1]};
+        for (std::uint32_t i = 0; i < op.count; ++i) {
+            ListPoint& from = last[i % op.curves];
+            f(from, p[op.curves + i]);
+            from = p[op.curves + i];
+        }
+    }
     std::string_view text_of(const DrawOp& op) const;
 
     // Primitives [0, n) have been painted: the lines among them take no more segments. Once the
@@ -136,6 +150,20 @@ class DisplayList {
         }
     }
     void push_slowly(const DrawOp& op);
+    // Whether a segment from (x1, y1) goes on with the open run: where the run's next curve
+    // ended, in its colour and width.
+    bool goes_on(float x1, float y1, Colour c, std::uint8_t width) const {
+        return runs_open_ != 0 && c == run_colour_ && width == run_width_ &&
+               open_[expect_].x == bits(x1) && open_[expect_].y == bits(y1);
+    }
+    // Adds the end of such a segment to the run (with room for it).
+    void go_on(float x2, float y2) {
+        points_.push_back(ListPoint{x2, y2});
+        ++ops_.back().count;
+        open_[expect_] = Curve{bits(x2), bits(y2)};
+        expect_ = expect_ + 1 == runs_open_ ? 0 : expect_ + 1;
+        ++primitives_;
+    }
     void line_slowly(float x1, float y1, float x2, float y2, Colour c, std::uint8_t width);
 
     std::size_t max_ops_;

@@ -42,7 +42,6 @@ QPointF stroke_offset(int width) {
 void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, std::size_t first,
                std::size_t end) {
     const std::vector<DrawOp>& ops = list.ops();
-    const std::vector<ListPoint>& points = list.points();
     const DrawOp& head = ops[first];
     const QPointF off = stroke_offset(head.width);
     const auto px = [&](const ListPoint& q) { return r.to_pixels(q.x, q.y) + off; };
@@ -51,11 +50,11 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
     QPointF last;
     for (std::size_t i = first; i < end; ++i) {
         const DrawOp& op = ops[i];
-        const std::size_t curves = op.curves == 2 ? 2 : 1;
-        if (op.first + curves + std::size_t{op.count} > points.size()) {
+        const ListPoint* q = list.run_points(op);
+        if (q == nullptr) {
             continue;
         }
-        const ListPoint* q = points.data() + op.first;
+        const std::size_t curves = op.curves;
         for (std::size_t k = 0; k < curves && k < op.count; ++k) {
             const QPointF start = px(q[k]);
             if (!started || start != last) {

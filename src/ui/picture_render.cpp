@@ -552,12 +552,11 @@ void PictureRenderer::flush_lines() {
 }
 
 void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
-    const std::vector<ListPoint>& points = list.points();
-    const std::size_t curves = op.curves == 2 ? 2 : 1;
-    if (op.first + curves + std::size_t{op.count} > points.size()) {
+    const ListPoint* p = list.run_points(op);
+    if (p == nullptr) {
         return;
     }
-    const ListPoint* p = points.data() + op.first;
+    const std::size_t curves = op.curves;
     // Each curve's last point in pixels: a segment starts at the pixels its curve ended at.
     QPointF last[2];
     for (std::size_t k = 0; k < curves; ++k) {
@@ -567,8 +566,17 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
     const int width = op.width;
     const Colour colour = op.colour;
     // One-pixel segments well inside the image, most of a dense picture, are stepped here
-    // without the checks the others need.
-    const bool thin = raster_ != nullptr && width == 1 && thin_lines_usable();
+    // without the checks the others need; wide lines and other devices take each segment as
+    // the painter needs it.
+    if (raster_ == nullptr || width != 1 || !thin_lines_usable()) {
+        for (std::uint32_t i = 0; i < op.count; ++i) {
+            const QPointF to = to_pixels(p[i].x, p[i].y);
+            QPointF& from = last[i % curves];
+            segment(from, to, colour, width);
+            from = to;
+        }
+        return;
+    }
     const QRgb c = to_pixel(colour);
     // The image's pixels kept here: what is written through them could be this renderer.
     uchar* const bits = bits_;
@@ -581,16 +589,6 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
             steep ? put(minor, static_cast<int>(a)) : put(static_cast<int>(a), minor);
         }
     };
-    if (!thin) {
-        // Wide lines and other devices: each segment as the painter needs it.
-        for (std::uint32_t i = 0; i < op.count; ++i) {
-            const QPointF to = to_pixels(p[i].x, p[i].y);
-            QPointF& from = last[curves == 1 ? 0 : i & 1];
-            segment(from, to, colour, width);
-            from = to;
-        }
-        return;
-    }
     // The points in pixels a block at a time (the divisions of one block overlap), each with
     // whether it is well inside the image, after the last point of each curve: a segment
     // starts `curves` places before its end.

@@ -75,14 +75,9 @@ TEST(DisplayList, GivesBackTheSegmentsOfItsRuns) {
             continue;
         }
         counts.push_back(static_cast<int>(op.curves * 100 + op.count));
-        const ListPoint* p = list.points().data() + op.first;
-        ListPoint last[2] = {p[0], p[op.curves - 1]};
-        for (std::uint32_t i = 0; i < op.count; ++i) {
-            ListPoint& from = last[i % op.curves];
-            const ListPoint to = p[op.curves + i];
+        list.for_each_segment(op, [&](ListPoint from, ListPoint to) {
             read.push_back({from.x, from.y, to.x, to.y, op.colour, op.width});
-            from = to;
-        }
+        });
     }
     EXPECT_EQ(read, drawn);
     EXPECT_EQ(counts, (std::vector<int>{103, 205, 101, 101, 101, 203, 202, 101}));
