@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <iostream>
 
+#include "app/command_line.h"
 #include "model/module1.h"
-#include "ui/command_line.h"
 #include "ui/form1.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_platform.h"

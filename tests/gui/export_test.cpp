@@ -10,11 +10,11 @@
 #include <deque>
 #include <sstream>
 
+#include "app/command_line.h"
 #include "profiles/profile_csv.h"
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/svg_raster.h"
-#include "ui/command_line.h"
 #include "ui/save_actions.h"
 
 namespace {
