@@ -31,8 +31,6 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Times New Roman at a size in points, given in pixels at 96 dots per inch so that the text
-// keeps its intended size whatever the screen reports.
 void fill_background(QWidget* w, const QColor& c, QPalette::ColorRole role) {
     QPalette p = w->palette();
     p.setColor(role, c);
@@ -239,8 +237,6 @@ void Form1::create_controls() {
     for (QCheckBox* c : {Check_3, Check_4, Check_1, Check_5, Check_2, Check_6, Check_p}) {
         c->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
     }
-    Label20 = new QLabel(QStringLiteral("для отладки"), inner_);
-    fill_background(Label20, kPaleCyan, QPalette::Window);
 }
 
 void Form1::create_menus() {
@@ -342,30 +338,23 @@ void Form1::layout_main() {
 
     const float t9 = 19 * hr + 3 * gy;
     place(Label9, X0, t9, 0.7f * wc, hr);
-    Label9->setText(QStringLiteral("x(м) ="));
     place(Label10, X0 + 0.7f * wc, t9, 0.8f * wc, hr);
     const float t11 = t9 + hr + 0.5f * gy;
     place(Label11, X0, t11, 0.7f * wc, hr);
-    Label11->setText(QStringLiteral("y(м) ="));
     place(Label12, X0 + 0.7f * wc, t11, 0.8f * wc, hr);
     const float t15 = t11 + hr + 0.5f * gy;
     place(Label15, X0, t15, wc, hr);
-    Label15->setText(QStringLiteral("fi(B) ="));
     place(Label16, X0 + wc, t15, 0.75f * wc, hr);
     const float t14 = t15 + hr + 0.5f * gy;
     place(Label14, X0, t14, wc, hr);
-    Label14->setText(QStringLiteral("Eх(В/м)="));
     place(Label17, X0 + wc, t14, 0.75f * wc, hr);
     const float t18 = t14 + hr + 0.5f * gy;
     place(Label18, X0, t18, wc, hr);
-    Label18->setText(QStringLiteral("Eу(В/м)="));
     place(Label19, X0 + wc, t18, 0.75f * wc, hr);
     const float x_cmd = X0 + 2 * 0.7f * wc + 7 * gy;
     place(Command1, x_cmd, t9, 0.7f * wc, hr);
     place(Text4, x_cmd, t9 + hr, 0.7f * wc, hr);
     place(Check_p, X0 + wc + 0.75f * wc + gy, t14, 0.7f * wc3, hr);
-    place(Label20, X0, pic - hr + gy, 2 * wc, hr);
-    Label20->setVisible(false);
 }
 
 void Form1::Form_Resize() {
@@ -483,10 +472,6 @@ void Form1::List1_Click() {
     Text2->setVisible(field);
 }
 
-void Form1::beep2(double t) {
-    ::beep2(platform_, t);
-}
-
 void Form1::CmdOK_Click() {
     const QTime start = QTime::currentTime();
     setWindowTitle(QString::fromUtf8(kComputingTitle));
@@ -544,14 +529,6 @@ void Form1::Label2_Click() {
 void Form1::Label3_Click() {
     Computation c(this);
     field_direction_click(m, *Picture1, dialogs_, c.progress());
-}
-
-void Form1::naprjag_1() {
-    ::naprjag_1(m, *Picture1);
-}
-
-float Form1::naprjag_2(double x) {
-    return ::naprjag_2(m, x);
 }
 
 void Form1::Command1_Click() {

@@ -44,8 +44,6 @@ class Form1 : public QMainWindow {
     void layout_main();
     // The model's defaults, written into the inputs (whose handlers copy them back).
     void init_params();
-    // The end-of-drawing tone.
-    void beep2(double t);
 
     // Input handlers.
     void VScroll1_Change();
@@ -72,9 +70,6 @@ class Form1 : public QMainWindow {
     void Picture1_MouseMove(float x, float y);
     void Picture1_DblClick();
     void Check_p_Click();
-    // The line of horizontal field of unlike charges; y of the line of vertical field at x.
-    void naprjag_1();
-    float naprjag_2(double x);
 
     Module1& m;
 
@@ -115,7 +110,6 @@ class Form1 : public QMainWindow {
     QLabel* Label18;
     QLabel* Label19;
     QCheckBox* Check_p;
-    QLabel* Label20;
 
     QMenu* mnuFile = nullptr;
     QMenu* mnuHelp = nullptr;

@@ -22,8 +22,7 @@ class MenuIconStyle : public QProxyStyle {
 };
 
 QAction* add_item(QMenu* menu, const char* name, const QString& caption, const char* icon) {
-    QAction* a = icon ? menu->addAction(QIcon(QString::fromLatin1(icon)), caption)
-                      : menu->addAction(caption);
+    QAction* a = menu->addAction(QIcon(QString::fromLatin1(icon)), caption);
     a->setObjectName(QString::fromLatin1(name));
     a->setIconVisibleInMenu(true);
     return a;

@@ -12,7 +12,7 @@
 
 namespace {
 
-// Times New Roman at a size in points, given in pixels at 96 dots per inch.
+// A length in whole pixels, rounded.
 int px(double v) {
     return static_cast<int>(std::lround(v));
 }

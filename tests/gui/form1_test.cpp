@@ -68,7 +68,6 @@ TEST(Form1, StartsWithTheDefaults) {
                        static_cast<QWidget*>(w.form.Label8), static_cast<QWidget*>(w.form.Text2)}) {
         EXPECT_TRUE(c->isVisible());
     }
-    EXPECT_FALSE(w.form.Label20->isVisible());
 
     const QImage img = w.picture();
     EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
@@ -132,7 +131,6 @@ TEST(Form1, TextsAndToolTips) {
         {f.Label18, "Eу(В/м)=", "Eу  в выбранной точке"},
         {f.Label19, "для Еу", "Eу в выбранной точке"},
         {f.Check_p, "файл", "для вывода данных в файл"},
-        {f.Label20, "для отладки", ""},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.control->objectName().isEmpty() ? QString::fromUtf8(r.tip).toStdString()
@@ -222,7 +220,6 @@ TEST(Form1, LayoutAtTheOpeningHeight) {
         {f.Command1, xc, 430, 45.5, 22},
         {f.Text4, xc, 452, 45.5, 22},
         {f.Check_p, X0 + 65 + 48.75 + 4, 502, 61.425, 22},
-        {f.Label20, X0, 526, 130, 22},
     };
     for (std::size_t n = 0; n < std::size(rows); ++n) {
         const Row& r = rows[n];
