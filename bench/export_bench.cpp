@@ -10,7 +10,7 @@
 #include "picture/display_list.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/picture_export.h"
 #include "ui/qt_picture_box.h"
 
@@ -130,7 +130,7 @@ void BM_CmdOK_picture_box(benchmark::State& state) {
     Default d;
     QtPictureBox pic;
     pic.setFont(picture_font());
-    pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
+    pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
     for (auto _ : state) {
         compute_picture(d.m, pic, d.dialogs, d.platform);
         benchmark::DoNotOptimize(pic.image().constBits());
@@ -144,7 +144,7 @@ struct Picture {
     QtPictureBox pic;
     Picture() {
         pic.setFont(picture_font());
-        pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
+        pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
         compute_picture(d.m, pic, d.dialogs, d.platform);
         pic.flush();
     }

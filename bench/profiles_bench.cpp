@@ -6,7 +6,7 @@
 
 #include "bench_scene.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -14,22 +14,23 @@ void BM_scroll_with_six_profiles(benchmark::State& state) {
     Module1 m;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
-    Form1 form(m, dialogs, platform);
-    form.show();
+    MainWindow window(m, dialogs, platform);
+    window.show();
+    const MainWindowControls& ui = window.ui;
     const std::pair<QCheckBox*, ProfileId> boxes[] = {
-        {form.Check_3, ProfileId::Form3},    {form.Check_4, ProfileId::Form4},
-        {form.Check_1, ProfileId::Form_Exx}, {form.Check_2, ProfileId::Form_Eyx},
-        {form.Check_5, ProfileId::Form_Exy}, {form.Check_6, ProfileId::Form_Eyy}};
+        {ui.phi_along_x_check, ProfileId::Form3},   {ui.phi_along_y_check, ProfileId::Form4},
+        {ui.ex_along_x_check, ProfileId::Form_Exx}, {ui.ey_along_x_check, ProfileId::Form_Eyx},
+        {ui.ex_along_y_check, ProfileId::Form_Exy}, {ui.ey_along_y_check, ProfileId::Form_Eyy}};
     for (const auto& [box, id] : boxes) {
         box->setChecked(true);
     }
     int step = 0;
     for (auto _ : state) {
         // q1 between 0.40 and 0.45: one scroll-bar step each time.
-        form.VScroll1->setPosition(8 + (step++ & 1));
-        benchmark::DoNotOptimize(form.Picture1->image().constBits());
+        ui.q1_bar->setPosition(8 + (step++ & 1));
+        benchmark::DoNotOptimize(ui.picture->image().constBits());
         for (const auto& [box, id] : boxes) {
-            benchmark::DoNotOptimize(form.profile(id).Picture1->image().constBits());
+            benchmark::DoNotOptimize(window.profile(id).picture->image().constBits());
         }
     }
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/module1.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -43,13 +43,13 @@ int main(int argc, char* argv[]) {
     Module1 m;
     SilentDialogs dialogs;
     SilentPlatform platform;
-    Form1 form(m, dialogs, platform);
-    form.show();
+    MainWindow window(m, dialogs, platform);
+    window.show();
     QApplication::processEvents();
-    form.CmdOK_Click();
+    window.compute();
     QApplication::processEvents();
 
-    const QPixmap shot = form.grab();
+    const QPixmap shot = window.grab();
     const int pad_left = 0;
     const int pad_right = 34;
     QImage out(shot.width() + pad_left + pad_right, shot.height(), QImage::Format_RGB32);
@@ -58,15 +58,24 @@ int main(int argc, char* argv[]) {
     p.drawPixmap(pad_left, 0, shot);
     p.setRenderHint(QPainter::Antialiasing);
 
+    const MainWindowControls& ui = window.ui;
     const std::vector<Mark> marks = {
-        {1, form.menuBar(), Mark::Inside}, {2, form.Picture1, Mark::Inside},
-        {3, form.VScroll1, Mark::Right},   {4, form.VScroll2, Mark::Right},
-        {5, form.VScroll3, Mark::Right},   {6, form.List1, Mark::Right},
-        {7, form.Text1, Mark::Right},      {8, form.Text2, Mark::Right},
-        {9, form.CmdOK, Mark::Right},      {10, form.Check_4, Mark::Right},
-        {11, form.Text5, Mark::Right},     {12, form.Check_6, Mark::Right},
-        {13, form.Label16, Mark::Right},   {14, form.Command1, Mark::Right},
-        {15, form.Text4, Mark::Right},     {16, form.Check_p, Mark::Right},
+        {1, window.menuBar(), Mark::Inside},
+        {2, ui.picture, Mark::Inside},
+        {3, ui.q1_bar, Mark::Right},
+        {4, ui.q2_bar, Mark::Right},
+        {5, ui.size_bar, Mark::Right},
+        {6, ui.families_list, Mark::Right},
+        {7, ui.level_count_edit, Mark::Right},
+        {8, ui.line_count_edit, Mark::Right},
+        {9, ui.compute_button, Mark::Right},
+        {10, ui.phi_along_y_check, Mark::Right},
+        {11, ui.x_fixed_edit, Mark::Right},
+        {12, ui.ey_along_y_check, Mark::Right},
+        {13, ui.readout_phi_value, Mark::Right},
+        {14, ui.chosen_potential_button, Mark::Right},
+        {15, ui.chosen_potential_edit, Mark::Right},
+        {16, ui.log_check, Mark::Right},
     };
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(12);
@@ -74,12 +83,12 @@ int main(int argc, char* argv[]) {
     p.setFont(font);
     const int r = 10;
     for (const Mark& mk : marks) {
-        const QRect g(mk.widget->mapTo(&form, QPoint(0, 0)), mk.widget->size());
+        const QRect g(mk.widget->mapTo(&window, QPoint(0, 0)), mk.widget->size());
         QPoint c;
         switch (mk.side) {
         case Mark::Inside:
-            c = mk.widget == form.menuBar() ? QPoint(g.left() + 150, g.center().y())
-                                            : QPoint(g.left() + 26, g.top() + 26);
+            c = mk.widget == window.menuBar() ? QPoint(g.left() + 150, g.center().y())
+                                              : QPoint(g.left() + 26, g.top() + 26);
             break;
         case Mark::Left:
             c = QPoint(g.left() - r - 2, g.center().y());

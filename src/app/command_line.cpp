@@ -19,7 +19,7 @@
 #include "picture/frame.h"
 #include "profiles/profile_csv.h"
 #include "profiles/profile_draw.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/picture_export.h"
 #include "ui/qt_picture_box.h"
 
@@ -154,7 +154,7 @@ Format picture_format(const QString& path) {
 // What the command line asks for, read and checked before anything is drawn or written.
 struct Request {
     Module1 m;
-    int pixels = Form1::kOpeningPictureSize;
+    int pixels = MainWindow::kOpeningPictureSize;
     bool zero_potential = false, zero_field = false, field_direction = false;
     std::vector<float> phi;
     std::vector<QString> pictures;

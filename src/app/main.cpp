@@ -4,7 +4,7 @@
 
 #include "app/command_line.h"
 #include "model/module1.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_platform.h"
 
@@ -38,10 +38,11 @@ int main(int argc, char* argv[]) {
     Module1 model;
     QtDialogs dialogs;
     QtPlatform platform;
-    Form1 form(model, dialogs, platform);
-    dialogs.set_parent(&form);
-    QObject::connect(&form, &Form1::exitConfirmed, &app, &QApplication::quit, Qt::QueuedConnection);
+    MainWindow window(model, dialogs, platform);
+    dialogs.set_parent(&window);
+    QObject::connect(&window, &MainWindow::exit_confirmed, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
     app.setQuitOnLastWindowClosed(false);
-    form.show();
+    window.show();
     return QApplication::exec();
 }

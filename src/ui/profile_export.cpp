@@ -8,8 +8,8 @@
 
 namespace {
 
-QString num(const Module1& m, double v) {
-    return QString::fromStdString(format_shortest(v, m.dec_sep));
+QString num(const Module1& model, double v) {
+    return QString::fromStdString(format_shortest(v, model.dec_sep));
 }
 
 // chargefield_fi-x.png and the like.
@@ -23,28 +23,30 @@ QString file_name(ProfileId id, const char* ext) {
 } // namespace
 
 void ProfileWindow::create_export_actions() {
-    actSaveGraph = new QAction(QStringLiteral("Сохранить график…"), this);
-    actSaveData = new QAction(QStringLiteral("Сохранить данные (CSV)…"), this);
-    actCopyGraph = new QAction(QStringLiteral("Копировать график"), this);
-    connect(actSaveGraph, &QAction::triggered, this, [this] { save_graph(); });
-    connect(actSaveData, &QAction::triggered, this, [this] { save_data(); });
-    connect(actCopyGraph, &QAction::triggered, this, [this] { copy_picture(*Picture1); });
-    Picture1->addActions({actSaveGraph, actSaveData, actCopyGraph});
-    Picture1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    save_graph_action = new QAction(QStringLiteral("Сохранить график…"), this);
+    save_data_action = new QAction(QStringLiteral("Сохранить данные (CSV)…"), this);
+    copy_graph_action = new QAction(QStringLiteral("Копировать график"), this);
+    connect(save_graph_action, &QAction::triggered, this, &ProfileWindow::save_graph);
+    connect(save_data_action, &QAction::triggered, this, &ProfileWindow::save_data);
+    connect(copy_graph_action, &QAction::triggered, this, [this] { copy_picture(*picture); });
+    picture->addActions({save_graph_action, save_data_action, copy_graph_action});
+    picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ProfileWindow::save_graph() {
     static QtFileChooser own;
-    const QString fixed = kind_.vertical ? QStringLiteral("X_fix = %1 м").arg(num(m, m.X_fix))
-                                         : QStringLiteral("Y_fix = %1 м").arg(num(m, m.Y_fix));
-    const QString title = QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
-                              .arg(windowTitle(), fixed, num(m, m.q1), num(m, m.q2));
-    save_picture(this, *Picture1, chooser_ ? *chooser_ : own, dialogs_,
+    const QString fixed = kind_.vertical
+                              ? QStringLiteral("X_fix = %1 м").arg(num(model_, model_.X_fix))
+                              : QStringLiteral("Y_fix = %1 м").arg(num(model_, model_.Y_fix));
+    const QString title =
+        QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
+            .arg(windowTitle(), fixed, num(model_, model_.q1), num(model_, model_.q2));
+    save_picture(this, *picture, chooser_ ? *chooser_ : own, dialogs_,
                  QStringLiteral("Сохранить график"), file_name(kind_.id, "png"), title);
 }
 
 void ProfileWindow::save_data() {
     static QtFileChooser own;
     save_csv(this, chooser_ ? *chooser_ : own, dialogs_, QStringLiteral("Сохранить данные графика"),
-             file_name(kind_.id, "csv"), profile_csv(m, kind_));
+             file_name(kind_.id, "csv"), profile_csv(model_, kind_));
 }

@@ -49,38 +49,41 @@ class PictureNotice : public Dialogs {
 } // namespace
 
 ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
-    : QWidget(nullptr, Qt::Window), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
+    : QWidget(nullptr, Qt::Window), model_(model), dialogs_(dialogs), kind_(profile_kind(id)) {
     setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times_font(12));
 
-    Picture1 = new QtPictureBox(this);
-    Picture1->setFont(times_font(11.25));
-    Picture1->set_colours(Qt::white, palette().color(QPalette::Text));
-    Picture1->setToolTip(text_of(kind_.picture_tip));
+    picture = new QtPictureBox(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setFont(times_font(11.25));
+    picture->set_colours(Qt::white, palette().color(QPalette::Text));
+    picture->setToolTip(text_of(kind_.picture_tip));
 
     // The vertical bar stands at 19 at its top end; the horizontal one at 19 at its right end.
-    Scroll1 = kind_.vertical ? new PositionScrollBar(Qt::Horizontal, -19, 19, this)
-                             : new PositionScrollBar(Qt::Vertical, 19, -19, this);
-    connect(Scroll1, &QScrollBar::valueChanged, this, [this] { Scroll1_Change(); });
+    scale_bar = kind_.vertical ? new PositionScrollBar(Qt::Horizontal, -19, 19, this)
+                               : new PositionScrollBar(Qt::Vertical, 19, -19, this);
+    scale_bar->setObjectName(QStringLiteral("scale_bar"));
+    connect(scale_bar, &QScrollBar::valueChanged, this, &ProfileWindow::on_scale_changed);
 
-    Label1 = new QLabel(QStringLiteral("для масштаба"), this);
-    Label1->setFont(times_font(12));
-    Label1->setToolTip(text_of(kind_.label_tip));
+    scale_label = new QLabel(QStringLiteral("для масштаба"), this);
+    scale_label->setObjectName(QStringLiteral("scale_label"));
+    scale_label->setFont(times_font(12));
+    scale_label->setToolTip(text_of(kind_.label_tip));
     {
-        QPalette p = Label1->palette();
+        QPalette p = scale_label->palette();
         p.setColor(QPalette::Window, QColor(192, 255, 255));
-        Label1->setPalette(p);
-        Label1->setAutoFillBackground(true);
+        scale_label->setPalette(p);
+        scale_label->setAutoFillBackground(true);
     }
     if (kind_.label_border) {
-        Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
-        Label1->setLineWidth(1);
+        scale_label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        scale_label->setLineWidth(1);
     }
     create_export_actions();
 }
 
-void ProfileWindow::zapusk(const TwipRect& main_window) {
+void ProfileWindow::place_beside_main(const TwipRect& main_window) {
     const TwipRect r = profile_placement(kind_, main_window.width, main_window.height,
                                          main_window.left, main_window.top);
     // The placement is the outer frame; the frame of a window not yet shown is its inner area.
@@ -88,53 +91,64 @@ void ProfileWindow::zapusk(const TwipRect& main_window) {
     resize(px(r.width / kTwipsPerPixel) - frame.width(),
            px(r.height / kTwipsPerPixel) - frame.height());
     move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
-    Scroll1->setPosition(to_int32_even(m.*kind_.mash));
-    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 1, m.dec_sep)));
+    scale_bar->setPosition(to_int32_even(model_.*kind_.mash));
+    scale_label->setText(
+        QString::fromStdString(format_fixed(model_.*kind_.mash, 1, model_.dec_sep)));
 }
 
-bool ProfileWindow::ekran() {
+bool ProfileWindow::lay_out() {
     const ProfileLayout l =
-        profile_layout(m, kind_, static_cast<float>(width()), static_cast<float>(height()));
+        profile_layout(model_, kind_, static_cast<float>(width()), static_cast<float>(height()));
     if (!l.usable) {
         return false;
     }
-    place(Scroll1, l.bar);
-    place(Label1, l.label);
-    place(Picture1, l.picture);
+    place(scale_bar, l.bar);
+    place(scale_label, l.label);
+    place(picture, l.picture);
     laid_out_ = size();
     return true;
 }
 
-void ProfileWindow::Form_Resize(Warning warning) {
+void ProfileWindow::redraw(Warning warning) {
     if (Computation::handling_events()) {
         // Resized while a computation runs: redrawn once it has ended.
-        Computation::later(this, "redraw", [this, warning] { Form_Resize(warning); });
+        Computation::later(this, "redraw", [this, warning] { redraw(warning); });
         return;
     }
     Computation c(this);
-    Form_Resize(c.progress(), warning);
+    redraw(c.progress(), warning);
 }
 
-void ProfileWindow::Form_Resize(Progress& progress, Warning warning) {
-    if (m.ready == 0 || !isVisible()) {
+void ProfileWindow::redraw(Progress& progress, Warning warning) {
+    if (model_.ready == 0 || !isVisible()) {
         return;
     }
     // A window smaller than its margins keeps its last picture until it has room again.
-    if (!ekran()) {
+    if (!lay_out()) {
         return;
     }
-    Picture1->Cls();
-    PictureNotice notice(*Picture1);
-    draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice, progress);
+    picture->Cls();
+    PictureNotice notice(*picture);
+    draw_profile(model_, kind_, *picture, warning == Warning::Box ? dialogs_ : notice, progress);
 }
 
-void ProfileWindow::Scroll1_Change() {
-    if (m.ready == 0) {
+void ProfileWindow::set_shown(bool shown) {
+    if (shown) {
+        show();
+        redraw();
+    } else {
+        hide();
+    }
+}
+
+void ProfileWindow::on_scale_changed() {
+    if (model_.ready == 0) {
         return;
     }
-    m.*kind_.mash = profile_factor(Scroll1->position());
-    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 2, m.dec_sep)));
-    Form_Resize();
+    model_.*kind_.mash = profile_factor(scale_bar->position());
+    scale_label->setText(
+        QString::fromStdString(format_fixed(model_.*kind_.mash, 2, model_.dec_sep)));
+    redraw();
 }
 
 void ProfileWindow::resizeEvent(QResizeEvent* event) {
@@ -142,12 +156,12 @@ void ProfileWindow::resizeEvent(QResizeEvent* event) {
     // A hidden window gets its size delivered when it is shown, and whoever shows it draws it:
     // only a visible window that really changed its size redraws here.
     if (isVisible() && event->size() != laid_out_) {
-        Form_Resize();
+        redraw();
     }
 }
 
 void ProfileWindow::closeEvent(QCloseEvent* event) {
     // The window stays, hidden, with its scale factor and its profile.
     event->accept();
-    emit closedByUser();
+    emit closed_by_user();
 }

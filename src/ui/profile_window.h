@@ -23,7 +23,7 @@ class ProfileWindow : public QWidget {
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
-    void zapusk(const TwipRect& main_window);
+    void place_beside_main(const TwipRect& main_window);
     // How a redraw tells that there is nothing to draw: in a modal box, or printed in the
     // picture itself, which takes no focus (for redraws while the user types in the main
     // window, whose keystrokes a box would take).
@@ -31,12 +31,14 @@ class ProfileWindow : public QWidget {
     // The redraw entry point: clears the picture, lays the window out and draws the profile, as
     // a computation of its own or as part of the one running (see ui/computation.h).
     // A hidden window draws nothing and warns of nothing; it is drawn when it is shown.
-    void Form_Resize(Warning warning = Warning::Box);
-    void Form_Resize(Progress& progress, Warning warning = Warning::Box);
+    void redraw(Warning warning = Warning::Box);
+    void redraw(Progress& progress, Warning warning = Warning::Box);
+    // Shows the window and draws it, or hides it (its check box in the main window).
+    void set_shown(bool shown);
     // Places the scale bar, its label and the picture; false when the window is too small.
-    bool ekran();
+    bool lay_out();
     // The scale bar moved: new scale factor, its label, a redraw.
-    void Scroll1_Change();
+    void on_scale_changed();
 
     const ProfileKind& kind() const { return kind_; }
 
@@ -45,29 +47,31 @@ class ProfileWindow : public QWidget {
     void set_file_chooser(FileChooser& chooser) { chooser_ = &chooser; }
     void save_graph();
     void save_data();
-    QAction* actSaveGraph = nullptr;
-    QAction* actSaveData = nullptr;
-    QAction* actCopyGraph = nullptr;
+    QAction* save_graph_action = nullptr;
+    QAction* save_data_action = nullptr;
+    QAction* copy_graph_action = nullptr;
 
-    QtPictureBox* Picture1;
-    // VScroll1 on the windows along y = Y_fix, HScroll1 on those along x = X_fix.
-    PositionScrollBar* Scroll1;
-    QLabel* Label1;
+    QtPictureBox* picture;
+    // The scale of the value axis: vertical on the windows along y = Y_fix, horizontal on those
+    // along x = X_fix.
+    PositionScrollBar* scale_bar;
+    QLabel* scale_label;
 
   signals:
     // The user closed the window with its own close box (it is hidden, not destroyed).
-    void closedByUser();
+    void closed_by_user();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Module1& m;
+    void create_export_actions();
+
+    Module1& model_;
     Dialogs& dialogs_;
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout
-    void create_export_actions();
     FileChooser* chooser_ = nullptr;
 };
 

@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "profiles/profile_csv.h"
+#include "support/files.h"
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/svg_raster.h"
@@ -45,17 +46,17 @@ class ScriptedChooser : public FileChooser {
 
 enum Kind { Screen, X1, X2, X4, Svg };
 
-struct Window : MainWindow {
+struct Window : ShownMainWindow {
     QTemporaryDir dir;
     ScriptedChooser chooser;
-    Window() { form.set_file_chooser(chooser); }
+    Window() { window.set_file_chooser(chooser); }
     QString path(const QString& name) const { return dir.filePath(name); }
     // Chooses `name` of `kind` in the save dialog of the picture.
     void save(const QString& name, int kind) {
         chooser.answers.push_back({name.startsWith('/') ? name : path(name), kind});
-        form.mnuFileSavePicture->trigger();
+        ui.save_picture_action->trigger();
     }
-    QRgb background() const { return form.Picture1->background().rgb(); }
+    QRgb background() const { return ui.picture->background().rgb(); }
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& s : dialogs.shown) {
@@ -67,11 +68,6 @@ struct Window : MainWindow {
     }
 };
 
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QImage png(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
@@ -80,8 +76,8 @@ QImage png(const QString& path) {
 // at 2x each pixel is four, and the SVG is vectors that draw the same picture.
 TEST(SavePicture, PngAndSvgShowThePictureOnTheScreen) {
     Window w;
-    w.form.CmdOK->click();
-    QTest::mouseClick(w.form.Label2, Qt::LeftButton);
+    w.ui.compute_button->click();
+    QTest::mouseClick(w.ui.q2_heading, Qt::LeftButton);
     w.dialogs.shown.clear();
     const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
 
@@ -113,7 +109,7 @@ TEST(SavePicture, PngAndSvgShowThePictureOnTheScreen) {
 
     // An existing file is replaced only after a Yes.
     const QByteArray before = read_all(w.path("screen.png"));
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     w.dialogs.answers = {false};
     w.save("screen.png", X4);
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
@@ -130,8 +126,8 @@ TEST(SavePicture, PngAndSvgShowThePictureOnTheScreen) {
 // offer of PNG as on the screen, which a Yes saves under the name made .png.
 TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     Window w;
-    w.form.CmdOK->click();
-    QtPictureBox& box = *w.form.Picture1;
+    w.ui.compute_button->click();
+    QtPictureBox& box = *w.ui.picture;
     const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
     for (std::size_t i = 0; i <= DisplayList::kDefaultMaxOps; ++i) {
         box.Scale(-4, 4, 4, -4); // records without drawing anything
@@ -155,7 +151,7 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
 // disk: a box names the file and the reason, and nothing is left under the name.
 TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
     Window w;
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     QTemporaryDir locked;
     QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     QString folder = locked.path();
@@ -197,20 +193,20 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
 // box Ctrl+C copies its text.
 TEST(CopyPicture, CtrlCOnThePictureCopiesTheImage) {
     Window w;
-    w.form.CmdOK->click();
-    QApplication::setActiveWindow(&w.form);
+    w.ui.compute_button->click();
+    QApplication::setActiveWindow(&w.window);
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
 
-    w.form.Text3->setFocus();
-    w.form.Text3->selectAll();
-    QTest::keyClick(w.form.Text3, Qt::Key_C, Qt::ControlModifier);
+    w.ui.y_fixed_edit->setFocus();
+    w.ui.y_fixed_edit->selectAll();
+    QTest::keyClick(w.ui.y_fixed_edit, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->text(), QStringLiteral("0.10"));
     EXPECT_TRUE(clipboard->image().isNull());
 
-    QTest::mouseClick(w.form.Picture1, Qt::LeftButton, {}, QPoint(100, 100));
-    ASSERT_TRUE(w.form.Picture1->hasFocus());
-    QTest::keyClick(w.form.Picture1, Qt::Key_C, Qt::ControlModifier);
+    QTest::mouseClick(w.ui.picture, Qt::LeftButton, {}, QPoint(100, 100));
+    ASSERT_TRUE(w.ui.picture->hasFocus());
+    QTest::keyClick(w.ui.picture, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB32),
               w.picture().convertToFormat(QImage::Format_RGB32));
 }
@@ -219,11 +215,11 @@ TEST(CopyPicture, CtrlCOnThePictureCopiesTheImage) {
 // profile's table, and a full disk told in a box.
 TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     Window w;
-    w.form.Check_3->setChecked(true);
-    ProfileWindow& p = w.form.profile(ProfileId::Form3);
-    EXPECT_EQ(p.Picture1->contextMenuPolicy(), Qt::ActionsContextMenu);
+    w.ui.phi_along_x_check->setChecked(true);
+    ProfileWindow& p = w.window.profile(ProfileId::Form3);
+    EXPECT_EQ(p.picture->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList texts;
-    for (const QAction* a : p.Picture1->actions()) {
+    for (const QAction* a : p.picture->actions()) {
         texts << a->text();
     }
     EXPECT_EQ(texts, QStringList({QStringLiteral("Сохранить график…"),
@@ -231,12 +227,12 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
                                   QStringLiteral("Копировать график")}));
 
     w.chooser.answers = {{w.path("graph"), Svg}, {w.path("fi"), 0}, {"/dev/full", 0}};
-    p.actSaveGraph->trigger();
-    p.actSaveData->trigger();
-    p.actSaveData->trigger();
+    p.save_graph_action->trigger();
+    p.save_data_action->trigger();
+    p.save_data_action->trigger();
     const QByteArray svg = read_all(w.path("graph.svg"));
     EXPECT_TRUE(svg.contains("Y_fix = 0.1 м; q1 = 0.4 нКл, q2 = -0.1 нКл</title>"));
-    const QImage graph = p.Picture1->image().convertToFormat(QImage::Format_RGB32);
+    const QImage graph = p.picture->image().convertToFormat(QImage::Format_RGB32);
     EXPECT_GE(share_within_one_pixel(graph, rasterise_svg(svg, graph.size(), Qt::white),
                                      qRgb(255, 255, 255)),
               0.99);
@@ -266,9 +262,9 @@ TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
     const QString png_path = dir.filePath("x.png");
     ASSERT_EQ(run({"--export", png_path}).code, 0);
     Window w;
-    EXPECT_EQ(w.form.Picture1->size(), QImage(png_path).size());
+    EXPECT_EQ(w.ui.picture->size(), QImage(png_path).size());
     EXPECT_EQ(QImage(png_path).size(),
-              QSize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize));
+              QSize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize));
 
     const CliRun rounded = run({"--q1", "0.42", "--pixels", "200", "--export", png_path});
     EXPECT_EQ(rounded.code, 0);

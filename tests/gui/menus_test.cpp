@@ -9,15 +9,16 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "support/files.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
 
-using Window = MainWindow;
+using Window = ShownMainWindow;
 
 struct Item {
     const char* name;
@@ -59,44 +60,44 @@ int painted_pixels(const QIcon& icon) {
 
 TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
     Window w;
-    const QList<QAction*> bar = w.form.menuBar()->actions();
+    const QList<QAction*> bar = w.window.menuBar()->actions();
     ASSERT_EQ(bar.size(), 2);
     EXPECT_EQ(bar[0]->text(), QStringLiteral("Файл"));
     EXPECT_EQ(bar[1]->text(), QStringLiteral("&Помощь"));
-    EXPECT_EQ(bar[0]->menu(), w.form.mnuFile);
-    EXPECT_EQ(bar[1]->menu(), w.form.mnuHelp);
+    EXPECT_EQ(bar[0]->menu(), w.ui.file_menu);
+    EXPECT_EQ(bar[1]->menu(), w.ui.help_menu);
 
-    expect_menu(w.form.mnuFile, {{"mnuFilespravka", "Справка"},
-                                 {"mnuHelpSep1", nullptr},
-                                 {"mnuFileGauss", "Гаусс"},
-                                 {"mnuHelpSep2", nullptr},
-                                 {"mnuFileSavePicture", "Сохранить рисунок…", "Ctrl+S"},
-                                 {"mnuFileCopyPicture", "Копировать рисунок", "Ctrl+C"},
-                                 {"mnuFileSep3", nullptr},
-                                 {"mnuFileExit", "&Выход"}});
-    expect_menu(w.form.mnuHelp, {{"mnuHelpInstruction", "Инструкция"},
-                                 {"mnuHelpUprav", "Управление"},
-                                 {"mnuHelpSep3", nullptr},
-                                 {"mnuHelpAvtors", "Автор"},
-                                 {"mnuHelpAbout", "О программе"},
-                                 {"mnuHelpAbout2", "Регистрация"}});
-    EXPECT_EQ(w.form.mnuFile->actions()[7], w.form.mnuFileExit);
+    expect_menu(w.ui.file_menu, {{"spravka_action", "Справка"},
+                                 {"file_separator_1", nullptr},
+                                 {"gauss_action", "Гаусс"},
+                                 {"file_separator_2", nullptr},
+                                 {"save_picture_action", "Сохранить рисунок…", "Ctrl+S"},
+                                 {"copy_picture_action", "Копировать рисунок", "Ctrl+C"},
+                                 {"file_separator_3", nullptr},
+                                 {"exit_action", "&Выход"}});
+    expect_menu(w.ui.help_menu, {{"instruction_action", "Инструкция"},
+                                 {"uprav_action", "Управление"},
+                                 {"help_separator_1", nullptr},
+                                 {"authors_action", "Автор"},
+                                 {"about_action", "О программе"},
+                                 {"registration_action", "Регистрация"}});
+    EXPECT_EQ(w.ui.file_menu->actions()[7], w.ui.exit_action);
     // Ctrl+C copies the picture only while the picture has the focus.
-    EXPECT_EQ(w.form.mnuFileCopyPicture->shortcutContext(), Qt::WidgetShortcut);
-    EXPECT_TRUE(w.form.Picture1->actions().contains(w.form.mnuFileCopyPicture));
-    EXPECT_EQ(w.form.mnuHelp->actions()[5], w.form.mnuHelpAbout2);
+    EXPECT_EQ(w.ui.copy_picture_action->shortcutContext(), Qt::WidgetShortcut);
+    EXPECT_TRUE(w.ui.picture->actions().contains(w.ui.copy_picture_action));
+    EXPECT_EQ(w.ui.help_menu->actions()[5], w.ui.registration_action);
 
     // Menus show their icons at 32 pixels.
-    for (QMenu* menu : {w.form.mnuFile, w.form.mnuHelp}) {
+    for (QMenu* menu : {w.ui.file_menu, w.ui.help_menu}) {
         EXPECT_EQ(menu->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menu), 32);
     }
 
     // Ten different pictures, each covering a fair part of its square.
-    const std::vector<QAction*> items = {w.form.mnuFilespravka,     w.form.mnuFileGauss,
-                                         w.form.mnuFileSavePicture, w.form.mnuFileCopyPicture,
-                                         w.form.mnuFileExit,        w.form.mnuHelpInstruction,
-                                         w.form.mnuHelpUprav,       w.form.mnuHelpAvtors,
-                                         w.form.mnuHelpAbout,       w.form.mnuHelpAbout2};
+    const std::vector<QAction*> items = {w.ui.spravka_action,      w.ui.gauss_action,
+                                         w.ui.save_picture_action, w.ui.copy_picture_action,
+                                         w.ui.exit_action,         w.ui.instruction_action,
+                                         w.ui.uprav_action,        w.ui.authors_action,
+                                         w.ui.about_action,        w.ui.registration_action};
     std::vector<QImage> images;
     for (QAction* a : items) {
         SCOPED_TRACE(a->objectName().toStdString());
@@ -114,7 +115,7 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
 // and every piece shows as a line of its own.
 TEST(Menus, AboutBoxIsMadeOfItsPiecesInOrder) {
     Window w;
-    w.form.mnuHelpAbout->trigger();
+    w.ui.about_action->trigger();
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(w.dialogs.shown[0].title, "О ПРОГРАММЕ");
     EXPECT_FALSE(w.dialogs.shown[0].question);
@@ -145,7 +146,7 @@ TEST(Menus, AboutBoxIsMadeOfItsPiecesInOrder) {
 
 TEST(Menus, RegistrationBoxTellsVersionAndLicence) {
     Window w;
-    w.form.mnuHelpAbout2->trigger();
+    w.ui.registration_action->trigger();
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(w.dialogs.shown[0].title, "РЕГИСТРАЦИЯ");
     const std::string& text = w.dialogs.shown[0].text;
@@ -161,29 +162,29 @@ TEST(Menus, RegistrationBoxTellsVersionAndLicence) {
 // and choosing the item again re-centres it.
 TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
     Window w;
-    EXPECT_EQ(w.form.form2, nullptr);
+    EXPECT_EQ(w.window.authors_window(), nullptr);
     for (const QPoint at : {QPoint(300, 200), QPoint(40, 60)}) {
-        w.form.move(at);
+        w.window.move(at);
         QApplication::processEvents();
-        w.form.mnuHelpAvtors->trigger();
-        ASSERT_NE(w.form.form2, nullptr);
-        Form2* f2 = w.form.form2;
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(f2));
-        EXPECT_FALSE(f2->isModal());
-        EXPECT_EQ(f2->windowTitle(), QStringLiteral("Авторы"));
-        const QRect main = w.form.frameGeometry();
-        const QRect own = f2->frameGeometry();
+        w.ui.authors_action->trigger();
+        ASSERT_NE(w.window.authors_window(), nullptr);
+        AuthorsWindow* authors = w.window.authors_window();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(authors));
+        EXPECT_FALSE(authors->isModal());
+        EXPECT_EQ(authors->windowTitle(), QStringLiteral("Авторы"));
+        const QRect main = w.window.frameGeometry();
+        const QRect own = authors->frameGeometry();
         EXPECT_NEAR(own.center().x(), main.center().x(), 1);
         EXPECT_NEAR(own.center().y(), main.center().y(), 1);
-        EXPECT_EQ(f2->size(), QSize(Form2::kInnerWidth, Form2::kInnerHeight));
+        EXPECT_EQ(authors->size(), QSize(AuthorsWindow::kInnerWidth, AuthorsWindow::kInnerHeight));
 
-        const QStringList lines = f2->Label1->text().split(QLatin1Char('\n'));
+        const QStringList lines = authors->credits->text().split(QLatin1Char('\n'));
         ASSERT_EQ(lines.size(), 6);
         for (const QString& l : lines) {
             EXPECT_FALSE(l.trimmed().isEmpty());
         }
-        ASSERT_FALSE(f2->Image1->pixmap().isNull());
-        const QImage img = f2->Image1->pixmap().toImage();
+        ASSERT_FALSE(authors->emblem->pixmap().isNull());
+        const QImage img = authors->emblem->pixmap().toImage();
         EXPECT_NE(img.pixel(75, 80), img.pixel(10, 10)); // something is drawn in it
     }
     EXPECT_TRUE(w.dialogs.shown.empty());
@@ -192,21 +193,20 @@ TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
 // Edge case: the documents are missing and the desktop can start nothing: each item says so in
 // a warning that names the document's full path and what is missing; the program goes on.
 TEST(Menus, DocumentsThatCannotBeShownAreTold) {
-    QTemporaryDir dir;
-    const QString old = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    InTempDir dir;
+    ASSERT_TRUE(dir.entered());
     {
         Window w;
         w.platform.succeed = false;
-        w.form.mnuFilespravka->trigger();
-        w.form.mnuFileGauss->trigger();
-        w.form.mnuHelpUprav->trigger();
-        w.form.mnuHelpInstruction->trigger();
+        w.ui.spravka_action->trigger();
+        w.ui.gauss_action->trigger();
+        w.ui.uprav_action->trigger();
+        w.ui.instruction_action->trigger();
         QApplication::processEvents();
 
         ASSERT_EQ(w.platform.documents.size(), 3u);
         ASSERT_EQ(w.platform.text_files.size(), 1u);
-        const QString here = QDir(dir.path()).canonicalPath();
+        const QString here = dir.canonical();
         const char* names[] = {"spravka.pdf", "gauss.pdf", "uprav.pdf", "instruction.txt"};
         ASSERT_EQ(w.dialogs.shown.size(), 4u);
         for (int n = 0; n < 4; ++n) {
@@ -217,9 +217,8 @@ TEST(Menus, DocumentsThatCannotBeShownAreTold) {
             EXPECT_NE(shown.text.find(path), std::string::npos) << shown.text;
             EXPECT_NE(shown.text.find(w.platform.missing), std::string::npos) << shown.text;
         }
-        EXPECT_TRUE(w.form.isVisible());
+        EXPECT_TRUE(w.window.isVisible());
     }
-    QDir::setCurrent(old);
 }
 
 TEST(Menus, DocumentsAreFoundHereFirstThenInTheDataDirectory) {
@@ -252,29 +251,29 @@ TEST(Menus, DocumentsAreFoundHereFirstThenInTheDataDirectory) {
 // Edge case: the exit item asks the same question as the close box; No keeps everything.
 TEST(Menus, ExitItemAsksLikeTheCloseBox) {
     Window w;
-    QSignalSpy exits(&w.form, &Form1::exitConfirmed);
-    w.form.mnuHelpAvtors->trigger();
-    ASSERT_NE(w.form.form2, nullptr);
+    QSignalSpy exits(&w.window, &MainWindow::exit_confirmed);
+    w.ui.authors_action->trigger();
+    ASSERT_NE(w.window.authors_window(), nullptr);
 
     w.dialogs.answers = {false, false};
-    w.form.mnuFileExit->trigger();
-    w.form.close();
+    w.ui.exit_action->trigger();
+    w.window.close();
     ASSERT_EQ(w.dialogs.shown.size(), 2u);
     for (const auto& s : w.dialogs.shown) {
         EXPECT_TRUE(s.question);
         EXPECT_EQ(s.text, "Вы абсолютно уверены?");
         EXPECT_EQ(s.title, "На Выход");
     }
-    EXPECT_TRUE(w.form.isVisible());
-    EXPECT_TRUE(w.form.form2->isVisible());
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_TRUE(w.window.authors_window()->isVisible());
     EXPECT_EQ(exits.count(), 0);
 
     // Yes closes the Authors window with the main one.
     w.dialogs.answers = {true};
-    w.form.mnuFileExit->trigger();
+    w.ui.exit_action->trigger();
     EXPECT_EQ(exits.count(), 1);
-    EXPECT_FALSE(w.form.isVisible());
-    EXPECT_FALSE(w.form.form2->isVisible());
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_FALSE(w.window.authors_window()->isVisible());
 }
 
 } // namespace

@@ -14,27 +14,23 @@
 #include <cstring>
 #include <memory>
 
+#include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
 
 // The main window with Qt's own modal boxes, active, as on the screen.
-struct BoxedWindow {
-    Module1 m;
-    QtDialogs dialogs;
-    RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
+struct BoxedWindow : MainWindowWith<QtDialogs> {
     BoxedWindow() {
-        dialogs.set_parent(&form);
-        form.show();
+        dialogs.set_parent(&window);
         activate();
     }
     void activate() {
-        form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 };
 
@@ -100,10 +96,10 @@ void type_keys(const char* keys) {
 // the value one step and no more.
 TEST(MessageBoxes, OneArrowClickIsOneStepWhenABoxOpens) {
     BoxedWindow w;
-    w.form.Check_3->setChecked(true);
+    w.ui.phi_along_x_check->setChecked(true);
     w.activate();
-    w.form.VScroll1->setPosition(0);
-    PositionScrollBar* bar = w.form.VScroll2;
+    w.ui.q1_bar->setPosition(0);
+    PositionScrollBar* bar = w.ui.q2_bar;
     bar->setPosition(1);
     BoxWatcher boxes;
     boxes.hold_ms = 800;
@@ -130,10 +126,10 @@ TEST(MessageBoxes, OneArrowClickIsOneStepWhenABoxOpens) {
 // a box, and draws the curve when the 3 arrives.
 TEST(MessageBoxes, EveryTypedKeyArrives) {
     BoxedWindow w;
-    w.form.VScroll2->setPosition(-8); // q2 = -0.4 = -q1
+    w.ui.q2_bar->setPosition(-8); // q2 = -0.4 = -q1
     BoxWatcher boxes;
     boxes.hold_ms = 300;
-    for (QLineEdit* box : {w.form.Text3, w.form.Text5}) {
+    for (QLineEdit* box : {w.ui.y_fixed_edit, w.ui.x_fixed_edit}) {
         box->setFocus();
         box->selectAll();
         type_keys("0.3");
@@ -142,17 +138,17 @@ TEST(MessageBoxes, EveryTypedKeyArrives) {
     EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.3);
     EXPECT_DOUBLE_EQ(w.m.X_fix, 0.3);
 
-    w.form.Check_2->setChecked(true);
+    w.ui.ey_along_x_check->setChecked(true);
     w.activate();
-    QtPictureBox* picture = w.form.profile(ProfileId::Form_Eyx).Picture1;
-    w.form.Text3->setFocus();
-    w.form.Text3->selectAll();
+    QtPictureBox* picture = w.window.profile(ProfileId::Form_Eyx).picture;
+    w.ui.y_fixed_edit->setFocus();
+    w.ui.y_fixed_edit->selectAll();
     type_keys("0");
     QImage img = picture->image();
     EXPECT_EQ(count_colour(img, qRgb(0, 0, 255)), 0);
     EXPECT_GT(text_shown(img, QStringLiteral("Ey=0!"), picture->font(), QPoint(0, 0), 60), 0.97);
     type_keys(".3");
-    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.3"));
+    EXPECT_EQ(w.ui.y_fixed_edit->text(), QStringLiteral("0.3"));
     img = picture->image();
     EXPECT_GT(count_colour(img, qRgb(0, 0, 255)), 300);
     for (const auto& [text, buttons] : boxes.seen) {
@@ -165,9 +161,9 @@ TEST(MessageBoxes, ButtonsSpeakRussian) {
     BoxedWindow w;
     BoxWatcher boxes;
     boxes.answer = QMessageBox::No;
-    EXPECT_FALSE(w.form.close());
-    EXPECT_TRUE(w.form.isVisible());
-    w.form.mnuHelpAbout->trigger();
+    EXPECT_FALSE(w.window.close());
+    EXPECT_TRUE(w.window.isVisible());
+    w.ui.about_action->trigger();
     ASSERT_EQ(boxes.seen.size(), 2u);
     EXPECT_EQ(boxes.seen[0].first, QStringLiteral("Вы абсолютно уверены?"));
     EXPECT_EQ(boxes.seen[0].second, QStringList({QStringLiteral("Да"), QStringLiteral("Нет")}));

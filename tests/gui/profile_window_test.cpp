@@ -9,19 +9,20 @@
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
-struct Window : MainWindow {
+struct Window : ShownMainWindow {
     struct Box {
         QCheckBox* box;
         ProfileId id;
     };
     std::vector<Box> boxes() {
-        return {{form.Check_3, ProfileId::Form3},    {form.Check_4, ProfileId::Form4},
-                {form.Check_1, ProfileId::Form_Exx}, {form.Check_2, ProfileId::Form_Eyx},
-                {form.Check_5, ProfileId::Form_Exy}, {form.Check_6, ProfileId::Form_Eyy}};
+        return {
+            {ui.phi_along_x_check, ProfileId::Form3},   {ui.phi_along_y_check, ProfileId::Form4},
+            {ui.ex_along_x_check, ProfileId::Form_Exx}, {ui.ey_along_x_check, ProfileId::Form_Eyx},
+            {ui.ex_along_y_check, ProfileId::Form_Exy}, {ui.ey_along_y_check, ProfileId::Form_Eyy}};
     }
     const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
     std::vector<std::string> warnings() const {
@@ -37,10 +38,10 @@ struct Window : MainWindow {
 // blue curve; clearing it hides the window.
 TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
     Window w;
-    const QRect main = w.form.frameGeometry();
+    const QRect main = w.window.frameGeometry();
     for (const auto& [box, id] : w.boxes()) {
         SCOPED_TRACE(to_index(id));
-        ProfileWindow& p = w.form.profile(id);
+        ProfileWindow& p = w.window.profile(id);
         EXPECT_FALSE(p.isVisible());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         ASSERT_TRUE(box->isChecked());
@@ -50,7 +51,7 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
         // window, whose lower part it overlaps.
         EXPECT_TRUE(p.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         EXPECT_EQ(w.s(id).arg.size(), 501u);
-        EXPECT_GT(count_colour(p.Picture1->image(), qRgb(0, 0, 255)), 300);
+        EXPECT_GT(count_colour(p.picture->image(), qRgb(0, 0, 255)), 300);
         const TwipRect r =
             profile_placement(profile_kind(id), main.width() * 15.0, main.height() * 15.0,
                               main.x() * 15.0, main.y() * 15.0);
@@ -75,49 +76,50 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
         box->setChecked(true);
     }
     const float before = w.s(ProfileId::Form4).v_max;
-    w.form.VScroll1->setPosition(12); // q1 = 0.6
+    w.ui.q1_bar->setPosition(12); // q1 = 0.6
     EXPECT_GT(w.s(ProfileId::Form4).v_max, before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 
-    w.form.VScroll1->setPosition(0);
-    w.form.VScroll2->setPosition(0);
+    w.ui.q1_bar->setPosition(0);
+    w.ui.q2_bar->setPosition(0);
     const std::vector<std::string> expected = {
         "Зарядов нет?\rПоля нет-3!",           "Зарядов нет? Совсем?\rПоля нет!",
         "Зарядов нет?\rПоля нет-Exx!",         "При y=0\rEy=0!",
         "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
     EXPECT_EQ(w.warnings(), expected);
     // The shown window stays blank.
-    EXPECT_EQ(count_colour(w.form.profile(ProfileId::Form4).Picture1->image(), qRgb(0, 0, 255)), 0);
+    EXPECT_EQ(count_colour(w.window.profile(ProfileId::Form4).picture->image(), qRgb(0, 0, 255)),
+              0);
 
-    w.form.Check_4->setChecked(false);
+    w.ui.phi_along_y_check->setChecked(false);
     w.dialogs.shown.clear();
-    w.form.VScroll3->setPosition(6); // L = 3: five warnings, none from the hidden Form4
+    w.ui.size_bar->setPosition(6); // L = 3: five warnings, none from the hidden Form4
     const std::vector<std::string> shown = w.warnings();
     EXPECT_EQ(shown.size(), 5u);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), expected[1]), 0);
     w.dialogs.shown.clear();
-    w.form.Check_4->setChecked(true);
+    w.ui.phi_along_y_check->setChecked(true);
     EXPECT_EQ(w.warnings(), std::vector<std::string>{expected[1]});
 }
 
-// Typing 0.5 into Text3 sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the three
-// windows on y = Y_fix each time, without a box (Form_Eyx tells of Ey = 0 in its picture); the
-// windows on x = X_fix are untouched.
-TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
+// Typing 0.5 into the Y_fix edit sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the
+// three windows on y = Y_fix each time, without a box (Form_Eyx tells of Ey = 0 in its picture);
+// the windows on x = X_fix are untouched.
+TEST(ProfileWindows, YFixedEditRedrawsTheHorizontalLineOnly) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
         box->setChecked(true);
     }
-    QtPictureBox* fi_x = w.form.profile(ProfileId::Form4).Picture1;
+    QtPictureBox* fi_x = w.window.profile(ProfileId::Form4).picture;
     const QImage fi_x_before = fi_x->image();
-    w.form.Text3->selectAll();
-    QTest::keyClicks(w.form.Text3, QStringLiteral("0.5"));
+    w.ui.y_fixed_edit->selectAll();
+    QTest::keyClicks(w.ui.y_fixed_edit, QStringLiteral("0.5"));
     EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.5);
     EXPECT_TRUE(w.warnings().empty());
     EXPECT_FLOAT_EQ(w.s(ProfileId::Form3).val[1], fi_point(w.m, -3.984, 0.5));
     EXPECT_EQ(fi_x->image(), fi_x_before);
 
-    w.form.Text5->setText(QStringLiteral("0"));
+    w.ui.x_fixed_edit->setText(QStringLiteral("0"));
     EXPECT_FLOAT_EQ(w.s(ProfileId::Form4).val[1], fi_point(w.m, 0, -3.984));
     EXPECT_NE(fi_x->image(), fi_x_before);
     EXPECT_TRUE(w.dialogs.shown.empty());
@@ -127,36 +129,36 @@ TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
 // and 1.10 and widens the value axis; 0 gives 1.00; the ends give 0.05 and 1.95.
 TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     Window w;
-    ProfileWindow& p = w.form.profile(ProfileId::Form3);
-    EXPECT_EQ(p.Scroll1->position(), 1);
-    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.0"));
+    ProfileWindow& p = w.window.profile(ProfileId::Form3);
+    EXPECT_EQ(p.scale_bar->position(), 1);
+    EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.0"));
     EXPECT_EQ(w.m.mash_3, 1);
-    w.form.Check_3->setChecked(true);
-    const double top_before = p.Picture1->to_user(QPointF(0, 0)).y();
-    QTest::mouseClick(p.Scroll1, Qt::LeftButton, {}, QPoint(p.Scroll1->width() / 2, 4));
-    EXPECT_EQ(p.Scroll1->position(), 2);
+    w.ui.phi_along_x_check->setChecked(true);
+    const double top_before = p.picture->to_user(QPointF(0, 0)).y();
+    QTest::mouseClick(p.scale_bar, Qt::LeftButton, {}, QPoint(p.scale_bar->width() / 2, 4));
+    EXPECT_EQ(p.scale_bar->position(), 2);
     EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
-    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
+    EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
     const profile_state& s = w.s(ProfileId::Form3);
     EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
-    EXPECT_NEAR(p.Picture1->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
-    p.Scroll1->setPosition(0);
-    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.00"));
-    p.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
+    EXPECT_NEAR(p.picture->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
+    p.scale_bar->setPosition(0);
+    EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.00"));
+    p.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
     EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
-    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.95"));
-    p.Scroll1->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.95"));
+    p.scale_bar->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
 
     // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
-    ProfileWindow& q = w.form.profile(ProfileId::Form_Exy);
-    EXPECT_EQ(q.Scroll1->orientation(), Qt::Horizontal);
-    q.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum);
+    ProfileWindow& q = w.window.profile(ProfileId::Form_Exy);
+    EXPECT_EQ(q.scale_bar->orientation(), Qt::Horizontal);
+    q.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_NEAR(w.m.mash_Exy, 0.05, 1e-12);
-    EXPECT_EQ(q.Label1->text(), QStringLiteral("0.05"));
-    w.form.Check_5->setChecked(true);
-    QTest::mouseClick(q.Scroll1, Qt::LeftButton, {},
-                      QPoint(q.Scroll1->width() - 4, q.Scroll1->height() / 2));
+    EXPECT_EQ(q.scale_label->text(), QStringLiteral("0.05"));
+    w.ui.ex_along_y_check->setChecked(true);
+    QTest::mouseClick(q.scale_bar, Qt::LeftButton, {},
+                      QPoint(q.scale_bar->width() - 4, q.scale_bar->height() / 2));
     EXPECT_NEAR(w.m.mash_Exy, 0.1, 1e-12);
 }
 
@@ -164,20 +166,20 @@ TEST(ProfileWindows, ScaleBarSetsTheFactor) {
 // scale factor kept. A window too small for its margins is not redrawn.
 TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     Window w;
-    ProfileWindow& p = w.form.profile(ProfileId::Form_Eyy);
-    w.form.Check_6->setChecked(true);
-    p.Scroll1->setPosition(2);
+    ProfileWindow& p = w.window.profile(ProfileId::Form_Eyy);
+    w.ui.ey_along_y_check->setChecked(true);
+    p.scale_bar->setPosition(2);
     p.close();
     EXPECT_FALSE(p.isVisible());
-    EXPECT_FALSE(w.form.Check_6->isChecked());
-    w.form.Check_6->setChecked(true);
+    EXPECT_FALSE(w.ui.ey_along_y_check->isChecked());
+    w.ui.ey_along_y_check->setChecked(true);
     EXPECT_TRUE(p.isVisible());
     EXPECT_DOUBLE_EQ(w.m.mash_Eyy, 1.1);
-    EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
-    const QSize picture = p.Picture1->size();
+    EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
+    const QSize picture = p.picture->size();
     p.resize(20, 20);
     QTest::qWait(20);
-    EXPECT_EQ(p.Picture1->size(), picture);
+    EXPECT_EQ(p.picture->size(), picture);
 }
 
 } // namespace

@@ -1,21 +1,25 @@
 #pragma once
-// The main window with recording dialogs and desktop, shown on the offscreen platform.
+// The main window with recording dialogs (or Qt's own boxes) and a recording desktop, shown on
+// the offscreen platform.
 #include <QImage>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "support/pixels.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
-struct MainWindow {
+template <class Boxes> struct MainWindowWith {
     Module1 m;
-    RecordingDialogs dialogs;
+    Boxes dialogs;
     RecordingPlatform platform;
-    Form1 form{m, dialogs, platform};
-    MainWindow() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    MainWindow window{m, dialogs, platform};
+    MainWindowControls& ui = window.ui;
+    MainWindowWith() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    QImage picture() { return form.Picture1->image(); }
+    QImage picture() { return ui.picture->image(); }
 };
+
+using ShownMainWindow = MainWindowWith<RecordingDialogs>;

@@ -19,19 +19,19 @@
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "ui/computation.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 #include "ui/picture_render.h"
 
 namespace {
 
-using Window = MainWindow;
+using Window = ShownMainWindow;
 
 const QRgb kBlueDots = qRgb(0, 0, 200);
 const QRgb kRedLines = qRgb(200, 0, 0);
 
 // Start-up: the model defaults, the inputs showing them, the list with its third item chosen,
 // and a picture with the frame and the two charges but no lines.
-TEST(Form1, StartsWithTheDefaults) {
+TEST(MainWindow, StartsWithTheDefaults) {
     Window w;
     EXPECT_EQ(w.m.ready, 1);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
@@ -45,27 +45,29 @@ TEST(Form1, StartsWithTheDefaults) {
     EXPECT_DOUBLE_EQ(w.m.X_fix, 0.75);
     EXPECT_EQ(w.m.fi_user, 0.95f);
     EXPECT_EQ(w.m.line_kind, 3);
-    EXPECT_EQ(w.form.windowTitle(), QString::fromUtf8(Form1::kTitle));
+    EXPECT_EQ(w.window.windowTitle(), QString::fromUtf8(MainWindow::kTitle));
 
-    EXPECT_EQ(w.form.VScroll1->position(), 8);
-    EXPECT_EQ(w.form.VScroll2->position(), -2);
-    EXPECT_EQ(w.form.VScroll3->position(), 8);
-    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.40"));
-    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-0.10"));
-    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("4.00"));
-    EXPECT_EQ(w.form.Text1->text(), QStringLiteral("11"));
-    EXPECT_EQ(w.form.Text2->text(), QStringLiteral("6"));
-    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
-    EXPECT_EQ(w.form.Text5->text(), QStringLiteral("0.75"));
-    EXPECT_EQ(w.form.Text4->text(), QStringLiteral("0.95"));
+    EXPECT_EQ(w.ui.q1_bar->position(), 8);
+    EXPECT_EQ(w.ui.q2_bar->position(), -2);
+    EXPECT_EQ(w.ui.size_bar->position(), 8);
+    EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0.40"));
+    EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-0.10"));
+    EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("4.00"));
+    EXPECT_EQ(w.ui.level_count_edit->text(), QStringLiteral("11"));
+    EXPECT_EQ(w.ui.line_count_edit->text(), QStringLiteral("6"));
+    EXPECT_EQ(w.ui.y_fixed_edit->text(), QStringLiteral("0.10"));
+    EXPECT_EQ(w.ui.x_fixed_edit->text(), QStringLiteral("0.75"));
+    EXPECT_EQ(w.ui.chosen_potential_edit->text(), QStringLiteral("0.95"));
 
-    ASSERT_EQ(w.form.List1->count(), 3);
-    EXPECT_EQ(w.form.List1->item(0)->text(), QStringLiteral("линии потенциала"));
-    EXPECT_EQ(w.form.List1->item(1)->text(), QStringLiteral("линии напряжённости"));
-    EXPECT_EQ(w.form.List1->item(2)->text(), QStringLiteral("все линии"));
-    EXPECT_EQ(w.form.List1->currentRow(), 2);
-    for (QWidget* c : {static_cast<QWidget*>(w.form.Label7), static_cast<QWidget*>(w.form.Text1),
-                       static_cast<QWidget*>(w.form.Label8), static_cast<QWidget*>(w.form.Text2)}) {
+    ASSERT_EQ(w.ui.families_list->count(), 3);
+    EXPECT_EQ(w.ui.families_list->item(0)->text(), QStringLiteral("линии потенциала"));
+    EXPECT_EQ(w.ui.families_list->item(1)->text(), QStringLiteral("линии напряжённости"));
+    EXPECT_EQ(w.ui.families_list->item(2)->text(), QStringLiteral("все линии"));
+    EXPECT_EQ(w.ui.families_list->currentRow(), 2);
+    for (QWidget* c : {static_cast<QWidget*>(w.ui.level_count_heading),
+                       static_cast<QWidget*>(w.ui.level_count_edit),
+                       static_cast<QWidget*>(w.ui.line_count_heading),
+                       static_cast<QWidget*>(w.ui.line_count_edit)}) {
         EXPECT_TRUE(c->isVisible());
     }
 
@@ -76,15 +78,14 @@ TEST(Form1, StartsWithTheDefaults) {
     EXPECT_EQ(count_colour(img, kBlueDots), 0);
     EXPECT_EQ(count_colour(img, kRedLines), 0);
     // The leftmost x label, -4.0, shows whole, with its minus, at the left edge.
-    const QPoint left_label = w.form.Picture1->to_pixels(-4, -0.04).toPoint();
-    EXPECT_GT(text_shown(img, QStringLiteral("-4.0"), w.form.Picture1->font(), left_label, 3),
-              0.97);
+    const QPoint left_label = w.ui.picture->to_pixels(-4, -0.04).toPoint();
+    EXPECT_GT(text_shown(img, QStringLiteral("-4.0"), w.ui.picture->font(), left_label, 3), 0.97);
 }
 
 // Texts and tool-tips as the window shows them, letter for letter (Cyrillic look-alikes too).
-TEST(Form1, TextsAndToolTips) {
+TEST(MainWindow, TextsAndToolTips) {
     Window w;
-    Form1& f = w.form;
+    const MainWindowControls& f = w.ui;
     struct Row {
         QWidget* control;
         const char* text; // nullptr: not checked
@@ -100,37 +101,37 @@ TEST(Form1, TextsAndToolTips) {
         return {};
     };
     const Row rows[] = {
-        {f.Label1, "Q1, нКл", "заряд слева"},
-        {f.Label4, "0.40", "величина заряда"},
-        {f.Label2, "Q2, нКл", "заряд справа"},
-        {f.Label5, "-0.10", "величина заряда"},
-        {f.Label3, "размер, м", "размер изучаемой области"},
-        {f.Label6, "4.00", "половина ширины (высоты) области "},
-        {f.List1, nullptr, "выбор графика и количества линий"},
-        {f.Label7, "число линий потенциала", "через ? (при расчёте) вольт"},
-        {f.Label8, "число линий напряжённости", ""},
-        {f.CmdOK, "расчёт", "Расчет полей"},
-        {f.Check_3, "fi(x,Yfix)", "Показать график fi(x,Y)"},
-        {f.Check_4, "fi(Xfix,y)", "показать график fi(X,y)"},
-        {f.Text3, nullptr, "для ввода Y фиксированного"},
-        {f.Text5, nullptr, "для ввода X фиксированного"},
-        {f.Check_1, "Ex(x,Yfix)", "Показать график Ех(x,Y)"},
-        {f.Check_5, "Ex(Xfix,y)", "Показать график Ех(X,y)"},
-        {f.Check_2, "Ey(x,Yfix)", "Показать график Еy(x,Y)"},
-        {f.Check_6, "Ey(Xfix,y)", "Показать график Еy(X,y)"},
-        {f.Label9, "x(м) =", "горизонтальная координата"},
-        {f.Label10, " для х", "горизонтальная координата"},
-        {f.Command1, nullptr, "расчёт линии потенциала, заданного пользователем"},
-        {f.Label11, "y(м) =", "вертикальная координата"},
-        {f.Label12, "для у", "вертикальная координата"},
-        {f.Text4, nullptr, "Для ввода желаемого потенциала"},
-        {f.Label15, "fi(B) =", "потенциал в выбранной точке"},
-        {f.Label16, "для fi", "потенциал в выбранной точке"},
-        {f.Label14, "Eх(В/м)=", "Ex  в выбранной точке"},
-        {f.Label17, "для Ех", "Ex в выбранной точке"},
-        {f.Label18, "Eу(В/м)=", "Eу  в выбранной точке"},
-        {f.Label19, "для Еу", "Eу в выбранной точке"},
-        {f.Check_p, "файл", "для вывода данных в файл"},
+        {f.q1_heading, "Q1, нКл", "заряд слева"},
+        {f.q1_value, "0.40", "величина заряда"},
+        {f.q2_heading, "Q2, нКл", "заряд справа"},
+        {f.q2_value, "-0.10", "величина заряда"},
+        {f.size_heading, "размер, м", "размер изучаемой области"},
+        {f.size_value, "4.00", "половина ширины (высоты) области "},
+        {f.families_list, nullptr, "выбор графика и количества линий"},
+        {f.level_count_heading, "число линий потенциала", "через ? (при расчёте) вольт"},
+        {f.line_count_heading, "число линий напряжённости", ""},
+        {f.compute_button, "расчёт", "Расчет полей"},
+        {f.phi_along_x_check, "fi(x,Yfix)", "Показать график fi(x,Y)"},
+        {f.phi_along_y_check, "fi(Xfix,y)", "показать график fi(X,y)"},
+        {f.y_fixed_edit, nullptr, "для ввода Y фиксированного"},
+        {f.x_fixed_edit, nullptr, "для ввода X фиксированного"},
+        {f.ex_along_x_check, "Ex(x,Yfix)", "Показать график Ех(x,Y)"},
+        {f.ex_along_y_check, "Ex(Xfix,y)", "Показать график Ех(X,y)"},
+        {f.ey_along_x_check, "Ey(x,Yfix)", "Показать график Еy(x,Y)"},
+        {f.ey_along_y_check, "Ey(Xfix,y)", "Показать график Еy(X,y)"},
+        {f.readout_x_heading, "x(м) =", "горизонтальная координата"},
+        {f.readout_x_value, " для х", "горизонтальная координата"},
+        {f.chosen_potential_button, nullptr, "расчёт линии потенциала, заданного пользователем"},
+        {f.readout_y_heading, "y(м) =", "вертикальная координата"},
+        {f.readout_y_value, "для у", "вертикальная координата"},
+        {f.chosen_potential_edit, nullptr, "Для ввода желаемого потенциала"},
+        {f.readout_phi_heading, "fi(B) =", "потенциал в выбранной точке"},
+        {f.readout_phi_value, "для fi", "потенциал в выбранной точке"},
+        {f.readout_ex_heading, "Eх(В/м)=", "Ex  в выбранной точке"},
+        {f.readout_ex_value, "для Ех", "Ex в выбранной точке"},
+        {f.readout_ey_heading, "Eу(В/м)=", "Eу  в выбранной точке"},
+        {f.readout_ey_value, "для Еу", "Eу в выбранной точке"},
+        {f.log_check, "файл", "для вывода данных в файл"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.control->objectName().isEmpty() ? QString::fromUtf8(r.tip).toStdString()
@@ -140,39 +141,40 @@ TEST(Form1, TextsAndToolTips) {
         }
         EXPECT_EQ(r.control->toolTip().toStdString(), r.tip);
     }
-    EXPECT_EQ(f.Text1->toolTip(), QString());
-    EXPECT_EQ(f.Text2->toolTip(), QString());
-    const QMenuBar* bar = f.menuBar();
+    EXPECT_EQ(f.level_count_edit->toolTip(), QString());
+    EXPECT_EQ(f.line_count_edit->toolTip(), QString());
+    const QMenuBar* bar = w.window.menuBar();
     ASSERT_GE(bar->actions().size(), 2);
     EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("Файл"));
     EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Помощь"));
 }
 
 // Where the locale writes a comma, the value labels show it, and the text boxes still a point.
-TEST(Form1, ValueLabelsFollowTheLocale) {
+TEST(MainWindow, ValueLabelsFollowTheLocale) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     {
         Window w;
-        EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0,40"));
-        EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-0,10"));
-        EXPECT_EQ(w.form.Label6->text(), QStringLiteral("4,00"));
-        EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
-        EXPECT_EQ(w.form.Text5->text(), QStringLiteral("0.75"));
-        EXPECT_EQ(w.form.Text4->text(), QStringLiteral("0.95"));
+        EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0,40"));
+        EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-0,10"));
+        EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("4,00"));
+        EXPECT_EQ(w.ui.y_fixed_edit->text(), QStringLiteral("0.10"));
+        EXPECT_EQ(w.ui.x_fixed_edit->text(), QStringLiteral("0.75"));
+        EXPECT_EQ(w.ui.chosen_potential_edit->text(), QStringLiteral("0.95"));
         EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
-        w.form.CmdOK->click();
-        EXPECT_EQ(w.form.Label7->toolTip(), QStringLiteral("через  7,75 B"));
+        w.ui.compute_button->click();
+        EXPECT_EQ(w.ui.level_count_heading->toolTip(), QStringLiteral("через  7,75 B"));
     }
     QLocale::setDefault(before);
 }
 
 // The layout for the opening inner height of 552 pixels: the picture 544 square at (4, 4), the
-// column at X0 = 552 in rows of 22 pixels. Text5 is as high as Text3 so that its number shows.
-TEST(Form1, LayoutAtTheOpeningHeight) {
+// column at X0 = 552 in rows of 22 pixels. The X_fix edit is as high as the Y_fix edit so that its
+// number shows.
+TEST(MainWindow, LayoutAtTheOpeningHeight) {
     Window w;
-    Form1& f = w.form;
-    ASSERT_EQ(f.centralWidget()->height(), 552);
+    const MainWindowControls& f = w.ui;
+    ASSERT_EQ(w.window.centralWidget()->height(), 552);
     EXPECT_EQ(w.m.gap_x, 4);
     EXPECT_EQ(w.m.gap_y, 4);
     EXPECT_EQ(w.m.w_col, 65);
@@ -183,43 +185,43 @@ TEST(Form1, LayoutAtTheOpeningHeight) {
     };
     const double X0 = 552, x4 = X0 + 87.75 + 8, xc = X0 + 91 + 28;
     const Row rows[] = {
-        {f.Picture1, 4, 4, 544, 544},
-        {f.Label1, X0, 4, 65, 22},
-        {f.VScroll1, X0 + 65, 4, 21.67, 44},
-        {f.Label4, X0, 26, 65, 22},
-        {f.Label2, X0, 52, 65, 22},
-        {f.VScroll2, X0 + 65, 52, 21.67, 44},
-        {f.Label5, X0, 74, 65, 22},
-        {f.Label3, X0, 100, 65, 22},
-        {f.VScroll3, X0 + 65, 100, 21.67, 44},
-        {f.Label6, X0, 122, 65, 22},
-        {f.List1, X0, 148, 130, 55},
-        {f.Label7, X0, 200, 97.5, 33},
-        {f.Text1, X0 + 97.5, 200, 32.5, 22},
-        {f.Label8, X0, 238, 97.5, 33},
-        {f.Text2, X0 + 97.5, 238, 32.5, 22},
-        {f.CmdOK, X0 + 32.5, 278, 65, 22},
-        {f.Check_3, X0, 304, 87.75, 22},
-        {f.Text3, X0, 328, 48.75, 22},
-        {f.Check_4, x4, 304, 87.75, 22},
-        {f.Text5, x4, 328, 48.75, 22},
-        {f.Check_1, X0, 354, 87.75, 22},
-        {f.Check_2, X0, 380, 87.75, 22},
-        {f.Check_5, x4, 354, 87.75, 22},
-        {f.Check_6, x4, 380, 87.75, 22},
-        {f.Label9, X0, 430, 45.5, 22},
-        {f.Label10, X0 + 45.5, 430, 52, 22},
-        {f.Label11, X0, 454, 45.5, 22},
-        {f.Label12, X0 + 45.5, 454, 52, 22},
-        {f.Label15, X0, 478, 65, 22},
-        {f.Label16, X0 + 65, 478, 48.75, 22},
-        {f.Label14, X0, 502, 65, 22},
-        {f.Label17, X0 + 65, 502, 48.75, 22},
-        {f.Label18, X0, 526, 65, 22},
-        {f.Label19, X0 + 65, 526, 48.75, 22},
-        {f.Command1, xc, 430, 45.5, 22},
-        {f.Text4, xc, 452, 45.5, 22},
-        {f.Check_p, X0 + 65 + 48.75 + 4, 502, 61.425, 22},
+        {f.picture, 4, 4, 544, 544},
+        {f.q1_heading, X0, 4, 65, 22},
+        {f.q1_bar, X0 + 65, 4, 21.67, 44},
+        {f.q1_value, X0, 26, 65, 22},
+        {f.q2_heading, X0, 52, 65, 22},
+        {f.q2_bar, X0 + 65, 52, 21.67, 44},
+        {f.q2_value, X0, 74, 65, 22},
+        {f.size_heading, X0, 100, 65, 22},
+        {f.size_bar, X0 + 65, 100, 21.67, 44},
+        {f.size_value, X0, 122, 65, 22},
+        {f.families_list, X0, 148, 130, 55},
+        {f.level_count_heading, X0, 200, 97.5, 33},
+        {f.level_count_edit, X0 + 97.5, 200, 32.5, 22},
+        {f.line_count_heading, X0, 238, 97.5, 33},
+        {f.line_count_edit, X0 + 97.5, 238, 32.5, 22},
+        {f.compute_button, X0 + 32.5, 278, 65, 22},
+        {f.phi_along_x_check, X0, 304, 87.75, 22},
+        {f.y_fixed_edit, X0, 328, 48.75, 22},
+        {f.phi_along_y_check, x4, 304, 87.75, 22},
+        {f.x_fixed_edit, x4, 328, 48.75, 22},
+        {f.ex_along_x_check, X0, 354, 87.75, 22},
+        {f.ey_along_x_check, X0, 380, 87.75, 22},
+        {f.ex_along_y_check, x4, 354, 87.75, 22},
+        {f.ey_along_y_check, x4, 380, 87.75, 22},
+        {f.readout_x_heading, X0, 430, 45.5, 22},
+        {f.readout_x_value, X0 + 45.5, 430, 52, 22},
+        {f.readout_y_heading, X0, 454, 45.5, 22},
+        {f.readout_y_value, X0 + 45.5, 454, 52, 22},
+        {f.readout_phi_heading, X0, 478, 65, 22},
+        {f.readout_phi_value, X0 + 65, 478, 48.75, 22},
+        {f.readout_ex_heading, X0, 502, 65, 22},
+        {f.readout_ex_value, X0 + 65, 502, 48.75, 22},
+        {f.readout_ey_heading, X0, 526, 65, 22},
+        {f.readout_ey_value, X0 + 65, 526, 48.75, 22},
+        {f.chosen_potential_button, xc, 430, 45.5, 22},
+        {f.chosen_potential_edit, xc, 452, 45.5, 22},
+        {f.log_check, X0 + 65 + 48.75 + 4, 502, 61.425, 22},
     };
     for (std::size_t n = 0; n < std::size(rows); ++n) {
         const Row& r = rows[n];
@@ -231,45 +233,45 @@ TEST(Form1, LayoutAtTheOpeningHeight) {
         EXPECT_NEAR(g.width(), r.width, 1.0);
         EXPECT_NEAR(g.height(), r.height, 1.0);
     }
-    EXPECT_EQ(f.Picture1->geometry(), QRect(4, 4, 544, 544));
-    EXPECT_EQ(f.Text5->height(), f.Text3->height());
+    EXPECT_EQ(f.picture->geometry(), QRect(4, 4, 544, 544));
+    EXPECT_EQ(f.x_fixed_edit->height(), f.y_fixed_edit->height());
 }
 
 // A taller window makes the picture larger and moves the column; a window too low for a picture
 // (even minimised to nothing) does not fail and recovers when it grows again.
-TEST(Form1, ResizingAndAWindowTooLow) {
+TEST(MainWindow, ResizingAndAWindowTooLow) {
     Window w;
-    w.form.resize(900, 700);
+    w.window.resize(900, 700);
     QTest::qWait(50);
-    const int inner = w.form.centralWidget()->height();
-    EXPECT_EQ(w.form.Picture1->height(), inner - 8);
-    EXPECT_EQ(w.form.Label1->x(), inner);
-    EXPECT_EQ(w.form.CmdOK->y(), 278);
+    const int inner = w.window.centralWidget()->height();
+    EXPECT_EQ(w.ui.picture->height(), inner - 8);
+    EXPECT_EQ(w.ui.q1_heading->x(), inner);
+    EXPECT_EQ(w.ui.compute_button->y(), 278);
     for (int h : {40, 10, 5, 1}) {
-        w.form.resize(300, h);
+        w.window.resize(300, h);
         QTest::qWait(20);
     }
-    w.form.CmdOK->click(); // drawing on whatever picture is left must not fail either
-    w.form.resize(Form1::kInnerWidth, 600);
+    w.ui.compute_button->click(); // drawing on whatever picture is left must not fail either
+    w.window.resize(MainWindow::kInnerWidth, 600);
     QTest::qWait(50);
-    EXPECT_EQ(w.form.Picture1->height(), w.form.centralWidget()->height() - 8);
+    EXPECT_EQ(w.ui.picture->height(), w.window.centralWidget()->height() - 8);
     EXPECT_GT(count_colour(w.picture(), qRgb(128, 255, 128)), 1000);
 }
 
-// CmdOK: the picture gets the blue dots and the dark-red lines, the tone sounds, the level step
+// «расчёт»: the picture gets the blue dots and the dark-red lines, the tone sounds, the level step
 // goes to the tool-tip and the caption tells the seconds the computation took.
-TEST(Form1, CmdOKDrawsAndTimes) {
+TEST(MainWindow, ComputeDrawsAndTimes) {
     Window w;
     const QImage before = w.picture();
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     const QImage after = w.picture();
     EXPECT_NE(before, after);
     EXPECT_GT(count_colour(after, kBlueDots), 100);
     EXPECT_GT(count_colour(after, kRedLines), 100);
     ASSERT_EQ(w.platform.tones.size(), 1u);
     EXPECT_EQ(w.platform.tones[0], std::make_pair(880, 120));
-    EXPECT_EQ(w.form.Label7->toolTip(), QStringLiteral("через  7.75 B"));
-    const QString title = w.form.windowTitle();
+    EXPECT_EQ(w.ui.level_count_heading->toolTip(), QStringLiteral("через  7.75 B"));
+    const QString title = w.window.windowTitle();
     const QString head = QString::fromUtf8(kComputingTitle) + QStringLiteral(". Время расчета ");
     EXPECT_TRUE(title.startsWith(head)) << title.toStdString();
     EXPECT_TRUE(title.endsWith(QStringLiteral(" c"))) << title.toStdString();
@@ -281,7 +283,7 @@ TEST(Form1, CmdOKDrawsAndTimes) {
 
     // The picture box's list of what it drew, replayed on a blank image, gives the same pixels:
     // the exports render this list.
-    QtPictureBox& box = *w.form.Picture1;
+    QtPictureBox& box = *w.ui.picture;
     ASSERT_TRUE(box.display_list().complete());
     QImage replay(after.size(), after.format());
     replay.setDevicePixelRatio(after.devicePixelRatio());
@@ -293,7 +295,7 @@ TEST(Form1, CmdOKDrawsAndTimes) {
 }
 
 // The list chooses the families and shows only the count input they need.
-TEST(Form1, ListChoosesTheFamilies) {
+TEST(MainWindow, ListChoosesTheFamilies) {
     struct Case {
         int row, kind;
         bool levels, field;
@@ -302,13 +304,13 @@ TEST(Form1, ListChoosesTheFamilies) {
     for (const Case c :
          {Case{0, 1, true, false}, Case{1, 2, false, true}, Case{2, 3, true, true}}) {
         SCOPED_TRACE(c.row);
-        w.form.List1->setCurrentRow(c.row);
+        w.ui.families_list->setCurrentRow(c.row);
         EXPECT_EQ(w.m.line_kind, c.kind);
-        EXPECT_EQ(w.form.Label7->isVisible(), c.levels);
-        EXPECT_EQ(w.form.Text1->isVisible(), c.levels);
-        EXPECT_EQ(w.form.Label8->isVisible(), c.field);
-        EXPECT_EQ(w.form.Text2->isVisible(), c.field);
-        w.form.CmdOK->click();
+        EXPECT_EQ(w.ui.level_count_heading->isVisible(), c.levels);
+        EXPECT_EQ(w.ui.level_count_edit->isVisible(), c.levels);
+        EXPECT_EQ(w.ui.line_count_heading->isVisible(), c.field);
+        EXPECT_EQ(w.ui.line_count_edit->isVisible(), c.field);
+        w.ui.compute_button->click();
         const QImage img = w.picture();
         EXPECT_EQ(count_colour(img, kBlueDots) > 0, c.levels);
         EXPECT_EQ(count_colour(img, kRedLines) > 0, c.field);
@@ -317,33 +319,33 @@ TEST(Form1, ListChoosesTheFamilies) {
 
 // A scroll-bar step changes its value and label, lays out and redraws the frame and the charges
 // only: the lines of the last computation are gone.
-TEST(Form1, ScrollBarStepRedrawsTheFrameOnly) {
+TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     Window w;
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     // One step towards the top end.
-    w.form.VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    w.ui.q1_bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.45);
-    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.45"));
+    EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0.45"));
     QImage img = w.picture();
     EXPECT_EQ(count_colour(img, kBlueDots) + count_colour(img, kRedLines), 0);
     EXPECT_GT(count_colour(img, qRgb(255, 0, 0)), 0);
     EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
 
-    w.form.VScroll3->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    w.ui.size_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_DOUBLE_EQ(w.m.L, 3.5);
-    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("3.50"));
+    EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("3.50"));
     EXPECT_FLOAT_EQ(w.m.y_max, 3.5f);
-    w.form.VScroll2->setPosition(-20);
+    w.ui.q2_bar->setPosition(-20);
     EXPECT_DOUBLE_EQ(w.m.q2, -1);
-    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-1.00"));
-    w.form.VScroll2->setPosition(0);
-    EXPECT_EQ(w.form.Label5->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-1.00"));
+    w.ui.q2_bar->setPosition(0);
+    EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("0.00"));
     EXPECT_TRUE(w.platform.tones.size() == 1u); // only the one computation sounded
 }
 
 // The thumb at the top end means +1.00 nC (and 7 m); the top arrow and the up key raise the
 // value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
-TEST(Form1, ScrollBarDirections) {
+TEST(MainWindow, ScrollBarDirections) {
     Window w;
     // A part of a bar (thumb, trough) where its style puts it.
     const auto part = [](QScrollBar* b, QStyle::SubControl which) {
@@ -358,14 +360,14 @@ TEST(Form1, ScrollBarDirections) {
         opt.pageStep = b->pageStep();
         return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
     };
-    PositionScrollBar* bar = w.form.VScroll1;
+    PositionScrollBar* bar = w.ui.q1_bar;
     bar->setPosition(20);
     const int top_at_max = part(bar, QStyle::SC_ScrollBarSlider).top();
     bar->setPosition(-20);
     const int top_at_min = part(bar, QStyle::SC_ScrollBarSlider).top();
     EXPECT_LT(top_at_max, top_at_min) << "the largest position sits at the top";
     bar->setPosition(0);
-    EXPECT_EQ(w.form.Label4->text(), QStringLiteral("0.00"));
+    EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0.00"));
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 3));
     EXPECT_EQ(bar->position(), 1) << "the top arrow raises the value";
@@ -381,9 +383,9 @@ TEST(Form1, ScrollBarDirections) {
 
     // The thumb of every bar is small, in the 44-pixel bars of the main window too: it shows
     // where the value stands, and dragging it moves the value in steps, not end to end.
-    w.form.Check_3->setChecked(true);
-    for (PositionScrollBar* b : {w.form.VScroll1, w.form.VScroll2, w.form.VScroll3,
-                                 w.form.profile(ProfileId::Form3).Scroll1}) {
+    w.ui.phi_along_x_check->setChecked(true);
+    for (PositionScrollBar* b :
+         {w.ui.q1_bar, w.ui.q2_bar, w.ui.size_bar, w.window.profile(ProfileId::Form3).scale_bar}) {
         const QRect thumb = part(b, QStyle::SC_ScrollBarSlider);
         const QRect trough = part(b, QStyle::SC_ScrollBarGroove);
         EXPECT_LE(thumb.height(), trough.height() / 2);
@@ -405,60 +407,69 @@ TEST(Form1, ScrollBarDirections) {
     EXPECT_EQ(bar->position(), 8);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
 
-    QScrollBar* size = w.form.VScroll3;
+    QScrollBar* size = w.ui.size_bar;
     for (int n = 0; n < 20; ++n) {
         QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, size->height() - 3));
     }
     EXPECT_DOUBLE_EQ(w.m.L, 1);
-    EXPECT_EQ(w.form.Label6->text(), QStringLiteral("1.00"));
+    EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("1.00"));
 }
 
 // The text boxes: each keystroke reads the text as a number (a point or a comma, as the
 // program's own labels write it under a Russian locale); the count of field
 // lines is the nearest 16-bit integer (halves to even, clamped), the chosen potential is rounded
 // to two decimals and clamped to a single. Nothing redraws.
-TEST(Form1, TextInputs) {
+TEST(MainWindow, TextInputs) {
     Window w;
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     const QImage drawn = w.picture();
-    Form1& f = w.form;
+    const MainWindowControls& f = w.ui;
     struct Case {
         QLineEdit* box;
         const char* text;
         double want;
     };
     const Case cases[] = {
-        {f.Text3, "0,5", 0.5},       {f.Text3, "0.5", 0.5},
-        {f.Text4, "0,5", 0.5f},      {f.Text4, "-1,255", -1.26f},
-        {f.Text5, "1e-1", 0.1},      {f.Text5, "1 0", 10},
-        {f.Text2, "2.5", 2},         {f.Text2, "3.5", 4},
-        {f.Text2, "1e999", 32767},   {f.Text2, "&HFFFF", -1},
-        {f.Text4, "0.125", 0.13f},   {f.Text4, "-0.125", -0.13f},
-        {f.Text4, "1e999", FLT_MAX}, {f.Text4, "-1e999", -FLT_MAX},
-        {f.Text4, "1e300", FLT_MAX}, {f.Text1, "", 0},
-        {f.Text1, "abc", 0},         {f.Text1, "2.5", 2.5},
+        {f.y_fixed_edit, "0,5", 0.5},
+        {f.y_fixed_edit, "0.5", 0.5},
+        {f.chosen_potential_edit, "0,5", 0.5f},
+        {f.chosen_potential_edit, "-1,255", -1.26f},
+        {f.x_fixed_edit, "1e-1", 0.1},
+        {f.x_fixed_edit, "1 0", 10},
+        {f.line_count_edit, "2.5", 2},
+        {f.line_count_edit, "3.5", 4},
+        {f.line_count_edit, "1e999", 32767},
+        {f.line_count_edit, "&HFFFF", -1},
+        {f.chosen_potential_edit, "0.125", 0.13f},
+        {f.chosen_potential_edit, "-0.125", -0.13f},
+        {f.chosen_potential_edit, "1e999", FLT_MAX},
+        {f.chosen_potential_edit, "-1e999", -FLT_MAX},
+        {f.chosen_potential_edit, "1e300", FLT_MAX},
+        {f.level_count_edit, "", 0},
+        {f.level_count_edit, "abc", 0},
+        {f.level_count_edit, "2.5", 2.5},
     };
     for (const Case& c : cases) {
         c.box->setText(QString::fromUtf8(c.text));
-        const double got = c.box == f.Text1   ? w.m.n_fi
-                           : c.box == f.Text2 ? w.m.n_E
-                           : c.box == f.Text3 ? w.m.Y_fix
-                           : c.box == f.Text5 ? w.m.X_fix
-                                              : w.m.fi_user;
+        const double got = c.box == f.level_count_edit  ? w.m.n_fi
+                           : c.box == f.line_count_edit ? w.m.n_E
+                           : c.box == f.y_fixed_edit    ? w.m.Y_fix
+                           : c.box == f.x_fixed_edit    ? w.m.X_fix
+                                                        : w.m.fi_user;
         EXPECT_DOUBLE_EQ(got, c.want) << c.text;
     }
     EXPECT_EQ(w.picture(), drawn);
 }
 
 // Closing asks "Вы абсолютно уверены?" titled "На Выход"; No keeps everything, Yes ends.
-TEST(Form1, ExitConfirmation) {
+TEST(MainWindow, ExitConfirmation) {
     Window w;
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     const QImage drawn = w.picture();
-    QSignalSpy exits(&w.form, &Form1::exitConfirmed);
+    QSignalSpy exits(&w.window, &MainWindow::exit_confirmed);
     w.dialogs.answers = {false};
-    EXPECT_FALSE(w.form.close());
-    EXPECT_TRUE(w.form.isVisible());
+    EXPECT_FALSE(w.window.close());
+    EXPECT_TRUE(w.window.isVisible());
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(w.dialogs.shown[0].text, "Вы абсолютно уверены?");
     EXPECT_EQ(w.dialogs.shown[0].title, "На Выход");
@@ -466,10 +477,10 @@ TEST(Form1, ExitConfirmation) {
     EXPECT_EQ(exits.count(), 0);
     EXPECT_EQ(w.picture(), drawn);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
-    EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
+    EXPECT_EQ(w.ui.y_fixed_edit->text(), QStringLiteral("0.10"));
 
     w.dialogs.answers = {true};
-    EXPECT_TRUE(w.form.close());
+    EXPECT_TRUE(w.window.close());
     EXPECT_EQ(exits.count(), 1);
     EXPECT_EQ(w.dialogs.shown.size(), 2u);
 }
@@ -491,7 +502,7 @@ QImage painted_by_painter(QtPictureBox& box) {
 // laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
 // and counts, with the characteristic lines over it, the six profiles, and lines of every width
 // the shortcuts take in and around a small picture.
-TEST(Form1, FastPaintingGivesThePaintersPixels) {
+TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     ASSERT_TRUE(PictureRenderer::steps_thin_lines());
     ASSERT_TRUE(PictureRenderer::fills_wide_lines());
     struct Case {
@@ -503,27 +514,27 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
          {Case{8, -2, 8, "11", "6"}, Case{-6, 18, 2, "40", "60"}, Case{12, 12, 14, "11", "30"},
           Case{8, 0, 4, "5", "20"}, Case{20, -1, 8, "11", "300"}}) {
         SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.L << " " << c.n_E);
-        w.form.VScroll1->setPosition(c.q1);
-        w.form.VScroll2->setPosition(c.q2);
-        w.form.VScroll3->setPosition(c.L);
-        w.form.Text1->setText(QString::fromLatin1(c.n_fi));
-        w.form.Text2->setText(QString::fromLatin1(c.n_E));
-        w.form.CmdOK->click();
-        w.form.Label1_Click();
-        w.form.Label2_Click();
-        w.form.Label3_Click();
-        w.form.Command1_Click();
-        QtPictureBox& box = *w.form.Picture1;
+        w.ui.q1_bar->setPosition(c.q1);
+        w.ui.q2_bar->setPosition(c.q2);
+        w.ui.size_bar->setPosition(c.L);
+        w.ui.level_count_edit->setText(QString::fromLatin1(c.n_fi));
+        w.ui.line_count_edit->setText(QString::fromLatin1(c.n_E));
+        w.ui.compute_button->click();
+        w.window.explain_zero_potential();
+        w.window.explain_zero_field();
+        w.window.explain_field_direction();
+        w.window.draw_chosen_equipotential();
+        QtPictureBox& box = *w.ui.picture;
         ASSERT_TRUE(box.display_list().complete());
         EXPECT_EQ(box.image(), painted_by_painter(box));
     }
-    for (QCheckBox* check : {w.form.Check_3, w.form.Check_4, w.form.Check_1, w.form.Check_2,
-                             w.form.Check_5, w.form.Check_6}) {
+    for (QCheckBox* check : {w.ui.phi_along_x_check, w.ui.phi_along_y_check, w.ui.ex_along_x_check,
+                             w.ui.ey_along_x_check, w.ui.ex_along_y_check, w.ui.ey_along_y_check}) {
         check->setChecked(true);
     }
     for (const ProfileKind& kind : kProfiles) {
         SCOPED_TRACE(kind.caption);
-        QtPictureBox& box = *w.form.profile(kind.id).Picture1;
+        QtPictureBox& box = *w.window.profile(kind.id).picture;
         EXPECT_GT(box.display_list().size(), 100u);
         EXPECT_EQ(box.image(), painted_by_painter(box));
     }
@@ -578,8 +589,8 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
     EXPECT_EQ(runs.image(), single.image());
 }
 
-QProgressDialog* progress_window(Form1& form) {
-    for (QProgressDialog* d : form.findChildren<QProgressDialog*>()) {
+QProgressDialog* progress_window(MainWindow& window) {
+    for (QProgressDialog* d : window.findChildren<QProgressDialog*>()) {
         if (d->isVisible()) {
             return d;
         }
@@ -591,18 +602,18 @@ QProgressDialog* progress_window(Form1& form) {
 // ends it at once with what was drawn so far, and the caption says it was stopped. The
 // default computation is over long before and shows none. The waits are bounded generously.
 // The main window closed meanwhile asks for confirmation only after the computation.
-TEST(Form1, LongComputationShowsProgressAndStops) {
+TEST(MainWindow, LongComputationShowsProgressAndStops) {
     Window w;
     bool seen = false;
     QTimer watch;
     watch.setInterval(1);
-    QObject::connect(&watch, &QTimer::timeout, [&] { seen = seen || progress_window(w.form); });
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen = seen || progress_window(w.window); });
     watch.start();
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     watch.stop();
     EXPECT_FALSE(seen);
 
-    w.form.Text2->setText(QStringLiteral("20000"));
+    w.ui.line_count_edit->setText(QStringLiteral("20000"));
     QElapsedTimer clock;
     qint64 shown_at = -1, stopped_at = -1, last_tick = -1, longest_gap = 0;
     int first_value = -1, last_value = -1;
@@ -612,7 +623,7 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
         const qint64 now = clock.elapsed();
         longest_gap = std::max(longest_gap, last_tick < 0 ? 0 : now - last_tick);
         last_tick = now;
-        QProgressDialog* d = progress_window(w.form);
+        QProgressDialog* d = progress_window(w.window);
         if (d == nullptr || stopped_at >= 0) {
             return;
         }
@@ -622,7 +633,7 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
             EXPECT_EQ(d->labelText(), QString::fromUtf8(Computation::kLabel));
             EXPECT_TRUE(d->isModal());
             // Closing the main window waits for the end of the computation.
-            w.form.close();
+            w.window.close();
             EXPECT_TRUE(w.dialogs.shown.empty());
         }
         last_value = d->value();
@@ -638,7 +649,7 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
     });
     poll.start();
     clock.start();
-    w.form.CmdOK->click();
+    w.ui.compute_button->click();
     const qint64 ended_at = clock.elapsed();
     poll.stop();
     std::cout << "progress window after " << shown_at << " ms, stopped " << ended_at - stopped_at
@@ -649,17 +660,17 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
     ASSERT_GE(stopped_at, 0) << "no stop button";
     EXPECT_LE(ended_at - stopped_at, 500);
     EXPECT_GT(last_value, first_value); // the bar moved
-    EXPECT_EQ(progress_window(w.form), nullptr);
+    EXPECT_EQ(progress_window(w.window), nullptr);
     // Part of the lines: some drawn, the last start angles not reached.
     EXPECT_GT(count_colour(w.picture(), kRedLines), 100);
     EXPECT_LT(w.m.theta, 3.0);
-    EXPECT_TRUE(w.form.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
-        << w.form.windowTitle().toStdString();
+    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
+        << w.window.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only
     // The close asked for its confirmation after the computation (and was refused).
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_TRUE(w.dialogs.shown[0].question);
-    EXPECT_TRUE(w.form.isVisible());
+    EXPECT_TRUE(w.window.isVisible());
 }
 
 } // namespace

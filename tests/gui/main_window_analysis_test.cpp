@@ -2,7 +2,6 @@
 // the pointer readout and the point log, on the offscreen platform.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -14,44 +13,26 @@
 #include "analysis/readout.h"
 #include "model/numbers.h"
 #include "model/point_field.h"
+#include "support/files.h"
 #include "support/log_header.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 namespace {
 
-struct Window : MainWindow {
+struct Window : ShownMainWindow {
     int pixels(QRgb colour) { return count_colour(picture(), colour); }
     // The pixel of the picture nearest a point in metres, and that pixel's own coordinates.
-    QPoint pixel_of(double x, double y) const { return form.Picture1->to_pixels(x, y).toPoint(); }
-    QPointF user_of(QPoint p) const { return form.Picture1->to_user(QPointF(p)); }
-    void move_to(QPoint p) { QTest::mouseMove(form.Picture1, p); }
+    QPoint pixel_of(double x, double y) const { return ui.picture->to_pixels(x, y).toPoint(); }
+    QPointF user_of(QPoint p) const { return ui.picture->to_user(QPointF(p)); }
+    void move_to(QPoint p) { QTest::mouseMove(ui.picture, p); }
     void double_click(QPoint p) {
         move_to(p);
-        QTest::mouseDClick(form.Picture1, Qt::LeftButton, Qt::NoModifier, p);
+        QTest::mouseDClick(ui.picture, Qt::LeftButton, Qt::NoModifier, p);
     }
     const RecordingDialogs::Shown& last() const { return dialogs.shown.back(); }
 };
-
-// Runs the test in a fresh current directory.
-class InTempDir {
-  public:
-    InTempDir() : old_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
-    ~InTempDir() { QDir::setCurrent(old_); }
-    InTempDir(const InTempDir&) = delete;
-    InTempDir& operator=(const InTempDir&) = delete;
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-  private:
-    QString old_;
-    QTemporaryDir dir_;
-};
-
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // How many of this process's open files are the given one.
 int open_descriptors_of(const QString& path) {
@@ -68,58 +49,58 @@ int open_descriptors_of(const QString& path) {
 const QByteArray kDefaultHeader = kDefaultLogHeader;
 
 // Each heading click draws its lines on the picture and explains them.
-TEST(Form1Analysis, HeadingClicksDrawAndExplain) {
+TEST(MainWindowAnalysis, HeadingClicksDrawAndExplain) {
     Window w;
-    QTest::mouseClick(w.form.Label1, Qt::LeftButton);
+    QTest::mouseClick(w.ui.q1_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(255, 0, 255)), 100);
     ASSERT_FALSE(w.dialogs.shown.empty());
     EXPECT_EQ(w.last().title, "Линия нулевого потенциала");
     EXPECT_NE(w.last().text.find("x=0.57 м"), std::string::npos);
 
-    QTest::mouseClick(w.form.Label2, Qt::LeftButton);
+    QTest::mouseClick(w.ui.q2_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(120, 120, 0)), 100);
     EXPECT_GT(w.pixels(qRgb(120, 0, 0)), 4);
     EXPECT_EQ(w.last().title, "Точка с нулевой напряжённостью");
     EXPECT_EQ(w.m.fi_E0, 0.9);
 
-    QTest::mouseClick(w.form.Label3, Qt::LeftButton);
+    QTest::mouseClick(w.ui.size_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(153, 0, 0)), 100);
     EXPECT_EQ(w.last().title, "Характерные линии");
     EXPECT_EQ(w.dialogs.shown.size(), 3u);
 }
 
 // The chosen potential's button draws blue dots without a message.
-TEST(Form1Analysis, ChosenEquipotential) {
+TEST(MainWindowAnalysis, ChosenEquipotential) {
     Window w;
     const int before = w.pixels(qRgb(0, 0, 255)); // the negative charge's disc
-    w.form.Text4->setText(QStringLiteral("2"));
-    QTest::mouseClick(w.form.Command1, Qt::LeftButton);
+    w.ui.chosen_potential_edit->setText(QStringLiteral("2"));
+    QTest::mouseClick(w.ui.chosen_potential_button, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(0, 0, 255)), before + 100);
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
 // A pointer move sets the five labels from the point functions at the pointer.
-TEST(Form1Analysis, PointerReadout) {
+TEST(MainWindowAnalysis, PointerReadout) {
     Window w;
     const QPoint p = w.pixel_of(1, 1);
     w.move_to(p);
     const QPointF u = w.user_of(p);
     const Readout r = readout_at(w.m, static_cast<float>(u.x()), static_cast<float>(u.y()));
-    EXPECT_EQ(w.form.Label10->text().toStdString(), r.x);
-    EXPECT_EQ(w.form.Label12->text().toStdString(), r.y);
-    EXPECT_EQ(w.form.Label16->text().toStdString(), r.fi);
-    EXPECT_EQ(w.form.Label17->text().toStdString(), r.Ex);
-    EXPECT_EQ(w.form.Label19->text().toStdString(), r.Ey);
-    EXPECT_NEAR(w.form.Label10->text().toDouble(), 1, 0.02);
+    EXPECT_EQ(w.ui.readout_x_value->text().toStdString(), r.x);
+    EXPECT_EQ(w.ui.readout_y_value->text().toStdString(), r.y);
+    EXPECT_EQ(w.ui.readout_phi_value->text().toStdString(), r.fi);
+    EXPECT_EQ(w.ui.readout_ex_value->text().toStdString(), r.Ex);
+    EXPECT_EQ(w.ui.readout_ey_value->text().toStdString(), r.Ey);
+    EXPECT_NEAR(w.ui.readout_x_value->text().toDouble(), 1, 0.02);
     // fi(1, 1) = 9*(0.4/sqrt(3.25) - 0.1/sqrt(1.25)) = 1.192 V for the defaults.
-    EXPECT_NEAR(w.form.Label16->text().toDouble(), 1.192, 0.02);
+    EXPECT_NEAR(w.ui.readout_phi_value->text().toDouble(), 1.192, 0.02);
 
     // Next to the left charge the field runs to five digits before the point, negative on its
     // left (Ex = -9*0.4/0.015^2 = -16000 V/m): every number shows whole, sign and last digit.
-    w.form.Picture1_MouseMove(-0.515f, 0.0005f);
-    EXPECT_LT(w.form.Label17->text().toDouble(), -15000);
-    for (QLabel* l :
-         {w.form.Label10, w.form.Label12, w.form.Label16, w.form.Label17, w.form.Label19}) {
+    w.window.show_readout(-0.515f, 0.0005f);
+    EXPECT_LT(w.ui.readout_ex_value->text().toDouble(), -15000);
+    for (QLabel* l : {w.ui.readout_x_value, w.ui.readout_y_value, w.ui.readout_phi_value,
+                      w.ui.readout_ex_value, w.ui.readout_ey_value}) {
         SCOPED_TRACE(l->text().toStdString());
         const QImage shown = l->grab().toImage();
         EXPECT_GT(text_shown(shown, l->text(), l->font(), l->contentsRect().topLeft(), 12), 0.97);
@@ -127,25 +108,25 @@ TEST(Form1Analysis, PointerReadout) {
 }
 
 // A locale with a decimal comma: the labels use it.
-TEST(Form1Analysis, PointerReadoutWithADecimalComma) {
+TEST(MainWindowAnalysis, PointerReadoutWithADecimalComma) {
     const QLocale old;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     {
         Window w;
-        w.form.Picture1_MouseMove(-0.25f, 2.0f);
-        EXPECT_EQ(w.form.Label10->text(), QStringLiteral("-0,250"));
-        EXPECT_EQ(w.form.Label12->text(), QStringLiteral("2,000"));
+        w.window.show_readout(-0.25f, 2.0f);
+        EXPECT_EQ(w.ui.readout_x_value->text(), QStringLiteral("-0,250"));
+        EXPECT_EQ(w.ui.readout_y_value->text(), QStringLiteral("2,000"));
     }
     QLocale::setDefault(old);
 }
 
 // On, three double clicks at known points, off: the header and three lines, exact, in
 // Windows-1251 with CR LF, their values those of the point functions there.
-TEST(Form1Analysis, LogSession) {
+TEST(MainWindowAnalysis, LogSession) {
     InTempDir tmp;
     Window w;
-    w.form.Check_p->click();
-    ASSERT_TRUE(w.form.Check_p->isChecked());
+    w.ui.log_check->click();
+    ASSERT_TRUE(w.ui.log_check->isChecked());
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(w.last().title, "Подсказка");
     EXPECT_EQ(w.last().text, log_hint_text());
@@ -163,8 +144,8 @@ TEST(Form1Analysis, LogSession) {
         // On disk as soon as the double click has been handled.
         EXPECT_EQ(read_all(tmp.path("kerant.txt")), expected);
     }
-    w.form.Check_p->click();
-    EXPECT_FALSE(w.form.Check_p->isChecked());
+    w.ui.log_check->click();
+    EXPECT_FALSE(w.ui.log_check->isChecked());
     EXPECT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 0);
     const QByteArray file = read_all(tmp.path("kerant.txt"));
@@ -190,21 +171,21 @@ TEST(Form1Analysis, LogSession) {
 }
 
 // Switching on again starts a new file; the earlier one was complete when closed.
-TEST(Form1Analysis, SwitchingOnAgainStartsANewFile) {
+TEST(MainWindowAnalysis, SwitchingOnAgainStartsANewFile) {
     InTempDir tmp;
     Window w;
-    w.form.Check_p->click();
+    w.ui.log_check->click();
     w.double_click(w.pixel_of(1, 1));
-    w.form.Check_p->click();
+    w.ui.log_check->click();
     const QByteArray first = read_all(tmp.path("kerant.txt"));
     EXPECT_GT(first.size(), kDefaultHeader.size());
-    w.form.Check_p->click();
+    w.ui.log_check->click();
     EXPECT_EQ(read_all(tmp.path("kerant.txt")), kDefaultHeader);
-    w.form.Check_p->click();
+    w.ui.log_check->click();
 }
 
 // A double click with logging off only asks to switch it on; no file appears.
-TEST(Form1Analysis, DoubleClickWithLoggingOff) {
+TEST(MainWindowAnalysis, DoubleClickWithLoggingOff) {
     InTempDir tmp;
     Window w;
     w.double_click(w.pixel_of(1, 1));
@@ -215,12 +196,12 @@ TEST(Form1Analysis, DoubleClickWithLoggingOff) {
 }
 
 // A double click before any pointer move still logs five numbers.
-TEST(Form1Analysis, DoubleClickBeforeAnyMove) {
+TEST(MainWindowAnalysis, DoubleClickBeforeAnyMove) {
     InTempDir tmp;
     Window w;
-    w.form.Check_p->click();
-    w.form.Picture1_DblClick();
-    w.form.Check_p->click();
+    w.ui.log_check->click();
+    w.window.log_point();
+    w.ui.log_check->click();
     const QByteArray file = read_all(tmp.path("kerant.txt"));
     const QByteArray line = file.mid(kDefaultHeader.size()).trimmed();
     const QList<QByteArray> f = line.simplified().split(' ');
@@ -234,7 +215,7 @@ TEST(Form1Analysis, DoubleClickBeforeAnyMove) {
 
 // The file cannot be created (its name taken by a folder) or its header cannot be written (a
 // full disk): a warning, the box unticked, the program going on.
-TEST(Form1Analysis, UnwritableLog) {
+TEST(MainWindowAnalysis, UnwritableLog) {
     for (const bool full_disk : {false, true}) {
         InTempDir tmp;
         if (full_disk) {
@@ -246,33 +227,33 @@ TEST(Form1Analysis, UnwritableLog) {
             ASSERT_TRUE(QDir(tmp.path(".")).mkdir(QStringLiteral("kerant.txt")));
         }
         Window w;
-        w.form.Check_p->click();
+        w.ui.log_check->click();
         ASSERT_EQ(w.dialogs.shown.size(), 2u);
         EXPECT_EQ(w.dialogs.shown[0].title, "Подсказка");
         EXPECT_EQ(w.last().title, "ПРЕДУПРЕЖДЕНИЕ");
         EXPECT_NE(w.last().text.find("Не удалось"), std::string::npos);
         EXPECT_NE(w.last().text.find(full_disk ? "на диске нет места" : "папка"),
                   std::string::npos);
-        EXPECT_FALSE(w.form.Check_p->isChecked());
+        EXPECT_FALSE(w.ui.log_check->isChecked());
         // Still working: a double click asks to switch the log on.
         w.double_click(w.pixel_of(1, 1));
         EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
-        EXPECT_TRUE(w.form.isVisible());
+        EXPECT_TRUE(w.window.isVisible());
     }
 }
 
 // A confirmed exit closes the log, leaving it complete.
-TEST(Form1Analysis, ConfirmedExitClosesTheLog) {
+TEST(MainWindowAnalysis, ConfirmedExitClosesTheLog) {
     InTempDir tmp;
     Window w;
-    w.form.Check_p->click();
+    w.ui.log_check->click();
     w.double_click(w.pixel_of(-1, 2));
     const QByteArray logged = read_all(tmp.path("kerant.txt"));
     EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 1);
     w.dialogs.answers.push_back(true);
     bool exited = false;
-    QObject::connect(&w.form, &Form1::exitConfirmed, [&exited] { exited = true; });
-    w.form.close();
+    QObject::connect(&w.window, &MainWindow::exit_confirmed, [&exited] { exited = true; });
+    w.window.close();
     EXPECT_TRUE(exited);
     EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 0);
     EXPECT_EQ(read_all(tmp.path("kerant.txt")), logged);

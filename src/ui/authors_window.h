@@ -3,15 +3,16 @@
 #include <QLabel>
 #include <QWidget>
 
-class Form2 : public QWidget {
+class AuthorsWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit AuthorsWindow(QWidget* parent = nullptr);
 
     // The inner size of the window, in pixels.
     static constexpr int kInnerWidth = 222;
     static constexpr int kInnerHeight = 297;
 
-    QLabel* Image1;
-    QLabel* Label1;
+    QLabel* emblem;
+    // The lines about the program, set by whoever shows the window.
+    QLabel* credits;
 };

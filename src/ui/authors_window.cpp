@@ -1,0 +1,32 @@
+#include "ui/authors_window.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
+    setFixedSize(kInnerWidth, kInnerHeight);
+
+    emblem = new QLabel(this);
+    emblem->setObjectName(QStringLiteral("emblem"));
+    emblem->setGeometry(32, 8, 150, 180);
+    QPixmap image(150, 180);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        QSvgRenderer(QStringLiteral(":/icons/emblem.svg")).render(&p);
+    }
+    emblem->setPixmap(image);
+
+    credits = new QLabel(this);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setGeometry(8, 200, 209, 81);
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(11);
+    credits->setFont(f);
+    credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    credits->setTextFormat(Qt::PlainText);
+}

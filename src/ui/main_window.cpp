@@ -1,0 +1,133 @@
+// The main window's start-up, its connections and its exit.
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "model/numbers.h"
+#include "picture/frame.h"
+#include "ui/menus.h"
+
+MainWindow::MainWindow(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), model_(model), dialogs_(dialogs), platform_(platform) {
+    Q_INIT_RESOURCE(resources);
+    setWindowTitle(QString::fromUtf8(kTitle));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
+    model_.dec_sep = QLocale().decimalPoint().toStdString();
+
+    ui.create(this, QString::fromStdString(model_.label7_tooltip));
+    ui.inner->installEventFilter(this);
+    for (const ProfileKind& kind : kProfiles) {
+        profiles_[to_index(kind.id)] = std::make_unique<ProfileWindow>(model_, dialogs_, kind.id);
+    }
+    connect_controls();
+    connect_menus();
+    set_up_export();
+    platform_.document_failed = [this](const std::string& path, const std::string& missing) {
+        dialogs_.message(document_failure_text(path, missing), kWarningTitle);
+    };
+
+    // Start-up: place the window, then fill the model and the inputs while nothing redraws.
+    resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        const QSize frame = frameGeometry().size();
+        move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
+             avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
+    }
+    model_.ready = 0;
+    fill_inputs();
+    axes_main(model_, *ui.picture);
+    for (const ProfileKind& kind : kProfiles) {
+        profile(kind.id).place_beside_main(frame_twips());
+    }
+    model_.ready = 1;
+}
+
+MainWindow::~MainWindow() {
+    platform_.document_failed = nullptr;
+}
+
+TwipRect MainWindow::frame_twips() const {
+    const QRect f = frameGeometry();
+    return {f.x() * kTwipsPerPixel, f.y() * kTwipsPerPixel, f.width() * kTwipsPerPixel,
+            f.height() * kTwipsPerPixel};
+}
+
+void MainWindow::connect_controls() {
+    connect(ui.q1_bar, &QScrollBar::valueChanged, this, &MainWindow::on_q1_changed);
+    connect(ui.q2_bar, &QScrollBar::valueChanged, this, &MainWindow::on_q2_changed);
+    connect(ui.size_bar, &QScrollBar::valueChanged, this, &MainWindow::on_size_changed);
+    connect(ui.level_count_edit, &QLineEdit::textChanged, this, &MainWindow::on_level_count_edited);
+    connect(ui.line_count_edit, &QLineEdit::textChanged, this, &MainWindow::on_line_count_edited);
+    connect(ui.y_fixed_edit, &QLineEdit::textChanged, this, &MainWindow::on_y_fixed_edited);
+    connect(ui.chosen_potential_edit, &QLineEdit::textChanged, this,
+            &MainWindow::on_chosen_potential_edited);
+    connect(ui.x_fixed_edit, &QLineEdit::textChanged, this, &MainWindow::on_x_fixed_edited);
+    connect(ui.families_list, &QListWidget::currentRowChanged, this,
+            &MainWindow::on_families_chosen);
+    connect(ui.compute_button, &QPushButton::clicked, this, &MainWindow::compute);
+
+    for (const ProfileKind& kind : kProfiles) {
+        QCheckBox* box = ui.profile_check(kind.id);
+        ProfileWindow* window = &profile(kind.id);
+        connect(box, &QCheckBox::toggled, window, &ProfileWindow::set_shown);
+        // Closing a profile window by its own close box clears its box.
+        connect(window, &ProfileWindow::closed_by_user, box, [box] { box->setChecked(false); });
+    }
+
+    connect(ui.q1_heading, &ClickLabel::clicked, this, &MainWindow::explain_zero_potential);
+    connect(ui.q2_heading, &ClickLabel::clicked, this, &MainWindow::explain_zero_field);
+    connect(ui.size_heading, &ClickLabel::clicked, this, &MainWindow::explain_field_direction);
+    connect(ui.chosen_potential_button, &QPushButton::clicked, this,
+            &MainWindow::draw_chosen_equipotential);
+    connect(ui.picture, &QtPictureBox::mouseMoved, this, &MainWindow::show_readout);
+    connect(ui.picture, &QtPictureBox::doubleClicked, this, &MainWindow::log_point);
+    connect(ui.log_check, &QCheckBox::clicked, this, &MainWindow::on_log_clicked);
+}
+
+void MainWindow::fill_inputs() {
+    set_model_defaults(model_);
+    ui.q1_bar->setPosition(to_int16_even(model_.q1 / 0.05));
+    ui.q2_bar->setPosition(to_int16_even(model_.q2 / 0.05));
+    ui.size_bar->setPosition(to_int16_even(model_.L / 0.5));
+    ui.level_count_edit->setText(QString::number(model_.n_fi));
+    ui.line_count_edit->setText(QString::number(model_.n_E));
+    // The edits show a decimal point whatever the locale; they read a comma too.
+    const auto pointed = [this](double v) {
+        return QString::fromStdString(format_fixed(v, 2, model_.dec_sep))
+            .replace(QLatin1Char(','), QLatin1Char('.'));
+    };
+    ui.y_fixed_edit->setText(pointed(model_.Y_fix));
+    ui.x_fixed_edit->setText(pointed(model_.X_fix));
+    ui.chosen_potential_edit->setText(pointed(model_.fi_user));
+    ui.families_list->addItem(QStringLiteral("линии потенциала"));
+    ui.families_list->addItem(QStringLiteral("линии напряжённости"));
+    ui.families_list->addItem(QStringLiteral("все линии"));
+    ui.families_list->setCurrentRow(2);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!dialogs_.ask_yes_no("Вы абсолютно уверены?", "На Выход")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    close_other_windows();
+    emit exit_confirmed();
+}
+
+void MainWindow::close_other_windows() {
+    if (authors_window_) {
+        authors_window_->close();
+    }
+    for (auto& w : profiles_) {
+        w->close();
+    }
+    if (!point_log_.stop()) {
+        dialogs_.message(point_log_.problem(), kWarningTitle);
+    }
+}

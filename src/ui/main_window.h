@@ -1,0 +1,123 @@
+#pragma once
+// The main window: the field picture on the left, the column of inputs, the compute button, the
+// profile check boxes and the pointer readout on the right, and the two menus.
+//
+// Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
+// exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
+// (main_window_handlers.cpp), the menus (main_window_menus.cpp) and saving and copying the
+// picture (main_window_export.cpp).
+#include <QMainWindow>
+#include <array>
+#include <initializer_list>
+#include <memory>
+
+#include "analysis/point_log.h"
+#include "model/module1.h"
+#include "picture/dialogs.h"
+#include "picture/platform.h"
+#include "ui/authors_window.h"
+#include "ui/file_chooser.h"
+#include "ui/main_window_controls.h"
+#include "ui/profile_window.h"
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the start-up sequence; the window is shown by the caller.
+    MainWindow(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The size of the inner area (below the menu bar) the window opens with.
+    static constexpr int kInnerWidth = 754;
+    static constexpr int kInnerHeight = 552;
+    // The size of the picture in the window as it opens: the inner height less two gaps.
+    static constexpr int kOpeningPictureSize = kInnerHeight - 2 * 4;
+    // The window's title before the first computation.
+    static constexpr const char* kTitle =
+        "Несимметричные электростатические поля 2-х точечных зарядов";
+
+    MainWindowControls ui;
+
+    // The profile windows, made hidden at start-up.
+    ProfileWindow& profile(ProfileId id) { return *profiles_[to_index(id)]; }
+    // The Authors window, made the first time it is asked for (null until then).
+    AuthorsWindow* authors_window() const { return authors_window_; }
+    // Where files to save are chosen, here and in the profile windows: Qt's file dialog unless
+    // another chooser is set (tests answer from a script).
+    void set_file_chooser(FileChooser& chooser);
+
+    // Lays the window out from its inner height and redraws the empty frame with the charges.
+    void relayout_and_redraw();
+    // Places every control from the inner height.
+    void lay_out();
+    // The model's defaults, written into the inputs (whose handlers copy them back).
+    void fill_inputs();
+
+    // The inputs: a scroll bar moved, a number typed, a family chosen, the compute button.
+    void on_q1_changed();
+    void on_q2_changed();
+    void on_size_changed();
+    void on_level_count_edited();
+    void on_line_count_edited();
+    void on_y_fixed_edited();
+    void on_chosen_potential_edited();
+    void on_x_fixed_edited();
+    void on_families_chosen();
+    void compute();
+
+    // The characteristic lines (a click on a heading), the chosen equipotential, the pointer
+    // readout and the point log.
+    void explain_zero_potential();
+    void explain_zero_field();
+    void explain_field_direction();
+    void draw_chosen_equipotential();
+    void show_readout(float x, float y);
+    void log_point();
+    void on_log_clicked();
+
+    // The menu items.
+    void open_spravka();
+    void open_gauss();
+    void open_instruction();
+    void open_uprav();
+    void show_authors();
+    void show_about();
+    void show_registration();
+    void save_field_picture();
+    void copy_field_picture();
+
+  signals:
+    // The user confirmed the exit: every window is closed and the program is to end.
+    void exit_confirmed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void connect_controls();
+    void connect_menus();
+    // The picture takes the focus by a click and copies itself on Ctrl+C; the profile windows
+    // share the file chooser.
+    void set_up_export();
+    // A scroll bar moved: its value into the model and its label, then the frame and every shown
+    // profile redrawn.
+    void on_bar_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
+    // Redraws the given profile windows that are shown, in that order, as one computation.
+    void redraw_profiles(std::initializer_list<ProfileId> ids,
+                         ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
+    // Closes every other window and the point log after a confirmed exit.
+    void close_other_windows();
+    // This window's outer position and size in twips.
+    TwipRect frame_twips() const;
+
+    Module1& model_;
+    Dialogs& dialogs_;
+    Platform& platform_;
+    std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
+    AuthorsWindow* authors_window_ = nullptr;
+    PointLog point_log_;
+    bool readout_shown_ = false; // the readout labels show a point of the picture
+    QtFileChooser own_chooser_;
+    FileChooser* chooser_ = &own_chooser_;
+};

@@ -1,0 +1,206 @@
+// What the main window's controls do: the inputs, the compute button, the characteristic lines,
+// the chosen equipotential, the pointer readout and the point log.
+#include <QCursor>
+#include <QTime>
+
+#include "analysis/field_direction_lines.h"
+#include "analysis/readout.h"
+#include "analysis/user_equipotential.h"
+#include "analysis/zero_field.h"
+#include "analysis/zero_potential.h"
+#include "model/inputs.h"
+#include "model/numbers.h"
+#include "picture/compute.h"
+#include "ui/computation.h"
+#include "ui/fonts.h"
+#include "ui/main_window.h"
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Shows a number whole in its label: where the text is wider than the label at its usual font,
+// the font is made smaller until it fits; the label keeps its place and size.
+void show_whole(QLabel* l, const QString& text, const QFont& usual) {
+    QFont f = usual;
+    const auto fits = [l, &text](const QFont& font) {
+        const QFontMetrics fm(font);
+        // A framed label without an indent of its own indents its text by half an x.
+        const int indent = l->indent() >= 0
+                               ? l->indent()
+                               : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
+        return fm.horizontalAdvance(text) + indent + 2 * l->margin() <= l->contentsRect().width();
+    };
+    while (!fits(f) && f.pixelSize() > 6) {
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    l->setFont(f);
+    l->setText(text);
+}
+
+} // namespace
+
+void MainWindow::on_bar_changed(PositionScrollBar* bar, double factor, double& value,
+                                QLabel* label) {
+    value = bar->position() * factor;
+    label->setText(qs(format_fixed(value, 2, model_.dec_sep)));
+    const Computation c(this);
+    relayout_and_redraw();
+    redraw_profiles({ProfileId::Form3, ProfileId::Form4, ProfileId::Form_Exx, ProfileId::Form_Eyx,
+                     ProfileId::Form_Exy, ProfileId::Form_Eyy});
+}
+
+void MainWindow::redraw_profiles(std::initializer_list<ProfileId> ids,
+                                 ProfileWindow::Warning warning) {
+    Computation c(this);
+    double k = 0;
+    const double n = static_cast<double>(ids.size());
+    for (ProfileId id : ids) {
+        ProgressPart part(c.progress(), k / n, (k + 1) / n);
+        profile(id).redraw(part, warning);
+        if (c.stopped()) {
+            return;
+        }
+        k += 1;
+    }
+}
+
+void MainWindow::on_q1_changed() {
+    on_bar_changed(ui.q1_bar, 0.05, model_.q1, ui.q1_value);
+}
+
+void MainWindow::on_q2_changed() {
+    on_bar_changed(ui.q2_bar, 0.05, model_.q2, ui.q2_value);
+}
+
+void MainWindow::on_size_changed() {
+    on_bar_changed(ui.size_bar, 0.5, model_.L, ui.size_value);
+}
+
+// The edits read their number at every keystroke; nothing is drawn but the profiles of a fixed
+// coordinate.
+void MainWindow::on_level_count_edited() {
+    model_.n_fi = read_n_fi(ui.level_count_edit->text().toStdString());
+}
+
+void MainWindow::on_line_count_edited() {
+    model_.n_E = read_n_E(ui.line_count_edit->text().toStdString());
+}
+
+void MainWindow::on_y_fixed_edited() {
+    model_.Y_fix = read_Y_fix(ui.y_fixed_edit->text().toStdString());
+    // The user is typing: a warning goes into the picture, so that no box takes the next key.
+    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx},
+                    ProfileWindow::Warning::InPicture);
+}
+
+void MainWindow::on_x_fixed_edited() {
+    model_.X_fix = read_X_fix(ui.x_fixed_edit->text().toStdString());
+    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy},
+                    ProfileWindow::Warning::InPicture);
+}
+
+void MainWindow::on_chosen_potential_edited() {
+    model_.fi_user = read_fi_user(ui.chosen_potential_edit->text().toStdString());
+}
+
+// The list chooses the families «расчёт» draws and shows only the counts they need.
+void MainWindow::on_families_chosen() {
+    const QListWidgetItem* item = ui.families_list->currentItem();
+    const QString text = item ? item->text() : QString();
+    bool levels = true;
+    bool field = true;
+    if (text == QStringLiteral("линии потенциала")) {
+        model_.line_kind = 1;
+        field = false;
+    } else if (text == QStringLiteral("линии напряжённости")) {
+        model_.line_kind = 2;
+        levels = false;
+    } else {
+        model_.line_kind = 3;
+    }
+    ui.level_count_heading->setVisible(levels);
+    ui.level_count_edit->setVisible(levels);
+    ui.line_count_heading->setVisible(field);
+    ui.line_count_edit->setVisible(field);
+}
+
+// Draws the chosen families, sounds the end tone, and tells the level step in the count's tool
+// tip and the seconds taken in the caption.
+void MainWindow::compute() {
+    const QTime start = QTime::currentTime();
+    setWindowTitle(QString::fromUtf8(kComputingTitle));
+    Computation c(this);
+    compute_picture(model_, *ui.picture, dialogs_, platform_, c.progress());
+    ui.level_count_heading->setToolTip(qs(model_.label7_tooltip));
+    const QTime end = QTime::currentTime();
+    const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
+    setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
+}
+
+void MainWindow::explain_zero_potential() {
+    Computation c(this);
+    zero_potential_click(model_, *ui.picture, dialogs_, c.progress());
+}
+
+void MainWindow::explain_zero_field() {
+    Computation c(this);
+    zero_field_click(model_, *ui.picture, dialogs_, c.progress());
+}
+
+void MainWindow::explain_field_direction() {
+    Computation c(this);
+    field_direction_click(model_, *ui.picture, dialogs_, c.progress());
+}
+
+void MainWindow::draw_chosen_equipotential() {
+    Computation c(this);
+    line_fi_user(model_, *ui.picture, c.progress());
+}
+
+void MainWindow::show_readout(float x, float y) {
+    const Readout r = readout_at(model_, x, y);
+    const QFont usual = times_font(12);
+    show_whole(ui.readout_x_value, qs(r.x), usual);
+    show_whole(ui.readout_y_value, qs(r.y), usual);
+    show_whole(ui.readout_phi_value, qs(r.fi), usual);
+    show_whole(ui.readout_ex_value, qs(r.Ex), usual);
+    show_whole(ui.readout_ey_value, qs(r.Ey), usual);
+    readout_shown_ = true;
+}
+
+// A double click on the picture: the readout's five values as a line of the log.
+void MainWindow::log_point() {
+    if (!ui.log_check->isChecked()) {
+        dialogs_.message(kLogOffText, kHintTitle);
+        return;
+    }
+    if (!readout_shown_) {
+        // A double click before any pointer move: read out the point under the pointer first,
+        // so that the line holds numbers and not the labels' design captions.
+        const QPointF u = ui.picture->to_user(ui.picture->mapFromGlobal(QCursor::pos()).toPointF());
+        show_readout(static_cast<float>(u.x()), static_cast<float>(u.y()));
+    }
+    if (!point_log_.append(
+            ui.readout_x_value->text().toStdString(), ui.readout_y_value->text().toStdString(),
+            ui.readout_phi_value->text().toStdString(), ui.readout_ex_value->text().toStdString(),
+            ui.readout_ey_value->text().toStdString())) {
+        ui.log_check->setChecked(false);
+        dialogs_.message(point_log_.problem(), kWarningTitle);
+    }
+}
+
+// Ticking the log's box starts the file afresh; clearing it closes the file.
+void MainWindow::on_log_clicked() {
+    if (ui.log_check->isChecked()) {
+        dialogs_.message(log_hint_text(), kHintTitle);
+        if (!point_log_.start(model_)) {
+            ui.log_check->setChecked(false);
+            dialogs_.message(point_log_.problem(), kWarningTitle);
+        }
+    } else if (!point_log_.stop()) {
+        dialogs_.message(point_log_.problem(), kWarningTitle);
+    }
+}

@@ -1,0 +1,130 @@
+// The menus of the main window: help documents, information boxes, the Authors window, exit.
+#include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
+
+#include "ui/main_window.h"
+#include "ui/menus.h"
+#include "ui/qt_dialogs.h"
+
+namespace {
+
+// Menus draw their item icons at 32 by 32 pixels.
+class MenuIconStyle : public QProxyStyle {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_SmallIconSize) {
+            return 32;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QAction* add_item(QMenu* menu, const char* name, const QString& caption, const char* icon) {
+    QAction* a = menu->addAction(QIcon(QString::fromLatin1(icon)), caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setIconVisibleInMenu(true);
+    return a;
+}
+
+void add_separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+void MainWindowControls::create_menus(QMenuBar* bar) {
+    file_menu = bar->addMenu(QStringLiteral("Файл"));
+    help_menu = bar->addMenu(QStringLiteral("&Помощь"));
+    file_menu->setObjectName(QStringLiteral("file_menu"));
+    help_menu->setObjectName(QStringLiteral("help_menu"));
+
+    spravka_action =
+        add_item(file_menu, "spravka_action", QStringLiteral("Справка"), ":/icons/menu_book.svg");
+    add_separator(file_menu, "file_separator_1");
+    gauss_action = add_item(file_menu, "gauss_action", QStringLiteral("Гаусс"),
+                            ":/icons/menu_oval_portrait.svg");
+    add_separator(file_menu, "file_separator_2");
+    save_picture_action = add_item(file_menu, "save_picture_action",
+                                   QStringLiteral("Сохранить рисунок…"), ":/icons/menu_save.svg");
+    save_picture_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    copy_picture_action = add_item(file_menu, "copy_picture_action",
+                                   QStringLiteral("Копировать рисунок"), ":/icons/menu_copy.svg");
+    add_separator(file_menu, "file_separator_3");
+    exit_action =
+        add_item(file_menu, "exit_action", QStringLiteral("&Выход"), ":/icons/menu_power.svg");
+
+    instruction_action = add_item(help_menu, "instruction_action", QStringLiteral("Инструкция"),
+                                  ":/icons/menu_booklet_globe.svg");
+    uprav_action =
+        add_item(help_menu, "uprav_action", QStringLiteral("Управление"), ":/icons/menu_gear.svg");
+    add_separator(help_menu, "help_separator_1");
+    authors_action =
+        add_item(help_menu, "authors_action", QStringLiteral("Автор"), ":/icons/menu_portrait.svg");
+    about_action = add_item(help_menu, "about_action", QStringLiteral("О программе"),
+                            ":/icons/menu_question.svg");
+    registration_action = add_item(help_menu, "registration_action", QStringLiteral("Регистрация"),
+                                   ":/icons/menu_seal.svg");
+
+    for (QMenu* menu : {file_menu, help_menu}) {
+        auto* style = new MenuIconStyle;
+        style->setParent(menu);
+        menu->setStyle(style);
+    }
+}
+
+void MainWindow::connect_menus() {
+    connect(ui.spravka_action, &QAction::triggered, this, &MainWindow::open_spravka);
+    connect(ui.gauss_action, &QAction::triggered, this, &MainWindow::open_gauss);
+    connect(ui.save_picture_action, &QAction::triggered, this, &MainWindow::save_field_picture);
+    connect(ui.copy_picture_action, &QAction::triggered, this, &MainWindow::copy_field_picture);
+    // The exit asks for confirmation in closeEvent, as the close box does.
+    connect(ui.exit_action, &QAction::triggered, this, &QWidget::close);
+    connect(ui.instruction_action, &QAction::triggered, this, &MainWindow::open_instruction);
+    connect(ui.uprav_action, &QAction::triggered, this, &MainWindow::open_uprav);
+    connect(ui.authors_action, &QAction::triggered, this, &MainWindow::show_authors);
+    connect(ui.about_action, &QAction::triggered, this, &MainWindow::show_about);
+    connect(ui.registration_action, &QAction::triggered, this, &MainWindow::show_registration);
+}
+
+// A document that cannot be shown is told of by the platform, at once or when the desktop
+// reports it (see the constructor).
+void MainWindow::open_spravka() {
+    platform_.open_document(help_file_path(QStringLiteral("spravka.pdf")).toStdString());
+}
+
+void MainWindow::open_gauss() {
+    platform_.open_document(help_file_path(QStringLiteral("gauss.pdf")).toStdString());
+}
+
+void MainWindow::open_uprav() {
+    platform_.open_document(help_file_path(QStringLiteral("uprav.pdf")).toStdString());
+}
+
+void MainWindow::open_instruction() {
+    platform_.show_text_file(help_file_path(QStringLiteral("instruction.txt")).toStdString());
+}
+
+void MainWindow::show_about() {
+    dialogs_.message(about_text(), "О ПРОГРАММЕ");
+}
+
+void MainWindow::show_registration() {
+    dialogs_.message(registration_text(), "РЕГИСТРАЦИЯ");
+}
+
+void MainWindow::show_authors() {
+    if (!authors_window_) {
+        authors_window_ = new AuthorsWindow(this);
+    }
+    authors_window_->credits->setText(dialog_text(authors_text()));
+    // Centred on the main window, wherever it stands. A window not shown yet has no frame:
+    // take the main window's frame as its measure.
+    const QRect main = frameGeometry();
+    const QSize own = authors_window_->size() + (main.size() - geometry().size());
+    authors_window_->move(main.left() + (main.width() - own.width()) / 2,
+                          main.top() + (main.height() - own.height()) / 2);
+    authors_window_->show();
+    authors_window_->raise();
+}
