@@ -238,4 +238,48 @@ class Program {
     QString main_;
 };
 
+// The main window on the screen as it opens. Without a window manager its geometry is the
+// window's own: the menu bar on top of the inner area, which opens 552 pixels high; the picture
+// is the 544-pixel square at (4, 4) of the inner area, and the column of controls starts at
+// x = 552 in rows of 22 pixels.
+struct MainWindowOnScreen {
+    static constexpr int kInnerHeight = 552;
+    static constexpr int kColumn = 552;
+
+    QString id;
+    QRect win;    // the whole window
+    QPoint inner; // the top left corner of the inner area
+
+    MainWindowOnScreen() = default;
+    explicit MainWindowOnScreen(const QString& window) : id(window), win(geometry(window)) {
+        inner = win.topLeft() + QPoint(0, win.height() - kInnerHeight);
+    }
+    // A point of the inner area.
+    QPoint at(int x, int y) const { return inner + QPoint(x, y); }
+    QRect picture() const { return {at(4, 4), QSize(544, 544)}; }
+    // The picture once the screen holds still.
+    QImage picture_shown() const { return still_screenshot().copy(picture()); }
+    // «расчёт», the wait for the time in the caption, and for the drawing on the screen.
+    void calculate() const {
+        const QImage before = still_screenshot();
+        click_at(at(kColumn + 64, 278 + 11));
+        wait_window(QStringLiteral("Время расчета"));
+        wait_change(before);
+    }
+    // A point of the window where no control is, so that no tool-tip covers the picture.
+    void rest() const { move_to(at(kColumn + 150, 278 + 11)); }
+};
+
+// A test with the real program started and its main window on the screen.
+class ProgramTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
+        main = MainWindowOnScreen(program.main_window());
+    }
+
+    Program program;
+    MainWindowOnScreen main;
+};
+
 } // namespace e2e

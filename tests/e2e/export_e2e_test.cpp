@@ -6,37 +6,15 @@
 
 #include "e2e/e2e_support.h"
 #include "support/coulomb.h"
+#include "support/files.h"
 #include "support/pixels.h"
 #include "support/svg_raster.h"
 
 namespace {
 
-const QRgb kBackground = qRgb(255, 255, 255);
+using ExportEndToEnd = e2e::ProgramTest;
 
-// The main window's picture on the screen: the 544-pixel square at (4, 4) of the inner area,
-// which lies below the menu bar and opens 552 pixels high.
-struct Screen {
-    QString id;
-    QRect win;
-    QPoint inner;
-    explicit Screen(const QString& window) : id(window), win(e2e::geometry(window)) {
-        inner = win.topLeft() + QPoint(0, win.height() - 552);
-    }
-    QPoint at(int x, int y) const { return inner + QPoint(x, y); }
-    // The picture once the screen holds still.
-    QImage picture() const {
-        return e2e::still_screenshot().copy(QRect(at(4, 4), QSize(544, 544)));
-    }
-    // "расчёт", the wait for the time in the caption, and for the drawing on the screen.
-    void calculate() const {
-        const QImage before = e2e::still_screenshot();
-        e2e::click_at(at(552 + 64, 278 + 11));
-        e2e::wait_window(QStringLiteral("Время расчета"));
-        e2e::wait_change(before);
-    }
-    // A point of the window where no control is, so that no tool-tip covers the picture.
-    void rest() const { e2e::move_to(at(552 + 150, 278 + 11)); }
-};
+const QRgb kBackground = qRgb(255, 255, 255);
 
 int differing_pixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) {
@@ -49,11 +27,6 @@ int differing_pixels(const QImage& a, const QImage& b) {
         }
     }
     return n;
-}
-
-QByteArray read_all(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A saved PNG is the picture pixel for pixel; a saved SVG, drawn by Qt's SVG renderer, shows
@@ -69,7 +42,7 @@ void expect_same_picture(const QImage& screen, const QString& png, const QString
 }
 
 // Ctrl+S, the path typed into the save dialog, Return.
-void save_as(const Screen& s, const QString& path) {
+void save_as(const e2e::MainWindowOnScreen& s, const QString& path) {
     s.rest();
     // Without a window manager the keyboard goes where it is sent: to the main window.
     e2e::xdotool({QStringLiteral("windowfocus"), s.id});
@@ -84,13 +57,11 @@ void save_as(const Screen& s, const QString& path) {
     ASSERT_TRUE(e2e::wait_until([&] { return QFile::exists(path); })) << path.toStdString();
 }
 
-TEST(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const Screen s(program.main_window());
+TEST_F(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
+    const e2e::MainWindowOnScreen& s = main;
     s.calculate();
     // The zero-field heading draws its point and level and explains them in a box.
-    e2e::click_at(s.at(552 + 32, 52 + 11));
+    e2e::click_at(s.at(e2e::MainWindowOnScreen::kColumn + 32, 52 + 11));
     ASSERT_FALSE(e2e::wait_window(QStringLiteral("нулевой напряжённостью")).isEmpty());
     e2e::key(QStringLiteral("Return"));
     ASSERT_TRUE(e2e::wait_gone(QStringLiteral("нулевой напряжённостью")));
@@ -99,7 +70,7 @@ TEST(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
     save_as(s, dir + QStringLiteral("/saved.png"));
     save_as(s, dir + QStringLiteral("/saved.svg"));
     s.rest();
-    expect_same_picture(s.picture(), dir + QStringLiteral("/saved.png"),
+    expect_same_picture(s.picture_shown(), dir + QStringLiteral("/saved.png"),
                         dir + QStringLiteral("/saved.svg"));
     EXPECT_TRUE(program.running());
 }
@@ -107,13 +78,10 @@ TEST(ExportEndToEnd, SavedPictureIsThePictureOnTheScreen) {
 // Without a display: the default picture is the window's after "расчёт"; a charge out of its
 // range ends with code 2 and one line naming it; the potential along y = 0.1 follows Coulomb's
 // law.
-TEST(ExportEndToEnd, CommandLineWithoutADisplay) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const Screen s(program.main_window());
-    s.calculate();
-    s.rest();
-    const QImage screen = s.picture();
+TEST_F(ExportEndToEnd, CommandLineWithoutADisplay) {
+    main.calculate();
+    main.rest();
+    const QImage screen = main.picture_shown();
 
     QTemporaryDir dir;
     const e2e::Finished pictures =

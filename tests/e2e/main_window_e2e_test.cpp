@@ -7,10 +7,10 @@
 
 namespace {
 
-TEST(EndToEnd, OpensWithTheEmptyFrame) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const QRect win = e2e::geometry(program.main_window());
+using EndToEnd = e2e::ProgramTest;
+
+TEST_F(EndToEnd, OpensWithTheEmptyFrame) {
+    const QRect win = main.win;
     EXPECT_GE(win.height(), 552);
     const QImage shot = e2e::screenshot();
     // The grid is light green; no field line (200, 0, 0) is drawn before the first command.
@@ -18,22 +18,14 @@ TEST(EndToEnd, OpensWithTheEmptyFrame) {
     EXPECT_EQ(count_colour(shot, win, qRgb(200, 0, 0)), 0);
 }
 
-// The size arrow takes L down to 1 m, then CmdOK draws: the charge discs at (-0.5, 0) and
+// The size arrow takes L down to 1 m, then «расчёт» draws: the charge discs at (-0.5, 0) and
 // (0.5, 0), the grid, blue dots and dark-red lines, mirror-symmetric about the x axis.
-TEST(EndToEnd, SizeArrowAndCalculateDrawTheField) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    // Without a window manager the geometry is the window's own: the menu bar on top of the
-    // inner area, which is 552 pixels high at the opening size.
-    const QRect win = e2e::geometry(program.main_window());
-    const int inner_top = win.y() + win.height() - 552;
-    const QPoint inner(win.x(), inner_top);
-    const int X0 = 552;
+TEST_F(EndToEnd, SizeArrowAndCalculateDrawTheField) {
+    const int X0 = e2e::MainWindowOnScreen::kColumn;
 
-    // The picture is 544 pixels square at (4, 4): its x axis (colour 12, two pixels wide) lies
-    // across the middle row.
+    // The picture's x axis (colour 12, two pixels wide) lies across its middle row.
     const QImage first = e2e::screenshot();
-    const QRect picture(inner + QPoint(4, 4), QSize(544, 544));
+    const QRect picture = main.picture();
     const int mid = picture.top() + 272;
     int axis_row = -1, best = 0;
     for (int y = picture.top(); y <= picture.bottom(); ++y) {
@@ -49,12 +41,12 @@ TEST(EndToEnd, SizeArrowAndCalculateDrawTheField) {
     // Six clicks on the bottom arrow of the size scroll bar (at X0 + 65, top 100, 22 x 44): L
     // goes from 4 down to 1 m.
     for (int n = 0; n < 6; ++n) {
-        e2e::click_at(inner + QPoint(X0 + 65 + 11, 100 + 44 - 4));
+        e2e::click_at(main.at(X0 + 65 + 11, 100 + 44 - 4));
     }
-    // CmdOK: at X0 + 32.5, top 278, 65 x 22. The caption tells the time once the picture is
+    // «расчёт»: at X0 + 32.5, top 278, 65 x 22. The caption tells the time once the picture is
     // drawn; then the screen shows it.
     const QImage before = e2e::still_screenshot();
-    e2e::click_at(inner + QPoint(X0 + 32 + 32, 278 + 11));
+    e2e::click_at(main.at(X0 + 32 + 32, 278 + 11));
     ASSERT_FALSE(e2e::wait_window(QStringLiteral("Время расчета")).isEmpty()) << "no time told";
     e2e::wait_change(before);
     const QImage shot = e2e::screenshot();

@@ -3,6 +3,8 @@
 
 namespace {
 
+using MenusEndToEnd = e2e::ProgramTest;
+
 // Opens a menu with a click on its title in the menu bar; returns the area it covers once open.
 QRect open_menu(QPoint title) {
     const QImage before = e2e::still_screenshot();
@@ -10,10 +12,8 @@ QRect open_menu(QPoint title) {
     return e2e::wait_change(before);
 }
 
-TEST(MenusEndToEnd, HelpMenuShowsLargeIconsAndOpensTheAuthorsWindowCentred) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty());
-    const QRect win = e2e::geometry(program.main_window());
+TEST_F(MenusEndToEnd, HelpMenuShowsLargeIconsAndOpensTheAuthorsWindowCentred) {
+    const QRect win = main.win;
     e2e::move_to(win.topLeft() + QPoint(400, 300));
     const QRect menu = open_menu(win.topLeft() + QPoint(80, 10));
     // Five items of at least 32 pixels each, and a separator.
@@ -34,10 +34,8 @@ TEST(MenusEndToEnd, HelpMenuShowsLargeIconsAndOpensTheAuthorsWindowCentred) {
     EXPECT_TRUE(program.running());
 }
 
-TEST(MenusEndToEnd, ExitItemAsksAndYesEndsTheProgram) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty());
-    const QRect win = e2e::geometry(program.main_window());
+TEST_F(MenusEndToEnd, ExitItemAsksAndYesEndsTheProgram) {
+    const QRect win = main.win;
     const auto choose_exit = [&] {
         open_menu(win.topLeft() + QPoint(20, 10));
         // Справка, Гаусс, Сохранить рисунок…, Копировать рисунок, Выход: separators are

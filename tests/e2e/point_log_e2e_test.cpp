@@ -21,23 +21,19 @@ double field_y(double x, double y) {
     return 9 * y * (0.4 / (r1 * r1 * r1) - 0.1 / (r2 * r2 * r2));
 }
 
-TEST(EndToEnd, PointLogSession) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const QRect win = e2e::geometry(program.main_window());
-    // The inner area lies below the menu bar and opens 552 pixels high; the picture is the
-    // square at (4, 4) of it, spanning -4..4 m both ways; the log box is in the readout column.
-    const int menu = win.height() - 552;
-    ASSERT_GE(menu, 0);
-    const QPoint inner = win.topLeft() + QPoint(0, menu);
-    const double side = 552 - 8;
-    const auto screen_of = [&](double x, double y) {
-        return inner + QPoint(4 + static_cast<int>(std::lround((x + 4) / 8 * side)),
-                              4 + static_cast<int>(std::lround((4 - y) / 8 * side)));
-    };
-    const QPoint check_p = inner + QPoint(670 + 30, 502 + 11);
+using EndToEnd = e2e::ProgramTest;
 
-    e2e::click_at(check_p);
+TEST_F(EndToEnd, PointLogSession) {
+    // The picture spans -4..4 m both ways; the log box is in the readout column.
+    ASSERT_GE(main.win.height(), e2e::MainWindowOnScreen::kInnerHeight);
+    const double side = main.picture().width();
+    const auto screen_of = [&](double x, double y) {
+        return main.at(4 + static_cast<int>(std::lround((x + 4) / 8 * side)),
+                       4 + static_cast<int>(std::lround((4 - y) / 8 * side)));
+    };
+    const QPoint log_box = main.at(670 + 30, 502 + 11);
+
+    e2e::click_at(log_box);
     ASSERT_FALSE(e2e::wait_window(QStringLiteral("Подсказка")).isEmpty()) << "no hint shown";
     e2e::key(QStringLiteral("Return"));
     ASSERT_TRUE(e2e::wait_until([] {
@@ -48,7 +44,7 @@ TEST(EndToEnd, PointLogSession) {
     for (const QPointF& t : targets) {
         e2e::click_at(screen_of(t.x(), t.y()), 2);
     }
-    e2e::click_at(check_p);
+    e2e::click_at(log_box);
     // The program logs each double click when it gets to it: wait for the header's five lines
     // and one line per point.
     QByteArray bytes;

@@ -14,14 +14,11 @@ struct Expected {
     double box_top;    // the box's row top in the column of the main window
 };
 
-TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const QRect main = e2e::geometry(program.main_window());
-    // The inner area below the menu bar is 552 pixels high; the column starts at X0 = 552.
-    const int inner_h = 552;
-    const int menu = main.height() - inner_h;
-    const double X0 = inner_h;
+using EndToEnd = e2e::ProgramTest;
+
+TEST_F(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
+    const QRect win = main.win;
+    const double X0 = e2e::MainWindowOnScreen::kColumn;
     const double right_column = X0 + 1.35 * 65 + 2 * 4;
     // Titles end in the fixed coordinate's letter; the search ignores case.
     const Expected windows[] = {
@@ -34,17 +31,17 @@ TEST(EndToEnd, SixProfileWindowsBesideTheMainWindow) {
     };
     for (const Expected& e : windows) {
         const double x = (e.box_x == 0 ? X0 : right_column) + 8;
-        e2e::click_at(QPoint(main.x() + static_cast<int>(x), main.y() + menu + e.box_top + 11));
+        e2e::click_at(main.at(static_cast<int>(x), static_cast<int>(e.box_top) + 11));
     }
     for (const Expected& e : windows) {
         SCOPED_TRACE(e.title);
         const QString id = e2e::wait_window(QString::fromUtf8(e.title), 5000);
         ASSERT_FALSE(id.isEmpty()) << "window did not appear";
         const QRect g = e2e::geometry(id);
-        EXPECT_NEAR(g.x(), main.x() + e.l * main.width(), 3);
-        EXPECT_NEAR(g.y(), main.y() + e.t * main.height(), 3);
-        EXPECT_NEAR(g.width(), e.w * main.width(), 3);
-        EXPECT_NEAR(g.height(), e.h * main.height(), 3);
+        EXPECT_NEAR(g.x(), win.x() + e.l * win.width(), 3);
+        EXPECT_NEAR(g.y(), win.y() + e.t * win.height(), 3);
+        EXPECT_NEAR(g.width(), e.w * win.width(), 3);
+        EXPECT_NEAR(g.height(), e.h * win.height(), 3);
         // The windows overlap: bring each to the top before looking at its picture.
         e2e::xdotool({QStringLiteral("windowraise"), id});
         const QImage shot = e2e::wait_screen([&](const QImage& s) {
@@ -75,14 +72,10 @@ QString copied_text() {
 // A new user types 0.3 into Yfix: at the 0, Ey(x, Yfix) has nothing to draw. With the six
 // profile windows hidden, and again with Ey(x, Yfix) shown, every key arrives in the box and no
 // message box opens; the shown window then draws its curve.
-TEST(EndToEnd, TypingIntoYfixKeepsEveryKey) {
-    e2e::Program program;
-    ASSERT_FALSE(program.main_window().isEmpty()) << "the main window did not appear";
-    const QRect main = e2e::geometry(program.main_window());
-    const QPoint inner(main.x(), main.y() + main.height() - 552);
-    const int X0 = 552;
-    const QPoint yfix = inner + QPoint(X0 + 24, 328 + 11);  // Text3
-    const QPoint ey_box = inner + QPoint(X0 + 8, 380 + 11); // Check_2
+TEST_F(EndToEnd, TypingIntoYfixKeepsEveryKey) {
+    const int X0 = e2e::MainWindowOnScreen::kColumn;
+    const QPoint yfix = main.at(X0 + 24, 328 + 11);  // the Y_fix edit
+    const QPoint ey_box = main.at(X0 + 8, 380 + 11); // the Ey(x,Yfix) box
 
     const auto type_into_yfix = [&] {
         e2e::click_at(yfix);
