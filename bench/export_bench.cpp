@@ -6,8 +6,8 @@
 // BM_CmdOK_picture_box (the program's picture box, which records and paints).
 #include <benchmark/benchmark.h>
 
+#include "base/display_list.h"
 #include "picture/compute.h"
-#include "picture/display_list.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/form1.h"

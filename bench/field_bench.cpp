@@ -11,8 +11,8 @@
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
-#if __has_include("picture/parallel.h")
-#include "picture/parallel.h"
+#if __has_include("base/parallel.h")
+#include "base/parallel.h"
 #define CHARGEFIELD_HAS_WORKERS 1
 #endif
 

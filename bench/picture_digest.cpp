@@ -37,13 +37,13 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "model/module1.h"
 #include "picture/compute.h"
-#include "picture/dialogs.h"
-#include "picture/platform.h"
 #include "profiles/profile_draw.h"
-#if __has_include("picture/parallel.h")
-#include "picture/parallel.h"
+#if __has_include("base/parallel.h")
+#include "base/parallel.h"
 #define CHARGEFIELD_HAS_WORKERS 1
 #endif
 

@@ -1,7 +1,7 @@
 #pragma once
 // A circle centred on the x axis, drawn as 200 chords with its mirror image below the axis.
+#include "base/picture_box.h"
 #include "model/module1.h"
-#include "picture/picture_box.h"
 
 // Draws the circle of centre (xc, 0) and radius rc from x = xc - rc to xc + rc in steps of
 // rc/100: each chord of the upper half and its mirror, in colour c. The chords run from the

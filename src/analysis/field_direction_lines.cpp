@@ -152,7 +152,7 @@ void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progre
         const Colour c = kVerticalFieldColour;
         if (left_larger) {
             line({a, L, (L - a) / 500, Bound::AtLeast, c});
-            line({-a, -L, (a - L) / 500, Bound::None, RGB(0, 0, 0)});
+            line({-a, -L, (a - L) / 500, Bound::None, rgb(0, 0, 0)});
         } else {
             line({-a, -L, (a - L) / 500, Bound::AtMost, c});
             line({a, L, (L - a) / 500, Bound::None, c});

@@ -4,14 +4,14 @@
 // x = 0 for equal magnitudes.
 #include <string>
 
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
 
-inline constexpr Colour kVerticalFieldColour = RGB(153, 0, 0);
-inline constexpr Colour kHorizontalFieldColour = RGB(0, 0, 0);
-inline constexpr Colour kHorizontalAxisLineColour = RGB(12, 0, 0);
+inline constexpr Colour kVerticalFieldColour = rgb(153, 0, 0);
+inline constexpr Colour kHorizontalFieldColour = rgb(0, 0, 0);
+inline constexpr Colour kHorizontalAxisLineColour = rgb(12, 0, 0);
 
 // y >= 0 of the Ex = 0 line at x [m], in single precision: where
 // q1*(x+a)/r1^3 + q2*(x-a)/r2^3 = 0. Not a number where the line has no point at x. Writes u1

@@ -5,7 +5,7 @@
 // Every write is flushed to the operating system at once and checked, so that every line the
 // user logged is in the file when the double click has been handled, and a failure is reported
 // instead of being lost.
-#include "picture/dialogs.h"
+#include "base/dialogs.h"
 #include <functional>
 #include <memory>
 #include <string>

@@ -141,8 +141,8 @@ void zero_field_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& p
     }
     const double d = zero_field_distance(m);
     pic.FillStyle = 0;
-    pic.FillColor = RGB(0, 0, 0);
-    pic.Circle(static_cast<float>(d - m.a), 0, static_cast<float>(m.r0 * 0.2), RGB(0, 0, 0));
+    pic.FillColor = rgb(0, 0, 0);
+    pic.Circle(static_cast<float>(d - m.a), 0, static_cast<float>(m.r0 * 0.2), rgb(0, 0, 0));
     pic.FillStyle = 1;
     pic.CurrentX = static_cast<float>(d - m.a);
     pic.CurrentY = static_cast<float>(m.y_max * 0.05);

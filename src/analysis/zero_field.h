@@ -3,13 +3,13 @@
 // with its five points known in closed form.
 #include <string>
 
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
 
-inline constexpr Colour kZeroFieldLevelColour = RGB(120, 120, 0);
-inline constexpr Colour kAxisCrossingColour = RGB(120, 0, 0);
+inline constexpr Colour kZeroFieldLevelColour = rgb(120, 120, 0);
+inline constexpr Colour kAxisCrossingColour = rgb(120, 0, 0);
 
 // Computes x_E0, y_1, x_1, x_2, fi_E0 in closed form from the charge ratio of the last charge
 // drawing (all four positions 2*L, outside the region, for a zero charge or equal and opposite

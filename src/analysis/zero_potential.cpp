@@ -21,7 +21,7 @@ void line_fi0(Module1& m, PictureBox& pic) {
         m.x0 = xc - rc;
         m.y0 = 0;
         m.y0m = -m.y0;
-        pic.PSet(static_cast<float>(m.x0), static_cast<float>(m.y0), RGB(0, 0, 0));
+        pic.PSet(static_cast<float>(m.x0), static_cast<float>(m.y0), rgb(0, 0, 0));
         draw_axis_circle(m, pic, xc, rc, kZeroPotentialColour);
     }
     // Like charges, or a zero charge: there is no such line.

@@ -3,12 +3,12 @@
 // the axis x = 0 for equal and opposite charges, nothing for like charges.
 #include <string>
 
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
 
-inline constexpr Colour kZeroPotentialColour = RGB(255, 0, 255);
+inline constexpr Colour kZeroPotentialColour = rgb(255, 0, 255);
 
 // Draws the zero-potential line for the charge ratio of the last charge drawing, on top of the
 // picture. Sets x_c and R_c when a circle is computed (otherwise leaves them), and x0, y0, y0m.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/colour.h"
+
 #include "analysis/analysis_values.h"
 #include "profiles/profile_values.h"
 
@@ -75,18 +77,3 @@ struct Module1 : AnalysisValues, ProfileValues {
 
 // The model defaults: the values that start-up gives the record before it fills the inputs.
 void set_model_defaults(Module1& m);
-
-// RGB triple as one number, red in the low byte (colour value 12 is RGB(12, 0, 0)).
-using Colour = std::uint32_t;
-constexpr Colour RGB(int r, int g, int b) {
-    return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
-constexpr int red_of(Colour c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int green_of(Colour c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int blue_of(Colour c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}

@@ -2,11 +2,11 @@
 // The computation command: frame, charges and the chosen families of lines.
 #include <string>
 
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/platform.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/platform.h"
-#include "picture/progress.h"
 
 // The main window's title while a computation runs.
 inline constexpr const char* kComputingTitle =

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "base/parallel.h"
+#include "base/primitive_buffer.h"
 #include "model/counted_loop.h"
 #include "model/numbers.h"
-#include "picture/parallel.h"
-#include "picture/primitive_buffer.h"
 
 void set_steps(Module1& m) {
     m.h = (m.x_max - m.x_min) / 400;

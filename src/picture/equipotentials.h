@@ -2,9 +2,9 @@
 // The family of equipotential lines, found by a grid scan of the upper half and drawn as dots.
 #include <vector>
 
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
 
 // Scan steps: h = (x_max - x_min)/400 across, h2 = 2h upward.
 void set_steps(Module1& m);
@@ -44,4 +44,4 @@ void scan_level(Module1& m, PictureBox& pic, double level, Colour colour,
 // drawn in order.
 void lines_fi(Module1& m, PictureBox& pic, Progress& progress = no_progress());
 
-inline constexpr Colour kEquipotentialColour = RGB(0, 0, 200);
+inline constexpr Colour kEquipotentialColour = rgb(0, 0, 200);

@@ -7,10 +7,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "base/parallel.h"
+#include "base/primitive_buffer.h"
 #include "model/counted_loop.h"
 #include "model/point_field.h"
-#include "picture/parallel.h"
-#include "picture/primitive_buffer.h"
 
 void seg_E(const Module1& m, PictureBox& pic) {
     pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,

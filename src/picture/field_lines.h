@@ -1,13 +1,13 @@
 #pragma once
 // The family of field lines: traced from small circles around the charges, each line drawn
 // with its mirror image below the x axis.
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
 
 // pi as the tracing uses it: the double nearest the ten-digit decimal.
 inline constexpr double kPi = 3.1415926535;
-inline constexpr Colour kFieldLineColour = RGB(200, 0, 0);
+inline constexpr Colour kFieldLineColour = rgb(200, 0, 0);
 
 // Segment (x0, y0)-(x, y) and its mirror (x0, y0m)-(x, -y) in the field-line colour.
 void seg_E(const Module1& m, PictureBox& pic);

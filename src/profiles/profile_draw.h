@@ -1,9 +1,9 @@
 #pragma once
 // Sampling a quantity along a profile line, and drawing the profile window's picture: grid,
 // axes, labels, the curve and the extreme values.
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/progress.h"
 #include "profiles/profile_family.h"
 
 // Fills the window's profile_state (all but d_val): n_pts positions from one step inside the
@@ -23,7 +23,7 @@ void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs&
 // sample, in the coordinates the drawing pass has set.
 void draw_curve(Module1& m, const ProfileKind& kind, PictureBox& pic);
 
-inline constexpr Colour kCurveColour = RGB(0, 0, 255);
+inline constexpr Colour kCurveColour = rgb(0, 0, 255);
 // Samples are kept within this magnitude, so that the value axis and its scale stay finite in
 // single precision even where a point function overflows next to a charge.
 inline constexpr float kSampleLimit = 1e30f;

@@ -1,7 +1,7 @@
 #pragma once
 // The six profile windows as data: each plots one quantity along one fixed line, and they
 // differ only by the values in the table below.
-#include "picture/dialogs.h"
+#include "base/dialogs.h"
 #include <array>
 
 #include "model/module1.h"

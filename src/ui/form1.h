@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "analysis/point_log.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/platform.h"
 #include "ui/click_label.h"
 #include "ui/file_chooser.h"
 #include "ui/form2.h"

@@ -9,8 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include "base/display_list.h"
 #include "model/module1.h"
-#include "picture/display_list.h"
 
 // The font of the field picture and of the profile graphs: Times New Roman 11.25 pt at 96 dots
 // per inch (15 pixels), drawn with its metric twin Liberation Serif where it is missing.

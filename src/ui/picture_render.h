@@ -26,7 +26,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "picture/display_list.h"
+#include "base/display_list.h"
 
 // Texts laid out once, in one font, and drawn again wherever they recur: the grid labels of a
 // picture repeat at every redraw. Keep one per picture, for the pictures painted in its font.

@@ -6,9 +6,9 @@
 #include <QSize>
 #include <QWidget>
 
+#include "base/dialogs.h"
+#include "base/progress.h"
 #include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/progress.h"
 #include "profiles/profile_family.h"
 #include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"

@@ -11,7 +11,7 @@ bool finite(float v) {
 }
 
 Colour to_colour(QColor c) {
-    return RGB(c.red(), c.green(), c.blue());
+    return rgb(c.red(), c.green(), c.blue());
 }
 
 } // namespace

@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QWidget>
 
-#include "picture/display_list.h"
-#include "picture/picture_box.h"
+#include "base/display_list.h"
+#include "base/picture_box.h"
 #include "ui/picture_render.h"
 
 class QtPictureBox : public QWidget, public PictureBox {

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "base/parallel.h"
 #include "model/module1.h"
 #include "picture/compute.h"
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
-#include "picture/parallel.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_picture_box.h"
 

@@ -97,7 +97,7 @@ TEST(FieldDirectionLines, DefaultCharges) {
     EXPECT_EQ(dots[1].x1, 0.5f);
     EXPECT_EQ(dots[1].colour, kVerticalFieldColour);
     EXPECT_EQ(dots[2].x1, -0.5f);
-    EXPECT_EQ(dots[2].colour, RGB(0, 0, 0));
+    EXPECT_EQ(dots[2].colour, rgb(0, 0, 0));
     EXPECT_EQ(r.pic.DrawWidth, 1);
     EXPECT_EQ(r.pic.non_finite, 0);
     EXPECT_EQ(r.dialogs.shown.at(0).title, "Характерные линии");

@@ -131,7 +131,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     for (const DrawCall& d : axes) {
         EXPECT_EQ(d.width, 2);
     }
-    EXPECT_EQ(kAxisColour, RGB(12, 0, 0));
+    EXPECT_EQ(kAxisColour, rgb(12, 0, 0));
     EXPECT_FLOAT_EQ(axes[0].x1, -c.L);
     EXPECT_FLOAT_EQ(axes[0].x2, c.L);
     EXPECT_EQ(axes[0].y1, 0.0f);
@@ -195,7 +195,7 @@ TEST(Frame, ChargeMarksAndRatio) {
                 continue;
             }
             const DrawCall& d = circles[n++];
-            const Colour want = q > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+            const Colour want = q > 0 ? rgb(255, 0, 0) : rgb(0, 0, 255);
             EXPECT_FLOAT_EQ(d.x1, at);
             EXPECT_EQ(d.y1, 0.0f);
             EXPECT_FLOAT_EQ(d.r, static_cast<float>(std::abs(q) * 0.05));

@@ -54,11 +54,11 @@ TEST(ZeroField, DefaultCharges) {
         EXPECT_EQ(c.fill_colour, kZeroFieldLevelColour);
     }
     // The black dot at the zero-field point, then the texts.
-    const auto black = pic.of(DrawCall::Circle, RGB(0, 0, 0));
+    const auto black = pic.of(DrawCall::Circle, rgb(0, 0, 0));
     ASSERT_EQ(black.size(), 1u);
     EXPECT_FLOAT_EQ(black[0].x1, 1.5f);
     EXPECT_FLOAT_EQ(black[0].r, 0.01f);
-    EXPECT_EQ(black[0].fill_colour, RGB(0, 0, 0));
+    EXPECT_EQ(black[0].fill_colour, rgb(0, 0, 0));
     EXPECT_EQ(black[0].fill_style, 0);
     EXPECT_EQ(pic.texts(), (std::vector<std::string>{"fi= 0.9 B", "E=0"}));
     const auto prints = pic.of(DrawCall::Print);

@@ -44,7 +44,7 @@ TEST(ZeroPotential, DefaultChargesGiveACircleOfZeroPotential) {
     EXPECT_NEAR(x_lo, 0.30, 0.005);
     EXPECT_NEAR(x_hi, 0.83, 0.005);
     // It starts with a black dot at its left end and leaves the drawing width at 1.
-    ASSERT_EQ(pic.of(DrawCall::PSet, RGB(0, 0, 0)).size(), 1u);
+    ASSERT_EQ(pic.of(DrawCall::PSet, rgb(0, 0, 0)).size(), 1u);
     EXPECT_NEAR(pic.of(DrawCall::PSet)[0].x1, 0.3, 1e-6);
     EXPECT_EQ(pic.DrawWidth, 1);
     EXPECT_EQ(pic.non_finite, 0);

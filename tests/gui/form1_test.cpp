@@ -547,9 +547,9 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
         const float x = next(-12, 73), y = next(-12, 59);
         const float x2 = i % 7 == 0 ? x : x + next(-reach, reach);
         const float y2 = i % 11 == 0 ? y : y + next(-reach, reach);
-        box.Line(x, y, x2, y2, RGB(i % 256, 100, 200 - i % 200));
+        box.Line(x, y, x2, y2, rgb(i % 256, 100, 200 - i % 200));
         if (i % 50 == 0) {
-            box.PSet(x, y, RGB(0, 0, 200));
+            box.PSet(x, y, rgb(0, 0, 200));
         }
     }
     EXPECT_EQ(box.image(), painted_by_painter(box));
@@ -569,9 +569,9 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
         const float x2 = std::clamp(x + step * std::cos(angle), -3.4f, 3.4f);
         const float y2 = std::clamp(y + step * std::sin(angle), -2.4f, 2.4f);
         for (QtPictureBox* b : {&runs, &single}) {
-            b->Line(x, y, x2, y2, RGB(200, 0, 0));
+            b->Line(x, y, x2, y2, rgb(200, 0, 0));
             single.image(); // painted: the next segment starts afresh
-            b->Line(x, -y, x2, -y2, RGB(200, 0, 0));
+            b->Line(x, -y, x2, -y2, rgb(200, 0, 0));
             single.image();
         }
         x = x2;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "picture/picture_box.h"
+#include "base/picture_box.h"
 
 struct DrawCall {
     enum Kind { Scale, Cls, Line, PSet, Circle, Print } kind = Cls;

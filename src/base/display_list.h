@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/module1.h"
-#include "picture/picture_box.h"
+#include "base/colour.h"
+#include "base/picture_box.h"
 
 // A point of a traced line, in user coordinates.
 struct ListPoint {

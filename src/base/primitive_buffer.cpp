@@ -1,4 +1,4 @@
-#include "picture/primitive_buffer.h"
+#include "base/primitive_buffer.h"
 
 void PrimitiveBuffer::Scale(float x1, float y1, float, float) {
     CurrentX = x1;

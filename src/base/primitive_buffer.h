@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "picture/picture_box.h"
+#include "base/picture_box.h"
 
 class PrimitiveBuffer : public PictureBox {
   public:

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "model/module1.h"
+#include "base/colour.h"
 
 class PictureBox {
   public:
