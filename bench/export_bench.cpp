@@ -18,45 +18,33 @@ namespace {
 
 // Follows the current position as the drawing expects and draws nothing.
 class NothingBox : public PictureBox {
-  public:
-    void Scale(float x1, float y1, float, float) override { at(x1, y1); }
-    void Cls() override {}
-    void Line(float, float, float x2, float y2, Colour) override { at(x2, y2); }
-    void PSet(float x, float y) override { at(x, y); }
-    void PSet(float x, float y, Colour) override { at(x, y); }
-    void Circle(float x, float y, float, Colour) override { at(x, y); }
-    void Print(std::string_view) override {}
-
   protected:
-    void at(float x, float y) {
-        CurrentX = x;
-        CurrentY = y;
-    }
+    void on_scale(float, float, float, float) override {}
+    void on_clear() override {}
+    void on_line(float, float, float, float, Colour) override {}
+    void on_dot(float, float, Colour, bool) override {}
+    void on_circle(float, float, float, Colour) override {}
+    void on_text(std::string_view) override {}
 };
 
 // Only keeps the display list, as the program's picture box does before it paints.
-class ListBox : public NothingBox {
+class ListBox : public PictureBox {
   public:
     DisplayList list;
-    void Scale(float x1, float y1, float x2, float y2) override {
-        list.scale(x1, y1, x2, y2);
-        at(x1, y1);
+
+  protected:
+    void on_scale(float x1, float y1, float x2, float y2) override { list.scale(x1, y1, x2, y2); }
+    void on_clear() override { list.clear(); }
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
+        list.line(x1, y1, x2, y2, c, pen_width);
     }
-    void Cls() override { list.clear(); }
-    void Line(float x1, float y1, float x2, float y2, Colour c) override {
-        list.line(x1, y1, x2, y2, c, DrawWidth);
-        at(x2, y2);
+    void on_dot(float x, float y, Colour c, bool) override { list.dot(x, y, c, pen_width); }
+    void on_circle(float x, float y, float r, Colour c) override {
+        list.circle(x, y, r, c, pen_width, filled, fill_colour);
     }
-    void PSet(float x, float y) override { PSet(x, y, ForeColor); }
-    void PSet(float x, float y, Colour c) override {
-        list.dot(x, y, c, DrawWidth);
-        at(x, y);
+    void on_text(std::string_view text) override {
+        list.text(current_x, current_y, foreground, text);
     }
-    void Circle(float x, float y, float r, Colour c) override {
-        list.circle(x, y, r, c, DrawWidth, FillStyle == 0, FillColor);
-        at(x, y);
-    }
-    void Print(std::string_view text) override { list.text(CurrentX, CurrentY, ForeColor, text); }
 };
 
 struct Default {

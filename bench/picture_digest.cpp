@@ -68,35 +68,23 @@ class HashingBox : public PictureBox {
   public:
     Hash hash;
     std::uint64_t count = 0;
-    void Scale(float x1, float y1, float x2, float y2) override {
-        put('S', x1, y1, x2, y2, 0);
-        CurrentX = x1;
-        CurrentY = y1;
-    }
-    void Cls() override { put('C', 0, 0, 0, 0, 0); }
-    void Line(float x1, float y1, float x2, float y2, Colour c) override {
+
+  protected:
+    void on_scale(float x1, float y1, float x2, float y2) override { put('S', x1, y1, x2, y2, 0); }
+    void on_clear() override { put('C', 0, 0, 0, 0, 0); }
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
         put('L', x1, y1, x2, y2, c);
-        CurrentX = x2;
-        CurrentY = y2;
     }
-    void PSet(float x, float y) override {
-        put('P', x, y, 0, 0, ForeColor);
-        CurrentX = x;
-        CurrentY = y;
+    void on_dot(float x, float y, Colour c, bool in_foreground) override {
+        put(in_foreground ? 'P' : 'p', x, y, 0, 0, c);
     }
-    void PSet(float x, float y, Colour c) override {
-        put('p', x, y, 0, 0, c);
-        CurrentX = x;
-        CurrentY = y;
+    void on_circle(float x, float y, float r, Colour c) override {
+        // The fill as a number: 0 filled, 1 transparent.
+        put('O', x, y, r, filled ? 0.0f : 1.0f, c);
+        hash.add(fill_colour);
     }
-    void Circle(float x, float y, float r, Colour c) override {
-        put('O', x, y, r, static_cast<float>(FillStyle), c);
-        hash.add(FillColor);
-        CurrentX = x;
-        CurrentY = y;
-    }
-    void Print(std::string_view text) override {
-        put('T', CurrentX, CurrentY, 0, 0, 0);
+    void on_text(std::string_view text) override {
+        put('T', current_x, current_y, 0, 0, 0);
         hash.bytes(text.data(), text.size());
     }
 
@@ -108,7 +96,7 @@ class HashingBox : public PictureBox {
             hash.add(std::bit_cast<std::uint32_t>(v));
         }
         hash.add(colour);
-        hash.add(DrawWidth);
+        hash.add(pen_width);
     }
 };
 

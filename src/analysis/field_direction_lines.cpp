@@ -27,9 +27,9 @@ float naprjag_2(Module1& m, double x) {
 }
 
 void seg_E2(Module1& m, PictureBox& pic) {
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,
              kVerticalFieldColour);
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x), -m.y,
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x), -m.y,
              kVerticalFieldColour);
     m.x0 = m.x;
     m.y0 = m.y;
@@ -39,7 +39,7 @@ void seg_E2(Module1& m, PictureBox& pic) {
 void naprjag_1(Module1& m, PictureBox& pic) {
     const double s = m.sqrt_ratio;
     if (std::abs(s - 1) < 0.01) {
-        pic.Line(0, static_cast<float>(m.y_min), 0, m.y_max, kHorizontalAxisLineColour);
+        pic.line(0, static_cast<float>(m.y_min), 0, m.y_max, kHorizontalAxisLineColour);
         return;
     }
     const double mm = std::pow(s, 2.0 / 3);
@@ -51,7 +51,7 @@ void naprjag_1(Module1& m, PictureBox& pic) {
     m.x0 = xc - rc;
     m.y0 = 0;
     m.y0m = 0;
-    pic.PSet(static_cast<float>(m.x0), 0, kHorizontalFieldColour);
+    pic.dot(static_cast<float>(m.x0), 0, kHorizontalFieldColour);
     draw_axis_circle(m, pic, xc, rc, kHorizontalFieldColour);
 }
 
@@ -68,7 +68,7 @@ struct VerticalFieldLine {
 // One Ex = 0 line from a charge: it ends at its bound, where it leaves the region, or where it
 // has no point.
 void draw_vertical_field_line(Module1& m, PictureBox& pic, const VerticalFieldLine& line) {
-    pic.PSet(static_cast<float>(line.start), 0, line.start_dot);
+    pic.dot(static_cast<float>(line.start), 0, line.start_dot);
     m.x0 = line.start;
     m.y0 = 0;
     m.y0m = 0;
@@ -125,7 +125,7 @@ void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progre
             draw_vertical_field_line(m, pic, l);
         }
     };
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     if (m.q1 == 0) {
         message = "Характерных линий при q1=0 нет!";
     } else if (m.q2 == 0) {
@@ -159,7 +159,7 @@ void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progre
         }
         message = opposite_sign_message(m);
     }
-    pic.DrawWidth = 1;
+    pic.pen_width = 1;
     if (!progress.report(1)) {
         return;
     }

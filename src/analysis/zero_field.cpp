@@ -75,27 +75,27 @@ void point_E0(Module1& m, PictureBox& pic, Progress& progress) {
     closed_form_points(m);
     m.fi_E0 = level_at_zero_field_point(m);
 
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     set_steps(m);
     scan_level(m, pic, m.fi_E0, kZeroFieldLevelColour, progress);
     if (progress.stopped()) {
-        pic.DrawWidth = 1;
+        pic.pen_width = 1;
         return;
     }
 
     m.r_dot = static_cast<float>(m.r0 * 0.5);
-    pic.FillStyle = 0;
-    pic.FillColor = kZeroFieldLevelColour;
-    pic.Circle(0, static_cast<float>(m.y_1), m.r_dot, kZeroFieldLevelColour);
-    pic.Circle(0, static_cast<float>(-m.y_1), m.r_dot, kZeroFieldLevelColour);
-    pic.Circle(static_cast<float>(m.x_E0), 0, m.r_dot, kZeroFieldLevelColour);
-    pic.CurrentX = static_cast<float>(m.x_E0);
-    pic.CurrentY = static_cast<float>(m.y_max * 0.1);
-    pic.Print("fi= " + format_fixed(m.fi_E0, 1, m.dec_sep) + " B");
-    pic.Circle(static_cast<float>(m.x_1), 0, m.r_dot, kAxisCrossingColour);
-    pic.Circle(static_cast<float>(m.x_2), 0, m.r_dot, kAxisCrossingColour);
-    pic.FillStyle = 1;
-    pic.DrawWidth = 1;
+    pic.filled = true;
+    pic.fill_colour = kZeroFieldLevelColour;
+    pic.circle(0, static_cast<float>(m.y_1), m.r_dot, kZeroFieldLevelColour);
+    pic.circle(0, static_cast<float>(-m.y_1), m.r_dot, kZeroFieldLevelColour);
+    pic.circle(static_cast<float>(m.x_E0), 0, m.r_dot, kZeroFieldLevelColour);
+    pic.current_x = static_cast<float>(m.x_E0);
+    pic.current_y = static_cast<float>(m.y_max * 0.1);
+    pic.text("fi= " + format_fixed(m.fi_E0, 1, m.dec_sep) + " B");
+    pic.circle(static_cast<float>(m.x_1), 0, m.r_dot, kAxisCrossingColour);
+    pic.circle(static_cast<float>(m.x_2), 0, m.r_dot, kAxisCrossingColour);
+    pic.filled = false;
+    pic.pen_width = 1;
 }
 
 namespace {
@@ -140,12 +140,12 @@ void zero_field_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& p
         return;
     }
     const double d = zero_field_distance(m);
-    pic.FillStyle = 0;
-    pic.FillColor = rgb(0, 0, 0);
-    pic.Circle(static_cast<float>(d - m.a), 0, static_cast<float>(m.r0 * 0.2), rgb(0, 0, 0));
-    pic.FillStyle = 1;
-    pic.CurrentX = static_cast<float>(d - m.a);
-    pic.CurrentY = static_cast<float>(m.y_max * 0.05);
-    pic.Print("E=0");
+    pic.filled = true;
+    pic.fill_colour = rgb(0, 0, 0);
+    pic.circle(static_cast<float>(d - m.a), 0, static_cast<float>(m.r0 * 0.2), rgb(0, 0, 0));
+    pic.filled = false;
+    pic.current_x = static_cast<float>(d - m.a);
+    pic.current_y = static_cast<float>(m.y_max * 0.05);
+    pic.text("E=0");
     dialogs.message(zero_field_message(m), kZeroFieldTitle);
 }

@@ -9,10 +9,10 @@
 
 void line_fi0(Module1& m, PictureBox& pic) {
     const double k = m.q_ratio;
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     if (std::abs(1 + k) < 0.01) {
         // Equal magnitudes, opposite signs: every point of the axis x = 0 is equidistant.
-        pic.Line(0, static_cast<float>(m.y_min), 0, m.y_max, kZeroPotentialColour);
+        pic.line(0, static_cast<float>(m.y_min), 0, m.y_max, kZeroPotentialColour);
     } else if (k < 0) {
         const double xc = m.a * (1 + k * k) / (1 - k * k);
         const double rc = 2 * m.a * std::abs(k / (1 - k * k));
@@ -21,11 +21,11 @@ void line_fi0(Module1& m, PictureBox& pic) {
         m.x0 = xc - rc;
         m.y0 = 0;
         m.y0m = -m.y0;
-        pic.PSet(static_cast<float>(m.x0), static_cast<float>(m.y0), rgb(0, 0, 0));
+        pic.dot(static_cast<float>(m.x0), static_cast<float>(m.y0), rgb(0, 0, 0));
         draw_axis_circle(m, pic, xc, rc, kZeroPotentialColour);
     }
     // Like charges, or a zero charge: there is no such line.
-    pic.DrawWidth = 1;
+    pic.pen_width = 1;
 }
 
 std::string zero_potential_message(const Module1& m) {

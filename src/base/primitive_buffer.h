@@ -9,23 +9,26 @@
 
 class PrimitiveBuffer : public PictureBox {
   public:
-    void Scale(float x1, float y1, float x2, float y2) override;
-    void Cls() override;
-    void Line(float x1, float y1, float x2, float y2, Colour c) override;
-    void PSet(float x, float y) override;
-    void PSet(float x, float y, Colour c) override;
-    // Circles and texts belong to no piece of a picture: they are not kept.
-    void Circle(float x, float y, float r, Colour c) override;
-    void Print(std::string_view text) override;
+    // Primitives kept since the last clear (which forgets them; the pen and the colours stay).
+    std::size_t size() const { return items_.size(); }
+    // Draws everything kept on `pic`, in order, at pic's own pen width.
+    void replay(PictureBox& pic) const;
 
-    // Forgets what was drawn; the drawing state (DrawWidth, colours) stays.
-    void clear() {
+  protected:
+    void on_scale(float, float, float, float) override {}
+    void on_clear() override {
         runs_.clear();
         items_.clear();
     }
-    std::size_t size() const { return items_.size(); }
-    // Draws everything kept on `pic`, in order, at pic's own DrawWidth.
-    void replay(PictureBox& pic) const;
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
+        add(Run::Line, Segment{x1, y1, x2, y2, c});
+    }
+    void on_dot(float x, float y, Colour c, bool in_foreground) override {
+        add(in_foreground ? Run::ForeDot : Run::Dot, Segment{x, y, 0, 0, c});
+    }
+    // Circles and texts belong to no piece of a picture: they are not kept.
+    void on_circle(float, float, float, Colour) override {}
+    void on_text(std::string_view) override {}
 
   private:
     // What was drawn, in order: runs of primitives of one kind, their coordinates and colours

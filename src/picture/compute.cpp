@@ -38,7 +38,7 @@ void beep2(Platform& platform, double t) {
 
 void compute_picture(Module1& m, PictureBox& pic, Dialogs& dialogs, Platform& platform,
                      Progress& progress) {
-    pic.Cls();
+    pic.clear();
     axes_main(m, pic);
     if (m.q1 == 0 && m.q2 == 0) {
         dialogs.message("Зарядов нет?\rПоля нет-1!", kWarningTitle);

@@ -105,8 +105,8 @@ void leave_scan_values(Module1& m, const PotentialGrid& g, float last) {
 
 void scan_grid(Module1& m, PictureBox& pic, const PotentialGrid& g, double level, Colour colour) {
     const float last = scan_one_level(g, level, [&](float x, float y) {
-        pic.PSet(x, y, colour);
-        pic.PSet(x, -y, colour);
+        pic.dot(x, y, colour);
+        pic.dot(x, -y, colour);
     });
     leave_scan_values(m, g, last);
 }
@@ -189,7 +189,7 @@ void lines_fi(Module1& m, PictureBox& pic, Progress& progress) {
         return;
     }
 
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     // The potential of a node does not depend on the level: compute the grid once and scan it
     // for every level.
     const PotentialGrid grid = potential_grid(m);
@@ -217,8 +217,8 @@ void lines_fi(Module1& m, PictureBox& pic, Progress& progress) {
             out.dots.clear();
             for (std::size_t j = first_level(piece); j < end_level(piece); ++j) {
                 out.last = scan_one_level(grid, levels[j], [&](float x, float y) {
-                    out.dots.PSet(x, y, kEquipotentialColour);
-                    out.dots.PSet(x, -y, kEquipotentialColour);
+                    out.dots.dot(x, y, kEquipotentialColour);
+                    out.dots.dot(x, -y, kEquipotentialColour);
                 });
             }
         };
@@ -236,5 +236,5 @@ void lines_fi(Module1& m, PictureBox& pic, Progress& progress) {
     if (finished) {
         m.fi_lev = lev_after;
     }
-    pic.DrawWidth = 1;
+    pic.pen_width = 1;
 }

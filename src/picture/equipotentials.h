@@ -24,7 +24,7 @@ struct PotentialGrid {
 };
 PotentialGrid potential_grid(const Module1& m);
 
-// Scans the grid for one level: a dot in `colour` at the current DrawWidth, and its mirror,
+// Scans the grid for one level: a dot in `colour` at the current pen_width, and its mirror,
 // halfway between two vertically adjacent nodes wherever the potential strictly crosses the
 // level (a node on a charge has no sign and crosses nothing). Leaves x, y, dfi and dfi_prev as
 // the scan leaves them.

@@ -13,9 +13,9 @@
 #include "model/point_field.h"
 
 void seg_E(const Module1& m, PictureBox& pic) {
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,
              kFieldLineColour);
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x), -m.y,
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x), -m.y,
              kFieldLineColour);
 }
 
@@ -127,9 +127,9 @@ bool rk4_xy(Module1& m, PictureBox& pic) {
     }
     m.x = x;
     const double y_top = y + m.h_E;
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x),
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x),
              static_cast<float>(y_top), kFieldLineColour);
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x),
+    pic.line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x),
              static_cast<float>(-y_top), kFieldLineColour);
     m.x0 = m.x;
     m.y0 = y_top;
@@ -410,7 +410,7 @@ void lines_E(Module1& m, PictureBox& pic, Progress& progress) {
         // Each thread traces on a copy of the record of its own, made here before any runs, and
         // draws into a buffer of its own at the picture's width.
         std::vector<Module1> copies(threads, m);
-        const int width = pic.DrawWidth;
+        const int width = pic.pen_width;
         // Every start angle leaves d_phi at -pi/501 (edge lines come with unlike charges only,
         // whose second line from each start angle runs with the negative step).
         const double d_phi_after_angles = -(kPi / 501);
@@ -422,7 +422,7 @@ void lines_E(Module1& m, PictureBox& pic, Progress& progress) {
                 w.d_phi = d_phi_after_angles;
             }
             out.lines.clear();
-            out.lines.DrawWidth = width;
+            out.lines.pen_width = width;
             trace(w, out.lines, j);
             save_values(w, out.values);
         };

@@ -46,9 +46,9 @@ int half_ticks(double n_tick) {
 
 void print_extremes(const Module1& m, const ProfileKind& kind, const profile_state& s,
                     PictureBox& pic, float x) {
-    pic.Print(std::string(kind.max_caption) + format_fixed(s.v_max, 2, m.dec_sep) + kind.unit);
-    pic.CurrentX = x;
-    pic.Print(std::string(kind.min_caption) + format_fixed(s.v_min, 2, m.dec_sep) + kind.unit);
+    pic.text(std::string(kind.max_caption) + format_fixed(s.v_max, 2, m.dec_sep) + kind.unit);
+    pic.current_x = x;
+    pic.text(std::string(kind.min_caption) + format_fixed(s.v_min, 2, m.dec_sep) + kind.unit);
 }
 
 // Windows on y = Y_fix: position across, value upward.
@@ -56,7 +56,7 @@ void draw_along_x(Module1& m, const ProfileKind& kind, profile_state& s, Picture
     const AxisConstants& c = kind.axes;
     const double v_lo = s.v_lo;
     const double v_hi = s.v_hi;
-    pic.Scale(f(m.x_min), f(v_hi), f(m.x_max), f(v_lo));
+    pic.set_scale(f(m.x_min), f(v_hi), f(m.x_max), f(v_lo));
     s.d_val = f((v_hi - v_lo) / m.n_ax);
     const double dv = s.d_val;
     const bool no_negative = v_lo >= 0;
@@ -66,38 +66,38 @@ void draw_along_x(Module1& m, const ProfileKind& kind, profile_state& s, Picture
     const double y_lab = no_negative ? c.xlab_dval * dv + c.xlab_vhi * v_hi : 0;
     for (int i = 1 - half; loop_goes_on(i, half - 1, 1); ++i) {
         const double x = i * m.tick;
-        pic.Line(f(x), f(v_hi), f(x), f(v_lo), kGridColour);
-        pic.PSet(f(2 * i * m.tick - m.tick / 4), f(y_lab));
+        pic.line(f(x), f(v_hi), f(x), f(v_lo), kGridColour);
+        pic.dot(f(2 * i * m.tick - m.tick / 4), f(y_lab));
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * m.tick, 1, m.dec_sep));
+            pic.text(format_fixed(2 * i * m.tick, 1, m.dec_sep));
         }
     }
     // Value grid anchored at 0, labelled every second line.
     for (int i = 1 - m.n_ax; loop_goes_on(i, m.n_ax - 1, 1); ++i) {
-        pic.Line(f(m.x_min), f(i * dv), f(m.x_max), f(i * dv), kGridColour);
-        pic.PSet(f(-0.15 * m.x_max), f(2 * i * dv + 0.2 * dv));
+        pic.line(f(m.x_min), f(i * dv), f(m.x_max), f(i * dv), kGridColour);
+        pic.dot(f(-0.15 * m.x_max), f(2 * i * dv + 0.2 * dv));
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * dv, 1, m.dec_sep));
+            pic.text(format_fixed(2 * i * dv, 1, m.dec_sep));
         }
     }
 
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     const double axis_y = no_negative ? c.axis_lift * dv : 0;
-    pic.Line(f(m.x_min), f(axis_y), f(m.x_max), f(axis_y), kAxisColour);
-    pic.Line(0, f(v_lo), 0, f(v_hi), kAxisColour);
-    pic.DrawWidth = 1;
+    pic.line(f(m.x_min), f(axis_y), f(m.x_max), f(axis_y), kAxisColour);
+    pic.line(0, f(v_lo), 0, f(v_hi), kAxisColour);
+    pic.pen_width = 1;
 
-    pic.CurrentX = f(0.85 * m.x_max);
-    pic.CurrentY = f(no_negative ? c.xtitle_dval * dv : -0.3 * dv);
-    pic.Print(kind.position_title);
-    pic.CurrentX = f(0.01 * m.x_max);
-    pic.CurrentY = f(v_hi > 0 ? 0.99 * v_hi : c.vtitle_lo * v_lo + c.vtitle_dval * dv);
-    pic.Print(kind.value_title);
+    pic.current_x = f(0.85 * m.x_max);
+    pic.current_y = f(no_negative ? c.xtitle_dval * dv : -0.3 * dv);
+    pic.text(kind.position_title);
+    pic.current_x = f(0.01 * m.x_max);
+    pic.current_y = f(v_hi > 0 ? 0.99 * v_hi : c.vtitle_lo * v_lo + c.vtitle_dval * dv);
+    pic.text(kind.value_title);
 
     draw_curve(m, kind, pic);
 
-    pic.CurrentX = f(m.x_min);
-    pic.CurrentY = f(c.ext_hi * v_hi + c.ext_lo * v_lo);
+    pic.current_x = f(m.x_min);
+    pic.current_y = f(c.ext_hi * v_hi + c.ext_lo * v_lo);
     print_extremes(m, kind, s, pic, f(m.x_min));
 }
 
@@ -105,15 +105,15 @@ void draw_along_x(Module1& m, const ProfileKind& kind, profile_state& s, Picture
 void draw_along_y(Module1& m, const ProfileKind& kind, profile_state& s, PictureBox& pic) {
     const double v_lo = s.v_lo;
     const double v_hi = s.v_hi;
-    pic.Scale(f(v_lo), m.y_max, f(v_hi), f(m.y_min));
+    pic.set_scale(f(v_lo), m.y_max, f(v_hi), f(m.y_min));
     s.d_val = f((v_hi - v_lo) / m.n_ax);
     const double dv = s.d_val;
 
     for (int i = 1 - m.n_ax; loop_goes_on(i, m.n_ax - 1, 1); ++i) {
-        pic.Line(f(i * dv), m.y_max, f(i * dv), f(m.y_min), kGridColour);
-        pic.PSet(f(2 * i * dv - dv / 4), 0);
+        pic.line(f(i * dv), m.y_max, f(i * dv), f(m.y_min), kGridColour);
+        pic.dot(f(2 * i * dv - dv / 4), 0);
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * dv, 1, m.dec_sep));
+            pic.text(format_fixed(2 * i * dv, 1, m.dec_sep));
         }
     }
     const int half = kind.position_grid_by_n_ax ? m.n_ax : half_ticks(m.n_tick);
@@ -121,29 +121,29 @@ void draw_along_y(Module1& m, const ProfileKind& kind, profile_state& s, Picture
     const bool mostly_positive = v_hi >= std::abs(v_lo);
     const double x_lab = mostly_positive ? 0 : 0.08 * v_lo;
     for (int i = 1 - half; loop_goes_on(i, half - 1, 1); ++i) {
-        pic.Line(f(v_lo), f(i * ts), f(v_hi), f(i * ts), kGridColour);
-        pic.PSet(f(x_lab), f(2 * i * ts + 0.2 * ts));
+        pic.line(f(v_lo), f(i * ts), f(v_hi), f(i * ts), kGridColour);
+        pic.dot(f(x_lab), f(2 * i * ts + 0.2 * ts));
         if (i != 0) {
-            pic.Print(format_fixed(2 * i * ts, 1, m.dec_sep));
+            pic.text(format_fixed(2 * i * ts, 1, m.dec_sep));
         }
     }
 
-    pic.DrawWidth = 2;
-    pic.Line(f(v_lo), 0, f(v_hi), 0, kAxisColour);
-    pic.Line(0, f(m.y_min), 0, m.y_max, kAxisColour);
-    pic.DrawWidth = 1;
+    pic.pen_width = 2;
+    pic.line(f(v_lo), 0, f(v_hi), 0, kAxisColour);
+    pic.line(0, f(m.y_min), 0, m.y_max, kAxisColour);
+    pic.pen_width = 1;
 
-    pic.CurrentX = f(v_hi < std::abs(v_lo) ? v_lo : 0.6 * v_hi);
-    pic.CurrentY = f(0.7 * ts);
-    pic.Print(kind.value_title);
-    pic.CurrentX = f(mostly_positive ? 0.05 * v_hi : 0.15 * v_lo);
-    pic.CurrentY = f(0.95 * m.y_max);
-    pic.Print(kind.position_title);
+    pic.current_x = f(v_hi < std::abs(v_lo) ? v_lo : 0.6 * v_hi);
+    pic.current_y = f(0.7 * ts);
+    pic.text(kind.value_title);
+    pic.current_x = f(mostly_positive ? 0.05 * v_hi : 0.15 * v_lo);
+    pic.current_y = f(0.95 * m.y_max);
+    pic.text(kind.position_title);
 
     draw_curve(m, kind, pic);
 
-    pic.CurrentX = f(v_lo);
-    pic.CurrentY = f(2 * static_cast<double>(m.y_max) / 3);
+    pic.current_x = f(v_lo);
+    pic.current_y = f(2 * static_cast<double>(m.y_max) / 3);
     print_extremes(m, kind, s, pic, f(v_lo));
 }
 
@@ -204,24 +204,24 @@ void draw_profile(Module1& m, const ProfileKind& kind, PictureBox& pic, Dialogs&
 
 void draw_curve(Module1& m, const ProfileKind& kind, PictureBox& pic) {
     const profile_state& s = m.prof[to_index(kind.id)];
-    pic.DrawWidth = 2;
+    pic.pen_width = 2;
     // The start of the line itself is evaluated here, outside the samples and their extremes.
     const double start = line_start(m, kind);
     const float f_start = value_at(m, kind, start);
     if (kind.vertical) {
-        pic.PSet(f_start, f(start));
+        pic.dot(f_start, f(start));
     } else {
-        pic.PSet(f(start), f_start);
+        pic.dot(f(start), f_start);
     }
     const int n = std::min(m.n_pts, static_cast<int>(s.arg.size()) - 1);
     for (int i = 1; loop_goes_on(i, n, 1); ++i) {
         if (kind.vertical) {
-            pic.Line(pic.CurrentX, pic.CurrentY, s.val[i], f(s.arg[i]), kCurveColour);
+            pic.line(pic.current_x, pic.current_y, s.val[i], f(s.arg[i]), kCurveColour);
         } else {
-            pic.Line(pic.CurrentX, pic.CurrentY, f(s.arg[i]), s.val[i], kCurveColour);
+            pic.line(pic.current_x, pic.current_y, f(s.arg[i]), s.val[i], kCurveColour);
         }
     }
-    pic.DrawWidth = 1;
+    pic.pen_width = 1;
 }
 
 double profile_line_start(const Module1& m, const ProfileKind& kind) {

@@ -383,7 +383,7 @@ void Form1::Form_Resize() {
         return;
     }
     layout_main();
-    Picture1->Cls();
+    Picture1->clear();
     axes_main(m, *Picture1);
     draw_charges(m, *Picture1);
 }

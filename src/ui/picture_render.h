@@ -1,7 +1,7 @@
 #pragma once
 // Paints the primitives of a display list with a QPainter, as the program's picture box shows
 // them: user coordinates mapped onto a picture of a given size in logical pixels, no
-// antialiasing, square-capped lines, dots as squares DrawWidth pixels wide, texts in the box's
+// antialiasing, square-capped lines, dots as squares pen_width pixels wide, texts in the box's
 // font. The picture box paints its own image with it, and the exports paint PNG images at any
 // scale and SVG documents with it, so every copy of a picture has the same geometry.
 //

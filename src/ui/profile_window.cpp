@@ -31,13 +31,13 @@ class PictureNotice : public Dialogs {
   public:
     explicit PictureNotice(PictureBox& pic) : pic_(pic) {}
     void message(const std::string& text, const std::string& title) override {
-        pic_.Scale(0, 0, 1, 1);
-        pic_.CurrentX = 0.02f;
-        pic_.CurrentY = 0.02f;
-        pic_.Print(title);
+        pic_.set_scale(0, 0, 1, 1);
+        pic_.current_x = 0.02f;
+        pic_.current_y = 0.02f;
+        pic_.text(title);
         for (const QString& line : dialog_text(text).split(QLatin1Char('\n'))) {
-            pic_.CurrentX = 0.02f;
-            pic_.Print(line.toStdString());
+            pic_.current_x = 0.02f;
+            pic_.text(line.toStdString());
         }
     }
     bool ask_yes_no(const std::string&, const std::string&) override { return false; }
@@ -123,7 +123,7 @@ void ProfileWindow::Form_Resize(Progress& progress, Warning warning) {
     if (!ekran()) {
         return;
     }
-    Picture1->Cls();
+    Picture1->clear();
     PictureNotice notice(*Picture1);
     draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice, progress);
 }

@@ -29,7 +29,7 @@ struct Scene {
         m.line_kind = 3;
     }
     void run() { compute_picture(m, pic, dialogs, platform); }
-    std::size_t dots() const { return pic.of(DrawCall::PSet, kEquipotentialColour).size(); }
+    std::size_t dots() const { return pic.of(DrawCall::Dot, kEquipotentialColour).size(); }
     std::size_t segments() const { return pic.of(DrawCall::Line, kFieldLineColour).size(); }
 };
 
@@ -39,14 +39,14 @@ TEST(Compute, DefaultsDrawEverythingInOrder) {
     Scene s;
     s.run();
     ASSERT_GE(s.pic.calls.size(), 2u);
-    EXPECT_EQ(s.pic.calls[0].kind, DrawCall::Cls);
+    EXPECT_EQ(s.pic.calls[0].kind, DrawCall::Clear);
     EXPECT_EQ(s.pic.calls[1].kind, DrawCall::Scale);
     std::size_t last_circle = 0, first_dot = 0, last_dot = 0, first_line = 0;
     for (std::size_t j = 0; j < s.pic.calls.size(); ++j) {
         const DrawCall& d = s.pic.calls[j];
         if (d.kind == DrawCall::Circle) {
             last_circle = j;
-        } else if (d.kind == DrawCall::PSet && d.colour == kEquipotentialColour && d.has_colour) {
+        } else if (d.kind == DrawCall::Dot && d.colour == kEquipotentialColour && d.has_colour) {
             first_dot = first_dot ? first_dot : j;
             last_dot = j;
         } else if (d.kind == DrawCall::Line && d.colour == kFieldLineColour) {
@@ -59,7 +59,7 @@ TEST(Compute, DefaultsDrawEverythingInOrder) {
     ASSERT_EQ(s.platform.tones.size(), 1u);
     EXPECT_EQ(s.platform.tones[0], std::make_pair(880, 120));
     EXPECT_TRUE(s.dialogs.shown.empty());
-    EXPECT_EQ(s.pic.non_finite, 0);
+    EXPECT_EQ(s.pic.rejected(), 0u);
 }
 
 // line_kind 1: equipotentials only; 2: field lines only; 3 and any other value: both.

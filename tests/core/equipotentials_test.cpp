@@ -25,11 +25,11 @@ struct Scene {
         m.n_fi = n_fi;
         axes_main(m, pic);
         draw_charges(m, pic);
-        pic.clear();
+        pic.forget();
     }
     // The blue dots above the axis; each is followed by its mirror.
     std::vector<DrawCall> upper_dots() const {
-        const auto all = pic.of(DrawCall::PSet, kEquipotentialColour);
+        const auto all = pic.of(DrawCall::Dot, kEquipotentialColour);
         std::vector<DrawCall> up;
         for (std::size_t j = 0; j + 1 < all.size(); j += 2) {
             EXPECT_EQ(all[j + 1].x1, all[j].x1);
@@ -72,14 +72,14 @@ TEST(Equipotentials, DefaultLevelsAndDots) {
     EXPECT_DOUBLE_EQ(s.m.fi_end, s.m.fi_b1);
     EXPECT_NEAR(s.m.d_fi, 7.7511962, 1e-7);
     EXPECT_EQ(s.m.label7_tooltip, "через  7.75 B");
-    EXPECT_EQ(s.pic.DrawWidth, 1);
-    EXPECT_EQ(s.pic.non_finite, 0);
+    EXPECT_EQ(s.pic.pen_width, 1);
+    EXPECT_EQ(s.pic.rejected(), 0u);
 
     const auto dots = s.upper_dots();
     ASSERT_FALSE(dots.empty());
     const auto level = level_of_dots(dots);
     EXPECT_EQ(level.back() + 1, 12);
-    for (const DrawCall& d : s.pic.of(DrawCall::PSet, kEquipotentialColour)) {
+    for (const DrawCall& d : s.pic.of(DrawCall::Dot, kEquipotentialColour)) {
         EXPECT_EQ(d.width, 2);
     }
     for (std::size_t j = 0; j < dots.size(); ++j) {
@@ -165,7 +165,7 @@ TEST(Equipotentials, LevelChoiceForOtherCharges) {
         }
         EXPECT_GE(levels, 11);
         EXPECT_EQ(level_of_dots(dots).back() + 1, levels);
-        EXPECT_EQ(s.pic.non_finite, 0);
+        EXPECT_EQ(s.pic.rejected(), 0u);
     }
 }
 
@@ -175,13 +175,13 @@ TEST(Equipotentials, UnusualCounts) {
     {
         Scene s(0.4, -0.1, 4, 0);
         lines_fi(s.m, s.pic);
-        EXPECT_TRUE(s.pic.of(DrawCall::PSet).empty());
+        EXPECT_TRUE(s.pic.of(DrawCall::Dot).empty());
         EXPECT_EQ(s.m.label7_tooltip, "через ? (при расчёте) вольт");
     }
     {
         Scene s(0.4, -0.1, 4, -3);
         lines_fi(s.m, s.pic);
-        EXPECT_TRUE(s.pic.of(DrawCall::PSet).empty());
+        EXPECT_TRUE(s.pic.of(DrawCall::Dot).empty());
         EXPECT_NE(s.m.label7_tooltip.find("28"), std::string::npos) << s.m.label7_tooltip;
     }
     {

@@ -92,14 +92,14 @@ TEST(FieldDirectionLines, DefaultCharges) {
     EXPECT_LT(right_end, 1.5);
     EXPECT_GT(right_end, 1.5 - 0.0071);
     // Start dots: dark red at the smaller charge, black at the larger.
-    const auto dots = r.pic.of(DrawCall::PSet);
+    const auto dots = r.pic.of(DrawCall::Dot);
     ASSERT_EQ(dots.size(), 3u); // the circle's dot and the two start dots
     EXPECT_EQ(dots[1].x1, 0.5f);
     EXPECT_EQ(dots[1].colour, kVerticalFieldColour);
     EXPECT_EQ(dots[2].x1, -0.5f);
     EXPECT_EQ(dots[2].colour, rgb(0, 0, 0));
-    EXPECT_EQ(r.pic.DrawWidth, 1);
-    EXPECT_EQ(r.pic.non_finite, 0);
+    EXPECT_EQ(r.pic.pen_width, 1);
+    EXPECT_EQ(r.pic.rejected(), 0u);
     EXPECT_EQ(r.dialogs.shown.at(0).title, "Характерные линии");
     EXPECT_EQ(r.message(), opposite_message(circle_line("1.16", "1.04")));
     Clicked comma(0.4, -0.1, 4, ",");
@@ -122,7 +122,7 @@ TEST(FieldDirectionLines, LikeCharges) {
     EXPECT_GT(inner_end, 0.1667);
     EXPECT_LT(inner_end, 0.1667 + 0.5 / 500 + 1e-6);
     EXPECT_EQ(r.message(), kSameSign);
-    EXPECT_EQ(r.pic.non_finite, 0);
+    EXPECT_EQ(r.pic.rejected(), 0u);
     // Larger right charge: the mirror image.
     Clicked mirror(0.1, 0.4);
     expect_vertical_field(mirror);
@@ -149,7 +149,7 @@ TEST(FieldDirectionLines, EqualAndOppositeCharges) {
         top = std::max<double>(top, s.y2);
     }
     EXPECT_TRUE(right_end > 4 - 0.0071 || top > 4 - 0.2) << right_end << " " << top;
-    EXPECT_EQ(r.pic.non_finite, 0);
+    EXPECT_EQ(r.pic.rejected(), 0u);
 }
 
 // Magnitudes within two per cent but q1 != -q2: the straight line is drawn, line 4 quotes the
@@ -174,7 +174,7 @@ TEST(FieldDirectionLines, ZeroCharge) {
     Clicked left(0, -0.3);
     EXPECT_TRUE(left.pic.calls.empty());
     EXPECT_EQ(left.message(), "Характерных линий при q1=0 нет!");
-    EXPECT_EQ(left.pic.DrawWidth, 1);
+    EXPECT_EQ(left.pic.pen_width, 1);
     Clicked right(0.3, 0);
     EXPECT_TRUE(right.pic.calls.empty());
     EXPECT_EQ(right.message(), "Характерных линий при q2=0 нет!");
@@ -195,8 +195,8 @@ TEST(FieldDirectionLines, EveryPairOfCharges) {
         for (int i = -20; i <= 20; ++i) {
             for (int j = -20; j <= 20; ++j) {
                 Clicked r(i * 0.05, j * 0.05, L);
-                ASSERT_EQ(r.pic.non_finite, 0) << i << " " << j << " " << L;
-                ASSERT_EQ(r.pic.DrawWidth, 1);
+                ASSERT_EQ(r.pic.rejected(), 0u) << i << " " << j << " " << L;
+                ASSERT_EQ(r.pic.pen_width, 1);
                 if ((i + j) % 7 == 0) {
                     expect_vertical_field(r);
                 }

@@ -70,7 +70,7 @@ TEST(FieldLineInvariant, EveryTracedLineKeepsTheInvariant) {
             RecordingPictureBox pic;
             axes_main(m, pic);
             draw_charges(m, pic);
-            pic.clear();
+            pic.forget();
             lines_E(m, pic);
             const auto lines = traced_lines(pic);
             ASSERT_GE(lines.size(), static_cast<std::size_t>(n_E));

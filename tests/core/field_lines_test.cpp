@@ -25,11 +25,11 @@ struct Scene {
         m.L = L;
         axes_main(m, pic);
         draw_charges(m, pic);
-        pic.clear();
+        pic.forget();
     }
     std::vector<TracedLine> trace() {
         lines_E(m, pic);
-        EXPECT_EQ(pic.non_finite, 0);
+        EXPECT_EQ(pic.rejected(), 0u);
         return traced_lines(pic);
     }
 };

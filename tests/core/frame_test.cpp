@@ -85,13 +85,13 @@ TEST_P(Frame, GridLabelsAndAxes) {
     // stick out is moved in by that quarter tick (-L starts at the left edge, so its minus
     // shows; L hangs from the top edge) or, where that is not enough, left out. Every label
     // printed lies whole in the picture, and none stands beyond it.
-    const std::vector<DrawCall> prints = pic.of(DrawCall::Print);
+    const std::vector<DrawCall> prints = pic.of(DrawCall::Text);
     ASSERT_GE(prints.size(), 2u);
     std::map<std::string, DrawCall> xl, yl;
     for (std::size_t n = 0; n + 2 < prints.size(); ++n) {
         const DrawCall& d = prints[n];
         (std::abs(d.y1 + 0.01 * c.L) < 1e-6 ? xl : yl)[d.text] = d;
-        const double w = pic.TextWidth(d.text), h = pic.TextHeight(d.text);
+        const double w = pic.text_width(d.text), h = pic.text_height(d.text);
         EXPECT_GE(d.x1, -c.L - 1e-6) << d.text;
         EXPECT_LE(d.x1 + w, c.L + 1e-6) << d.text;
         EXPECT_GE(d.y1 - h, -c.L - 1e-6) << d.text;
@@ -120,7 +120,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_EQ(xl.size() + yl.size(), inside + c.right_label + c.bottom_label);
     // One positioning dot per label place, in the foreground colour.
     int dots = 0;
-    for (const DrawCall& d : pic.of(DrawCall::PSet)) {
+    for (const DrawCall& d : pic.of(DrawCall::Dot)) {
         EXPECT_FALSE(d.has_colour);
         ++dots;
     }
@@ -139,7 +139,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_EQ(axes[1].x1, 0.0f);
     EXPECT_FLOAT_EQ(axes[1].y1, -c.L);
     EXPECT_FLOAT_EQ(axes[1].y2, c.L);
-    EXPECT_EQ(pic.DrawWidth, 1);
+    EXPECT_EQ(pic.pen_width, 1);
 
     const DrawCall& xname = prints[prints.size() - 2];
     const DrawCall& yname = prints.back();
@@ -185,7 +185,7 @@ TEST(Frame, ChargeMarksAndRatio) {
         EXPECT_DOUBLE_EQ(m.r0, 0.05);
         EXPECT_DOUBLE_EQ(m.q_ratio, c.ratio);
         EXPECT_NEAR(m.sqrt_ratio, c.sqrt_ratio, 1e-5);
-        EXPECT_EQ(pic.FillStyle, 1);
+        EXPECT_FALSE(pic.filled);
         const auto circles = pic.of(DrawCall::Circle);
         ASSERT_EQ(static_cast<int>(circles.size()), c.circles);
         std::size_t n = 0;
@@ -201,7 +201,7 @@ TEST(Frame, ChargeMarksAndRatio) {
             EXPECT_FLOAT_EQ(d.r, static_cast<float>(std::abs(q) * 0.05));
             EXPECT_EQ(d.colour, want);
             EXPECT_EQ(d.fill_colour, want);
-            EXPECT_EQ(d.fill_style, 0);
+            EXPECT_TRUE(d.filled);
         }
     }
 }

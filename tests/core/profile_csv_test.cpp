@@ -69,7 +69,7 @@ TEST(ProfileCsv, RowsAreThePointsOfTheDrawnCurve) {
         RecordingPictureBox pic;
         RecordingDialogs dialogs;
         draw_profile(m, kind, pic, dialogs);
-        const auto dots = pic.of(DrawCall::PSet);
+        const auto dots = pic.of(DrawCall::Dot);
         const auto segments = pic.of(DrawCall::Line, kCurveColour);
         ASSERT_EQ(segments.size(), static_cast<size_t>(m.n_pts));
         const DrawCall& start = dots.back();

@@ -29,7 +29,7 @@ struct Scene {
         axes_main(m, main);
     }
     void draw(ProfileId id) {
-        pic.clear();
+        pic.forget();
         dialogs.shown.clear();
         draw_profile(m, profile_kind(id), pic, dialogs);
     }
@@ -125,13 +125,13 @@ TEST(ProfileDrawing, PositiveProfileLiftsTheXAxis) {
     ASSERT_EQ(axes.size(), 2u);
     EXPECT_FLOAT_EQ(axes[0].y1, static_cast<float>(0.05 * dv));
     EXPECT_EQ(axes[0].width, 2);
-    const auto dots = sc.pic.of(DrawCall::PSet);
+    const auto dots = sc.pic.of(DrawCall::Dot);
     EXPECT_FLOAT_EQ(dots[0].y1, static_cast<float>(0.8 * dv));
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "X, м") {
+        if (c.kind == DrawCall::Text && c.text == "X, м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(1.5 * dv));
         }
-        if (c.kind == DrawCall::Print && c.text.rfind("fi_max= ", 0) == 0) {
+        if (c.kind == DrawCall::Text && c.text.rfind("fi_max= ", 0) == 0) {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>((s.v_hi + s.v_lo) / 2));
         }
     }
@@ -154,12 +154,12 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
     ASSERT_EQ(s.v_lo, 0.0);
     const double dv = s.d_val;
     EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::Line, kAxisColour)[0].y1, 0.0f);
-    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::PSet)[0].y1, static_cast<float>(0.1 * s.v_hi));
+    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::Dot)[0].y1, static_cast<float>(0.1 * s.v_hi));
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "X, м") {
+        if (c.kind == DrawCall::Text && c.text == "X, м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(2.7 * dv));
         }
-        if (c.kind == DrawCall::Print && c.text.rfind("Ex_max= ", 0) == 0) {
+        if (c.kind == DrawCall::Text && c.text.rfind("Ex_max= ", 0) == 0) {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(s.v_hi));
         }
     }
@@ -169,7 +169,7 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
     sc.draw(ProfileId::Form_Exx);
     ASSERT_EQ(sc.s(ProfileId::Form_Exx).v_hi, 0.0);
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "Ex(x,Y_fix), B/м") {
+        if (c.kind == DrawCall::Text && c.text == "Ex(x,Y_fix), B/м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::Form_Exx).v_lo));
         }
     }
@@ -342,7 +342,7 @@ TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
     Scene sc;
     sc.m.X_fix = std::nextafter(0.5, 1.0);
     sc.draw(ProfileId::Form_Exy);
-    EXPECT_EQ(sc.pic.non_finite, 0);
+    EXPECT_EQ(sc.pic.rejected(), 0u);
     EXPECT_EQ(sc.s(ProfileId::Form_Exy).v_min, -kSampleLimit);
     EXPECT_EQ(curve(sc.pic).size(), 500u);
 
@@ -351,14 +351,14 @@ TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
     sc.m.Y_fix = 0;
     for (ProfileId id : {ProfileId::Form3, ProfileId::Form_Exx}) {
         sc.draw(id);
-        EXPECT_EQ(sc.pic.non_finite, 0);
+        EXPECT_EQ(sc.pic.rejected(), 0u);
         const auto& val = sc.s(id).val;
         EXPECT_TRUE(std::all_of(val.begin(), val.end(), [](float v) { return std::isfinite(v); }));
     }
 
     sc.m.Y_fix = 1.7e308;
     sc.draw(ProfileId::Form_Eyx);
-    EXPECT_EQ(sc.pic.non_finite, 0);
+    EXPECT_EQ(sc.pic.rejected(), 0u);
     EXPECT_EQ(sc.warning(), "При y=0\rEy=0!");
 }
 

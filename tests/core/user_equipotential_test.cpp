@@ -14,7 +14,7 @@ TEST(UserEquipotential, DotsHaveTheChosenPotential) {
     Module1 m = model_with(0.4, -0.1);
     RecordingPictureBox pic;
     line_fi_user(m, pic);
-    const auto dots = pic.of(DrawCall::PSet, kUserEquipotentialColour);
+    const auto dots = pic.of(DrawCall::Dot, kUserEquipotentialColour);
     ASSERT_GT(dots.size(), 100u);
     EXPECT_EQ(dots.size(), pic.calls.size());
     expect_dots_bracket(m, pic, kUserEquipotentialColour, m.fi_user);
@@ -26,8 +26,8 @@ TEST(UserEquipotential, DotsHaveTheChosenPotential) {
         EXPECT_NEAR(halves, std::round(halves), 1e-3);
         EXPECT_EQ(static_cast<long>(std::round(halves)) % 2, 1);
     }
-    EXPECT_EQ(pic.DrawWidth, 1);
-    EXPECT_EQ(pic.non_finite, 0);
+    EXPECT_EQ(pic.pen_width, 1);
+    EXPECT_EQ(pic.rejected(), 0u);
 }
 
 // A potential no point of the region has draws nothing: below the least potential of two
@@ -51,7 +51,7 @@ TEST(UserEquipotential, ZeroPotentialFollowsTheCircle) {
     m.fi_user = 0;
     RecordingPictureBox pic;
     line_fi_user(m, pic);
-    const auto dots = pic.of(DrawCall::PSet, kUserEquipotentialColour);
+    const auto dots = pic.of(DrawCall::Dot, kUserEquipotentialColour);
     ASSERT_GT(dots.size(), 20u);
     for (const auto& d : dots) {
         const double r = std::hypot(d.x1 - *m.x_c, d.y1);
@@ -66,7 +66,7 @@ TEST(UserEquipotential, NodesOnTheChargesAndAZeroCharge) {
         m.fi_user = 2;
         RecordingPictureBox pic;
         line_fi_user(m, pic);
-        EXPECT_EQ(pic.non_finite, 0);
+        EXPECT_EQ(pic.rejected(), 0u);
         expect_dots_bracket(m, pic, kUserEquipotentialColour, m.fi_user);
     }
 }

@@ -36,7 +36,7 @@ TEST(ZeroField, DefaultCharges) {
     expect_points_on_the_level(m);
 
     // The scan: dots on both sides of the axis, all bracketing the level.
-    const auto dots = pic.of(DrawCall::PSet, kZeroFieldLevelColour);
+    const auto dots = pic.of(DrawCall::Dot, kZeroFieldLevelColour);
     EXPECT_GT(dots.size(), 200u);
     expect_dots_bracket(m, pic, kZeroFieldLevelColour, m.fi_E0);
 
@@ -50,7 +50,7 @@ TEST(ZeroField, DefaultCharges) {
     ASSERT_EQ(red.size(), 2u);
     for (const auto& c : {olive[0], olive[1], olive[2], red[0], red[1]}) {
         EXPECT_FLOAT_EQ(c.r, 0.025f);
-        EXPECT_EQ(c.fill_style, 0);
+        EXPECT_TRUE(c.filled);
         EXPECT_EQ(c.fill_colour, kZeroFieldLevelColour);
     }
     // The black dot at the zero-field point, then the texts.
@@ -59,15 +59,15 @@ TEST(ZeroField, DefaultCharges) {
     EXPECT_FLOAT_EQ(black[0].x1, 1.5f);
     EXPECT_FLOAT_EQ(black[0].r, 0.01f);
     EXPECT_EQ(black[0].fill_colour, rgb(0, 0, 0));
-    EXPECT_EQ(black[0].fill_style, 0);
+    EXPECT_TRUE(black[0].filled);
     EXPECT_EQ(pic.texts(), (std::vector<std::string>{"fi= 0.9 B", "E=0"}));
-    const auto prints = pic.of(DrawCall::Print);
+    const auto prints = pic.of(DrawCall::Text);
     EXPECT_FLOAT_EQ(prints[0].x1, 1.5f);
     EXPECT_FLOAT_EQ(prints[0].y1, 0.4f);
     EXPECT_FLOAT_EQ(prints[1].y1, 0.2f);
-    EXPECT_EQ(pic.FillStyle, 1);
-    EXPECT_EQ(pic.DrawWidth, 1);
-    EXPECT_EQ(pic.non_finite, 0);
+    EXPECT_FALSE(pic.filled);
+    EXPECT_EQ(pic.pen_width, 1);
+    EXPECT_EQ(pic.rejected(), 0u);
 
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Точка с нулевой напряжённостью");
@@ -114,7 +114,7 @@ TEST(ZeroField, EqualLikeCharges) {
         EXPECT_NEAR(m.x_1, -1.618 * m.a, 1e-3);
         EXPECT_NEAR(m.x_2, -m.x_1, 1e-12);
         expect_points_on_the_level(m);
-        EXPECT_EQ(pic.non_finite, 0);
+        EXPECT_EQ(pic.rejected(), 0u);
     }
 }
 
@@ -148,7 +148,7 @@ TEST(ZeroField, NoZeroFieldPoint) {
         EXPECT_EQ(m.x_1, 6);
         EXPECT_EQ(m.x_2, 6);
         EXPECT_EQ(m.fi_E0, 0);
-        EXPECT_EQ(pic.non_finite, 0);
+        EXPECT_EQ(pic.rejected(), 0u);
         for (const auto& c : pic.of(DrawCall::Circle)) {
             EXPECT_GT(std::max(std::abs(c.x1), std::abs(c.y1)), 3.0f);
         }
@@ -170,7 +170,7 @@ TEST(ZeroField, GridNodeOnACharge) {
     RecordingPictureBox pic;
     point_E0(m, pic);
     EXPECT_EQ(m.h, 0.015625);
-    EXPECT_EQ(pic.non_finite, 0);
+    EXPECT_EQ(pic.rejected(), 0u);
     expect_dots_bracket(m, pic, kZeroFieldLevelColour, m.fi_E0);
 }
 
@@ -181,7 +181,7 @@ TEST(ZeroField, EveryPairOfChargesIsConsistent) {
             Module1 m = model_with(i * 0.05, j * 0.05);
             RecordingPictureBox pic;
             point_E0(m, pic);
-            ASSERT_EQ(pic.non_finite, 0) << i << " " << j;
+            ASSERT_EQ(pic.rejected(), 0u) << i << " " << j;
             if (i != 0 && j != 0 && i != -j) {
                 expect_points_on_the_level(m);
             }

@@ -44,10 +44,10 @@ TEST(ZeroPotential, DefaultChargesGiveACircleOfZeroPotential) {
     EXPECT_NEAR(x_lo, 0.30, 0.005);
     EXPECT_NEAR(x_hi, 0.83, 0.005);
     // It starts with a black dot at its left end and leaves the drawing width at 1.
-    ASSERT_EQ(pic.of(DrawCall::PSet, rgb(0, 0, 0)).size(), 1u);
-    EXPECT_NEAR(pic.of(DrawCall::PSet)[0].x1, 0.3, 1e-6);
-    EXPECT_EQ(pic.DrawWidth, 1);
-    EXPECT_EQ(pic.non_finite, 0);
+    ASSERT_EQ(pic.of(DrawCall::Dot, rgb(0, 0, 0)).size(), 1u);
+    EXPECT_NEAR(pic.of(DrawCall::Dot)[0].x1, 0.3, 1e-6);
+    EXPECT_EQ(pic.pen_width, 1);
+    EXPECT_EQ(pic.rejected(), 0u);
 }
 
 // q2 = -q1, and magnitudes within one per cent (k = -1.005): the axis x = 0 from edge to edge;
@@ -72,7 +72,7 @@ TEST(ZeroPotential, EqualAndOppositeChargesGiveTheAxis) {
         EXPECT_EQ(s.y1, -4);
         EXPECT_EQ(s.y2, 4);
         EXPECT_EQ(s.width, 2);
-        EXPECT_EQ(pic.DrawWidth, 1);
+        EXPECT_EQ(pic.pen_width, 1);
         EXPECT_EQ(*n.x_c, xc);
         EXPECT_EQ(*n.R_c, rc);
         // On that axis the potential of the pair is zero (to within the one per cent).
@@ -90,7 +90,7 @@ TEST(ZeroPotential, LikeChargesOrAZeroChargeDrawNothing) {
         zero_potential_click(m, pic, dialogs);
         EXPECT_TRUE(pic.calls.empty()) << q1 << " " << q2;
         EXPECT_FALSE(m.x_c.has_value());
-        EXPECT_EQ(pic.DrawWidth, 1);
+        EXPECT_EQ(pic.pen_width, 1);
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].title, "Линия нулевого потенциала");
         // Before any circle has been computed the message quotes zeros.
@@ -130,7 +130,7 @@ TEST(ZeroPotential, EveryUnlikePairDrawsAFiniteZeroLine) {
             Module1 m = model_with(i * 0.05, j * 0.05);
             RecordingPictureBox pic;
             line_fi0(m, pic);
-            ASSERT_EQ(pic.non_finite, 0) << i << " " << j;
+            ASSERT_EQ(pic.rejected(), 0u) << i << " " << j;
             for (const auto& s : pic.of(DrawCall::Line)) {
                 EXPECT_LT(std::abs(coulomb::potential(m, s.x2, s.y2)),
                           1e-4 * coulomb::potential_scale(m, s.x2, s.y2));

@@ -134,7 +134,7 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     QtPictureBox& box = *w.form.Picture1;
     const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
     for (std::size_t i = 0; i <= DisplayList::kDefaultMaxOps; ++i) {
-        box.Scale(-4, 4, 4, -4); // records without drawing anything
+        box.set_scale(-4, 4, 4, -4); // records without drawing anything
     }
     EXPECT_EQ(w.picture().convertToFormat(QImage::Format_RGB32), screen);
     ASSERT_FALSE(box.display_list().complete());

@@ -535,21 +535,21 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
     // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
     QtPictureBox box;
     box.resize(61, 47);
-    box.Scale(0, 0, 61, 47);
+    box.set_scale(0, 0, 61, 47);
     std::uint32_t seed = 7;
     const auto next = [&seed](double lo, double hi) {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<float>(lo + (hi - lo) * ((seed >> 8) / double(1 << 24)));
     };
     for (int i = 0; i < 4000; ++i) {
-        box.DrawWidth = 1 + i % 3;
+        box.pen_width = 1 + i % 3;
         const float reach = i % 5 == 0 ? 80 : i % 5 == 1 ? 0.3f : 6;
         const float x = next(-12, 73), y = next(-12, 59);
         const float x2 = i % 7 == 0 ? x : x + next(-reach, reach);
         const float y2 = i % 11 == 0 ? y : y + next(-reach, reach);
-        box.Line(x, y, x2, y2, rgb(i % 256, 100, 200 - i % 200));
+        box.line(x, y, x2, y2, rgb(i % 256, 100, 200 - i % 200));
         if (i % 50 == 0) {
-            box.PSet(x, y, rgb(0, 0, 200));
+            box.dot(x, y, rgb(0, 0, 200));
         }
     }
     EXPECT_EQ(box.image(), painted_by_painter(box));
@@ -560,7 +560,7 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
     QtPictureBox runs, single;
     for (QtPictureBox* b : {&runs, &single}) {
         b->resize(61, 47);
-        b->Scale(-3, 2, 3, -2);
+        b->set_scale(-3, 2, 3, -2);
     }
     float x = -3.2f, y = 0.5f, angle = 0;
     for (int i = 0; i < 4000; ++i) {
@@ -569,9 +569,9 @@ TEST(Form1, FastPaintingGivesThePaintersPixels) {
         const float x2 = std::clamp(x + step * std::cos(angle), -3.4f, 3.4f);
         const float y2 = std::clamp(y + step * std::sin(angle), -2.4f, 2.4f);
         for (QtPictureBox* b : {&runs, &single}) {
-            b->Line(x, y, x2, y2, rgb(200, 0, 0));
+            b->line(x, y, x2, y2, rgb(200, 0, 0));
             single.image(); // painted: the next segment starts afresh
-            b->Line(x, -y, x2, -y2, rgb(200, 0, 0));
+            b->line(x, -y, x2, -y2, rgb(200, 0, 0));
             single.image();
         }
         x = x2;

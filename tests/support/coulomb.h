@@ -57,7 +57,7 @@ inline Module1 model_with(double q1, double q2, double L = 4, const std::string&
 // Every scanned dot lies midway between two rows whose potentials bracket the level.
 inline void expect_dots_bracket(const Module1& m, const RecordingPictureBox& pic, Colour c,
                                 double level) {
-    const auto dots = pic.of(DrawCall::PSet, c);
+    const auto dots = pic.of(DrawCall::Dot, c);
     const double half = m.h2 / 2;
     for (const auto& d : dots) {
         EXPECT_EQ(d.width, 2);
