@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <type_traits>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
@@ -31,13 +31,13 @@ class NullPictureBox : public PictureBox {
 };
 
 template <class Box> struct SceneOn {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
     Box pic;
     RecordingDialogs dialogs;
     RecordingPlatform platform; // records the tone instead of sounding it
     SceneOn() {
-        set_model_defaults(m);
-        m.line_kind = 3;
+        m.families = LineFamilies::Both;
         if constexpr (std::is_same_v<Box, QtPictureBox>) {
             pic.resize(515, 515);
         }
@@ -46,8 +46,8 @@ template <class Box> struct SceneOn {
     // A cleared picture with the frame and the charges, painted.
     void frame() {
         pic.clear();
-        axes_main(m, pic);
-        draw_charges(m, pic);
+        picture.frame = draw_frame(m, pic);
+        picture.charges = draw_charges(m, pic);
         painted();
     }
     // Everything drawn so far is in the picture's pixels.

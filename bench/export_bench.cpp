@@ -48,19 +48,17 @@ class ListBox : public PictureBox {
 };
 
 struct Default {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
-    Default() {
-        set_model_defaults(m);
-        m.line_kind = 3;
-    }
+    Default() { m.families = LineFamilies::Both; }
 };
 
 template <class Box> void compute_on(benchmark::State& state, Box& box) {
     Default d;
     for (auto _ : state) {
-        compute_picture(d.m, box, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
         benchmark::ClobberMemory();
     }
 }
@@ -82,7 +80,7 @@ BENCHMARK(BM_CmdOK_recording_only)->Unit(benchmark::kMillisecond);
 void BM_record_default_picture(benchmark::State& state) {
     Default d;
     ListBox box;
-    compute_picture(d.m, box, d.dialogs, d.platform);
+    compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
     const DisplayList& source = box.list;
     for (auto _ : state) {
         DisplayList list;
@@ -120,7 +118,7 @@ void BM_CmdOK_picture_box(benchmark::State& state) {
     pic.setFont(picture_font());
     pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
     for (auto _ : state) {
-        compute_picture(d.m, pic, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
         benchmark::DoNotOptimize(pic.image().constBits());
     }
 }
@@ -133,14 +131,14 @@ struct Picture {
     Picture() {
         pic.setFont(picture_font());
         pic.resize(Form1::kOpeningPictureSize, Form1::kOpeningPictureSize);
-        compute_picture(d.m, pic, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
         pic.flush();
     }
 };
 
 void BM_export_svg(benchmark::State& state) {
     Picture p;
-    const QString title = field_picture_title(p.d.m);
+    const QString title = field_picture_title(p.d.m, p.d.picture.frame);
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray svg =

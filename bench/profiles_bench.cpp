@@ -11,15 +11,15 @@
 namespace {
 
 void BM_scroll_with_six_profiles(benchmark::State& state) {
-    Module1 m;
+    FieldParams m;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
     Form1 form(m, dialogs, platform);
     form.show();
     const std::pair<QCheckBox*, ProfileId> boxes[] = {
-        {form.Check_3, ProfileId::Form3},    {form.Check_4, ProfileId::Form4},
-        {form.Check_1, ProfileId::Form_Exx}, {form.Check_2, ProfileId::Form_Eyx},
-        {form.Check_5, ProfileId::Form_Exy}, {form.Check_6, ProfileId::Form_Eyy}};
+        {form.Check_3, ProfileId::PhiAlongX}, {form.Check_4, ProfileId::PhiAlongY},
+        {form.Check_1, ProfileId::ExAlongX},  {form.Check_2, ProfileId::EyAlongX},
+        {form.Check_5, ProfileId::ExAlongY},  {form.Check_6, ProfileId::EyAlongY}};
     for (const auto& [box, id] : boxes) {
         box->setChecked(true);
     }

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <iostream>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "ui/command_line.h"
 #include "ui/form1.h"
 #include "ui/qt_dialogs.h"
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     // The interface is Russian on every machine: Qt's own texts too, where they are installed.
     install_russian_translations(app);
 
-    Module1 model;
+    FieldParams model;
     QtDialogs dialogs;
     QtPlatform platform;
     Form1 form(model, dialogs, platform);

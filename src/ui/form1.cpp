@@ -16,6 +16,7 @@
 #include "model/inputs.h"
 #include "model/numbers.h"
 #include "picture/compute.h"
+#include "picture/equipotentials.h"
 #include "picture/frame.h"
 #include "ui/computation.h"
 #include "ui/fonts.h"
@@ -85,17 +86,18 @@ void place(QWidget* w, double left, double top, double width, double height) {
 
 } // namespace
 
-Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
+Form1::Form1(FieldParams& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
     : QMainWindow(parent), m(model), dialogs_(dialogs), platform_(platform) {
     Q_INIT_RESOURCE(resources);
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
-    m.dec_sep = QLocale().decimalPoint().toStdString();
+    m.decimal_separator = QLocale().decimalPoint().toStdString();
 
     create_controls();
     create_menus();
     for (const ProfileKind& kind : kProfiles) {
-        profiles_[to_index(kind.id)] = std::make_unique<ProfileWindow>(m, dialogs_, kind.id);
+        profiles_[to_index(kind.id)] =
+            std::make_unique<ProfileWindow>(m, field_picture, layout, dialogs_, kind.id);
     }
     connect_inputs();
     connect_analysis();
@@ -112,14 +114,14 @@ Form1::Form1(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* pare
         move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
              avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
     }
-    m.ready = 0;
+    ready = false;
     init_params();
-    axes_main(m, *Picture1);
+    field_picture.frame = draw_frame(m, *Picture1);
     // zapusk_3, zapusk_4, zapusk_Exx, zapusk_Eyx, zapusk_Exy, zapusk_Eyy
     for (const ProfileKind& kind : kProfiles) {
         profile(kind.id).zapusk(frame_twips());
     }
-    m.ready = 1;
+    ready = true;
 }
 
 Form1::~Form1() {
@@ -169,7 +171,8 @@ void Form1::create_controls() {
     List1->setUniformItemSizes(true);
     fill_background(List1, Qt::white, QPalette::Base);
 
-    Label7 = make<QLabel>(inner_, QStringLiteral("число линий потенциала"), qs(m.label7_tooltip));
+    Label7 = make<QLabel>(inner_, QStringLiteral("число линий потенциала"),
+                          QString::fromUtf8(kLevelStepUnknown));
     Label7->setWordWrap(true);
     Text1 = make_text(inner_, QString());
     Label8 = make<QLabel>(inner_, QStringLiteral("число линий напряжённости"), QString());
@@ -261,9 +264,9 @@ void Form1::connect_inputs() {
     connect(List1, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
     connect(CmdOK, &QPushButton::clicked, this, [this] { CmdOK_Click(); });
     const std::pair<QCheckBox*, ProfileId> boxes[] = {
-        {Check_3, ProfileId::Form3},    {Check_4, ProfileId::Form4},
-        {Check_1, ProfileId::Form_Exx}, {Check_2, ProfileId::Form_Eyx},
-        {Check_5, ProfileId::Form_Exy}, {Check_6, ProfileId::Form_Eyy}};
+        {Check_3, ProfileId::PhiAlongX}, {Check_4, ProfileId::PhiAlongY},
+        {Check_1, ProfileId::ExAlongX},  {Check_2, ProfileId::EyAlongX},
+        {Check_5, ProfileId::ExAlongY},  {Check_6, ProfileId::EyAlongY}};
     for (const auto& entry : boxes) {
         // Named copies: Clang 14 cannot capture structured bindings.
         QCheckBox* const box = entry.first;
@@ -275,18 +278,22 @@ void Form1::connect_inputs() {
 }
 
 void Form1::init_params() {
-    set_model_defaults(m);
+    // The start-up values, kept with the locale's separator.
+    const std::string sep = m.decimal_separator;
+    m = FieldParams{};
+    m.decimal_separator = sep;
     VScroll1->setPosition(to_int16_even(m.q1 / 0.05));
     VScroll2->setPosition(to_int16_even(m.q2 / 0.05));
-    VScroll3->setPosition(to_int16_even(m.L / 0.5));
-    Text1->setText(QString::number(m.n_fi));
-    Text2->setText(QString::number(m.n_E));
+    VScroll3->setPosition(to_int16_even(m.half_width / 0.5));
+    Text1->setText(QString::number(m.level_intervals));
+    Text2->setText(QString::number(m.lines_per_charge));
     const auto pointed = [this](double v) {
-        return qs(format_fixed(v, 2, m.dec_sep)).replace(QLatin1Char(','), QLatin1Char('.'));
+        return qs(format_fixed(v, 2, m.decimal_separator))
+            .replace(QLatin1Char(','), QLatin1Char('.'));
     };
-    Text3->setText(pointed(m.Y_fix));
-    Text5->setText(pointed(m.X_fix));
-    Text4->setText(pointed(m.fi_user));
+    Text3->setText(pointed(m.y_fixed));
+    Text5->setText(pointed(m.x_fixed));
+    Text4->setText(pointed(m.chosen_potential));
     List1->addItem(QStringLiteral("линии потенциала"));
     List1->addItem(QStringLiteral("линии напряжённости"));
     List1->addItem(QStringLiteral("все линии"));
@@ -294,15 +301,15 @@ void Form1::init_params() {
 }
 
 void Form1::layout_main() {
-    m.gap_x = 4;
-    m.gap_y = kGapY;
-    m.w_col = 65;
-    m.h_row = 22;
+    layout.gap_x = 4;
+    layout.gap_y = kGapY;
+    layout.column_width = 65;
+    layout.row_height = 22;
     const float H = static_cast<float>(inner_->height());
-    const float gx = static_cast<float>(m.gap_x);
-    const float gy = static_cast<float>(m.gap_y);
-    const float wc = static_cast<float>(m.w_col);
-    const float hr = static_cast<float>(m.h_row);
+    const float gx = static_cast<float>(layout.gap_x);
+    const float gy = static_cast<float>(layout.gap_y);
+    const float wc = static_cast<float>(layout.column_width);
+    const float hr = static_cast<float>(layout.row_height);
 
     const float pic = H - 2 * gy;
     place(Picture1, gx, gy, pic, pic);
@@ -369,7 +376,7 @@ void Form1::layout_main() {
 }
 
 void Form1::Form_Resize() {
-    if (m.ready == 0) {
+    if (!ready) {
         return;
     }
     if (Computation::handling_events()) {
@@ -384,8 +391,8 @@ void Form1::Form_Resize() {
     }
     layout_main();
     Picture1->clear();
-    axes_main(m, *Picture1);
-    draw_charges(m, *Picture1);
+    field_picture.frame = draw_frame(m, *Picture1);
+    field_picture.charges = draw_charges(m, *Picture1);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
@@ -397,11 +404,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1::scroll_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label) {
     value = bar->position() * factor;
-    label->setText(qs(format_fixed(value, 2, m.dec_sep)));
+    label->setText(qs(format_fixed(value, 2, m.decimal_separator)));
     const Computation c(this);
     Form_Resize();
-    redraw_profiles({ProfileId::Form3, ProfileId::Form4, ProfileId::Form_Exx, ProfileId::Form_Eyx,
-                     ProfileId::Form_Exy, ProfileId::Form_Eyy});
+    redraw_profiles({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
+                     ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY});
 }
 
 void Form1::redraw_profiles(std::initializer_list<ProfileId> ids, ProfileWindow::Warning warning) {
@@ -435,32 +442,32 @@ void Form1::VScroll2_Change() {
     scroll_changed(VScroll2, 0.05, m.q2, Label5);
 }
 void Form1::VScroll3_Change() {
-    scroll_changed(VScroll3, 0.5, m.L, Label6);
+    scroll_changed(VScroll3, 0.5, m.half_width, Label6);
 }
 
 void Form1::Text1_Change() {
-    m.n_fi = read_n_fi(Text1->text().toStdString());
+    m.level_intervals = read_level_intervals(Text1->text().toStdString());
 }
 
 void Form1::Text2_Change() {
-    m.n_E = read_n_E(Text2->text().toStdString());
+    m.lines_per_charge = read_lines_per_charge(Text2->text().toStdString());
 }
 
 void Form1::Text3_Change() {
-    m.Y_fix = read_Y_fix(Text3->text().toStdString());
+    m.y_fixed = read_y_fixed(Text3->text().toStdString());
     // The user is typing: a warning goes into the picture, so that no box takes the next key.
-    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx},
+    redraw_profiles({ProfileId::PhiAlongX, ProfileId::ExAlongX, ProfileId::EyAlongX},
                     ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text5_Change() {
-    m.X_fix = read_X_fix(Text5->text().toStdString());
-    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy},
+    m.x_fixed = read_x_fixed(Text5->text().toStdString());
+    redraw_profiles({ProfileId::PhiAlongY, ProfileId::ExAlongY, ProfileId::EyAlongY},
                     ProfileWindow::Warning::InPicture);
 }
 
 void Form1::Text4_Change() {
-    m.fi_user = read_fi_user(Text4->text().toStdString());
+    m.chosen_potential = read_chosen_potential(Text4->text().toStdString());
 }
 
 void Form1::List1_Click() {
@@ -469,13 +476,13 @@ void Form1::List1_Click() {
     bool levels = true;
     bool field = true;
     if (text == QStringLiteral("линии потенциала")) {
-        m.line_kind = 1;
+        m.families = LineFamilies::Equipotentials;
         field = false;
     } else if (text == QStringLiteral("линии напряжённости")) {
-        m.line_kind = 2;
+        m.families = LineFamilies::FieldLines;
         levels = false;
     } else {
-        m.line_kind = 3;
+        m.families = LineFamilies::Both;
     }
     Label7->setVisible(levels);
     Text1->setVisible(levels);
@@ -484,15 +491,17 @@ void Form1::List1_Click() {
 }
 
 void Form1::beep2(double t) {
-    ::beep2(platform_, t);
+    end_tone(platform_, t);
 }
 
 void Form1::CmdOK_Click() {
     const QTime start = QTime::currentTime();
     setWindowTitle(QString::fromUtf8(kComputingTitle));
     Computation c(this);
-    compute_picture(m, *Picture1, dialogs_, platform_, c.progress());
-    Label7->setToolTip(qs(m.label7_tooltip));
+    if (const auto tip =
+            compute_picture(m, field_picture, *Picture1, dialogs_, platform_, c.progress())) {
+        Label7->setToolTip(qs(*tip));
+    }
     const QTime end = QTime::currentTime();
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
     setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
@@ -533,30 +542,30 @@ void Form1::connect_analysis() {
 
 void Form1::Label1_Click() {
     Computation c(this);
-    zero_potential_click(m, *Picture1, dialogs_, c.progress());
+    show_zero_potential_line(m, field_picture, results, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::Label2_Click() {
     Computation c(this);
-    zero_field_click(m, *Picture1, dialogs_, c.progress());
+    show_zero_field_point(m, field_picture, results, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::Label3_Click() {
     Computation c(this);
-    field_direction_click(m, *Picture1, dialogs_, c.progress());
+    show_field_direction_lines(m, field_picture, results, *Picture1, dialogs_, c.progress());
 }
 
 void Form1::naprjag_1() {
-    ::naprjag_1(m, *Picture1);
+    draw_horizontal_field_line(m, field_picture, results, *Picture1);
 }
 
 float Form1::naprjag_2(double x) {
-    return ::naprjag_2(m, x);
+    return vertical_field_line_y(m, field_picture.charges, x);
 }
 
 void Form1::Command1_Click() {
     Computation c(this);
-    line_fi_user(m, *Picture1, c.progress());
+    draw_chosen_equipotential(m, field_picture.frame, *Picture1, c.progress());
 }
 
 void Form1::Picture1_MouseMove(float x, float y) {

@@ -11,10 +11,13 @@
 #include <initializer_list>
 #include <memory>
 
+#include "analysis/characteristic_results.h"
 #include "analysis/point_log.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
-#include "model/module1.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
+#include "profiles/profile_family.h"
 #include "ui/click_label.h"
 #include "ui/file_chooser.h"
 #include "ui/form2.h"
@@ -26,7 +29,7 @@ class Form1 : public QMainWindow {
     Q_OBJECT
   public:
     // Runs the start-up sequence; the window is shown by the caller.
-    Form1(Module1& m, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    Form1(FieldParams& m, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
 
     // The size of the inner area (below the menu bar) the window opens with.
@@ -42,7 +45,7 @@ class Form1 : public QMainWindow {
     void Form_Resize();
     // Places every control from the inner height.
     void layout_main();
-    // The model's defaults, written into the inputs (whose handlers copy them back).
+    // The inputs' start-up values, written into the inputs (whose handlers copy them back).
     void init_params();
     // The end-of-drawing tone.
     void beep2(double t);
@@ -76,7 +79,14 @@ class Form1 : public QMainWindow {
     void naprjag_1();
     float naprjag_2(double x);
 
-    Module1& m;
+    FieldParams& m;
+    // The field picture as last drawn, what the characteristic lines found, and the layout
+    // measures the profile windows share.
+    FieldPicture field_picture;
+    CharacteristicResults results;
+    LayoutMeasures layout;
+    // False while the window starts up, true afterwards.
+    bool ready = false;
 
     QtPictureBox* Picture1;
     ClickLabel* Label1;

@@ -21,7 +21,7 @@ void Form1::set_file_chooser(FileChooser& chooser) {
 
 void Form1::mnuFileSavePicture_Click() {
     save_picture(this, *Picture1, *chooser_, dialogs_, QStringLiteral("Сохранить рисунок"),
-                 QStringLiteral("chargefield.png"), field_picture_title(m));
+                 QStringLiteral("chargefield.png"), field_picture_title(m, field_picture.frame));
 }
 
 void Form1::mnuFileCopyPicture_Click() {

@@ -8,8 +8,8 @@
 
 namespace {
 
-QString num(const Module1& m, double v) {
-    return QString::fromStdString(format_shortest(v, m.dec_sep));
+QString num(const FieldParams& m, double v) {
+    return QString::fromStdString(format_shortest(v, m.decimal_separator));
 }
 
 // chargefield_fi-x.png and the like.
@@ -35,8 +35,8 @@ void ProfileWindow::create_export_actions() {
 
 void ProfileWindow::save_graph() {
     static QtFileChooser own;
-    const QString fixed = kind_.vertical ? QStringLiteral("X_fix = %1 м").arg(num(m, m.X_fix))
-                                         : QStringLiteral("Y_fix = %1 м").arg(num(m, m.Y_fix));
+    const QString fixed = kind_.vertical ? QStringLiteral("X_fix = %1 м").arg(num(m, m.x_fixed))
+                                         : QStringLiteral("Y_fix = %1 м").arg(num(m, m.y_fixed));
     const QString title = QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
                               .arg(windowTitle(), fixed, num(m, m.q1), num(m, m.q2));
     save_picture(this, *Picture1, chooser_ ? *chooser_ : own, dialogs_,
@@ -46,5 +46,5 @@ void ProfileWindow::save_graph() {
 void ProfileWindow::save_data() {
     static QtFileChooser own;
     save_csv(this, chooser_ ? *chooser_ : own, dialogs_, QStringLiteral("Сохранить данные графика"),
-             file_name(kind_.id, "csv"), profile_csv(m, kind_));
+             file_name(kind_.id, "csv"), profile_csv(m, picture_.frame, kind_));
 }

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "model/numbers.h"
-#include "profiles/profile_draw.h"
 #include "ui/computation.h"
 #include "ui/fonts.h"
 #include "ui/qt_dialogs.h"
@@ -48,8 +47,10 @@ class PictureNotice : public Dialogs {
 
 } // namespace
 
-ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
-    : QWidget(nullptr, Qt::Window), m(model), dialogs_(dialogs), kind_(profile_kind(id)) {
+ProfileWindow::ProfileWindow(const FieldParams& model, const FieldPicture& picture,
+                             const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id)
+    : QWidget(nullptr, Qt::Window), m(model), picture_(picture), layout_(layout), dialogs_(dialogs),
+      kind_(profile_kind(id)) {
     setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times_font(12));
@@ -88,13 +89,14 @@ void ProfileWindow::zapusk(const TwipRect& main_window) {
     resize(px(r.width / kTwipsPerPixel) - frame.width(),
            px(r.height / kTwipsPerPixel) - frame.height());
     move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
-    Scroll1->setPosition(to_int32_even(m.*kind_.mash));
-    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 1, m.dec_sep)));
+    Scroll1->setPosition(to_int32_even(scale_));
+    Label1->setText(QString::fromStdString(format_fixed(scale_, 1, m.decimal_separator)));
+    ready_ = true;
 }
 
 bool ProfileWindow::ekran() {
     const ProfileLayout l =
-        profile_layout(m, kind_, static_cast<float>(width()), static_cast<float>(height()));
+        profile_layout(layout_, kind_, static_cast<float>(width()), static_cast<float>(height()));
     if (!l.usable) {
         return false;
     }
@@ -116,7 +118,7 @@ void ProfileWindow::Form_Resize(Warning warning) {
 }
 
 void ProfileWindow::Form_Resize(Progress& progress, Warning warning) {
-    if (m.ready == 0 || !isVisible()) {
+    if (!ready_ || !isVisible()) {
         return;
     }
     // A window smaller than its margins keeps its last picture until it has room again.
@@ -125,15 +127,16 @@ void ProfileWindow::Form_Resize(Progress& progress, Warning warning) {
     }
     Picture1->clear();
     PictureNotice notice(*Picture1);
-    draw_profile(m, kind_, *Picture1, warning == Warning::Box ? dialogs_ : notice, progress);
+    draw_profile(m, picture_.frame, kind_, scale_, samples_, *Picture1,
+                 warning == Warning::Box ? dialogs_ : notice, progress);
 }
 
 void ProfileWindow::Scroll1_Change() {
-    if (m.ready == 0) {
+    if (!ready_) {
         return;
     }
-    m.*kind_.mash = profile_factor(Scroll1->position());
-    Label1->setText(QString::fromStdString(format_fixed(m.*kind_.mash, 2, m.dec_sep)));
+    scale_ = profile_factor(Scroll1->position());
+    Label1->setText(QString::fromStdString(format_fixed(scale_, 2, m.decimal_separator)));
     Form_Resize();
 }
 

@@ -8,7 +8,9 @@
 
 #include "base/dialogs.h"
 #include "base/progress.h"
-#include "model/module1.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
+#include "profiles/profile_draw.h"
 #include "profiles/profile_family.h"
 #include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"
@@ -18,8 +20,11 @@ class ProfileWindow : public QWidget {
     Q_OBJECT
   public:
     // A hidden top-level window of its own, with no owner: it can be minimised, has its own
-    // taskbar entry and does not stay above the main window, which it partly overlaps.
-    ProfileWindow(Module1& m, Dialogs& dialogs, ProfileId id);
+    // taskbar entry and does not stay above the main window, which it partly overlaps. It draws
+    // over the main window's picture as last drawn and lays itself out with the main window's
+    // measures.
+    ProfileWindow(const FieldParams& m, const FieldPicture& picture, const LayoutMeasures& layout,
+                  Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
@@ -39,6 +44,9 @@ class ProfileWindow : public QWidget {
     void Scroll1_Change();
 
     const ProfileKind& kind() const { return kind_; }
+    // What the last drawing pass sampled, and the scale factor of the value axis.
+    const ProfileSamples& samples() const { return samples_; }
+    double scale() const { return scale_; }
 
     // The graph's context menu: the picture as PNG or SVG, the data as CSV, the picture to the
     // clipboard. Files are chosen through `chooser`.
@@ -63,7 +71,13 @@ class ProfileWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    Module1& m;
+    const FieldParams& m;
+    const FieldPicture& picture_;
+    const LayoutMeasures& layout_;
+    ProfileSamples samples_;
+    double scale_ = 1;
+    // Set once start-up has placed the window: until then nothing redraws.
+    bool ready_ = false;
     Dialogs& dialogs_;
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout

@@ -7,17 +7,11 @@
 #include <set>
 #include <string>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/frame.h"
 #include "support/recording_picture_box.h"
 
 namespace {
-
-Module1 defaults() {
-    Module1 m;
-    set_model_defaults(m);
-    return m;
-}
 
 std::string label(double v, const std::string& sep) {
     char buf[32];
@@ -36,18 +30,18 @@ struct FrameCase {
     bool bottom_label; // the label -L fits at the bottom edge
 };
 
-class Frame : public testing::TestWithParam<FrameCase> {};
+class FrameTest : public testing::TestWithParam<FrameCase> {};
 
 // L = 4 and L = 1 (and a comma locale): the grid every 0.25 m from -L up to L - 0.25, the
 // labels at every second grid line, the axes and their names.
-TEST_P(Frame, GridLabelsAndAxes) {
+TEST_P(FrameTest, GridLabelsAndAxes) {
     const FrameCase c = GetParam();
-    Module1 m = defaults();
-    m.L = c.L;
-    m.dec_sep = c.sep;
+    FieldParams p;
+    p.half_width = c.L;
+    p.decimal_separator = c.sep;
     RecordingPictureBox pic;
     pic.char_width = c.char_width;
-    axes_main(m, pic);
+    const Frame f = draw_frame(p, pic);
 
     ASSERT_FALSE(pic.calls.empty());
     const DrawCall scale = pic.calls.front();
@@ -56,7 +50,21 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_FLOAT_EQ(scale.y1, c.L);
     EXPECT_FLOAT_EQ(scale.x2, c.L);
     EXPECT_FLOAT_EQ(scale.y2, -c.L);
-    EXPECT_DOUBLE_EQ(m.n_tick, 8 * c.L);
+    EXPECT_DOUBLE_EQ(f.grid_steps, 8 * c.L);
+    // The frame drawn is the frame of the inputs.
+    const Frame pure = frame_for(p);
+    for (const auto& [drawn, computed] :
+         {std::pair{f.x_min, pure.x_min}, std::pair{f.x_max, pure.x_max},
+          std::pair{f.y_min, pure.y_min}, std::pair{double{f.y_max}, double{pure.y_max}},
+          std::pair{f.grid_step, pure.grid_step},
+          std::pair{double{f.grid_step_single}, double{pure.grid_step_single}},
+          std::pair{f.grid_steps, pure.grid_steps}}) {
+        EXPECT_EQ(drawn, computed);
+    }
+    EXPECT_EQ(f.x_min, -c.L);
+    EXPECT_EQ(f.x_max, c.L);
+    EXPECT_EQ(f.y_max, static_cast<float>(c.L));
+    EXPECT_EQ(f.grid_step, 0.25);
 
     std::set<float> vertical, horizontal;
     for (const DrawCall& d : pic.of(DrawCall::Line, kGridColour)) {
@@ -151,7 +159,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_NEAR(yname.y1, 0.99 * c.L, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, Frame,
+INSTANTIATE_TEST_SUITE_P(Sizes, FrameTest,
                          // A text line is 3 % of the picture's height; characters of 1.2 %
                          // of its width are about those of the window, 0.5 % those of a big
                          // one, where the label L fits at the right edge.
@@ -177,14 +185,14 @@ TEST(Frame, ChargeMarksAndRatio) {
     };
     for (const ChargeCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
-        Module1 m = defaults();
-        m.q1 = c.q1;
-        m.q2 = c.q2;
+        FieldParams p;
+        p.q1 = c.q1;
+        p.q2 = c.q2;
         RecordingPictureBox pic;
-        draw_charges(m, pic);
-        EXPECT_DOUBLE_EQ(m.r0, 0.05);
-        EXPECT_DOUBLE_EQ(m.q_ratio, c.ratio);
-        EXPECT_NEAR(m.sqrt_ratio, c.sqrt_ratio, 1e-5);
+        const ChargeMarks drawn = draw_charges(p, pic);
+        EXPECT_DOUBLE_EQ(drawn.charge_radius, 0.05);
+        EXPECT_DOUBLE_EQ(drawn.charge_ratio, c.ratio);
+        EXPECT_NEAR(drawn.sqrt_charge_ratio, c.sqrt_ratio, 1e-5);
         EXPECT_FALSE(pic.filled);
         const auto circles = pic.of(DrawCall::Circle);
         ASSERT_EQ(static_cast<int>(circles.size()), c.circles);

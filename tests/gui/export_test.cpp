@@ -220,7 +220,7 @@ TEST(CopyPicture, CtrlCOnThePictureCopiesTheImage) {
 TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     Window w;
     w.form.Check_3->setChecked(true);
-    ProfileWindow& p = w.form.profile(ProfileId::Form3);
+    ProfileWindow& p = w.form.profile(ProfileId::PhiAlongX);
     EXPECT_EQ(p.Picture1->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList texts;
     for (const QAction* a : p.Picture1->actions()) {
@@ -241,7 +241,7 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
                                      qRgb(255, 255, 255)),
               0.99);
     const QByteArray csv = read_all(w.path("fi.csv"));
-    EXPECT_EQ(csv.toStdString(), profile_csv(w.m, p.kind()));
+    EXPECT_EQ(csv.toStdString(), profile_csv(w.m, w.form.field_picture.frame, p.kind()));
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);

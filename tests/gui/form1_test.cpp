@@ -14,10 +14,13 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <vector>
 
 #include "picture/compute.h"
+#include "picture/field_lines.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
+#include "support/recording_picture_box.h"
 #include "ui/computation.h"
 #include "ui/form1.h"
 #include "ui/picture_render.h"
@@ -33,18 +36,18 @@ const QRgb kRedLines = qRgb(200, 0, 0);
 // and a picture with the frame and the two charges but no lines.
 TEST(Form1, StartsWithTheDefaults) {
     Window w;
-    EXPECT_EQ(w.m.ready, 1);
+    EXPECT_TRUE(w.form.ready);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
     EXPECT_DOUBLE_EQ(w.m.q2, -0.1);
-    EXPECT_DOUBLE_EQ(w.m.a, 0.5);
-    EXPECT_EQ(w.m.k, 9);
-    EXPECT_DOUBLE_EQ(w.m.L, 4);
-    EXPECT_DOUBLE_EQ(w.m.n_fi, 11);
-    EXPECT_EQ(w.m.n_E, 6);
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
-    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.75);
-    EXPECT_EQ(w.m.fi_user, 0.95f);
-    EXPECT_EQ(w.m.line_kind, 3);
+    EXPECT_DOUBLE_EQ(w.m.half_distance, 0.5);
+    EXPECT_EQ(w.m.coulomb_k, 9);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 4);
+    EXPECT_DOUBLE_EQ(w.m.level_intervals, 11);
+    EXPECT_EQ(w.m.lines_per_charge, 6);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.1);
+    EXPECT_DOUBLE_EQ(w.m.x_fixed, 0.75);
+    EXPECT_EQ(w.m.chosen_potential, 0.95f);
+    EXPECT_EQ(w.m.families, LineFamilies::Both);
     EXPECT_EQ(w.form.windowTitle(), QString::fromUtf8(Form1::kTitle));
 
     EXPECT_EQ(w.form.VScroll1->position(), 8);
@@ -162,7 +165,7 @@ TEST(Form1, ValueLabelsFollowTheLocale) {
         EXPECT_EQ(w.form.Text3->text(), QStringLiteral("0.10"));
         EXPECT_EQ(w.form.Text5->text(), QStringLiteral("0.75"));
         EXPECT_EQ(w.form.Text4->text(), QStringLiteral("0.95"));
-        EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
+        EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.1);
         w.form.CmdOK->click();
         EXPECT_EQ(w.form.Label7->toolTip(), QStringLiteral("через  7,75 B"));
     }
@@ -175,10 +178,10 @@ TEST(Form1, LayoutAtTheOpeningHeight) {
     Window w;
     Form1& f = w.form;
     ASSERT_EQ(f.centralWidget()->height(), 552);
-    EXPECT_EQ(w.m.gap_x, 4);
-    EXPECT_EQ(w.m.gap_y, 4);
-    EXPECT_EQ(w.m.w_col, 65);
-    EXPECT_EQ(w.m.h_row, 22);
+    EXPECT_EQ(w.form.layout.gap_x, 4);
+    EXPECT_EQ(w.form.layout.gap_y, 4);
+    EXPECT_EQ(w.form.layout.column_width, 65);
+    EXPECT_EQ(w.form.layout.row_height, 22);
     struct Row {
         QWidget* c;
         double left, top, width, height;
@@ -306,7 +309,7 @@ TEST(Form1, ListChoosesTheFamilies) {
          {Case{0, 1, true, false}, Case{1, 2, false, true}, Case{2, 3, true, true}}) {
         SCOPED_TRACE(c.row);
         w.form.List1->setCurrentRow(c.row);
-        EXPECT_EQ(w.m.line_kind, c.kind);
+        EXPECT_EQ(w.m.families, static_cast<LineFamilies>(c.kind));
         EXPECT_EQ(w.form.Label7->isVisible(), c.levels);
         EXPECT_EQ(w.form.Text1->isVisible(), c.levels);
         EXPECT_EQ(w.form.Label8->isVisible(), c.field);
@@ -333,9 +336,9 @@ TEST(Form1, ScrollBarStepRedrawsTheFrameOnly) {
     EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
 
     w.form.VScroll3->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_DOUBLE_EQ(w.m.L, 3.5);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 3.5);
     EXPECT_EQ(w.form.Label6->text(), QStringLiteral("3.50"));
-    EXPECT_FLOAT_EQ(w.m.y_max, 3.5f);
+    EXPECT_FLOAT_EQ(w.form.field_picture.frame.y_max, 3.5f);
     w.form.VScroll2->setPosition(-20);
     EXPECT_DOUBLE_EQ(w.m.q2, -1);
     EXPECT_EQ(w.form.Label5->text(), QStringLiteral("-1.00"));
@@ -386,7 +389,7 @@ TEST(Form1, ScrollBarDirections) {
     // where the value stands, and dragging it moves the value in steps, not end to end.
     w.form.Check_3->setChecked(true);
     for (PositionScrollBar* b : {w.form.VScroll1, w.form.VScroll2, w.form.VScroll3,
-                                 w.form.profile(ProfileId::Form3).Scroll1}) {
+                                 w.form.profile(ProfileId::PhiAlongX).Scroll1}) {
         const QRect thumb = part(b, QStyle::SC_ScrollBarSlider);
         const QRect trough = part(b, QStyle::SC_ScrollBarGroove);
         EXPECT_LE(thumb.height(), trough.height() / 2);
@@ -412,7 +415,7 @@ TEST(Form1, ScrollBarDirections) {
     for (int n = 0; n < 20; ++n) {
         QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, size->height() - 3));
     }
-    EXPECT_DOUBLE_EQ(w.m.L, 1);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 1);
     EXPECT_EQ(w.form.Label6->text(), QStringLiteral("1.00"));
 }
 
@@ -443,11 +446,11 @@ TEST(Form1, TextInputs) {
     };
     for (const Case& c : cases) {
         c.box->setText(QString::fromUtf8(c.text));
-        const double got = c.box == f.Text1   ? w.m.n_fi
-                           : c.box == f.Text2 ? w.m.n_E
-                           : c.box == f.Text3 ? w.m.Y_fix
-                           : c.box == f.Text5 ? w.m.X_fix
-                                              : w.m.fi_user;
+        const double got = c.box == f.Text1   ? w.m.level_intervals
+                           : c.box == f.Text2 ? w.m.lines_per_charge
+                           : c.box == f.Text3 ? w.m.y_fixed
+                           : c.box == f.Text5 ? w.m.x_fixed
+                                              : w.m.chosen_potential;
         EXPECT_DOUBLE_EQ(got, c.want) << c.text;
     }
     EXPECT_EQ(w.picture(), drawn);
@@ -653,9 +656,32 @@ TEST(Form1, LongComputationShowsProgressAndStops) {
     EXPECT_LE(ended_at - stopped_at, 500);
     EXPECT_GT(last_value, first_value); // the bar moved
     EXPECT_EQ(progress_window(w.form), nullptr);
-    // Part of the lines: some drawn, the last start angles not reached.
-    EXPECT_GT(count_colour(w.picture(), kRedLines), 100);
-    EXPECT_LT(w.m.theta, 3.0);
+    // Part of the lines: some drawn, the last start angles not reached. The line from the left
+    // charge of the first start angle from 3 rad on runs out to the left edge a little above the
+    // axis, pixels away there from the lines of the angles below 2.99: none of its points
+    // between x = -3.9 and -2 is red.
+    const QImage part = w.picture();
+    EXPECT_GT(count_colour(part, kRedLines), 100);
+    const std::vector<double> angles = start_angles(w.m.lines_per_charge);
+    const auto late = std::find_if(angles.begin(), angles.end(), [](double t) { return t >= 3; });
+    ASSERT_NE(late, angles.end());
+    RecordingPictureBox probe;
+    FieldLineTracer(w.m, w.form.field_picture.charges).lines_at_angle(probe, *late);
+    int probed = 0;
+    for (const DrawCall& c : probe.of(DrawCall::Line, kFieldLineColour)) {
+        for (int k = 0; k <= 20; ++k) {
+            const double x = c.x1 + k / 20.0 * (c.x2 - c.x1);
+            const double y = c.y1 + k / 20.0 * (c.y2 - c.y1);
+            if (x > -3.9 && x < -2 && y > 0.05) {
+                const QPointF px = w.form.Picture1->to_pixels(x, y);
+                ASSERT_NE(part.pixel(static_cast<int>(px.x()), static_cast<int>(px.y())) & 0xFFFFFF,
+                          kRedLines & 0xFFFFFF)
+                    << "(" << x << ", " << y << ")";
+                ++probed;
+            }
+        }
+    }
+    EXPECT_GT(probed, 50);
     EXPECT_TRUE(w.form.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
         << w.form.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only

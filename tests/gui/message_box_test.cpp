@@ -23,7 +23,7 @@ namespace {
 
 // The main window with Qt's own modal boxes, active, as on the screen.
 struct BoxedWindow {
-    Module1 m;
+    FieldParams m;
     QtDialogs dialogs;
     RecordingPlatform platform;
     Form1 form{m, dialogs, platform};
@@ -139,12 +139,12 @@ TEST(MessageBoxes, EveryTypedKeyArrives) {
         type_keys("0.3");
         EXPECT_EQ(box->text(), QStringLiteral("0.3"));
     }
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.3);
-    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.3);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.3);
+    EXPECT_DOUBLE_EQ(w.m.x_fixed, 0.3);
 
     w.form.Check_2->setChecked(true);
     w.activate();
-    QtPictureBox* picture = w.form.profile(ProfileId::Form_Eyx).Picture1;
+    QtPictureBox* picture = w.form.profile(ProfileId::EyAlongX).Picture1;
     w.form.Text3->setFocus();
     w.form.Text3->selectAll();
     type_keys("0");

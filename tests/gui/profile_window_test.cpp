@@ -19,11 +19,11 @@ struct Window : MainWindow {
         ProfileId id;
     };
     std::vector<Box> boxes() {
-        return {{form.Check_3, ProfileId::Form3},    {form.Check_4, ProfileId::Form4},
-                {form.Check_1, ProfileId::Form_Exx}, {form.Check_2, ProfileId::Form_Eyx},
-                {form.Check_5, ProfileId::Form_Exy}, {form.Check_6, ProfileId::Form_Eyy}};
+        return {{form.Check_3, ProfileId::PhiAlongX}, {form.Check_4, ProfileId::PhiAlongY},
+                {form.Check_1, ProfileId::ExAlongX},  {form.Check_2, ProfileId::EyAlongX},
+                {form.Check_5, ProfileId::ExAlongY},  {form.Check_6, ProfileId::EyAlongY}};
     }
-    const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
+    const ProfileSamples& s(ProfileId id) { return form.profile(id).samples(); }
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& d : dialogs.shown) {
@@ -49,7 +49,7 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
         // An ordinary window with a minimise button, not a tool window kept above the main
         // window, whose lower part it overlaps.
         EXPECT_TRUE(p.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        EXPECT_EQ(w.s(id).arg.size(), 501u);
+        EXPECT_EQ(w.s(id).positions.size(), 501u);
         EXPECT_GT(count_colour(p.Picture1->image(), qRgb(0, 0, 255)), 300);
         const TwipRect r =
             profile_placement(profile_kind(id), main.width() * 15.0, main.height() * 15.0,
@@ -67,16 +67,16 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
 }
 
 // A change of a charge redraws the shown windows after the main picture: with both charges
-// zero each warns, in the order Form3, Form4, Form_Exx, Form_Eyx, Form_Exy, Form_Eyy. A hidden
-// window draws nothing and warns of nothing; it is drawn, and warns, when it is shown.
+// zero each warns, in the order PhiAlongX, PhiAlongY, ExAlongX, EyAlongX, ExAlongY, EyAlongY. A
+// hidden window draws nothing and warns of nothing; it is drawn, and warns, when it is shown.
 TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
         box->setChecked(true);
     }
-    const float before = w.s(ProfileId::Form4).v_max;
+    const float before = w.s(ProfileId::PhiAlongY).max_value;
     w.form.VScroll1->setPosition(12); // q1 = 0.6
-    EXPECT_GT(w.s(ProfileId::Form4).v_max, before);
+    EXPECT_GT(w.s(ProfileId::PhiAlongY).max_value, before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 
     w.form.VScroll1->setPosition(0);
@@ -87,11 +87,12 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
         "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
     EXPECT_EQ(w.warnings(), expected);
     // The shown window stays blank.
-    EXPECT_EQ(count_colour(w.form.profile(ProfileId::Form4).Picture1->image(), qRgb(0, 0, 255)), 0);
+    EXPECT_EQ(count_colour(w.form.profile(ProfileId::PhiAlongY).Picture1->image(), qRgb(0, 0, 255)),
+              0);
 
     w.form.Check_4->setChecked(false);
     w.dialogs.shown.clear();
-    w.form.VScroll3->setPosition(6); // L = 3: five warnings, none from the hidden Form4
+    w.form.VScroll3->setPosition(6); // L = 3: five warnings, none from the hidden PhiAlongY
     const std::vector<std::string> shown = w.warnings();
     EXPECT_EQ(shown.size(), 5u);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), expected[1]), 0);
@@ -101,24 +102,24 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
 }
 
 // Typing 0.5 into Text3 sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the three
-// windows on y = Y_fix each time, without a box (Form_Eyx tells of Ey = 0 in its picture); the
+// windows on y = Y_fix each time, without a box (EyAlongX tells of Ey = 0 in its picture); the
 // windows on x = X_fix are untouched.
 TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
         box->setChecked(true);
     }
-    QtPictureBox* fi_x = w.form.profile(ProfileId::Form4).Picture1;
+    QtPictureBox* fi_x = w.form.profile(ProfileId::PhiAlongY).Picture1;
     const QImage fi_x_before = fi_x->image();
     w.form.Text3->selectAll();
     QTest::keyClicks(w.form.Text3, QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.5);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.5);
     EXPECT_TRUE(w.warnings().empty());
-    EXPECT_FLOAT_EQ(w.s(ProfileId::Form3).val[1], fi_point(w.m, -3.984, 0.5));
+    EXPECT_FLOAT_EQ(w.s(ProfileId::PhiAlongX).values[1], potential_at(w.m, -3.984, 0.5));
     EXPECT_EQ(fi_x->image(), fi_x_before);
 
     w.form.Text5->setText(QStringLiteral("0"));
-    EXPECT_FLOAT_EQ(w.s(ProfileId::Form4).val[1], fi_point(w.m, 0, -3.984));
+    EXPECT_FLOAT_EQ(w.s(ProfileId::PhiAlongY).values[1], potential_at(w.m, 0, -3.984));
     EXPECT_NE(fi_x->image(), fi_x_before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
@@ -127,44 +128,44 @@ TEST(ProfileWindows, Text3RedrawsTheHorizontalLineOnly) {
 // and 1.10 and widens the value axis; 0 gives 1.00; the ends give 0.05 and 1.95.
 TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     Window w;
-    ProfileWindow& p = w.form.profile(ProfileId::Form3);
+    ProfileWindow& p = w.form.profile(ProfileId::PhiAlongX);
     EXPECT_EQ(p.Scroll1->position(), 1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.0"));
-    EXPECT_EQ(w.m.mash_3, 1);
+    EXPECT_EQ(w.form.profile(ProfileId::PhiAlongX).scale(), 1);
     w.form.Check_3->setChecked(true);
     const double top_before = p.Picture1->to_user(QPointF(0, 0)).y();
     QTest::mouseClick(p.Scroll1, Qt::LeftButton, {}, QPoint(p.Scroll1->width() / 2, 4));
     EXPECT_EQ(p.Scroll1->position(), 2);
-    EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
+    EXPECT_DOUBLE_EQ(w.form.profile(ProfileId::PhiAlongX).scale(), 1.1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
-    const profile_state& s = w.s(ProfileId::Form3);
-    EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
+    const ProfileSamples& s = w.s(ProfileId::PhiAlongX);
+    EXPECT_DOUBLE_EQ(s.axis_high, 1.1 * (s.max_value * 1.01));
     EXPECT_NEAR(p.Picture1->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
     p.Scroll1->setPosition(0);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.00"));
     p.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
-    EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
+    EXPECT_NEAR(w.form.profile(ProfileId::PhiAlongX).scale(), 1.95, 1e-12);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.95"));
     p.Scroll1->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
+    EXPECT_NEAR(w.form.profile(ProfileId::PhiAlongX).scale(), 0.05, 1e-12);
 
     // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
-    ProfileWindow& q = w.form.profile(ProfileId::Form_Exy);
+    ProfileWindow& q = w.form.profile(ProfileId::ExAlongY);
     EXPECT_EQ(q.Scroll1->orientation(), Qt::Horizontal);
     q.Scroll1->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_NEAR(w.m.mash_Exy, 0.05, 1e-12);
+    EXPECT_NEAR(w.form.profile(ProfileId::ExAlongY).scale(), 0.05, 1e-12);
     EXPECT_EQ(q.Label1->text(), QStringLiteral("0.05"));
     w.form.Check_5->setChecked(true);
     QTest::mouseClick(q.Scroll1, Qt::LeftButton, {},
                       QPoint(q.Scroll1->width() - 4, q.Scroll1->height() / 2));
-    EXPECT_NEAR(w.m.mash_Exy, 0.1, 1e-12);
+    EXPECT_NEAR(w.form.profile(ProfileId::ExAlongY).scale(), 0.1, 1e-12);
 }
 
 // The close box hides the window and clears its box; ticking the box shows it again with its
 // scale factor kept. A window too small for its margins is not redrawn.
 TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     Window w;
-    ProfileWindow& p = w.form.profile(ProfileId::Form_Eyy);
+    ProfileWindow& p = w.form.profile(ProfileId::EyAlongY);
     w.form.Check_6->setChecked(true);
     p.Scroll1->setPosition(2);
     p.close();
@@ -172,7 +173,7 @@ TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     EXPECT_FALSE(w.form.Check_6->isChecked());
     w.form.Check_6->setChecked(true);
     EXPECT_TRUE(p.isVisible());
-    EXPECT_DOUBLE_EQ(w.m.mash_Eyy, 1.1);
+    EXPECT_DOUBLE_EQ(w.form.profile(ProfileId::EyAlongY).scale(), 1.1);
     EXPECT_EQ(p.Label1->text(), QStringLiteral("1.10"));
     const QSize picture = p.Picture1->size();
     p.resize(20, 20);

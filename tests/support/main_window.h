@@ -9,7 +9,7 @@
 #include "ui/form1.h"
 
 struct MainWindow {
-    Module1 m;
+    FieldParams m;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
     Form1 form{m, dialogs, platform};
