@@ -85,7 +85,7 @@ EdgeSide edge_side(const FieldParams& params) {
 
 FieldLineTracer::FieldLineTracer(const FieldParams& params, const ChargeMarks& charges)
     : params_(params), q1_(params.q1), q2_(params.q2), a_(params.half_distance),
-      L_(params.half_width), r0_(charges.charge_radius), lines_(params.lines_per_charge) {}
+      half_width_(params.half_width), r0_(charges.charge_radius), lines_(params.lines_per_charge) {}
 
 FieldLineTracer::Angle FieldLineTracer::angle(double phi) {
     return {phi, std::cos(phi), std::sin(phi)};
@@ -140,7 +140,7 @@ bool FieldLineTracer::polar_step(PictureBox& pic, Angle& start) {
 
 bool FieldLineTracer::cartesian_step(PictureBox& pic, float y_at) {
     const double y = y_at;
-    const double h = h_E_;
+    const double h = y_step_;
     const double x0 = x0_;
     const double k1 = h / field_slope(params_, x0, y);
     const double k2 = h / field_slope(params_, x0 + k1 / 2, y + h / 2);
@@ -164,7 +164,7 @@ bool FieldLineTracer::cartesian_step(PictureBox& pic, float y_at) {
 
 // Whether the point (x, y) lies outside the square or within r0 of the charge at target_x.
 bool FieldLineTracer::leaves_or_arrives(double x, float y, double target_x) const {
-    if (std::abs(x) > L_ || std::abs(y) > L_) {
+    if (std::abs(x) > half_width_ || std::abs(y) > half_width_) {
         return true;
     }
     return std::sqrt((x - target_x) * (x - target_x) + static_cast<double>(y) * y) < r0_;
@@ -190,21 +190,21 @@ void FieldLineTracer::trace_polar(PictureBox& pic, double from, double to, doubl
 
 // A straight radial piece chain upward from (x0, y0) with slope dx/dy, to height L.
 void FieldLineTracer::trace_straight(PictureBox& pic, double dxdy) {
-    const float end = static_cast<float>(L_);
-    const float step = static_cast<float>(h_E_);
+    const float end = static_cast<float>(half_width_);
+    const float step = static_cast<float>(y_step_);
     for (float y = static_cast<float>(y0_); loop_goes_on(y, end, step); y += step) {
-        const double x = x0_ + dxdy * h_E_;
-        y = static_cast<float>(y0_ + h_E_);
+        const double x = x0_ + dxdy * y_step_;
+        y = static_cast<float>(y0_ + y_step_);
         field_segment(pic, x, y);
     }
 }
 
 // Cartesian tracing of x(y) upward from (x0, y0) until the line leaves the square.
 void FieldLineTracer::trace_cartesian(PictureBox& pic) {
-    const float end = static_cast<float>(L_);
-    const float step = static_cast<float>(h_E_);
+    const float end = static_cast<float>(half_width_);
+    const float step = static_cast<float>(y_step_);
     for (float y = static_cast<float>(y0_); loop_goes_on(y, end, step); y += step) {
-        if (!cartesian_step(pic, y) || std::abs(x_) > L_ || std::abs(y) > L_) {
+        if (!cartesian_step(pic, y) || std::abs(x_) > half_width_ || std::abs(y) > half_width_) {
             break;
         }
     }
@@ -217,7 +217,7 @@ void FieldLineTracer::lines_at_angle(PictureBox& pic, double theta) {
     const double rho0 = std::sqrt(r0 * r0 - 2 * r0 * a * ct + a * a);
     const float psi0 = static_cast<float>(std::atan(r0 * st / (a - r0 * ct)));
     d_phi_ = kPolarStep;
-    h_E_ = (q1_ == 0 || q2_ == 0) ? L_ / 50 : L_ / 501;
+    y_step_ = (q1_ == 0 || q2_ == 0) ? half_width_ / 50 : half_width_ / 501;
     const double cp = std::cos(static_cast<double>(psi0));
     const double sp = std::sin(static_cast<double>(psi0));
 
@@ -259,16 +259,16 @@ void FieldLineTracer::lines_at_angle(PictureBox& pic, double theta) {
 void FieldLineTracer::edge_line(PictureBox& pic, double number, EdgeSide side) {
     if (side == EdgeSide::Right) {
         d_phi_ = kPolarStep;
-        y0_ = number * L_ / lines_ + 10 * d_phi_;
-        x0_ = L_;
+        y0_ = number * half_width_ / lines_ + 10 * d_phi_;
+        x0_ = half_width_;
         y0m_ = -y0_;
         r_cur_ = std::sqrt(x0_ * x0_ + y0_ * y0_);
         const float psi0 = static_cast<float>(std::atan(y0_ / x0_));
         trace_polar(pic, psi0, kPi - d_phi_, -a_);
     } else if (side == EdgeSide::Left) {
         d_phi_ = -kPolarStep;
-        y0_ = number * L_ / lines_ - 10 * d_phi_;
-        x0_ = -L_;
+        y0_ = number * half_width_ / lines_ - 10 * d_phi_;
+        x0_ = -half_width_;
         y0m_ = -y0_;
         r_cur_ = std::sqrt(x0_ * x0_ + y0_ * y0_);
         const float psi0 = static_cast<float>(-std::atan(y0_ / x0_));

@@ -60,8 +60,8 @@ class FieldLineTracer {
     // that is not positive, a step that ends on the axis, a piece that passes within r0 of a
     // charge or is over ten times as long as the slope at its start gives).
     bool polar_step(PictureBox& pic, Angle& start);
-    // One Runge-Kutta step of x(y) from (x0, y) by h_E; draws the piece and its mirror. Returns
-    // false, drawing nothing, when the step meets a zero denominator.
+    // One Runge-Kutta step of x(y) from (x0, y) by the y step; draws the piece and its mirror.
+    // Returns false, drawing nothing, when the step meets a zero denominator.
     bool cartesian_step(PictureBox& pic, float y);
     bool leaves_or_arrives(double x, float y, double target_x) const;
     void trace_polar(PictureBox& pic, double from, double to, double target_x);
@@ -69,14 +69,14 @@ class FieldLineTracer {
     void trace_cartesian(PictureBox& pic);
 
     const FieldParams& params_;
-    const double q1_, q2_, a_, L_, r0_;
+    const double q1_, q2_, a_, half_width_, r0_;
     const std::int16_t lines_;
     // The line being traced: its last point and that of its mirror, its polar radius, the
     // polar step and the Cartesian step.
     double x0_ = 0, y0_ = 0, y0m_ = 0;
     double r_cur_ = 0;
     double d_phi_ = 0;
-    double h_E_ = 0;
+    double y_step_ = 0;
     // The last point drawn.
     double x_ = 0;
     float y_ = 0;
