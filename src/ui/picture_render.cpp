@@ -1,7 +1,6 @@
 #include "ui/picture_render.h"
 
 #include <QImage>
-#include <QTextLayout>
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -25,9 +24,6 @@ constexpr double kShortcutRange = 1 << 20;
 bool in_range(double v) {
     return std::abs(v) < kShortcutRange; // false for NaN
 }
-
-// Texts kept by a TextShapes before it starts afresh.
-constexpr qsizetype kMaxShapes = 4096;
 
 // Lines handed to the painter at once.
 constexpr std::size_t kLineRun = 256;
@@ -735,50 +731,6 @@ void PictureRenderer::circle(const DrawOp& op) {
     p_.setBrush(Qt::NoBrush);
 }
 
-namespace {
-
-// A coordinate as the text drawing keeps it: in 1/64 pixel, truncated.
-qreal text_fixed(qreal v) {
-    return static_cast<qreal>(static_cast<int>(v * 64)) / 64;
-}
-
-} // namespace
-
-const TextShapes::Shape* TextShapes::shape(std::string_view text, const QFont& font) {
-    if (!(font == font_)) {
-        font_ = font;
-        shapes_.clear();
-        seen_.clear();
-    }
-    const auto it = shapes_.find(text);
-    if (it != shapes_.end()) {
-        return &it->second;
-    }
-    if (shapes_.size() >= kMaxShapes || seen_.size() >= kMaxShapes) {
-        shapes_.clear();
-        seen_.clear();
-    }
-    const auto once = seen_.find(text);
-    if (once == seen_.end()) {
-        seen_.emplace(text);
-        return nullptr;
-    }
-    seen_.erase(once);
-    QTextLayout layout(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), font);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    Shape shape{layout.glyphRuns(), text_fixed(line.ascent())};
-    for (QGlyphRun& run : shape.runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& q : positions) {
-            q = QPointF(text_fixed(q.x()), text_fixed(q.y()));
-        }
-        run.setPositions(positions);
-    }
-    return &shapes_.emplace(std::string(text), std::move(shape)).first->second;
-}
-
 void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     const std::string_view t = list.text_of(op);
     if (!text_pen_set_ || text_pen_colour_ != op.colour) {
@@ -799,7 +751,8 @@ void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     }
     // The glyphs the painter would lay out for the text, placed where it would place them: the
     // baseline's start in 1/64 pixel, each glyph at its offset from there.
-    const QPointF origin(text_fixed(baseline.x()), text_fixed(baseline.y()) - shape->ascent);
+    const QPointF origin(truncate_to_64ths(baseline.x()),
+                         truncate_to_64ths(baseline.y()) - shape->ascent);
     for (const QGlyphRun& run : shape->runs) {
         p_.drawGlyphRun(origin, run);
     }

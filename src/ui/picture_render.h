@@ -14,46 +14,16 @@
 // well inside the image are filled here too, as the painter fills them (checked likewise).
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
+#include <QImage>
+#include <QLineF>
 #include <QPainter>
+#include <QPointF>
 #include <QSizeF>
 #include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "picture/display_list.h"
-
-// Texts laid out once, in one font, and drawn again wherever they recur: the grid labels of a
-// picture repeat at every redraw. Keep one per picture, for the pictures painted in its font.
-class TextShapes {
-  public:
-    struct Shape {
-        // Glyphs and their positions from the start of the baseline, in 1/64 pixel as the text
-        // drawing keeps them.
-        QList<QGlyphRun> runs;
-        qreal ascent = 0; // of the line the runs were laid out on, in 1/64 pixel
-    };
-    // The shape of the UTF-8 `text` in `font`, or null the first time the text comes: laying a
-    // text out to keep it costs more than drawing it once, so only a text that recurs is kept.
-    // The shapes of another font are forgotten.
-    const Shape* shape(std::string_view text, const QFont& font);
-
-  private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const {
-            return std::hash<std::string_view>{}(s);
-        }
-    };
-    QFont font_;
-    std::unordered_map<std::string, Shape, Hash, std::equal_to<>> shapes_;
-    std::unordered_set<std::string, Hash, std::equal_to<>> seen_; // texts met once
-};
+#include "ui/text_shapes.h"
 
 class PictureRenderer {
   public:
