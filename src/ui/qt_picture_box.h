@@ -6,12 +6,14 @@
 // Drawing only records: the primitives not yet painted are painted into the image in batches,
 // when the widget repaints, when the image is asked for, or when flush() is called, so a
 // computation issuing millions of primitives pays for one widget update, not one per primitive.
+#include <QHash>
 #include <QImage>
 #include <QWidget>
 
 #include "base/display_list.h"
 #include "base/picture_box.h"
 #include "ui/picture_render.h"
+#include "ui/text_shapes.h"
 
 class QtPictureBox : public QWidget, public PictureBox {
     Q_OBJECT
