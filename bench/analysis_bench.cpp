@@ -15,41 +15,44 @@
 
 namespace {
 
-void BM_zero_potential_click(benchmark::State& state) {
+void BM_show_zero_potential_line(benchmark::State& state) {
     Scene s;
+    CharacteristicResults results;
     for (auto _ : state) {
-        zero_potential_click(s.m, s.pic, s.dialogs);
+        show_zero_potential_line(s.m, s.picture, results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
-BENCHMARK(BM_zero_potential_click)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_show_zero_potential_line)->Unit(benchmark::kMillisecond);
 
 // 401 x 101 potentials and the markers.
-void BM_zero_field_click(benchmark::State& state) {
+void BM_show_zero_field_point(benchmark::State& state) {
     Scene s;
+    CharacteristicResults results;
     for (auto _ : state) {
-        zero_field_click(s.m, s.pic, s.dialogs);
+        show_zero_field_point(s.m, s.picture, results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
-BENCHMARK(BM_zero_field_click)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_show_zero_field_point)->Unit(benchmark::kMillisecond);
 
-void BM_field_direction_click(benchmark::State& state) {
+void BM_show_field_direction_lines(benchmark::State& state) {
     Scene s;
+    CharacteristicResults results;
     for (auto _ : state) {
-        field_direction_click(s.m, s.pic, s.dialogs);
+        show_field_direction_lines(s.m, s.picture, results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
-BENCHMARK(BM_field_direction_click)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_show_field_direction_lines)->Unit(benchmark::kMillisecond);
 
-void BM_line_fi_user(benchmark::State& state) {
+void BM_draw_chosen_equipotential(benchmark::State& state) {
     Scene s;
     for (auto _ : state) {
-        line_fi_user(s.m, s.pic);
+        draw_chosen_equipotential(s.m, s.picture.frame, s.pic);
     }
 }
-BENCHMARK(BM_line_fi_user)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_draw_chosen_equipotential)->Unit(benchmark::kMillisecond);
 
 // One pointer move: three point functions and five formatted numbers.
 void BM_readout(benchmark::State& state) {

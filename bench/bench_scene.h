@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <type_traits>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
@@ -21,39 +21,23 @@ inline void counted(benchmark::internal::Benchmark* b) {
 
 // Takes every primitive and draws nothing: the time of the computation alone.
 class NullPictureBox : public PictureBox {
-  public:
-    void Scale(float x1, float y1, float, float) override {
-        CurrentX = x1;
-        CurrentY = y1;
-    }
-    void Cls() override {}
-    void Line(float, float, float x2, float y2, Colour) override {
-        CurrentX = x2;
-        CurrentY = y2;
-    }
-    void PSet(float x, float y) override {
-        CurrentX = x;
-        CurrentY = y;
-    }
-    void PSet(float x, float y, Colour) override {
-        CurrentX = x;
-        CurrentY = y;
-    }
-    void Circle(float x, float y, float, Colour) override {
-        CurrentX = x;
-        CurrentY = y;
-    }
-    void Print(std::string_view) override {}
+  protected:
+    void on_scale(float, float, float, float) override {}
+    void on_clear() override {}
+    void on_line(float, float, float, float, Colour) override {}
+    void on_dot(float, float, Colour, bool) override {}
+    void on_circle(float, float, float, Colour) override {}
+    void on_text(std::string_view) override {}
 };
 
 template <class Box> struct SceneOn {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
     Box pic;
     RecordingDialogs dialogs;
     RecordingPlatform platform; // records the tone instead of sounding it
     SceneOn() {
-        set_model_defaults(m);
-        m.line_kind = 3;
+        m.families = LineFamilies::Both;
         if constexpr (std::is_same_v<Box, QtPictureBox>) {
             pic.resize(515, 515);
         }
@@ -61,9 +45,9 @@ template <class Box> struct SceneOn {
     }
     // A cleared picture with the frame and the charges, painted.
     void frame() {
-        pic.Cls();
-        axes_main(m, pic);
-        draw_charges(m, pic);
+        pic.clear();
+        picture.frame = draw_frame(m, pic);
+        picture.charges = draw_charges(m, pic);
         painted();
     }
     // Everything drawn so far is in the picture's pixels.

@@ -4,10 +4,12 @@ that every build sees the same machine, with the medians of all their repetition
 the matplotlib peer and callgrind instruction counts, which a busy machine does not disturb.
 
     bench/compare.py [--rounds N] [--reps N] [--filter REGEX] [--peer]
-                     [--callgrind FILTER,FILTER...] NAME=BUILD_DIR...
+                     [--callgrind FILTER,FILTER...] [--alias OLD=NEW...] NAME=BUILD_DIR...
 
 BUILD_DIR is a CMake build folder with bench/chargefield_bench. Times are milliseconds: `cpu`
-is the processor time of the whole process (all its threads), `real` the clock.
+is the processor time of the whole process (all its threads), `real` the clock. A benchmark
+that was renamed is compared under its new name with --alias OLD=NEW (the filter must match
+both names).
 """
 import argparse
 import json
@@ -21,7 +23,7 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def run_bench(build, flt, reps):
+def run_bench(build, flt, reps, aliases):
     with tempfile.NamedTemporaryFile(suffix=".json", delete=False) as f:
         out = f.name
     subprocess.run([os.path.join(build, "bench", "chargefield_bench"),
@@ -38,6 +40,8 @@ def run_bench(build, flt, reps):
         if b.get("run_type") != "iteration":
             continue
         name = b["run_name"].replace("/process_time/real_time", "")
+        base, sep, rest = name.partition("/")
+        name = aliases.get(base, base) + sep + rest
         k = scale[b["time_unit"]]
         rows.append((name, b["cpu_time"] * k, b["real_time"] * k))
     return rows
@@ -69,15 +73,17 @@ def main():
     ap.add_argument("--filter", default=".")
     ap.add_argument("--peer", action="store_true")
     ap.add_argument("--callgrind", default="")
+    ap.add_argument("--alias", action="append", default=[])
     ap.add_argument("builds", nargs="+")
     args = ap.parse_args()
     builds = [b.split("=", 1) for b in args.builds]
+    aliases = dict(a.split("=", 1) for a in args.alias)
 
     times = {}  # (bench, build) -> [(cpu, real)]
     peer = []
     for r in range(args.rounds):
         for name, build in builds:
-            for bench, cpu, real in run_bench(build, args.filter, args.reps):
+            for bench, cpu, real in run_bench(build, args.filter, args.reps, aliases):
                 times.setdefault((bench, name), []).append((cpu, real))
         if args.peer:
             out = subprocess.run(["/usr/bin/python3", os.path.join(HERE, "matplotlib_peer.py"),

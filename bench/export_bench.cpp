@@ -2,12 +2,12 @@
 // after "расчёт" at the size of the picture in a newly opened window (544 x 544), offscreen.
 //
 // Recording overhead: BM_record_default_picture (the list's share of the work, alone), or
-// BM_CmdOK_recording_only minus BM_CmdOK_drawing_nothing (the same within the computation), against
-// BM_CmdOK_picture_box (the program's picture box, which records and paints).
+// BM_CmdOK_recording_only minus BM_CmdOK_drawing_nothing (the same within the computation),
+// against BM_CmdOK_picture_box (the program's picture box, which records and paints).
 #include <benchmark/benchmark.h>
 
+#include "base/display_list.h"
 #include "picture/compute.h"
-#include "picture/display_list.h"
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/main_window.h"
@@ -18,61 +18,47 @@ namespace {
 
 // Follows the current position as the drawing expects and draws nothing.
 class NothingBox : public PictureBox {
-  public:
-    void Scale(float x1, float y1, float, float) override { at(x1, y1); }
-    void Cls() override {}
-    void Line(float, float, float x2, float y2, Colour) override { at(x2, y2); }
-    void PSet(float x, float y) override { at(x, y); }
-    void PSet(float x, float y, Colour) override { at(x, y); }
-    void Circle(float x, float y, float, Colour) override { at(x, y); }
-    void Print(std::string_view) override {}
-
   protected:
-    void at(float x, float y) {
-        CurrentX = x;
-        CurrentY = y;
-    }
+    void on_scale(float, float, float, float) override {}
+    void on_clear() override {}
+    void on_line(float, float, float, float, Colour) override {}
+    void on_dot(float, float, Colour, bool) override {}
+    void on_circle(float, float, float, Colour) override {}
+    void on_text(std::string_view) override {}
 };
 
 // Only keeps the display list, as the program's picture box does before it paints.
-class ListBox : public NothingBox {
+class ListBox : public PictureBox {
   public:
     DisplayList list;
-    void Scale(float x1, float y1, float x2, float y2) override {
-        list.scale(x1, y1, x2, y2);
-        at(x1, y1);
+
+  protected:
+    void on_scale(float x1, float y1, float x2, float y2) override { list.scale(x1, y1, x2, y2); }
+    void on_clear() override { list.clear(); }
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
+        list.line(x1, y1, x2, y2, c, pen_width);
     }
-    void Cls() override { list.clear(); }
-    void Line(float x1, float y1, float x2, float y2, Colour c) override {
-        list.line(x1, y1, x2, y2, c, DrawWidth);
-        at(x2, y2);
+    void on_dot(float x, float y, Colour c, bool) override { list.dot(x, y, c, pen_width); }
+    void on_circle(float x, float y, float r, Colour c) override {
+        list.circle(x, y, r, c, pen_width, filled, fill_colour);
     }
-    void PSet(float x, float y) override { PSet(x, y, ForeColor); }
-    void PSet(float x, float y, Colour c) override {
-        list.dot(x, y, c, DrawWidth);
-        at(x, y);
+    void on_text(std::string_view text) override {
+        list.text(current_x, current_y, foreground, text);
     }
-    void Circle(float x, float y, float r, Colour c) override {
-        list.circle(x, y, r, c, DrawWidth, FillStyle == 0, FillColor);
-        at(x, y);
-    }
-    void Print(std::string_view text) override { list.text(CurrentX, CurrentY, ForeColor, text); }
 };
 
 struct Default {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
-    Default() {
-        set_model_defaults(m);
-        m.line_kind = 3;
-    }
+    Default() { m.families = LineFamilies::Both; }
 };
 
 template <class Box> void compute_on(benchmark::State& state, Box& box) {
     Default d;
     for (auto _ : state) {
-        compute_picture(d.m, box, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
         benchmark::ClobberMemory();
     }
 }
@@ -94,7 +80,7 @@ BENCHMARK(BM_CmdOK_recording_only)->Unit(benchmark::kMillisecond);
 void BM_record_default_picture(benchmark::State& state) {
     Default d;
     ListBox box;
-    compute_picture(d.m, box, d.dialogs, d.platform);
+    compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
     const DisplayList& source = box.list;
     for (auto _ : state) {
         DisplayList list;
@@ -132,7 +118,7 @@ void BM_CmdOK_picture_box(benchmark::State& state) {
     pic.setFont(picture_font());
     pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
     for (auto _ : state) {
-        compute_picture(d.m, pic, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
         benchmark::DoNotOptimize(pic.image().constBits());
     }
 }
@@ -145,14 +131,14 @@ struct Picture {
     Picture() {
         pic.setFont(picture_font());
         pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
-        compute_picture(d.m, pic, d.dialogs, d.platform);
+        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
         pic.flush();
     }
 };
 
 void BM_export_svg(benchmark::State& state) {
     Picture p;
-    const QString title = field_picture_title(p.d.m);
+    const QString title = field_picture_title(p.d.m, p.d.picture.frame);
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray svg =

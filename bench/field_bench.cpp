@@ -11,8 +11,8 @@
 #include "picture/frame.h"
 #include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
-#if __has_include("picture/parallel.h")
-#include "picture/parallel.h"
+#if __has_include("base/parallel.h")
+#include "base/parallel.h"
 #define CHARGEFIELD_HAS_WORKERS 1
 #endif
 
@@ -28,46 +28,46 @@ void use_threads(const benchmark::State& state) {
 #endif
 }
 
-void BM_lines_fi(benchmark::State& state) {
+void BM_draw_equipotentials(benchmark::State& state) {
     Scene s;
     for (auto _ : state) {
         state.PauseTiming();
         s.frame();
         state.ResumeTiming();
-        lines_fi(s.m, s.pic);
+        draw_equipotentials(s.m, s.picture, s.pic);
         s.painted();
     }
 }
-BENCHMARK(BM_lines_fi)
+BENCHMARK(BM_draw_equipotentials)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_lines_E(benchmark::State& state) {
+void BM_draw_field_lines(benchmark::State& state) {
     Scene s;
     for (auto _ : state) {
         state.PauseTiming();
         s.frame();
         state.ResumeTiming();
-        lines_E(s.m, s.pic);
+        draw_field_lines(s.m, s.picture.charges, s.pic);
         s.painted();
     }
 }
-BENCHMARK(BM_lines_E)
+BENCHMARK(BM_draw_field_lines)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Apply(counted);
 
 // The whole computation command: clear, frame, charges, both families, with the counts given.
-template <class Box> void CmdOK(benchmark::State& state, double n_fi, int n_E) {
+template <class Box> void CmdOK(benchmark::State& state, double levels, int lines) {
     use_threads(state);
     SceneOn<Box> s;
-    s.m.n_fi = n_fi;
-    s.m.n_E = static_cast<std::int16_t>(n_E);
+    s.m.level_intervals = levels;
+    s.m.lines_per_charge = static_cast<std::int16_t>(lines);
     for (auto _ : state) {
-        compute_picture(s.m, s.pic, s.dialogs, s.platform);
+        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
         s.painted();
     }
 }
@@ -99,7 +99,7 @@ BENCHMARK(BM_default_CmdOK_null)
 void BM_default_CmdOK_recorded(benchmark::State& state) {
     SceneOn<QtPictureBox> s;
     for (auto _ : state) {
-        compute_picture(s.m, s.pic, s.dialogs, s.platform);
+        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
     }
 }
 BENCHMARK(BM_default_CmdOK_recorded)

@@ -11,14 +11,14 @@
 //           vertical and horizontal field, each with what it draws, the messages it shows and
 //           the values it keeps; then the equipotential of the chosen potential;
 // profiles: the six profile graphs: what each draws, its warnings and its samples;
-// scratch:  the working values the computation leaves behind (after the bar: values that only
-//           the drawing code itself reads; two builds may differ there and still agree on
-//           everything a user sees).
+// scratch:  after the bar, zeros: the working values of the computation are its own, kept
+//           nowhere (builds that left them in a shared record hashed them here; two builds may
+//           differ there and still agree on everything a user sees).
 //
 // Two builds whose fingerprints agree up to the bar draw the same points and show the same
 // numbers.
 //
-//   chargefield_digest [n_fi] [n_E] [threads] [stride] [output-file]
+//   chargefield_digest [level intervals] [lines per charge] [threads] [stride] [output-file]
 //
 // `stride` > 1 takes every stride-th charge only (for large counts). Without an output file
 // the lines go to standard output.
@@ -37,13 +37,15 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
-#include "model/module1.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
+#include "model/field_params.h"
 #include "picture/compute.h"
-#include "picture/dialogs.h"
-#include "picture/platform.h"
+#include "picture/equipotentials.h"
+#include "picture/frame.h"
 #include "profiles/profile_draw.h"
-#if __has_include("picture/parallel.h")
-#include "picture/parallel.h"
+#if __has_include("base/parallel.h")
+#include "base/parallel.h"
 #define CHARGEFIELD_HAS_WORKERS 1
 #endif
 
@@ -68,35 +70,23 @@ class HashingBox : public PictureBox {
   public:
     Hash hash;
     std::uint64_t count = 0;
-    void Scale(float x1, float y1, float x2, float y2) override {
-        put('S', x1, y1, x2, y2, 0);
-        CurrentX = x1;
-        CurrentY = y1;
-    }
-    void Cls() override { put('C', 0, 0, 0, 0, 0); }
-    void Line(float x1, float y1, float x2, float y2, Colour c) override {
+
+  protected:
+    void on_scale(float x1, float y1, float x2, float y2) override { put('S', x1, y1, x2, y2, 0); }
+    void on_clear() override { put('C', 0, 0, 0, 0, 0); }
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
         put('L', x1, y1, x2, y2, c);
-        CurrentX = x2;
-        CurrentY = y2;
     }
-    void PSet(float x, float y) override {
-        put('P', x, y, 0, 0, ForeColor);
-        CurrentX = x;
-        CurrentY = y;
+    void on_dot(float x, float y, Colour c, bool in_foreground) override {
+        put(in_foreground ? 'P' : 'p', x, y, 0, 0, c);
     }
-    void PSet(float x, float y, Colour c) override {
-        put('p', x, y, 0, 0, c);
-        CurrentX = x;
-        CurrentY = y;
+    void on_circle(float x, float y, float r, Colour c) override {
+        // The fill as a number: 0 filled, 1 transparent.
+        put('O', x, y, r, filled ? 0.0f : 1.0f, c);
+        hash.add(fill_colour);
     }
-    void Circle(float x, float y, float r, Colour c) override {
-        put('O', x, y, r, static_cast<float>(FillStyle), c);
-        hash.add(FillColor);
-        CurrentX = x;
-        CurrentY = y;
-    }
-    void Print(std::string_view text) override {
-        put('T', CurrentX, CurrentY, 0, 0, 0);
+    void on_text(std::string_view text) override {
+        put('T', current_x, current_y, 0, 0, 0);
         hash.bytes(text.data(), text.size());
     }
 
@@ -108,7 +98,7 @@ class HashingBox : public PictureBox {
             hash.add(std::bit_cast<std::uint32_t>(v));
         }
         hash.add(colour);
-        hash.add(DrawWidth);
+        hash.add(pen_width);
     }
 };
 
@@ -144,83 +134,76 @@ template <class T> void add_optional(Hash& h, const std::optional<T>& v) {
 }
 
 // What a picture leaves for the clicks after it: the frame and the charges' marks, and the
-// tool-tip text the level count's heading shows.
-void hash_picture_values(Hash& h, const Module1& m) {
-    for (double v : {m.x_min, m.x_max, m.y_min, m.tick, m.n_tick, m.r0, m.q_ratio, m.sqrt_ratio}) {
+// tip the level count's heading shows (the one it had when no step was counted).
+void hash_picture_values(Hash& h, const FieldPicture& picture,
+                         const std::optional<std::string>& level_step) {
+    const Frame& f = picture.frame;
+    const ChargeMarks& c = picture.charges;
+    for (double v : {f.x_min, f.x_max, f.y_min, f.grid_step, f.grid_steps, c.charge_radius,
+                     c.charge_ratio, c.sqrt_charge_ratio}) {
         add_double(h, v);
     }
-    add_float(h, m.y_max);
-    add_float(h, m.tick_s);
-    h.bytes(m.label7_tooltip.data(), m.label7_tooltip.size());
-}
-
-// The working values of the scans and the tracing, as the computation leaves them. The
-// distance terms u1 and u2 are hashed apart: they are intermediate values of the slope.
-void hash_scratch(Hash& h, const Module1& m) {
-    for (double v : {m.i,    m.h,    m.h2,  m.fi_b1, m.fi_b2, m.fi_edge, m.fi_start, m.fi_end,
-                     m.d_fi, m.x,    m.x0,  m.y0,    m.y0m,   m.theta,   m.rho0,     m.d_phi,
-                     m.h_E,  m.dxdy, m.phi, m.r_cur, m.r_new, m.k1,      m.k2,       m.k3}) {
-        add_double(h, v);
-    }
-    for (float v : {m.fi_lev, m.dfi, m.dfi_prev, m.y, m.d_theta, m.psi0, m.k4}) {
-        add_float(h, v);
-    }
+    add_float(h, f.y_max);
+    add_float(h, f.grid_step_single);
+    const std::string tip = level_step.value_or(kLevelStepUnknown);
+    h.bytes(tip.data(), tip.size());
 }
 
 // One action after the picture, on a box of its own: what it draws, the messages it shows,
 // and then whatever `values` adds.
-template <class Action, class Values>
-void hash_action(Hash& h, Module1& m, Action action, Values values) {
+template <class Action, class Values> void hash_action(Hash& h, Action action, Values values) {
     HashingBox box;
     Silent dialogs;
     action(box, dialogs);
     h.add(box.count);
     h.add(box.hash.h);
     h.add(dialogs.shown.h);
-    values(h, m);
+    values(h);
 }
 
-void hash_clicks(Hash& h, Module1& m) {
+void hash_clicks(Hash& h, const FieldParams& p, const FieldPicture& picture) {
+    CharacteristicResults r;
     hash_action(
-        h, m, [&](PictureBox& pic, Dialogs& d) { zero_potential_click(m, pic, d); },
-        [](Hash& hh, const Module1& mm) {
-            add_optional(hh, mm.x_c);
-            add_optional(hh, mm.R_c);
+        h, [&](PictureBox& pic, Dialogs& d) { show_zero_potential_line(p, picture, r, pic, d); },
+        [&r](Hash& hh) {
+            add_optional(hh, r.zero_potential_centre);
+            add_optional(hh, r.zero_potential_radius);
         });
     hash_action(
-        h, m, [&](PictureBox& pic, Dialogs& d) { zero_field_click(m, pic, d); },
-        [](Hash& hh, const Module1& mm) {
-            for (double v : {mm.x_E0, mm.y_1, mm.x_1, mm.x_2, mm.fi_E0}) {
+        h, [&](PictureBox& pic, Dialogs& d) { show_zero_field_point(p, picture, r, pic, d); },
+        [&r](Hash& hh) {
+            for (double v : {r.zero_field_x, r.level_crossing_y, r.level_crossing_left,
+                             r.level_crossing_right, r.zero_field_potential}) {
                 add_double(hh, v);
             }
         });
     hash_action(
-        h, m, [&](PictureBox& pic, Dialogs& d) { field_direction_click(m, pic, d); },
-        [](Hash& hh, const Module1& mm) {
-            add_optional(hh, mm.x_cy);
-            add_optional(hh, mm.R_cy);
+        h, [&](PictureBox& pic, Dialogs& d) { show_field_direction_lines(p, picture, r, pic, d); },
+        [&r](Hash& hh) {
+            add_optional(hh, r.horizontal_field_centre);
+            add_optional(hh, r.horizontal_field_radius);
         });
     hash_action(
-        h, m, [&](PictureBox& pic, Dialogs&) { line_fi_user(m, pic); },
-        [](Hash&, const Module1&) {});
+        h, [&](PictureBox& pic, Dialogs&) { draw_chosen_equipotential(p, picture.frame, pic); },
+        [](Hash&) {});
 }
 
-void hash_profiles(Hash& h, Module1& m) {
+void hash_profiles(Hash& h, const FieldParams& p, const Frame& frame) {
     for (const ProfileKind& kind : kProfiles) {
+        ProfileSamples s;
         hash_action(
-            h, m, [&](PictureBox& pic, Dialogs& d) { draw_profile(m, kind, pic, d); },
-            [&kind](Hash& hh, const Module1& mm) {
-                const profile_state& s = mm.prof[to_index(kind.id)];
-                for (double v : s.arg) {
+            h, [&](PictureBox& pic, Dialogs& d) { draw_profile(p, frame, kind, 1, s, pic, d); },
+            [&s](Hash& hh) {
+                for (double v : s.positions) {
                     add_double(hh, v);
                 }
-                for (float v : s.val) {
+                for (float v : s.values) {
                     add_float(hh, v);
                 }
-                for (float v : {s.v_max, s.v_min, s.d_val}) {
+                for (float v : {s.max_value, s.min_value, s.value_grid_step}) {
                     add_float(hh, v);
                 }
-                for (double v : {s.d_arg, s.v_lo, s.v_hi}) {
+                for (double v : {s.position_step, s.axis_low, s.axis_high}) {
                     add_double(hh, v);
                 }
             });
@@ -230,8 +213,8 @@ void hash_profiles(Hash& h, Module1& m) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const double n_fi = argc > 1 ? std::atof(argv[1]) : 11;
-    const int n_E = argc > 2 ? std::atoi(argv[2]) : 6;
+    const double level_intervals = argc > 1 ? std::atof(argv[1]) : 11;
+    const int lines_per_charge = argc > 2 ? std::atoi(argv[2]) : 6;
 #ifdef CHARGEFIELD_HAS_WORKERS
     set_worker_limit(argc > 3 ? static_cast<unsigned>(std::atoi(argv[3])) : 0);
 #endif
@@ -247,38 +230,33 @@ int main(int argc, char** argv) {
     for (int L_pos = 2; L_pos <= 14; ++L_pos) {
         for (int q1_pos = -20; q1_pos <= 20; q1_pos += stride) {
             for (int q2_pos = -20; q2_pos <= 20; q2_pos += stride) {
-                Module1 m;
-                set_model_defaults(m);
-                m.line_kind = 3;
-                m.n_fi = n_fi;
-                m.n_E = static_cast<std::int16_t>(n_E);
+                FieldParams p;
+                p.families = LineFamilies::Both;
+                p.level_intervals = level_intervals;
+                p.lines_per_charge = static_cast<std::int16_t>(lines_per_charge);
                 // As the scroll bars set them.
-                m.q1 = q1_pos * 0.05;
-                m.q2 = q2_pos * 0.05;
-                m.L = L_pos * 0.5;
+                p.q1 = q1_pos * 0.05;
+                p.q2 = q2_pos * 0.05;
+                p.half_width = L_pos * 0.5;
                 HashingBox box;
                 Silent silent;
-                compute_picture(m, box, silent, silent);
+                FieldPicture picture;
+                const std::optional<std::string> level_step =
+                    compute_picture(p, picture, box, silent, silent);
                 Hash values;
                 values.add(silent.shown.h);
-                hash_picture_values(values, m);
-                Hash scratch;
-                hash_scratch(scratch, m);
-                Hash terms;
-                add_double(terms, m.u1);
-                add_double(terms, m.u2);
+                hash_picture_values(values, picture, level_step);
                 Hash clicks;
-                hash_clicks(clicks, m);
+                hash_clicks(clicks, p, picture);
                 Hash profiles;
-                hash_profiles(profiles, m);
+                hash_profiles(profiles, p, picture.frame);
                 const auto hex = [](const Hash& hh) {
                     return static_cast<unsigned long long>(hh.h);
                 };
                 std::fprintf(out,
                              "%d %d %d %llu %016llx %016llx %016llx %016llx | %016llx %016llx\n",
                              q1_pos, q2_pos, L_pos, static_cast<unsigned long long>(box.count),
-                             hex(box.hash), hex(values), hex(clicks), hex(profiles), hex(scratch),
-                             hex(terms));
+                             hex(box.hash), hex(values), hex(clicks), hex(profiles), 0ull, 0ull);
             }
         }
     }

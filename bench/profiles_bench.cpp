@@ -11,16 +11,16 @@
 namespace {
 
 void BM_scroll_with_six_profiles(benchmark::State& state) {
-    Module1 m;
+    FieldParams m;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
     MainWindow window(m, dialogs, platform);
     window.show();
     const MainWindowControls& ui = window.ui;
     const std::pair<QCheckBox*, ProfileId> boxes[] = {
-        {ui.phi_along_x_check, ProfileId::Form3},   {ui.phi_along_y_check, ProfileId::Form4},
-        {ui.ex_along_x_check, ProfileId::Form_Exx}, {ui.ey_along_x_check, ProfileId::Form_Eyx},
-        {ui.ex_along_y_check, ProfileId::Form_Exy}, {ui.ey_along_y_check, ProfileId::Form_Eyy}};
+        {ui.phi_along_x_check, ProfileId::PhiAlongX}, {ui.phi_along_y_check, ProfileId::PhiAlongY},
+        {ui.ex_along_x_check, ProfileId::ExAlongX},   {ui.ey_along_x_check, ProfileId::EyAlongX},
+        {ui.ex_along_y_check, ProfileId::ExAlongY},   {ui.ey_along_y_check, ProfileId::EyAlongY}};
     for (const auto& [box, id] : boxes) {
         box->setChecked(true);
     }

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: window_shot output.png\n");
         return 2;
     }
-    Module1 m;
+    FieldParams m;
     SilentDialogs dialogs;
     SilentPlatform platform;
     MainWindow window(m, dialogs, platform);

@@ -1,4 +1,5 @@
 #include "analysis/field_direction_lines.h"
+
 #include "analysis/axis_circle.h"
 
 #include <algorithm>
@@ -7,52 +8,42 @@
 #include "model/counted_loop.h"
 #include "model/numbers.h"
 
-float naprjag_2(Module1& m, double x) {
-    const double a = m.a;
+float vertical_field_line_y(const FieldParams& params, const ChargeMarks& charges, double x) {
+    const double a = params.half_distance;
     const double third = 1.0 / 3;
     const double two_thirds = 2.0 / 3;
     const double four_thirds = 4.0 / 3;
     const double near = std::abs(x + a);
     const double far = std::abs(x - a);
     const double lead = std::pow(std::abs(x * x - a * a), third);
-    if (m.q1 == -m.q2) {
+    if (params.q1 == -params.q2) {
         return static_cast<float>(
             lead * std::sqrt(std::pow(near, two_thirds) + std::pow(far, two_thirds)));
     }
-    const double kk = std::pow(std::abs(m.q_ratio), two_thirds);
-    m.u1 = kk * std::pow(near, four_thirds) - std::pow(far, four_thirds);
-    m.u2 = std::pow(near, two_thirds) - kk * std::pow(far, two_thirds);
+    const double kk = std::pow(std::abs(charges.charge_ratio), two_thirds);
+    const double u1 = kk * std::pow(near, four_thirds) - std::pow(far, four_thirds);
+    const double u2 = std::pow(near, two_thirds) - kk * std::pow(far, two_thirds);
     // A negative ratio or 0/0 gives not-a-number: the line has no point there.
-    return static_cast<float>(lead * std::sqrt(m.u1 / m.u2));
+    return static_cast<float>(lead * std::sqrt(u1 / u2));
 }
 
-void seg_E2(Module1& m, PictureBox& pic) {
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0), static_cast<float>(m.x), m.y,
-             kVerticalFieldColour);
-    pic.Line(static_cast<float>(m.x0), static_cast<float>(m.y0m), static_cast<float>(m.x), -m.y,
-             kVerticalFieldColour);
-    m.x0 = m.x;
-    m.y0 = m.y;
-    m.y0m = -m.y;
-}
-
-void naprjag_1(Module1& m, PictureBox& pic) {
-    const double s = m.sqrt_ratio;
+void draw_horizontal_field_line(const FieldParams& params, const FieldPicture& picture,
+                                CharacteristicResults& results, PictureBox& pic) {
+    const double s = picture.charges.sqrt_charge_ratio;
     if (std::abs(s - 1) < 0.01) {
-        pic.Line(0, static_cast<float>(m.y_min), 0, m.y_max, kHorizontalAxisLineColour);
+        pic.line(0, static_cast<float>(picture.frame.y_min), 0, picture.frame.y_max,
+                 kHorizontalAxisLineColour);
         return;
     }
+    const double a = params.half_distance;
     const double mm = std::pow(s, 2.0 / 3);
     const double s43 = std::pow(s, 4.0 / 3);
-    const float xc = static_cast<float>(m.a * (1 + s43) / (1 - s43));
-    const double rc = 2 * m.a * mm / std::abs(1 - s43);
-    m.x_cy = xc;
-    m.R_cy = rc;
-    m.x0 = xc - rc;
-    m.y0 = 0;
-    m.y0m = 0;
-    pic.PSet(static_cast<float>(m.x0), 0, kHorizontalFieldColour);
-    draw_axis_circle(m, pic, xc, rc, kHorizontalFieldColour);
+    const float xc = static_cast<float>(a * (1 + s43) / (1 - s43));
+    const double rc = 2 * a * mm / std::abs(1 - s43);
+    results.horizontal_field_centre = xc;
+    results.horizontal_field_radius = rc;
+    pic.dot(static_cast<float>(xc - rc), 0, kHorizontalFieldColour);
+    draw_axis_circle(pic, xc, rc, kHorizontalFieldColour, 0.0);
 }
 
 namespace {
@@ -61,27 +52,33 @@ enum class Bound { None, AtMost, AtLeast };
 
 struct VerticalFieldLine {
     double start, end, step;
-    Bound bound; // the line ends once x <= x_E0 (AtMost) or x >= x_E0 (AtLeast)
+    Bound bound; // the line ends once x <= bound_x (AtMost) or x >= bound_x (AtLeast)
     Colour start_dot;
 };
 
-// One Ex = 0 line from a charge: it ends at its bound, where it leaves the region, or where it
-// has no point.
-void draw_vertical_field_line(Module1& m, PictureBox& pic, const VerticalFieldLine& line) {
-    pic.PSet(static_cast<float>(line.start), 0, line.start_dot);
-    m.x0 = line.start;
-    m.y0 = 0;
-    m.y0m = 0;
-    for (m.x = line.start; loop_goes_on(m.x, line.end, line.step); m.x += line.step) {
-        if ((line.bound == Bound::AtMost && m.x <= m.x_E0) ||
-            (line.bound == Bound::AtLeast && m.x >= m.x_E0)) {
+// One Ex = 0 line from a charge, drawn as chords with their mirrors: it ends at its bound,
+// where it leaves the region, or where it has no point.
+void draw_vertical_field_line(const FieldParams& params, const ChargeMarks& charges,
+                              PictureBox& pic, const VerticalFieldLine& line, double bound_x) {
+    const double L = params.half_width;
+    pic.dot(static_cast<float>(line.start), 0, line.start_dot);
+    double x0 = line.start, y0 = 0, y0m = 0;
+    for (double x = line.start; loop_goes_on(x, line.end, line.step); x += line.step) {
+        if ((line.bound == Bound::AtMost && x <= bound_x) ||
+            (line.bound == Bound::AtLeast && x >= bound_x)) {
             break;
         }
-        m.y = naprjag_2(m, m.x);
-        if (!(std::abs(m.y) < m.L) || !(m.y >= 0) || std::abs(m.x) >= m.L) {
+        const float y = vertical_field_line_y(params, charges, x);
+        if (!(std::abs(y) < L) || !(y >= 0) || std::abs(x) >= L) {
             break;
         }
-        seg_E2(m, pic);
+        pic.line(static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x), y,
+                 kVerticalFieldColour);
+        pic.line(static_cast<float>(x0), static_cast<float>(y0m), static_cast<float>(x), -y,
+                 kVerticalFieldColour);
+        x0 = x;
+        y0 = y;
+        y0m = -y;
     }
 }
 
@@ -94,13 +91,17 @@ std::string same_sign_message() {
            "При равенстве по величине зарядов вырождаются в одну линию.";
 }
 
-std::string opposite_sign_message(const Module1& m) {
+std::string opposite_sign_message(const FieldParams& params, const CharacteristicResults& r) {
     const std::string crlf = "\r\n";
     const std::string line4 =
-        m.q1 != -m.q2
+        params.q1 != -params.q2
             ? "Это окружность с центром при y=0 и x=" +
-                  format_fixed(m.x_cy.value_or(0.0f), 2, m.dec_sep) + " м" + " и радиусом " +
-                  format_fixed(m.R_cy.value_or(0.0), 2, m.dec_sep) + " м."
+                  format_fixed(r.horizontal_field_centre.value_or(0.0f), 2,
+                               params.decimal_separator) +
+                  " м" + " и радиусом " +
+                  format_fixed(r.horizontal_field_radius.value_or(0.0), 2,
+                               params.decimal_separator) +
+                  " м."
             : "Если заряды по величине одинаковы, то линия вырождается в вертикальную прямую х=0.";
     return "При разноименных зарядах:" + crlf + "       " + crlf +
            "Чёрная линия - напряжённость горизонтальна, или Ey=0, или dfi/dy=0, или "
@@ -112,28 +113,33 @@ std::string opposite_sign_message(const Module1& m) {
 
 } // namespace
 
-void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& progress) {
-    const double a = m.a;
-    const double s = m.sqrt_ratio;
-    const double L = m.L;
-    const bool left_larger = std::abs(m.q1) >= std::abs(m.q2);
+void show_field_direction_lines(const FieldParams& params, const FieldPicture& picture,
+                                CharacteristicResults& results, PictureBox& pic, Dialogs& dialogs,
+                                Progress& progress) {
+    const double a = params.half_distance;
+    const double s = picture.charges.sqrt_charge_ratio;
+    const double L = params.half_width;
+    const double q1 = params.q1, q2 = params.q2;
+    const bool left_larger = std::abs(q1) >= std::abs(q2);
     std::string message;
+    // The x where the lines that run towards the zero-field point end.
+    double bound_x = 0;
     // Each line in turn, unless the user stopped the drawing.
     int drawn = 0;
     const auto line = [&](const VerticalFieldLine& l) {
         if (progress.report(drawn++ / 3.0)) {
-            draw_vertical_field_line(m, pic, l);
+            draw_vertical_field_line(params, picture.charges, pic, l, bound_x);
         }
     };
-    pic.DrawWidth = 2;
-    if (m.q1 == 0) {
+    pic.pen_width = 2;
+    if (q1 == 0) {
         message = "Характерных линий при q1=0 нет!";
-    } else if (m.q2 == 0) {
+    } else if (q2 == 0) {
         message = "Характерных линий при q2=0 нет!";
-    } else if (m.q1 * m.q2 > 0) {
+    } else if (q1 * q2 > 0) {
         // The zero-field point lies between the charges; the line from the smaller charge
         // ends there, the one from the larger charge runs off towards the middle.
-        m.x_E0 = a * (1 - s) / (1 + s);
+        bound_x = a * (1 - s) / (1 + s);
         const Colour c = kVerticalFieldColour;
         if (left_larger) {
             line({a, 0, -a / 500, Bound::AtMost, c});
@@ -145,21 +151,21 @@ void field_direction_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progre
         message = same_sign_message();
     } else {
         if (progress.report(0)) {
-            naprjag_1(m, pic);
+            draw_horizontal_field_line(params, picture, results, pic);
         }
         ++drawn;
-        m.x_E0 = m.q1 == -m.q2 ? 100 * L : a * (1 + s) / (1 - s);
+        bound_x = q1 == -q2 ? 100 * L : a * (1 + s) / (1 - s);
         const Colour c = kVerticalFieldColour;
         if (left_larger) {
             line({a, L, (L - a) / 500, Bound::AtLeast, c});
-            line({-a, -L, (a - L) / 500, Bound::None, RGB(0, 0, 0)});
+            line({-a, -L, (a - L) / 500, Bound::None, rgb(0, 0, 0)});
         } else {
             line({-a, -L, (a - L) / 500, Bound::AtMost, c});
             line({a, L, (L - a) / 500, Bound::None, c});
         }
-        message = opposite_sign_message(m);
+        message = opposite_sign_message(params, results);
     }
-    pic.DrawWidth = 1;
+    pic.pen_width = 1;
     if (!progress.report(1)) {
         return;
     }

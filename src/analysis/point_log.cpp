@@ -109,10 +109,11 @@ std::string log_hint_text() {
            "Разделитеелем данных является пробел.";
 }
 
-std::string log_header(const Module1& m) {
-    return "файл для вывода данных" + kCrLf + "q1= " + format_shortest(m.q1, m.dec_sep) + " нКл" +
-           kCrLf + "q2= " + format_shortest(m.q2, m.dec_sep) + " нКл" + kCrLf +
-           "a= " + format_shortest(m.a, m.dec_sep) + " м" + kCrLf +
+std::string log_header(const FieldParams& params) {
+    const std::string& sep = params.decimal_separator;
+    return "файл для вывода данных" + kCrLf + "q1= " + format_shortest(params.q1, sep) + " нКл" +
+           kCrLf + "q2= " + format_shortest(params.q2, sep) + " нКл" + kCrLf +
+           "a= " + format_shortest(params.half_distance, sep) + " м" + kCrLf +
            "x,м          y,м           fi,В           Ex,В/м        Еy,В/м" + kCrLf;
 }
 
@@ -159,7 +160,7 @@ void PointLog::fail(std::string_view what, const std::string& reason, std::strin
                std::string(outcome);
 }
 
-bool PointLog::start(const Module1& m) {
+bool PointLog::start(const FieldParams& params) {
     stop();
     problem_.clear();
     LogOpen opened = opener_(kLogName);
@@ -168,7 +169,7 @@ bool PointLog::start(const Module1& m) {
              "Запись в файл не включена.");
         return false;
     }
-    if (!opened.file->write(utf8_to_cp1251(log_header(m)))) {
+    if (!opened.file->write(utf8_to_cp1251(log_header(params)))) {
         fail("Не удалось записать заголовок в файл для вывода данных:", opened.file->error(),
              "Запись в файл не включена.");
         opened.file->close();

@@ -5,13 +5,13 @@
 // Every write is flushed to the operating system at once and checked, so that every line the
 // user logged is in the file when the double click has been handled, and a failure is reported
 // instead of being lost.
-#include "picture/dialogs.h"
+#include "base/dialogs.h"
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 
 inline constexpr const char* kLogName = "kerant.txt";
 inline constexpr const char* kHintTitle = "Подсказка";
@@ -21,7 +21,7 @@ std::string log_hint_text();
 inline constexpr const char* kLogOffText = "Сначала включите чекбокс вывода в файл";
 
 // The five header lines (UTF-8, each ended by CR LF) for the current charges.
-std::string log_header(const Module1& m);
+std::string log_header(const FieldParams& params);
 // One data line (UTF-8, ended by CR LF): the five texts set in columns 14 characters wide under
 // the header's captions, with at least one blank between neighbours however long they are.
 std::string log_line(const std::string& x, const std::string& y, const std::string& fi,
@@ -60,7 +60,7 @@ class PointLog {
 
     // Creates kLogName in the current directory anew and writes the header. On failure the log
     // stays off and problem() holds the text for a warning.
-    bool start(const Module1& m);
+    bool start(const FieldParams& params);
     // Appends one data line. On failure the file is closed, the log is off and problem() holds
     // the text for a warning; the lines written before stay in the file.
     bool append(const std::string& x, const std::string& y, const std::string& fi,

@@ -2,9 +2,9 @@
 
 #include "picture/equipotentials.h"
 
-void line_fi_user(Module1& m, PictureBox& pic, Progress& progress) {
-    pic.DrawWidth = 2;
-    set_steps(m);
-    scan_level(m, pic, m.fi_user, kUserEquipotentialColour, progress);
-    pic.DrawWidth = 1;
+void draw_chosen_equipotential(const FieldParams& params, const Frame& frame, PictureBox& pic,
+                               Progress& progress) {
+    pic.pen_width = 2;
+    scan_level(params, frame, pic, params.chosen_potential, kUserEquipotentialColour, progress);
+    pic.pen_width = 1;
 }

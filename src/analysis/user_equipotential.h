@@ -1,10 +1,14 @@
 #pragma once
 // The equipotential of the potential the user typed in, found by the grid scan.
-#include "model/module1.h"
-#include "picture/picture_box.h"
-#include "picture/progress.h"
+#include "base/colour.h"
+#include "base/picture_box.h"
+#include "base/progress.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
 
-inline constexpr Colour kUserEquipotentialColour = RGB(0, 0, 255);
+inline constexpr Colour kUserEquipotentialColour = rgb(0, 0, 255);
 
-// Draws the equipotential of fi_user in blue dots on top of the picture; no message.
-void line_fi_user(Module1& m, PictureBox& pic, Progress& progress = no_progress());
+// Draws the equipotential of the chosen potential in blue dots on top of the picture, over the
+// frame it was last drawn with; no message.
+void draw_chosen_equipotential(const FieldParams& params, const Frame& frame, PictureBox& pic,
+                               Progress& progress = no_progress());

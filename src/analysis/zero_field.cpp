@@ -9,8 +9,8 @@
 namespace {
 
 // No zero-field point: a zero charge, or equal and opposite charges.
-bool no_zero_field_point(const Module1& m) {
-    return m.q1 == 0 || m.q2 == 0 || std::abs(m.q1 + m.q2) < 0.0001;
+bool no_zero_field_point(const FieldParams& p) {
+    return p.q1 == 0 || p.q2 == 0 || std::abs(p.q1 + p.q2) < 0.0001;
 }
 
 double root(double v) {
@@ -18,134 +18,146 @@ double root(double v) {
     return std::sqrt(std::max(0.0, v));
 }
 
-void closed_form_points(Module1& m) {
-    const double k = m.q_ratio;
-    const double s = m.sqrt_ratio;
-    const double a = m.a;
-    const double far = 2 * m.L;
-    m.x_E0 = m.y_1 = m.x_1 = m.x_2 = far;
-    if (no_zero_field_point(m)) {
+void closed_form_points(const FieldParams& params, const ChargeMarks& charges,
+                        CharacteristicResults& r) {
+    const double k = charges.charge_ratio;
+    const double s = charges.sqrt_charge_ratio;
+    const double a = params.half_distance;
+    const double far = 2 * params.half_width;
+    r.zero_field_x = r.level_crossing_y = r.level_crossing_left = r.level_crossing_right = far;
+    if (no_zero_field_point(params)) {
         return;
     }
     if (k > 0) {
         const double p = (1 + s) * (1 + s);
-        m.x_E0 = a * (1 - s) / (1 + s);
-        m.y_1 = a * root(4 * (1 + k) * (1 + k) / (p * p) - 1);
-        m.x_1 = -a * ((1 + s * s) + 2 * root(2 * s * s + 2 * s + 1)) / p;
-        m.x_2 = a * ((1 + s * s) + 2 * s * root(s * s + 2 * s + 2)) / p;
+        r.zero_field_x = a * (1 - s) / (1 + s);
+        r.level_crossing_y = a * root(4 * (1 + k) * (1 + k) / (p * p) - 1);
+        r.level_crossing_left = -a * ((1 + s * s) + 2 * root(2 * s * s + 2 * s + 1)) / p;
+        r.level_crossing_right = a * ((1 + s * s) + 2 * s * root(s * s + 2 * s + 2)) / p;
     } else if (k < 0) {
         const double p = (1 - s) * (1 - s);
-        m.x_E0 = a * (1 + s) / (1 - s);
-        m.y_1 = a * root(4 * (1 + k) * (1 + k) / (p * p) - 1);
-        m.x_1 = -a * ((1 + s) + 2 * root(1 + s * s)) / (1 - s);
+        r.zero_field_x = a * (1 + s) / (1 - s);
+        r.level_crossing_y = a * root(4 * (1 + k) * (1 + k) / (p * p) - 1);
+        r.level_crossing_left = -a * ((1 + s) + 2 * root(1 + s * s)) / (1 - s);
         if (s < 1) {
-            m.x_2 = a * ((1 + s * s) - 2 * s * root(s * s - 2 * s + 2)) / p;
+            r.level_crossing_right = a * ((1 + s * s) - 2 * s * root(s * s - 2 * s + 2)) / p;
         } else {
-            m.x_2 = -a * ((1 + s * s) - 2 * root(2 * s * s - 2 * s + 1)) / p;
+            r.level_crossing_right = -a * ((1 + s * s) - 2 * root(2 * s * s - 2 * s + 1)) / p;
         }
     }
     // A charge ratio left from an earlier picture can disagree with the current charges (equal
     // magnitudes there, unequal here): such a point is placed outside the region as well.
-    for (double* v : {&m.x_E0, &m.y_1, &m.x_1, &m.x_2}) {
+    for (double* v :
+         {&r.zero_field_x, &r.level_crossing_y, &r.level_crossing_left, &r.level_crossing_right}) {
         if (!std::isfinite(*v)) {
             *v = far;
         }
     }
 }
 
-double level_at_zero_field_point(const Module1& m) {
-    const double k = m.q_ratio;
-    const double s = m.sqrt_ratio;
-    const double K = m.k;
+double level_at_zero_field_point(const FieldParams& params, const ChargeMarks& charges) {
+    const double k = charges.charge_ratio;
+    const double s = charges.sqrt_charge_ratio;
+    const double K = params.coulomb_k;
+    const double q1 = params.q1, a = params.half_distance;
     if (k > 0) {
-        return K * m.q1 * (1 + s) * (1 + s) / (2 * m.a);
+        return K * q1 * (1 + s) * (1 + s) / (2 * a);
     }
     if (k < 0 && s < 1) {
-        return K * m.q1 * (1 - s) * (1 - s) / (2 * m.a);
+        return K * q1 * (1 - s) * (1 - s) / (2 * a);
     }
     if (k < 0 && s > 1) {
-        return -K * m.q1 * (1 - s) * (1 - s) / (2 * m.a);
+        return -K * q1 * (1 - s) * (1 - s) / (2 * a);
     }
     return 0;
 }
 
 } // namespace
 
-void point_E0(Module1& m, PictureBox& pic, Progress& progress) {
-    closed_form_points(m);
-    m.fi_E0 = level_at_zero_field_point(m);
+void draw_zero_field_point(const FieldParams& params, const FieldPicture& picture,
+                           CharacteristicResults& results, PictureBox& pic, Progress& progress) {
+    closed_form_points(params, picture.charges, results);
+    results.zero_field_potential = level_at_zero_field_point(params, picture.charges);
 
-    pic.DrawWidth = 2;
-    set_steps(m);
-    scan_level(m, pic, m.fi_E0, kZeroFieldLevelColour, progress);
+    pic.pen_width = 2;
+    scan_level(params, picture.frame, pic, results.zero_field_potential, kZeroFieldLevelColour,
+               progress);
     if (progress.stopped()) {
-        pic.DrawWidth = 1;
+        pic.pen_width = 1;
         return;
     }
 
-    m.r_dot = static_cast<float>(m.r0 * 0.5);
-    pic.FillStyle = 0;
-    pic.FillColor = kZeroFieldLevelColour;
-    pic.Circle(0, static_cast<float>(m.y_1), m.r_dot, kZeroFieldLevelColour);
-    pic.Circle(0, static_cast<float>(-m.y_1), m.r_dot, kZeroFieldLevelColour);
-    pic.Circle(static_cast<float>(m.x_E0), 0, m.r_dot, kZeroFieldLevelColour);
-    pic.CurrentX = static_cast<float>(m.x_E0);
-    pic.CurrentY = static_cast<float>(m.y_max * 0.1);
-    pic.Print("fi= " + format_fixed(m.fi_E0, 1, m.dec_sep) + " B");
-    pic.Circle(static_cast<float>(m.x_1), 0, m.r_dot, kAxisCrossingColour);
-    pic.Circle(static_cast<float>(m.x_2), 0, m.r_dot, kAxisCrossingColour);
-    pic.FillStyle = 1;
-    pic.DrawWidth = 1;
+    const CharacteristicResults& r = results;
+    const float r_dot = static_cast<float>(picture.charges.charge_radius * 0.5);
+    pic.filled = true;
+    pic.fill_colour = kZeroFieldLevelColour;
+    pic.circle(0, static_cast<float>(r.level_crossing_y), r_dot, kZeroFieldLevelColour);
+    pic.circle(0, static_cast<float>(-r.level_crossing_y), r_dot, kZeroFieldLevelColour);
+    pic.circle(static_cast<float>(r.zero_field_x), 0, r_dot, kZeroFieldLevelColour);
+    pic.current_x = static_cast<float>(r.zero_field_x);
+    pic.current_y = static_cast<float>(picture.frame.y_max * 0.1);
+    pic.text("fi= " + format_fixed(r.zero_field_potential, 1, params.decimal_separator) + " B");
+    pic.circle(static_cast<float>(r.level_crossing_left), 0, r_dot, kAxisCrossingColour);
+    pic.circle(static_cast<float>(r.level_crossing_right), 0, r_dot, kAxisCrossingColour);
+    pic.filled = false;
+    pic.pen_width = 1;
 }
 
 namespace {
 
 // The current charges have a zero-field point whose position the message can state.
-bool position_known(const Module1& m) {
-    return m.q1 * m.q2 > 0 || (m.q1 * m.q2 < 0 && !(std::abs(m.q1 + m.q2) < 0.0001));
+bool position_known(const FieldParams& p) {
+    return p.q1 * p.q2 > 0 || (p.q1 * p.q2 < 0 && !(std::abs(p.q1 + p.q2) < 0.0001));
 }
 
 } // namespace
 
-double zero_field_distance(const Module1& m) {
-    if (!position_known(m)) {
-        return 2 * m.L;
+double zero_field_distance(const FieldParams& params) {
+    const double L = params.half_width, a = params.half_distance;
+    if (!position_known(params)) {
+        return 2 * L;
     }
-    const double t = std::sqrt(std::abs(m.q2 / m.q1));
-    const double d = m.q1 * m.q2 > 0 ? 2 * m.a / (1 + t) : 2 * m.a / (1 - t);
-    return std::isfinite(d) ? d : 2 * m.L;
+    const double t = std::sqrt(std::abs(params.q2 / params.q1));
+    const double d = params.q1 * params.q2 > 0 ? 2 * a / (1 + t) : 2 * a / (1 - t);
+    return std::isfinite(d) ? d : 2 * L;
 }
 
-std::string zero_field_message(const Module1& m) {
-    const bool none = !position_known(m);
-    const double d = zero_field_distance(m);
-    const std::string A = none ? "->00" : format_fixed(d, 2, m.dec_sep);
-    const std::string B = none ? "->00" : format_fixed(d - m.a, 2, m.dec_sep);
-    const bool no_units = no_zero_field_point(m);
+std::string zero_field_message(const FieldParams& params, const CharacteristicResults& r) {
+    const std::string& sep = params.decimal_separator;
+    const bool none = !position_known(params);
+    const double d = zero_field_distance(params);
+    const std::string A = none ? "->00" : format_fixed(d, 2, sep);
+    const std::string B = none ? "->00" : format_fixed(d - params.half_distance, 2, sep);
+    const bool no_units = no_zero_field_point(params);
     const std::string U1 = no_units ? " " : " м от левого заряда";
     const std::string U2 = no_units ? " " : " м от начала отсчёта.";
     const std::string crlf = "\r\n";
-    const auto f2 = [&m](double v) { return format_fixed(v, 2, m.dec_sep); };
+    const auto f2 = [&sep](double v) { return format_fixed(v, 2, sep); };
     return "E=0 при y=0 и x=" + A + U1 + " или при x=" + B + U2 + crlf +
-           "Потенциал в этой точке fi=" + f2(m.fi_E0) + " В." + crlf +
+           "Потенциал в этой точке fi=" + f2(r.zero_field_potential) + " В." + crlf +
            "Через эту точку проходит эквипотенциальная линия с аналитически рассчитанными "
            "точками:" +
-           crlf + "При х=0 y1=" + f2(m.y_1) + " м и y2=" + f2(-m.y_1) + " м;" + crlf +
-           "При y=0 x1=" + f2(m.x_1) + " м и х2=" + f2(m.x_2) + " м.";
+           crlf + "При х=0 y1=" + f2(r.level_crossing_y) + " м и y2=" + f2(-r.level_crossing_y) +
+           " м;" + crlf + "При y=0 x1=" + f2(r.level_crossing_left) +
+           " м и х2=" + f2(r.level_crossing_right) + " м.";
 }
 
-void zero_field_click(Module1& m, PictureBox& pic, Dialogs& dialogs, Progress& progress) {
-    point_E0(m, pic, progress);
+void show_zero_field_point(const FieldParams& params, const FieldPicture& picture,
+                           CharacteristicResults& results, PictureBox& pic, Dialogs& dialogs,
+                           Progress& progress) {
+    draw_zero_field_point(params, picture, results, pic, progress);
     if (progress.stopped()) {
         return;
     }
-    const double d = zero_field_distance(m);
-    pic.FillStyle = 0;
-    pic.FillColor = RGB(0, 0, 0);
-    pic.Circle(static_cast<float>(d - m.a), 0, static_cast<float>(m.r0 * 0.2), RGB(0, 0, 0));
-    pic.FillStyle = 1;
-    pic.CurrentX = static_cast<float>(d - m.a);
-    pic.CurrentY = static_cast<float>(m.y_max * 0.05);
-    pic.Print("E=0");
-    dialogs.message(zero_field_message(m), kZeroFieldTitle);
+    const double d = zero_field_distance(params);
+    const double a = params.half_distance;
+    pic.filled = true;
+    pic.fill_colour = rgb(0, 0, 0);
+    pic.circle(static_cast<float>(d - a), 0,
+               static_cast<float>(picture.charges.charge_radius * 0.2), rgb(0, 0, 0));
+    pic.filled = false;
+    pic.current_x = static_cast<float>(d - a);
+    pic.current_y = static_cast<float>(picture.frame.y_max * 0.05);
+    pic.text("E=0");
+    dialogs.message(zero_field_message(params, results), kZeroFieldTitle);
 }

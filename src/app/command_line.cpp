@@ -153,7 +153,7 @@ Format picture_format(const QString& path) {
 
 // What the command line asks for, read and checked before anything is drawn or written.
 struct Request {
-    Module1 m;
+    FieldParams m;
     int pixels = MainWindow::kOpeningPictureSize;
     bool zero_potential = false, zero_field = false, field_direction = false;
     std::vector<float> phi;
@@ -164,9 +164,8 @@ struct Request {
 
 Request read_request(const QCommandLineParser& p) {
     Request r;
-    Module1& m = r.m;
-    set_model_defaults(m);
-    m.dec_sep = QLocale().decimalPoint().toStdString();
+    FieldParams& m = r.m;
+    m.decimal_separator = QLocale().decimalPoint().toStdString();
 
     if (const auto v = number_of(p, "q1")) {
         m.q1 = on_scroll_bar(p, "q1", *v, 0.05, -20, 20, "нКл");
@@ -175,23 +174,23 @@ Request read_request(const QCommandLineParser& p) {
         m.q2 = on_scroll_bar(p, "q2", *v, 0.05, -20, 20, "нКл");
     }
     if (const auto v = number_of(p, "size")) {
-        m.L = on_scroll_bar(p, "size", *v, 0.5, 2, 14, "м");
+        m.half_width = on_scroll_bar(p, "size", *v, 0.5, 2, 14, "м");
     }
     if (p.isSet(QStringLiteral("lines"))) {
         const QString kind = p.value(QStringLiteral("lines"));
         if (kind == QLatin1String("potential")) {
-            m.line_kind = 1;
+            m.families = LineFamilies::Equipotentials;
         } else if (kind == QLatin1String("field")) {
-            m.line_kind = 2;
+            m.families = LineFamilies::FieldLines;
         } else if (kind == QLatin1String("all")) {
-            m.line_kind = 3;
+            m.families = LineFamilies::Both;
         } else {
             throw Failure{QStringLiteral("--lines %1: нужно potential, field или all").arg(kind)};
         }
     }
     // The counts as their text boxes read them.
     if (const auto v = number_of(p, "n-fi")) {
-        m.n_fi = *v;
+        m.level_intervals = *v;
     }
     if (const auto v = number_of(p, "n-e")) {
         // Beyond the 16-bit range the text box would clamp; the command line says so instead.
@@ -199,7 +198,7 @@ Request read_request(const QCommandLineParser& p) {
             throw Failure{QStringLiteral("--n-e %1: вне диапазона от -32768 до 32767")
                               .arg(p.value(QStringLiteral("n-e")))};
         }
-        m.n_E = to_int16_even(*v);
+        m.lines_per_charge = to_int16_even(*v);
     }
     for (const QString& text : p.values(QStringLiteral("phi"))) {
         const double v = round_decimals(number(QStringLiteral("phi"), text), 2);
@@ -209,10 +208,10 @@ Request read_request(const QCommandLineParser& p) {
         r.phi.push_back(static_cast<float>(v));
     }
     if (const auto v = number_of(p, "yfix")) {
-        m.Y_fix = *v;
+        m.y_fixed = *v;
     }
     if (const auto v = number_of(p, "xfix")) {
-        m.X_fix = *v;
+        m.x_fixed = *v;
     }
     if (const auto v = number_of(p, "pixels")) {
         if (*v != std::floor(*v) || *v < kMinPixels || *v > kMaxPixels) {
@@ -252,7 +251,6 @@ Request read_request(const QCommandLineParser& p) {
         throw Failure{QStringLiteral("укажите, что сохранить: --export или --export-csv "
                                      "(список параметров: --help)")};
     }
-    m.ready = 1;
     return r;
 }
 
@@ -265,7 +263,10 @@ void write_or_fail(const QString& path, const QByteArray& data, const char* opti
 }
 
 void run(Request& r, std::ostream& err) {
-    Module1& m = r.m;
+    FieldParams& m = r.m;
+    // The command line's own picture values, characteristic results and profile samples.
+    FieldPicture picture;
+    CharacteristicResults results;
     StreamDialogs dialogs(err);
     SilentPlatform platform;
     // The picture as the main window's: its font and colours, at the size it opens with.
@@ -276,21 +277,21 @@ void run(Request& r, std::ostream& err) {
     pic.resize(r.pixels, r.pixels);
 
     if (!r.pictures.empty()) {
-        compute_picture(m, pic, dialogs, platform);
+        compute_picture(m, picture, pic, dialogs, platform);
         if (r.zero_potential) {
-            zero_potential_click(m, pic, dialogs);
+            show_zero_potential_line(m, picture, results, pic, dialogs);
         }
         if (r.zero_field) {
-            zero_field_click(m, pic, dialogs);
+            show_zero_field_point(m, picture, results, pic, dialogs);
         }
         if (r.field_direction) {
-            field_direction_click(m, pic, dialogs);
+            show_field_direction_lines(m, picture, results, pic, dialogs);
         }
         for (const float phi : r.phi) {
-            m.fi_user = phi;
-            line_fi_user(m, pic);
+            m.chosen_potential = phi;
+            draw_chosen_equipotential(m, picture.frame, pic);
         }
-        const QString title = field_picture_title(m);
+        const QString title = field_picture_title(m, picture.frame);
         for (const QString& path : r.pictures) {
             if (picture_format(path) == Format::Svg) {
                 write_or_fail(
@@ -307,13 +308,12 @@ void run(Request& r, std::ostream& err) {
     if (r.profile) {
         // The region of the main picture, then the profile as its window draws it, so that its
         // warnings are told.
-        QtPictureBox frame;
-        frame.resize(r.pixels, r.pixels);
-        axes_main(m, frame);
+        const Frame frame = frame_for(m);
         QtPictureBox graph;
         graph.resize(r.pixels, r.pixels / 3);
-        draw_profile(m, profile_kind(*r.profile), graph, dialogs);
-        const std::string table = profile_csv(m, profile_kind(*r.profile));
+        ProfileSamples samples;
+        draw_profile(m, frame, profile_kind(*r.profile), 1, samples, graph, dialogs);
+        const std::string table = profile_csv(m, frame, profile_kind(*r.profile));
         write_or_fail(r.csv, QByteArray::fromStdString(table), "export-csv");
     }
 }

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/command_line.h"
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_platform.h"
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     // The interface is Russian on every machine: Qt's own texts too, where they are installed.
     install_russian_translations(app);
 
-    Module1 model;
+    FieldParams model;
     QtDialogs dialogs;
     QtPlatform platform;
     MainWindow window(model, dialogs, platform);

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <string_view>
 
-// Text1: n_fi, the number of intervals between equipotential levels.
-double read_n_fi(std::string_view text);
-// Text2: n_E, the field-line count, to the nearest 16-bit integer with halves to even.
-std::int16_t read_n_E(std::string_view text);
-// Text3: Y_fix, m, the height of the horizontal profile line.
-double read_Y_fix(std::string_view text);
-// Text4: fi_user, V, rounded to two decimals (halves away from zero) and kept in single
+// The number of intervals between equipotential levels.
+double read_level_intervals(std::string_view text);
+// The field-line count per charge, to the nearest 16-bit integer with halves to even.
+std::int16_t read_lines_per_charge(std::string_view text);
+// The height of the horizontal profile line, m.
+double read_y_fixed(std::string_view text);
+// The chosen potential, V, rounded to two decimals (halves away from zero) and kept in single
 // precision.
-float read_fi_user(std::string_view text);
-// Text5: X_fix, m, the abscissa of the vertical profile line.
-double read_X_fix(std::string_view text);
+float read_chosen_potential(std::string_view text);
+// The abscissa of the vertical profile line, m.
+double read_x_fixed(std::string_view text);

@@ -5,47 +5,50 @@
 #include "model/numbers.h"
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
-#include "picture/frame.h"
 
-void draw_field(Module1& m, PictureBox& pic, Platform& platform, Progress& progress) {
-    if (m.line_kind == 1) {
-        lines_fi(m, pic, progress);
-    } else if (m.line_kind == 2) {
-        lines_E(m, pic, progress);
+std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
+                                      PictureBox& pic, Platform& platform, Progress& progress) {
+    std::optional<std::string> tip;
+    if (params.families == LineFamilies::Equipotentials) {
+        tip = draw_equipotentials(params, picture, pic, progress);
+    } else if (params.families == LineFamilies::FieldLines) {
+        draw_field_lines(params, picture.charges, pic, progress);
     } else {
         // The share of each family in the progress: a level takes about as long as a sixth of
         // a start angle's lines.
-        const double levels = std::max(m.n_fi, 0.0) + 1;
-        const double angles = 6.0 * std::max(static_cast<int>(m.n_E), 0);
+        const double levels = std::max(params.level_intervals, 0.0) + 1;
+        const double angles = 6.0 * std::max(static_cast<int>(params.lines_per_charge), 0);
         const double split = levels / (levels + angles);
         ProgressPart first(progress, 0, split);
-        lines_fi(m, pic, first);
+        tip = draw_equipotentials(params, picture, pic, first);
         if (progress.stopped()) {
-            return;
+            return tip;
         }
         ProgressPart second(progress, split, 1);
-        lines_E(m, pic, second);
+        draw_field_lines(params, picture.charges, pic, second);
     }
     if (progress.stopped()) {
-        return;
+        return tip;
     }
-    beep2(platform, 10);
+    end_tone(platform, 10);
+    return tip;
 }
 
-void beep2(Platform& platform, double t) {
+void end_tone(Platform& platform, double t) {
     platform.tone(880, to_int32_even(t * 12));
 }
 
-void compute_picture(Module1& m, PictureBox& pic, Dialogs& dialogs, Platform& platform,
-                     Progress& progress) {
-    pic.Cls();
-    axes_main(m, pic);
-    if (m.q1 == 0 && m.q2 == 0) {
+std::optional<std::string> compute_picture(const FieldParams& params, FieldPicture& picture,
+                                           PictureBox& pic, Dialogs& dialogs, Platform& platform,
+                                           Progress& progress) {
+    pic.clear();
+    picture.frame = draw_frame(params, pic);
+    if (params.q1 == 0 && params.q2 == 0) {
         dialogs.message("Зарядов нет?\rПоля нет-1!", kWarningTitle);
-        return;
+        return std::nullopt;
     }
-    draw_charges(m, pic);
-    draw_field(m, pic, platform, progress);
+    picture.charges = draw_charges(params, pic);
+    return draw_field(params, picture, pic, platform, progress);
 }
 
 int elapsed_seconds(int m0, int s0, int m1, int s1) {

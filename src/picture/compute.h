@@ -1,29 +1,35 @@
 #pragma once
 // The computation command: frame, charges and the chosen families of lines.
+#include <optional>
 #include <string>
 
-#include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/picture_box.h"
-#include "picture/platform.h"
-#include "picture/progress.h"
+#include "base/dialogs.h"
+#include "base/picture_box.h"
+#include "base/platform.h"
+#include "base/progress.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
 
 // The main window's title while a computation runs.
 inline constexpr const char* kComputingTitle =
     "Несимметричные электростатические поля 2-х точечных зарядов.";
 
-// Equipotentials (line_kind 1), field lines (2) or both (anything else), then the tone. Stopped
-// by `progress`, it ends where it was told to, without the tone.
-void draw_field(Module1& m, PictureBox& pic, Platform& platform,
-                Progress& progress = no_progress());
+// Equipotentials, field lines or both, as params.families chooses, on the picture's frame and
+// charge marks; then the tone. Stopped by `progress`, it ends where it was told to, without the
+// tone. Returns the level step the equipotentials counted, if they did.
+std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
+                                      PictureBox& pic, Platform& platform,
+                                      Progress& progress = no_progress());
 
 // The end-of-drawing tone: 880 Hz for t*12 ms (rounded to a whole millisecond, halves to even).
-void beep2(Platform& platform, double t);
+void end_tone(Platform& platform, double t);
 
-// Clears the picture and draws the frame; with both charges zero warns and stops there,
-// otherwise draws the charges and the chosen lines, reporting to `progress` as it goes.
-void compute_picture(Module1& m, PictureBox& pic, Dialogs& dialogs, Platform& platform,
-                     Progress& progress = no_progress());
+// Clears the picture and draws the frame (kept in `picture`); with both charges zero warns and
+// stops there, otherwise draws the charges (kept as well) and the chosen lines, reporting to
+// `progress` as it goes. Returns the level step the equipotentials counted, if they did.
+std::optional<std::string> compute_picture(const FieldParams& params, FieldPicture& picture,
+                                           PictureBox& pic, Dialogs& dialogs, Platform& platform,
+                                           Progress& progress = no_progress());
 
 // Whole seconds between two clock readings of minute and second, a run shorter than an hour
 // assumed (10:59:58 to 11:00:03 is 5).

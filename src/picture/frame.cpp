@@ -28,68 +28,76 @@ bool fit_label(double& start, double size, double lo, double hi, double slack) {
 
 } // namespace
 
-void axes_main(Module1& m, PictureBox& pic) {
-    m.y_min = -m.L;
-    m.y_max = static_cast<float>(m.L);
-    m.x_min = -m.L;
-    m.x_max = m.L;
-    pic.Scale(static_cast<float>(m.x_min), m.y_max, static_cast<float>(m.x_max),
-              static_cast<float>(m.y_min));
-    m.tick = m.a / 2;
-    m.tick_s = static_cast<float>(m.tick);
-    m.n_tick = (m.y_max - m.y_min) / m.tick;
+Frame frame_for(const FieldParams& params) {
+    const double L = params.half_width;
+    Frame f;
+    f.y_min = -L;
+    f.y_max = static_cast<float>(L);
+    f.x_min = -L;
+    f.x_max = L;
+    f.grid_step = params.half_distance / 2;
+    f.grid_step_single = static_cast<float>(f.grid_step);
+    f.grid_steps = (f.y_max - f.y_min) / f.grid_step;
+    return f;
+}
 
-    const double first = -m.n_tick / 2;
-    const double last = std::floor(m.n_tick / 2) - 1;
-    const double ymax = m.y_max;
-    for (m.i = first; loop_goes_on(m.i, last, 1.0); m.i += 1) {
-        const double i = m.i;
-        pic.Line(static_cast<float>(i * m.tick), m.y_max, static_cast<float>(i * m.tick),
-                 static_cast<float>(m.y_min), kGridColour);
+Frame draw_frame(const FieldParams& params, PictureBox& pic) {
+    const Frame f = frame_for(params);
+    const std::string& sep = params.decimal_separator;
+    pic.set_scale(static_cast<float>(f.x_min), f.y_max, static_cast<float>(f.x_max),
+                  static_cast<float>(f.y_min));
+    const double tick = f.grid_step;
+    const double first = -f.grid_steps / 2;
+    const double last = std::floor(f.grid_steps / 2) - 1;
+    const double ymax = f.y_max;
+    for (double i = first; loop_goes_on(i, last, 1.0); i += 1) {
+        pic.line(static_cast<float>(i * tick), f.y_max, static_cast<float>(i * tick),
+                 static_cast<float>(f.y_min), kGridColour);
         // Each label stands a quarter tick before its place (left of it, above it); the labels
         // at the picture's edges are moved in by that much, or left out, so that every number
         // shown is whole, with its sign.
-        const float x_at = static_cast<float>(2 * i * m.tick - m.tick / 4);
+        const float x_at = static_cast<float>(2 * i * tick - tick / 4);
         const float x_row = static_cast<float>(-0.01 * ymax);
-        pic.PSet(x_at, x_row);
+        pic.dot(x_at, x_row);
         if (i != 0) {
-            const std::string text = format_fixed(2 * i * m.tick, 1, m.dec_sep);
+            const std::string text = format_fixed(2 * i * tick, 1, sep);
             double left = x_at;
-            if (fit_label(left, pic.TextWidth(text), m.x_min, m.x_max, m.tick / 4)) {
-                pic.CurrentX = static_cast<float>(left);
-                pic.CurrentY = x_row;
-                pic.Print(text);
+            if (fit_label(left, pic.text_width(text), f.x_min, f.x_max, tick / 4)) {
+                pic.current_x = static_cast<float>(left);
+                pic.current_y = x_row;
+                pic.text(text);
             }
         }
-        const double ts = m.tick_s;
-        pic.Line(static_cast<float>(m.x_min), static_cast<float>(i * ts),
-                 static_cast<float>(m.x_max), static_cast<float>(i * ts), kGridColour);
+        const double ts = f.grid_step_single;
+        pic.line(static_cast<float>(f.x_min), static_cast<float>(i * ts),
+                 static_cast<float>(f.x_max), static_cast<float>(i * ts), kGridColour);
         const float y_col = static_cast<float>(-0.1 * ymax);
         const float y_at = static_cast<float>(2 * i * ts + ts / 4);
-        pic.PSet(y_col, y_at);
+        pic.dot(y_col, y_at);
         if (i != 0) {
-            const std::string text = format_fixed(2 * i * ts, 1, m.dec_sep);
-            const double height = pic.TextHeight(text);
+            const std::string text = format_fixed(2 * i * ts, 1, sep);
+            const double height = pic.text_height(text);
             double bottom = y_at - height; // the text hangs down from its top
-            if (fit_label(bottom, height, m.y_min, m.y_max, ts / 4)) {
-                pic.CurrentX = y_col;
-                pic.CurrentY = static_cast<float>(bottom + height);
-                pic.Print(text);
+            if (fit_label(bottom, height, f.y_min, f.y_max, ts / 4)) {
+                pic.current_x = y_col;
+                pic.current_y = static_cast<float>(bottom + height);
+                pic.text(text);
             }
         }
     }
 
-    pic.DrawWidth = 2;
-    pic.Line(static_cast<float>(m.x_min), 0, static_cast<float>(m.x_max), 0, kAxisColour);
-    pic.Line(0, static_cast<float>(m.y_min), 0, m.y_max, kAxisColour);
-    pic.DrawWidth = 1;
+    pic.pen_width = 2;
+    pic.line(static_cast<float>(f.x_min), 0, static_cast<float>(f.x_max), 0, kAxisColour);
+    pic.line(0, static_cast<float>(f.y_min), 0, f.y_max, kAxisColour);
+    pic.pen_width = 1;
 
-    pic.CurrentX = static_cast<float>(0.9 * m.x_max);
-    pic.CurrentY = static_cast<float>(-0.05 * ymax);
-    pic.Print("X, м");
-    pic.CurrentX = static_cast<float>(0.05 * m.x_max);
-    pic.CurrentY = static_cast<float>(0.99 * ymax);
-    pic.Print("Y, м");
+    pic.current_x = static_cast<float>(0.9 * f.x_max);
+    pic.current_y = static_cast<float>(-0.05 * ymax);
+    pic.text("X, м");
+    pic.current_x = static_cast<float>(0.05 * f.x_max);
+    pic.current_y = static_cast<float>(0.99 * ymax);
+    pic.text("Y, м");
+    return f;
 }
 
 namespace {
@@ -99,18 +107,20 @@ void charge_mark(PictureBox& pic, double q, double x, double r0) {
         return;
     }
     const Colour c = q > 0 ? kPositiveColour : kNegativeColour;
-    pic.FillColor = c;
-    pic.Circle(static_cast<float>(x), 0, static_cast<float>(std::abs(q) * r0), c);
+    pic.fill_colour = c;
+    pic.circle(static_cast<float>(x), 0, static_cast<float>(std::abs(q) * r0), c);
 }
 
 } // namespace
 
-void draw_charges(Module1& m, PictureBox& pic) {
-    m.r0 = 0.05;
-    pic.FillStyle = 0;
-    charge_mark(pic, m.q1, -m.a, m.r0);
-    charge_mark(pic, m.q2, m.a, m.r0);
-    pic.FillStyle = 1;
-    m.q_ratio = m.q1 != 0 ? m.q2 / m.q1 : 100000;
-    m.sqrt_ratio = std::sqrt(std::abs(m.q_ratio));
+ChargeMarks draw_charges(const FieldParams& params, PictureBox& pic) {
+    ChargeMarks marks;
+    marks.charge_radius = 0.05;
+    pic.filled = true;
+    charge_mark(pic, params.q1, -params.half_distance, marks.charge_radius);
+    charge_mark(pic, params.q2, params.half_distance, marks.charge_radius);
+    pic.filled = false;
+    marks.charge_ratio = params.q1 != 0 ? params.q2 / params.q1 : 100000;
+    marks.sqrt_charge_ratio = std::sqrt(std::abs(marks.charge_ratio));
+    return marks;
 }

@@ -1,18 +1,45 @@
 #pragma once
-// The frame of every field picture: user scale, grid, numbered ticks, axes, the charge marks.
-#include "model/module1.h"
-#include "picture/picture_box.h"
+// The frame of every field picture: user scale, grid, numbered ticks, axes, the charge marks;
+// and what a picture keeps of them for the drawings and the clicks that come after it.
+#include "base/colour.h"
+#include "base/picture_box.h"
+#include "model/field_params.h"
 
-// Sets the square user scale of half-width L (y upward), draws the light-green grid every a/2,
-// the tick labels at twice the grid spacing, the two axes and their names. Writes x_min, x_max,
-// y_min, y_max, tick, tick_s, n_tick and the counter i.
-void axes_main(Module1& m, PictureBox& pic);
+// The region and its grid, as the frame draws them.
+struct Frame {
+    double x_min = 0, x_max = 0, y_min = 0;
+    float y_max = 0;
+    double grid_step = 0;       // a/2, m
+    float grid_step_single = 0; // the same in single precision
+    double grid_steps = 0;      // grid steps from the bottom to the top
+};
 
-// Draws each non-zero charge as a filled disc of radius |q|*r0 (red positive, blue negative)
-// and sets r0 = 0.05 m, q_ratio = q2/q1 (100000 when q1 = 0) and sqrt_ratio = sqrt(|q_ratio|).
-void draw_charges(Module1& m, PictureBox& pic);
+// The charge marks and what the characteristic lines take from them.
+struct ChargeMarks {
+    double charge_radius = 0;     // r0, m: the marks' scale and the tracing's reach
+    double charge_ratio = 0;      // q2/q1, 100000 when q1 = 0
+    double sqrt_charge_ratio = 0; // sqrt(|q2/q1|)
+};
 
-inline constexpr Colour kGridColour = RGB(128, 255, 128);
-inline constexpr Colour kAxisColour = 12; // RGB(12, 0, 0)
-inline constexpr Colour kPositiveColour = RGB(255, 0, 0);
-inline constexpr Colour kNegativeColour = RGB(0, 0, 255);
+// What a field picture leaves for later drawings and clicks, as it was last drawn: all zero
+// before the first.
+struct FieldPicture {
+    Frame frame;
+    ChargeMarks charges;
+};
+
+// The frame of the square region of half-width L (y upward).
+Frame frame_for(const FieldParams& params);
+
+// Sets the user scale of frame_for, draws the light-green grid every a/2, the tick labels at
+// twice the grid spacing, the two axes and their names; returns the frame.
+Frame draw_frame(const FieldParams& params, PictureBox& pic);
+
+// Draws each non-zero charge as a filled disc of radius |q|*r0 (red positive, blue negative),
+// with r0 = 0.05 m; returns the marks.
+ChargeMarks draw_charges(const FieldParams& params, PictureBox& pic);
+
+inline constexpr Colour kGridColour = rgb(128, 255, 128);
+inline constexpr Colour kAxisColour = 12; // rgb(12, 0, 0)
+inline constexpr Colour kPositiveColour = rgb(255, 0, 0);
+inline constexpr Colour kNegativeColour = rgb(0, 0, 255);

@@ -17,12 +17,12 @@ struct CsvNames {
 };
 
 constexpr std::array<CsvNames, kProfileCount> kNames = {{
-    {ProfileId::Form3, "fi-x", "fi_V"},
-    {ProfileId::Form4, "fi-y", "fi_V"},
-    {ProfileId::Form_Exx, "ex-x", "Ex_V_per_m"},
-    {ProfileId::Form_Eyx, "ey-x", "Ey_V_per_m"},
-    {ProfileId::Form_Exy, "ex-y", "Ex_V_per_m"},
-    {ProfileId::Form_Eyy, "ey-y", "Ey_V_per_m"},
+    {ProfileId::PhiAlongX, "fi-x", "fi_V"},
+    {ProfileId::PhiAlongY, "fi-y", "fi_V"},
+    {ProfileId::ExAlongX, "ex-x", "Ex_V_per_m"},
+    {ProfileId::EyAlongX, "ey-x", "Ey_V_per_m"},
+    {ProfileId::ExAlongY, "ex-y", "Ex_V_per_m"},
+    {ProfileId::EyAlongY, "ey-y", "Ey_V_per_m"},
 }};
 
 const CsvNames& names_of(ProfileId id) {
@@ -55,23 +55,23 @@ std::optional<ProfileId> profile_from_short_name(std::string_view name) {
     return std::nullopt;
 }
 
-std::string profile_csv(const Module1& model, const ProfileKind& kind) {
-    // Sampling writes the window's profile record: work on a copy, so that saving the data
-    // changes nothing the window shows.
-    Module1 m = model;
-    sample_profile(m, kind);
-    const profile_state& s = m.prof[to_index(kind.id)];
+std::string profile_csv(const FieldParams& params, const Frame& frame, const ProfileKind& kind) {
+    // Samples of its own, so that saving the data changes nothing a window shows; the values do
+    // not depend on a window's scale factor.
+    ProfileSamples s;
+    sample_profile(params, frame, kind, 1, s);
     const CsvNames& names = names_of(kind.id);
     const std::string_view quantity = names.value_column.substr(0, 2);
 
     std::string out;
-    out.reserve(64 * (static_cast<std::size_t>(std::max(m.n_pts, 0)) + 3));
+    out.reserve(64 * (static_cast<std::size_t>(std::max(params.profile_steps, 0)) + 3));
     out += "# ";
     out += quantity;
-    out +=
-        kind.vertical ? "(y) при X_fix = " + point(m.X_fix) : "(x) при Y_fix = " + point(m.Y_fix);
-    out += " м; q1 = " + point(m.q1) + " нКл (x = " + point(-m.a) + " м), q2 = " + point(m.q2) +
-           " нКл (x = " + point(m.a) + " м)\n";
+    out += kind.vertical ? "(y) при X_fix = " + point(params.x_fixed)
+                         : "(x) при Y_fix = " + point(params.y_fixed);
+    const double a = params.half_distance;
+    out += " м; q1 = " + point(params.q1) + " нКл (x = " + point(-a) +
+           " м), q2 = " + point(params.q2) + " нКл (x = " + point(a) + " м)\n";
     out += kind.vertical ? "y_m," : "x_m,";
     out += names.value_column;
     out += '\n';
@@ -82,11 +82,11 @@ std::string profile_csv(const Module1& model, const ProfileKind& kind) {
         append_number(out, value);
         out += '\n';
     };
-    const double start = profile_line_start(m, kind);
-    row(start, profile_value(m, kind, start));
-    const int n = std::min(m.n_pts, static_cast<int>(s.arg.size()) - 1);
+    const double start = profile_line_start(frame, kind);
+    row(start, profile_value(params, kind, start));
+    const int n = std::min(params.profile_steps, static_cast<int>(s.positions.size()) - 1);
     for (int i = 1; loop_goes_on(i, n, 1); ++i) {
-        row(s.arg[i], s.val[i]);
+        row(s.positions[i], s.values[i]);
     }
     return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/field_params.h"
+#include "picture/frame.h"
 #include "profiles/profile_family.h"
 
 // The short name of a profile on the command line and in file names: fi-x, fi-y, ex-x, ey-x,
@@ -14,8 +16,8 @@ std::optional<ProfileId> profile_from_short_name(std::string_view name);
 
 // The table of a profile for the current model: a comment line with the fixed coordinate and
 // the charges, a header naming the columns with their units (x_m,fi_V; y_m,Ex_V_per_m ...), and
-// n_pts + 1 rows: the start of the line, then every sample, each as position and value. The
+// profile_steps + 1 rows: the start of the line, then every sample, each as position and value. The
 // values are those the curve is drawn through (single precision), the positions those they
 // were computed at (double), each written in its shortest form that reads back exactly.
-// Needs the region's edges, set by the main picture's frame. Lines end in "\n".
-std::string profile_csv(const Module1& m, const ProfileKind& kind);
+// The line runs across the frame of the main picture. Lines end in "\n".
+std::string profile_csv(const FieldParams& params, const Frame& frame, const ProfileKind& kind);

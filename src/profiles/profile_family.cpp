@@ -9,11 +9,12 @@ TwipRect profile_placement(const ProfileKind& kind, double W, double H, double L
     return r;
 }
 
-ProfileLayout profile_layout(const Module1& m, const ProfileKind& kind, float SW, float SH) {
-    const float gx = static_cast<float>(m.gap_x);
-    const float gy = static_cast<float>(m.gap_y);
-    const float wc = static_cast<float>(m.w_col);
-    const float hr = static_cast<float>(m.h_row);
+ProfileLayout profile_layout(const LayoutMeasures& measures, const ProfileKind& kind, float SW,
+                             float SH) {
+    const float gx = static_cast<float>(measures.gap_x);
+    const float gy = static_cast<float>(measures.gap_y);
+    const float wc = static_cast<float>(measures.column_width);
+    const float hr = static_cast<float>(measures.row_height);
     ProfileLayout l;
     if (!kind.vertical) {
         // The scale bar fills the left column above its label; the picture fills the rest.

@@ -1,26 +1,35 @@
 #pragma once
 // The six profile windows as data: each plots one quantity along one fixed line, and they
 // differ only by the values in the table below.
-#include "picture/dialogs.h"
 #include <array>
+#include <cstddef>
+#include <cstdint>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "model/point_field.h"
-#include "profiles/profile_values.h"
 
-// Heights in the drawing of the windows on y = Y_fix. With no negative sample (v_lo >= 0): the
+// The six profile windows, in the order in which start-up places them and a change of a charge
+// or of the region redraws them.
+enum class ProfileId { PhiAlongX, PhiAlongY, ExAlongX, EyAlongX, ExAlongY, EyAlongY };
+inline constexpr std::size_t kProfileCount = 6;
+constexpr std::size_t to_index(ProfileId id) {
+    return static_cast<std::size_t>(id);
+}
+
+// Heights in the drawing of the windows on y = y_fixed, in terms of the value axis v_lo .. v_hi
+// and the value grid step d_val. With no negative sample (v_lo >= 0): the
 // x labels at xlab_dval*d_val + xlab_vhi*v_hi, the x axis lifted to axis_lift*d_val and the
 // x-axis title at xtitle_dval*d_val. With no positive sample (v_hi <= 0): the value title at
 // vtitle_lo*v_lo + vtitle_dval*d_val. The first extreme-value caption at ext_hi*v_hi + ext_lo*v_lo.
 struct AxisConstants {
     double xlab_dval, xlab_vhi, axis_lift, xtitle_dval, vtitle_lo, vtitle_dval, ext_hi, ext_lo;
 };
-// The potential and Ey draw alike; Ex along y = Y_fix has five constants of its own.
+// The potential and Ey draw alike; Ex along y = y_fixed has five constants of its own.
 inline constexpr AxisConstants kLikeFi{0.8, 0.0, 0.05, 1.5, 1.0, 1.0, 0.5, 0.5};
 inline constexpr AxisConstants kLikeExx{0.0, 0.1, 0.0, 2.7, 0.9, 0.0, 1.0, 0.0};
 inline constexpr AxisConstants kNoAxisConstants{0, 0, 0, 0, 0, 0, 0, 0};
 
-using PointFunction = float (*)(const Module1&, double x, double y);
+using PointFunction = float (*)(const FieldParams&, double x, double y);
 
 struct ProfileKind {
     ProfileId id;
@@ -28,11 +37,10 @@ struct ProfileKind {
     const char* picture_tip; // tool-tip of the picture ("" for none)
     const char* label_tip;   // tool-tip of the scale label ("" for none)
     bool label_border;       // a single-line border around the scale label
-    // false: along y = Y_fix, position across and value upward, scale bar on the left;
-    // true: along x = X_fix, value across and position upward, scale bar across the top.
+    // false: along y = y_fixed, position across and value upward, scale bar on the left;
+    // true: along x = x_fixed, value across and position upward, scale bar across the top.
     bool vertical;
     PointFunction f;
-    double Module1::*mash; // the window's scale factor
     const char* value_title;
     const char* position_title;
     const char* max_caption;
@@ -45,23 +53,23 @@ struct ProfileKind {
     // Width = w*W, Height = h*H, Left = Lf + left*W, Top = Tf + top*H.
     double w, h, left, top;
 
-    AxisConstants axes; // used by the windows on y = Y_fix only
+    AxisConstants axes; // used by the windows on y = y_fixed only
 
-    // Windows on x = X_fix: the position grid spans 1-n_ax .. n_ax-1 ticks instead of the region;
-    // and a message shown in place of the drawing when q2 = -q1 and X_fix = 0 (nullptr: none).
-    bool position_grid_by_n_ax;
+    // Windows on x = x_fixed: the position grid spans as many ticks as the value grid instead of
+    // the region; and a message shown in place of the drawing when q2 = -q1 and x_fixed = 0
+    // (nullptr: none).
+    bool position_grid_by_value_grid;
     const char* opposite_message;
 };
 
 inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
-    {ProfileId::Form3,
+    {ProfileId::PhiAlongX,
      "Потенциал fi(x, Y) при фиксированном Y",
      "Зависимость потенциала от координаты х при фиксированном у",
      "масштаб по оси потенциала",
      false,
      false,
-     &fi_point,
-     &Module1::mash_3,
+     &potential_at,
      "Fi(x,Y_fix), B",
      "X, м",
      "fi_max= ",
@@ -76,14 +84,13 @@ inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
      kLikeFi,
      false,
      nullptr},
-    {ProfileId::Form4,
+    {ProfileId::PhiAlongY,
      "Потенциал fi(X, y) при фиксированном X",
      "Зависимость потенциала от координаты y при фиксированном X",
      "масштаб по оси потенциала",
      true,
      true,
-     &fi_point,
-     &Module1::mash_4,
+     &potential_at,
      "Fi(X_fix, y), B",
      "Y, м",
      "fi_max= ",
@@ -99,14 +106,13 @@ inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
      true,
      "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине разноименных зарядах\r"
      "при x=0 y-любое!"},
-    {ProfileId::Form_Exx,
+    {ProfileId::ExAlongX,
      "напряженность Ex(x, Y) при фиксированном Y",
      "Зависимость напряженности Ex от координаты х при фиксированном у",
      "",
      false,
      false,
-     &Ex_point,
-     &Module1::mash_Exx,
+     &ex_at,
      "Ex(x,Y_fix), B/м",
      "X, м",
      "Ex_max= ",
@@ -121,14 +127,13 @@ inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
      kLikeExx,
      false,
      nullptr},
-    {ProfileId::Form_Eyx,
+    {ProfileId::EyAlongX,
      "напряженность Ey(x, Y) при фиксированном Y",
      "",
      "",
      false,
      false,
-     &Ey_point,
-     &Module1::mash_Eyx,
+     &ey_at,
      "Ey(x,Y_fix), B/м",
      "X, м",
      "Ey_max= ",
@@ -143,14 +148,13 @@ inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
      kLikeFi,
      false,
      nullptr},
-    {ProfileId::Form_Exy,
+    {ProfileId::ExAlongY,
      "Напряженность Ex(X, y) при фиксированном X",
      "Зависимость напряженности Ex от координаты y при фиксированном X",
      "",
      true,
      true,
-     &Ex_point,
-     &Module1::mash_Exy,
+     &ex_at,
      "Ex(X_fix, y), B/м",
      "Y, м",
      "Ex_max= ",
@@ -165,14 +169,13 @@ inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
      kNoAxisConstants,
      false,
      nullptr},
-    {ProfileId::Form_Eyy,
+    {ProfileId::EyAlongY,
      "Напряженность Ey(X, y) при фиксированном X",
      "Зависимость напряженности Ey от координаты y при фиксированном X",
      "",
      false,
      true,
-     &Ey_point,
-     &Module1::mash_Eyy,
+     &ey_at,
      "Ey(X_fix, y), B/м",
      "Y, м",
      "Ey_max= ",
@@ -211,9 +214,18 @@ struct ProfileLayout {
     bool usable = false; // false when the inner area is smaller than the margins
 };
 
+// The main window's layout measures, in pixels, which the profile windows share: zero until
+// its first layout.
+struct LayoutMeasures {
+    int gap_x = 0, gap_y = 0;
+    int column_width = 0;
+    std::int16_t row_height = 0;
+};
+
 // The layout of a profile window with inner width SW and height SH (pixels), from the main
-// window's layout measures gap_x, gap_y, w_col and h_row.
-ProfileLayout profile_layout(const Module1& m, const ProfileKind& kind, float SW, float SH);
+// window's layout measures.
+ProfileLayout profile_layout(const LayoutMeasures& measures, const ProfileKind& kind, float SW,
+                             float SH);
 
 // The scale factor the scale bar's position gives, and the label texts for it.
 double profile_factor(int bar_value);

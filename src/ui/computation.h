@@ -2,7 +2,7 @@
 // A computation the user waits for: the main picture, the characteristic lines, the chosen
 // equipotential, the profiles.
 //
-// It runs on the interface thread and reports its progress (see picture/progress.h). For the
+// It runs on the interface thread and reports its progress (see base/progress.h). For the
 // first half second nothing new shows; the window system's events are handled every few tens of
 // milliseconds (the user's input waits until the computation ends), so the windows repaint and
 // show what is drawn so far. A computation still running after half a second shows a progress
@@ -20,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-#include "picture/progress.h"
+#include "base/progress.h"
 
 class QWidget;
 

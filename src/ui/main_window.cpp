@@ -8,20 +8,22 @@
 #include <QScreen>
 
 #include "model/numbers.h"
+#include "picture/equipotentials.h"
 #include "picture/frame.h"
 #include "ui/menus.h"
 
-MainWindow::MainWindow(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), model_(model), dialogs_(dialogs), platform_(platform) {
+MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform, QWidget* parent)
+    : QMainWindow(parent), params_(params), dialogs_(dialogs), platform_(platform) {
     Q_INIT_RESOURCE(resources);
     setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
-    model_.dec_sep = QLocale().decimalPoint().toStdString();
+    params_.decimal_separator = QLocale().decimalPoint().toStdString();
 
-    ui.create(this, QString::fromStdString(model_.label7_tooltip));
+    ui.create(this, QString::fromUtf8(kLevelStepUnknown));
     ui.inner->installEventFilter(this);
     for (const ProfileKind& kind : kProfiles) {
-        profiles_[to_index(kind.id)] = std::make_unique<ProfileWindow>(model_, dialogs_, kind.id);
+        profiles_[to_index(kind.id)] =
+            std::make_unique<ProfileWindow>(params_, field_picture_, layout_, dialogs_, kind.id);
     }
     connect_controls();
     connect_menus();
@@ -38,13 +40,13 @@ MainWindow::MainWindow(Module1& model, Dialogs& dialogs, Platform& platform, QWi
         move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
              avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
     }
-    model_.ready = 0;
+    ready_ = false;
     fill_inputs();
-    axes_main(model_, *ui.picture);
+    field_picture_.frame = draw_frame(params_, *ui.picture);
     for (const ProfileKind& kind : kProfiles) {
         profile(kind.id).place_beside_main(frame_twips());
     }
-    model_.ready = 1;
+    ready_ = true;
 }
 
 MainWindow::~MainWindow() {
@@ -90,20 +92,23 @@ void MainWindow::connect_controls() {
 }
 
 void MainWindow::fill_inputs() {
-    set_model_defaults(model_);
-    ui.q1_bar->setPosition(to_int16_even(model_.q1 / 0.05));
-    ui.q2_bar->setPosition(to_int16_even(model_.q2 / 0.05));
-    ui.size_bar->setPosition(to_int16_even(model_.L / 0.5));
-    ui.level_count_edit->setText(QString::number(model_.n_fi));
-    ui.line_count_edit->setText(QString::number(model_.n_E));
+    // The start-up values, kept with the locale's separator.
+    const std::string separator = params_.decimal_separator;
+    params_ = FieldParams{};
+    params_.decimal_separator = separator;
+    ui.q1_bar->setPosition(to_int16_even(params_.q1 / 0.05));
+    ui.q2_bar->setPosition(to_int16_even(params_.q2 / 0.05));
+    ui.size_bar->setPosition(to_int16_even(params_.half_width / 0.5));
+    ui.level_count_edit->setText(QString::number(params_.level_intervals));
+    ui.line_count_edit->setText(QString::number(params_.lines_per_charge));
     // The edits show a decimal point whatever the locale; they read a comma too.
     const auto pointed = [this](double v) {
-        return QString::fromStdString(format_fixed(v, 2, model_.dec_sep))
+        return QString::fromStdString(format_fixed(v, 2, params_.decimal_separator))
             .replace(QLatin1Char(','), QLatin1Char('.'));
     };
-    ui.y_fixed_edit->setText(pointed(model_.Y_fix));
-    ui.x_fixed_edit->setText(pointed(model_.X_fix));
-    ui.chosen_potential_edit->setText(pointed(model_.fi_user));
+    ui.y_fixed_edit->setText(pointed(params_.y_fixed));
+    ui.x_fixed_edit->setText(pointed(params_.x_fixed));
+    ui.chosen_potential_edit->setText(pointed(params_.chosen_potential));
     ui.families_list->addItem(QStringLiteral("линии потенциала"));
     ui.families_list->addItem(QStringLiteral("линии напряжённости"));
     ui.families_list->addItem(QStringLiteral("все линии"));

@@ -11,10 +11,13 @@
 #include <initializer_list>
 #include <memory>
 
+#include "analysis/characteristic_results.h"
 #include "analysis/point_log.h"
-#include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/platform.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
+#include "profiles/profile_family.h"
 #include "ui/authors_window.h"
 #include "ui/file_chooser.h"
 #include "ui/main_window_controls.h"
@@ -24,7 +27,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Runs the start-up sequence; the window is shown by the caller.
-    MainWindow(Module1& model, Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The size of the inner area (below the menu bar) the window opens with.
@@ -38,6 +42,14 @@ class MainWindow : public QMainWindow {
 
     MainWindowControls ui;
 
+    // The field picture as last drawn, what the characteristic lines found, and the layout
+    // measures the profile windows share.
+    const FieldPicture& field_picture() const { return field_picture_; }
+    const CharacteristicResults& results() const { return results_; }
+    const LayoutMeasures& layout_measures() const { return layout_; }
+    // False while the window starts up, true afterwards.
+    bool is_ready() const { return ready_; }
+
     // The profile windows, made hidden at start-up.
     ProfileWindow& profile(ProfileId id) { return *profiles_[to_index(id)]; }
     // The Authors window, made the first time it is asked for (null until then).
@@ -50,7 +62,7 @@ class MainWindow : public QMainWindow {
     void relayout_and_redraw();
     // Places every control from the inner height.
     void lay_out();
-    // The model's defaults, written into the inputs (whose handlers copy them back).
+    // The inputs' start-up values, written into the inputs (whose handlers copy them back).
     void fill_inputs();
 
     // The inputs: a scroll bar moved, a number typed, a family chosen, the compute button.
@@ -111,7 +123,11 @@ class MainWindow : public QMainWindow {
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;
 
-    Module1& model_;
+    FieldParams& params_;
+    FieldPicture field_picture_;
+    CharacteristicResults results_;
+    LayoutMeasures layout_;
+    bool ready_ = false;
     Dialogs& dialogs_;
     Platform& platform_;
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;

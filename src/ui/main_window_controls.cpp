@@ -153,17 +153,17 @@ void MainWindowControls::create_profile_boxes() {
 
 QCheckBox* MainWindowControls::profile_check(ProfileId id) const {
     switch (id) {
-    case ProfileId::Form3:
+    case ProfileId::PhiAlongX:
         return phi_along_x_check;
-    case ProfileId::Form4:
+    case ProfileId::PhiAlongY:
         return phi_along_y_check;
-    case ProfileId::Form_Exx:
+    case ProfileId::ExAlongX:
         return ex_along_x_check;
-    case ProfileId::Form_Eyx:
+    case ProfileId::EyAlongX:
         return ey_along_x_check;
-    case ProfileId::Form_Exy:
+    case ProfileId::ExAlongY:
         return ex_along_y_check;
-    case ProfileId::Form_Eyy:
+    case ProfileId::EyAlongY:
         return ey_along_y_check;
     }
     return nullptr;

@@ -53,8 +53,8 @@ struct MainWindowControls {
     QLineEdit* line_count_edit = nullptr;
     QPushButton* compute_button = nullptr;
 
-    // The profile windows' check boxes: fi, Ex and Ey along the line y = Y_fix (left column)
-    // and along x = X_fix (right column), with the edits for Y_fix and X_fix.
+    // The profile windows' check boxes: fi, Ex and Ey along the line y = y_fixed (left column)
+    // and along x = x_fixed (right column), with the edits for y_fixed and x_fixed.
     QCheckBox* phi_along_x_check = nullptr;
     QCheckBox* phi_along_y_check = nullptr;
     QLineEdit* y_fixed_edit = nullptr;

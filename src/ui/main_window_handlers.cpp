@@ -45,11 +45,11 @@ void show_whole(QLabel* l, const QString& text, const QFont& usual) {
 void MainWindow::on_bar_changed(PositionScrollBar* bar, double factor, double& value,
                                 QLabel* label) {
     value = bar->position() * factor;
-    label->setText(qs(format_fixed(value, 2, model_.dec_sep)));
+    label->setText(qs(format_fixed(value, 2, params_.decimal_separator)));
     const Computation c(this);
     relayout_and_redraw();
-    redraw_profiles({ProfileId::Form3, ProfileId::Form4, ProfileId::Form_Exx, ProfileId::Form_Eyx,
-                     ProfileId::Form_Exy, ProfileId::Form_Eyy});
+    redraw_profiles({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
+                     ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY});
 }
 
 void MainWindow::redraw_profiles(std::initializer_list<ProfileId> ids,
@@ -68,42 +68,43 @@ void MainWindow::redraw_profiles(std::initializer_list<ProfileId> ids,
 }
 
 void MainWindow::on_q1_changed() {
-    on_bar_changed(ui.q1_bar, 0.05, model_.q1, ui.q1_value);
+    on_bar_changed(ui.q1_bar, 0.05, params_.q1, ui.q1_value);
 }
 
 void MainWindow::on_q2_changed() {
-    on_bar_changed(ui.q2_bar, 0.05, model_.q2, ui.q2_value);
+    on_bar_changed(ui.q2_bar, 0.05, params_.q2, ui.q2_value);
 }
 
 void MainWindow::on_size_changed() {
-    on_bar_changed(ui.size_bar, 0.5, model_.L, ui.size_value);
+    on_bar_changed(ui.size_bar, 0.5, params_.half_width, ui.size_value);
 }
 
 // The edits read their number at every keystroke; nothing is drawn but the profiles of a fixed
 // coordinate.
 void MainWindow::on_level_count_edited() {
-    model_.n_fi = read_n_fi(ui.level_count_edit->text().toStdString());
+    params_.level_intervals = read_level_intervals(ui.level_count_edit->text().toStdString());
 }
 
 void MainWindow::on_line_count_edited() {
-    model_.n_E = read_n_E(ui.line_count_edit->text().toStdString());
+    params_.lines_per_charge = read_lines_per_charge(ui.line_count_edit->text().toStdString());
 }
 
 void MainWindow::on_y_fixed_edited() {
-    model_.Y_fix = read_Y_fix(ui.y_fixed_edit->text().toStdString());
+    params_.y_fixed = read_y_fixed(ui.y_fixed_edit->text().toStdString());
     // The user is typing: a warning goes into the picture, so that no box takes the next key.
-    redraw_profiles({ProfileId::Form3, ProfileId::Form_Exx, ProfileId::Form_Eyx},
+    redraw_profiles({ProfileId::PhiAlongX, ProfileId::ExAlongX, ProfileId::EyAlongX},
                     ProfileWindow::Warning::InPicture);
 }
 
 void MainWindow::on_x_fixed_edited() {
-    model_.X_fix = read_X_fix(ui.x_fixed_edit->text().toStdString());
-    redraw_profiles({ProfileId::Form4, ProfileId::Form_Exy, ProfileId::Form_Eyy},
+    params_.x_fixed = read_x_fixed(ui.x_fixed_edit->text().toStdString());
+    redraw_profiles({ProfileId::PhiAlongY, ProfileId::ExAlongY, ProfileId::EyAlongY},
                     ProfileWindow::Warning::InPicture);
 }
 
 void MainWindow::on_chosen_potential_edited() {
-    model_.fi_user = read_fi_user(ui.chosen_potential_edit->text().toStdString());
+    params_.chosen_potential =
+        read_chosen_potential(ui.chosen_potential_edit->text().toStdString());
 }
 
 // The list chooses the families «расчёт» draws and shows only the counts they need.
@@ -113,13 +114,13 @@ void MainWindow::on_families_chosen() {
     bool levels = true;
     bool field = true;
     if (text == QStringLiteral("линии потенциала")) {
-        model_.line_kind = 1;
+        params_.families = LineFamilies::Equipotentials;
         field = false;
     } else if (text == QStringLiteral("линии напряжённости")) {
-        model_.line_kind = 2;
+        params_.families = LineFamilies::FieldLines;
         levels = false;
     } else {
-        model_.line_kind = 3;
+        params_.families = LineFamilies::Both;
     }
     ui.level_count_heading->setVisible(levels);
     ui.level_count_edit->setVisible(levels);
@@ -133,8 +134,11 @@ void MainWindow::compute() {
     const QTime start = QTime::currentTime();
     setWindowTitle(QString::fromUtf8(kComputingTitle));
     Computation c(this);
-    compute_picture(model_, *ui.picture, dialogs_, platform_, c.progress());
-    ui.level_count_heading->setToolTip(qs(model_.label7_tooltip));
+    // The tip keeps its text when no level step was counted.
+    if (const auto tip = compute_picture(params_, field_picture_, *ui.picture, dialogs_, platform_,
+                                         c.progress())) {
+        ui.level_count_heading->setToolTip(qs(*tip));
+    }
     const QTime end = QTime::currentTime();
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
     setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
@@ -142,26 +146,28 @@ void MainWindow::compute() {
 
 void MainWindow::explain_zero_potential() {
     Computation c(this);
-    zero_potential_click(model_, *ui.picture, dialogs_, c.progress());
+    show_zero_potential_line(params_, field_picture_, results_, *ui.picture, dialogs_,
+                             c.progress());
 }
 
 void MainWindow::explain_zero_field() {
     Computation c(this);
-    zero_field_click(model_, *ui.picture, dialogs_, c.progress());
+    show_zero_field_point(params_, field_picture_, results_, *ui.picture, dialogs_, c.progress());
 }
 
 void MainWindow::explain_field_direction() {
     Computation c(this);
-    field_direction_click(model_, *ui.picture, dialogs_, c.progress());
+    show_field_direction_lines(params_, field_picture_, results_, *ui.picture, dialogs_,
+                               c.progress());
 }
 
 void MainWindow::draw_chosen_equipotential() {
     Computation c(this);
-    line_fi_user(model_, *ui.picture, c.progress());
+    ::draw_chosen_equipotential(params_, field_picture_.frame, *ui.picture, c.progress());
 }
 
 void MainWindow::show_readout(float x, float y) {
-    const Readout r = readout_at(model_, x, y);
+    const Readout r = readout_at(params_, x, y);
     const QFont usual = times_font(12);
     show_whole(ui.readout_x_value, qs(r.x), usual);
     show_whole(ui.readout_y_value, qs(r.y), usual);
@@ -196,7 +202,7 @@ void MainWindow::log_point() {
 void MainWindow::on_log_clicked() {
     if (ui.log_check->isChecked()) {
         dialogs_.message(log_hint_text(), kHintTitle);
-        if (!point_log_.start(model_)) {
+        if (!point_log_.start(params_)) {
             ui.log_check->setChecked(false);
             dialogs_.message(point_log_.problem(), kWarningTitle);
         }

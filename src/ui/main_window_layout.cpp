@@ -24,15 +24,15 @@ void place(QWidget* w, double left, double top, double width, double height) {
 
 void MainWindow::lay_out() {
     // The profile windows lay themselves out with the same measures.
-    model_.gap_x = kGapX;
-    model_.gap_y = kGapY;
-    model_.w_col = kColumnWidth;
-    model_.h_row = kRowHeight;
+    layout_.gap_x = kGapX;
+    layout_.gap_y = kGapY;
+    layout_.column_width = kColumnWidth;
+    layout_.row_height = kRowHeight;
     const float H = static_cast<float>(ui.inner->height());
-    const float gx = static_cast<float>(model_.gap_x);
-    const float gy = static_cast<float>(model_.gap_y);
-    const float wc = static_cast<float>(model_.w_col);
-    const float hr = static_cast<float>(model_.h_row);
+    const float gx = static_cast<float>(layout_.gap_x);
+    const float gy = static_cast<float>(layout_.gap_y);
+    const float wc = static_cast<float>(layout_.column_width);
+    const float hr = static_cast<float>(layout_.row_height);
 
     const float pic = H - 2 * gy;
     place(ui.picture, gx, gy, pic, pic);
@@ -67,7 +67,7 @@ void MainWindow::lay_out() {
     place(ui.y_fixed_edit, X0, t_fixed, 0.75f * wc, hr);
     const float x_right = X0 + w_box + 2 * gx;
     place(ui.phi_along_y_check, x_right, t_phi, w_box, hr);
-    // As high as the edit of Y_fix, so that its number can be read.
+    // As high as the edit of y_fixed, so that its number can be read.
     place(ui.x_fixed_edit, x_right, t_fixed, 0.75f * wc, hr);
     const float t_ex = t_fixed + hr + gy;
     place(ui.ex_along_x_check, X0, t_ex, w_box, hr);
@@ -99,7 +99,7 @@ void MainWindow::lay_out() {
 }
 
 void MainWindow::relayout_and_redraw() {
-    if (model_.ready == 0) {
+    if (!ready_) {
         return;
     }
     if (Computation::handling_events()) {
@@ -113,9 +113,9 @@ void MainWindow::relayout_and_redraw() {
         return;
     }
     lay_out();
-    ui.picture->Cls();
-    axes_main(model_, *ui.picture);
-    draw_charges(model_, *ui.picture);
+    ui.picture->clear();
+    field_picture_.frame = draw_frame(params_, *ui.picture);
+    field_picture_.charges = draw_charges(params_, *ui.picture);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

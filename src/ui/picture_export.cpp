@@ -213,13 +213,14 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
     return bytes;
 }
 
-QString field_picture_title(const Module1& m) {
-    const auto num = [&m](double v) {
-        return QString::fromStdString(format_shortest(v, m.dec_sep));
+QString field_picture_title(const FieldParams& params, const Frame& frame) {
+    const auto num = [&params](double v) {
+        return QString::fromStdString(format_shortest(v, params.decimal_separator));
     };
+    const double a = params.half_distance;
     return QStringLiteral("Поле двух точечных зарядов: q1 = %1 нКл (x = %2 м), q2 = %3 нКл "
                           "(x = %4 м); область x, y от %5 до %6 м")
-        .arg(num(m.q1), num(-m.a), num(m.q2), num(m.a), num(m.x_min), num(m.x_max));
+        .arg(num(params.q1), num(-a), num(params.q2), num(a), num(frame.x_min), num(frame.x_max));
 }
 
 bool write_file(const QString& path, const QByteArray& data, QString* reason) {

@@ -9,8 +9,9 @@
 #include <QSize>
 #include <QString>
 
-#include "model/module1.h"
-#include "picture/display_list.h"
+#include "base/display_list.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
 
 // The font of the field picture and of the profile graphs: Times New Roman 11.25 pt at 96 dots
 // per inch (15 pixels), drawn with its metric twin Liberation Serif where it is missing.
@@ -32,7 +33,7 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
                       const QString& title);
 
 // The title of a saved field picture: the charges and the region.
-QString field_picture_title(const Module1& m);
+QString field_picture_title(const FieldParams& params, const Frame& frame);
 
 // Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
 // so that a failed write leaves nothing under that name (a device such as /dev/null, which

@@ -1,59 +1,33 @@
 #pragma once
 // Paints the primitives of a display list with a QPainter, as the program's picture box shows
 // them: user coordinates mapped onto a picture of a given size in logical pixels, no
-// antialiasing, square-capped lines, dots as squares DrawWidth pixels wide, texts in the box's
+// antialiasing, square-capped lines, dots as squares pen_width pixels wide, texts in the box's
 // font. The picture box paints its own image with it, and the exports paint PNG images at any
 // scale and SVG documents with it, so every copy of a picture has the same geometry.
 //
 // Speed: the pen changes only when the colour or the width does, and runs of lines with one pen
 // go to the painter in one call. On a raster image painted one to one (no transform, no clip, a
-// device pixel ratio of 1) dots and one-pixel lines away from the edges are written straight
-// into the pixels: the dots fill exactly the rectangle the painter would, and the lines are
-// stepped exactly as the painter steps them (checked against the painter once per run of the
-// program; where they differ, the painter draws every line). Lines two and three pixels wide
-// well inside the image are filled here too, as the painter fills them (checked likewise).
+// device pixel ratio of 1) the painter's pixels are written here without it: dots fill exactly
+// the rectangle the painter would; one-pixel lines, and lines two and three pixels wide, are
+// stepped and filled as the painter steps and fills them (raster_lines.h, checked against the
+// painter once per run of the program; where they differ, the painter draws those lines); texts
+// that recur are drawn from the glyphs the painter laid out for them before (text_shapes.h).
+//
+// Checked by the gui tests: pictures painted with these shortcuts and by the painter alone
+// (set_raster_shortcuts(false)) are equal pixel for pixel, and so are a picture box's image and
+// its display list painted afresh.
 #include <QFont>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
+#include <QImage>
+#include <QLineF>
 #include <QPainter>
+#include <QPointF>
 #include <QSizeF>
 #include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
-#include "picture/display_list.h"
-
-// Texts laid out once, in one font, and drawn again wherever they recur: the grid labels of a
-// picture repeat at every redraw. Keep one per picture, for the pictures painted in its font.
-class TextShapes {
-  public:
-    struct Shape {
-        // Glyphs and their positions from the start of the baseline, in 1/64 pixel as the text
-        // drawing keeps them.
-        QList<QGlyphRun> runs;
-        qreal ascent = 0; // of the line the runs were laid out on, in 1/64 pixel
-    };
-    // The shape of the UTF-8 `text` in `font`, or null the first time the text comes: laying a
-    // text out to keep it costs more than drawing it once, so only a text that recurs is kept.
-    // The shapes of another font are forgotten.
-    const Shape* shape(std::string_view text, const QFont& font);
-
-  private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const {
-            return std::hash<std::string_view>{}(s);
-        }
-    };
-    QFont font_;
-    std::unordered_map<std::string, Shape, Hash, std::equal_to<>> shapes_;
-    std::unordered_set<std::string, Hash, std::equal_to<>> seen_; // texts met once
-};
+#include "base/display_list.h"
+#include "ui/text_shapes.h"
 
 class PictureRenderer {
   public:
@@ -74,7 +48,7 @@ class PictureRenderer {
     void set_raster_shortcuts(bool on);
     // Where laid-out texts are kept beyond this renderer (by default only for its lifetime).
     void set_text_shapes(TextShapes* shapes) {
-        shapes_ = shapes != nullptr ? shapes : &own_shapes_;
+        text_shapes_ = shapes != nullptr ? shapes : &own_text_shapes_;
     }
 
     // Whether one-pixel lines are stepped here rather than by the painter: the painter's own
@@ -101,27 +75,8 @@ class PictureRenderer {
     void use_pen(Colour c, int width);
     // Paints the lines gathered for the current pen.
     void flush_lines();
-    // Close enough to the raster image for the painter to draw a line end unclipped (it clips
-    // to a pixel beyond the left and top edges, two beyond the right and bottom ones); far
-    // enough inside it for a line to need no clipping at all.
-    bool unclipped(QPointF p) const {
-        return p.x() >= -1 && p.y() >= -1 && p.x() <= width_ + 1 && p.y() <= height_ + 1;
-    }
-    // Both ends further beyond the same edge of the raster image than a line `width` pixels
-    // wide with its caps reaches.
-    bool beyond_one_edge(QPointF p, QPointF q, int width) const {
-        const double m = width + 2;
-        return (p.x() < -m && q.x() < -m) || (p.y() < -m && q.y() < -m) ||
-               (p.x() > width_ + m && q.x() > width_ + m) ||
-               (p.y() > height_ + m && q.y() > height_ + m);
-    }
-    bool inside(QPointF p, double margin = kEdgeMargin) const {
-        return p.x() >= margin && p.y() >= margin && p.x() <= width_ - margin &&
-               p.y() <= height_ - margin;
-    }
-    static constexpr double kEdgeMargin = 4;
 
-    QPainter& p_;
+    QPainter& painter_;
     QSizeF size_;
     QFont font_;
     QFontMetricsF metrics_;
@@ -136,8 +91,8 @@ class PictureRenderer {
     Colour text_pen_colour_ = 0;
     qreal ascent_ = 0; // of the font
     bool shortcuts_ = true;
-    TextShapes own_shapes_;
-    TextShapes* shapes_ = &own_shapes_;
+    TextShapes own_text_shapes_;
+    TextShapes* text_shapes_ = &own_text_shapes_;
     // The raster image painted one to one, or null when the shortcuts do not apply; its pixels,
     // their row length in bytes and the image's size.
     QImage* raster_ = nullptr;

@@ -8,8 +8,8 @@
 
 namespace {
 
-QString num(const Module1& model, double v) {
-    return QString::fromStdString(format_shortest(v, model.dec_sep));
+QString num(const FieldParams& params, double v) {
+    return QString::fromStdString(format_shortest(v, params.decimal_separator));
 }
 
 // chargefield_fi-x.png and the like.
@@ -36,11 +36,11 @@ void ProfileWindow::create_export_actions() {
 void ProfileWindow::save_graph() {
     static QtFileChooser own;
     const QString fixed = kind_.vertical
-                              ? QStringLiteral("X_fix = %1 м").arg(num(model_, model_.X_fix))
-                              : QStringLiteral("Y_fix = %1 м").arg(num(model_, model_.Y_fix));
+                              ? QStringLiteral("X_fix = %1 м").arg(num(params_, params_.x_fixed))
+                              : QStringLiteral("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
     const QString title =
         QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
-            .arg(windowTitle(), fixed, num(model_, model_.q1), num(model_, model_.q2));
+            .arg(windowTitle(), fixed, num(params_, params_.q1), num(params_, params_.q2));
     save_picture(this, *picture, chooser_ ? *chooser_ : own, dialogs_,
                  QStringLiteral("Сохранить график"), file_name(kind_.id, "png"), title);
 }
@@ -48,5 +48,5 @@ void ProfileWindow::save_graph() {
 void ProfileWindow::save_data() {
     static QtFileChooser own;
     save_csv(this, chooser_ ? *chooser_ : own, dialogs_, QStringLiteral("Сохранить данные графика"),
-             file_name(kind_.id, "csv"), profile_csv(model_, kind_));
+             file_name(kind_.id, "csv"), profile_csv(params_, field_picture_.frame, kind_));
 }

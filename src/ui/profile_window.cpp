@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "model/numbers.h"
-#include "profiles/profile_draw.h"
 #include "ui/computation.h"
 #include "ui/fonts.h"
 #include "ui/qt_dialogs.h"
@@ -31,13 +30,13 @@ class PictureNotice : public Dialogs {
   public:
     explicit PictureNotice(PictureBox& pic) : pic_(pic) {}
     void message(const std::string& text, const std::string& title) override {
-        pic_.Scale(0, 0, 1, 1);
-        pic_.CurrentX = 0.02f;
-        pic_.CurrentY = 0.02f;
-        pic_.Print(title);
+        pic_.set_scale(0, 0, 1, 1);
+        pic_.current_x = 0.02f;
+        pic_.current_y = 0.02f;
+        pic_.text(title);
         for (const QString& line : dialog_text(text).split(QLatin1Char('\n'))) {
-            pic_.CurrentX = 0.02f;
-            pic_.Print(line.toStdString());
+            pic_.current_x = 0.02f;
+            pic_.text(line.toStdString());
         }
     }
     bool ask_yes_no(const std::string&, const std::string&) override { return false; }
@@ -48,8 +47,10 @@ class PictureNotice : public Dialogs {
 
 } // namespace
 
-ProfileWindow::ProfileWindow(Module1& model, Dialogs& dialogs, ProfileId id)
-    : QWidget(nullptr, Qt::Window), model_(model), dialogs_(dialogs), kind_(profile_kind(id)) {
+ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& field_picture,
+                             const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id)
+    : QWidget(nullptr, Qt::Window), params_(params), field_picture_(field_picture), layout_(layout),
+      dialogs_(dialogs), kind_(profile_kind(id)) {
     setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times_font(12));
@@ -91,14 +92,15 @@ void ProfileWindow::place_beside_main(const TwipRect& main_window) {
     resize(px(r.width / kTwipsPerPixel) - frame.width(),
            px(r.height / kTwipsPerPixel) - frame.height());
     move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
-    scale_bar->setPosition(to_int32_even(model_.*kind_.mash));
+    scale_bar->setPosition(to_int32_even(scale_));
     scale_label->setText(
-        QString::fromStdString(format_fixed(model_.*kind_.mash, 1, model_.dec_sep)));
+        QString::fromStdString(format_fixed(scale_, 1, params_.decimal_separator)));
+    ready_ = true;
 }
 
 bool ProfileWindow::lay_out() {
     const ProfileLayout l =
-        profile_layout(model_, kind_, static_cast<float>(width()), static_cast<float>(height()));
+        profile_layout(layout_, kind_, static_cast<float>(width()), static_cast<float>(height()));
     if (!l.usable) {
         return false;
     }
@@ -120,16 +122,17 @@ void ProfileWindow::redraw(Warning warning) {
 }
 
 void ProfileWindow::redraw(Progress& progress, Warning warning) {
-    if (model_.ready == 0 || !isVisible()) {
+    if (!ready_ || !isVisible()) {
         return;
     }
     // A window smaller than its margins keeps its last picture until it has room again.
     if (!lay_out()) {
         return;
     }
-    picture->Cls();
+    picture->clear();
     PictureNotice notice(*picture);
-    draw_profile(model_, kind_, *picture, warning == Warning::Box ? dialogs_ : notice, progress);
+    draw_profile(params_, field_picture_.frame, kind_, scale_, samples_, *picture,
+                 warning == Warning::Box ? dialogs_ : notice, progress);
 }
 
 void ProfileWindow::set_shown(bool shown) {
@@ -142,12 +145,12 @@ void ProfileWindow::set_shown(bool shown) {
 }
 
 void ProfileWindow::on_scale_changed() {
-    if (model_.ready == 0) {
+    if (!ready_) {
         return;
     }
-    model_.*kind_.mash = profile_factor(scale_bar->position());
+    scale_ = profile_factor(scale_bar->position());
     scale_label->setText(
-        QString::fromStdString(format_fixed(model_.*kind_.mash, 2, model_.dec_sep)));
+        QString::fromStdString(format_fixed(scale_, 2, params_.decimal_separator)));
     redraw();
 }
 

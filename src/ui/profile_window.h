@@ -6,9 +6,11 @@
 #include <QSize>
 #include <QWidget>
 
-#include "model/module1.h"
-#include "picture/dialogs.h"
-#include "picture/progress.h"
+#include "base/dialogs.h"
+#include "base/progress.h"
+#include "model/field_params.h"
+#include "picture/frame.h"
+#include "profiles/profile_draw.h"
 #include "profiles/profile_family.h"
 #include "ui/file_chooser.h"
 #include "ui/position_scroll_bar.h"
@@ -18,8 +20,11 @@ class ProfileWindow : public QWidget {
     Q_OBJECT
   public:
     // A hidden top-level window of its own, with no owner: it can be minimised, has its own
-    // taskbar entry and does not stay above the main window, which it partly overlaps.
-    ProfileWindow(Module1& m, Dialogs& dialogs, ProfileId id);
+    // taskbar entry and does not stay above the main window, which it partly overlaps. It draws
+    // over the main window's picture as last drawn and lays itself out with the main window's
+    // measures.
+    ProfileWindow(const FieldParams& params, const FieldPicture& field_picture,
+                  const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
@@ -41,6 +46,9 @@ class ProfileWindow : public QWidget {
     void on_scale_changed();
 
     const ProfileKind& kind() const { return kind_; }
+    // What the last drawing pass sampled, and the scale factor of the value axis.
+    const ProfileSamples& samples() const { return samples_; }
+    double scale() const { return scale_; }
 
     // The graph's context menu: the picture as PNG or SVG, the data as CSV, the picture to the
     // clipboard. Files are chosen through `chooser`.
@@ -52,8 +60,8 @@ class ProfileWindow : public QWidget {
     QAction* copy_graph_action = nullptr;
 
     QtPictureBox* picture;
-    // The scale of the value axis: vertical on the windows along y = Y_fix, horizontal on those
-    // along x = X_fix.
+    // The scale of the value axis: vertical on the windows along y = y_fixed, horizontal on those
+    // along x = x_fixed.
     PositionScrollBar* scale_bar;
     QLabel* scale_label;
 
@@ -68,7 +76,15 @@ class ProfileWindow : public QWidget {
   private:
     void create_export_actions();
 
-    Module1& model_;
+    const FieldParams& params_;
+    // The main window's picture as last drawn, and its layout measures.
+    const FieldPicture& field_picture_;
+    const LayoutMeasures& layout_;
+    // What the last drawing pass sampled, and the scale factor of the value axis.
+    ProfileSamples samples_;
+    double scale_ = 1;
+    // Set once start-up has placed the window: until then nothing redraws.
+    bool ready_ = false;
     Dialogs& dialogs_;
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "picture/dialogs.h"
+#include "base/dialogs.h"
 
 class QMessageBox;
 

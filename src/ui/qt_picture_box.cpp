@@ -6,12 +6,8 @@
 
 namespace {
 
-bool finite(float v) {
-    return std::isfinite(v);
-}
-
 Colour to_colour(QColor c) {
-    return RGB(c.red(), c.green(), c.blue());
+    return rgb(c.red(), c.green(), c.blue());
 }
 
 } // namespace
@@ -21,6 +17,7 @@ QtPictureBox::QtPictureBox(QWidget* parent)
       foreground_(palette().color(QPalette::Text)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    foreground = to_colour(foreground_);
     list_.clear();
 }
 
@@ -29,7 +26,7 @@ QtPictureBox::~QtPictureBox() = default;
 void QtPictureBox::set_colours(QColor background, QColor foreground) {
     background_ = background;
     foreground_ = foreground;
-    ForeColor = to_colour(foreground);
+    this->foreground = to_colour(foreground);
 }
 
 void QtPictureBox::ensure_image() {
@@ -77,110 +74,69 @@ QImage QtPictureBox::image() {
 QPointF QtPictureBox::to_pixels(double x, double y) const {
     const double w = width();
     const double h = height();
-    return {(x - sx1_) / (static_cast<double>(sx2_) - sx1_) * w,
-            (y - sy1_) / (static_cast<double>(sy2_) - sy1_) * h};
+    return {(x - scale_x1()) / (static_cast<double>(scale_x2()) - scale_x1()) * w,
+            (y - scale_y1()) / (static_cast<double>(scale_y2()) - scale_y1()) * h};
 }
 
 QPointF QtPictureBox::to_user(QPointF px) const {
     const double w = width() > 0 ? width() : 1;
     const double h = height() > 0 ? height() : 1;
-    return {sx1_ + px.x() / w * (static_cast<double>(sx2_) - sx1_),
-            sy1_ + px.y() / h * (static_cast<double>(sy2_) - sy1_)};
+    return {scale_x1() + px.x() / w * (static_cast<double>(scale_x2()) - scale_x1()),
+            scale_y1() + px.y() / h * (static_cast<double>(scale_y2()) - scale_y1())};
 }
 
-void QtPictureBox::Scale(float x1, float y1, float x2, float y2) {
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2) || x1 == x2 || y1 == y2) {
-        return;
-    }
-    sx1_ = x1;
-    sy1_ = y1;
-    sx2_ = x2;
-    sy2_ = y2;
-    CurrentX = x1;
-    CurrentY = y1;
+void QtPictureBox::on_scale(float x1, float y1, float x2, float y2) {
     list_.scale(x1, y1, x2, y2);
 }
 
-void QtPictureBox::Cls() {
+void QtPictureBox::on_clear() {
     ensure_image();
     list_.clear();
     painted_ = 0;
     backlog_ = 0;
     clear_image_ = true;
-    CurrentX = sx1_;
-    CurrentY = sy1_;
     drawn();
 }
 
-void QtPictureBox::Line(float x1, float y1, float x2, float y2, Colour c) {
-    if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2)) {
-        return;
-    }
+void QtPictureBox::on_line(float x1, float y1, float x2, float y2, Colour c) {
     fit_image();
-    list_.line(x1, y1, x2, y2, c, DrawWidth);
-    CurrentX = x2;
-    CurrentY = y2;
+    list_.line(x1, y1, x2, y2, c, pen_width);
     drawn();
 }
 
-void QtPictureBox::Lines(const Segment* segments, std::size_t count) {
-    if (count == 0) {
-        return;
-    }
+void QtPictureBox::on_lines(const Segment* segments, std::size_t count) {
     fit_image();
-    if (const Segment* last = list_.lines(segments, count, DrawWidth)) {
-        CurrentX = last->x2;
-        CurrentY = last->y2;
-    }
+    list_.lines(segments, count, pen_width);
     // The backlog is painted after the whole run, as after its last segment.
     backlog_ += count - 1;
     drawn();
 }
 
-void QtPictureBox::dot(float x, float y, Colour c) {
-    if (!finite(x) || !finite(y)) {
-        return;
-    }
+void QtPictureBox::on_dot(float x, float y, Colour c, bool) {
     fit_image();
-    list_.dot(x, y, c, DrawWidth);
-    CurrentX = x;
-    CurrentY = y;
+    list_.dot(x, y, c, pen_width);
     drawn();
 }
 
-void QtPictureBox::PSet(float x, float y) {
-    dot(x, y, to_colour(foreground_));
-}
-
-void QtPictureBox::PSet(float x, float y, Colour c) {
-    dot(x, y, c);
-}
-
-void QtPictureBox::Circle(float x, float y, float r, Colour c) {
-    if (!finite(x) || !finite(y) || !finite(r)) {
-        return;
-    }
+void QtPictureBox::on_circle(float x, float y, float r, Colour c) {
     fit_image();
-    list_.circle(x, y, r, c, DrawWidth, FillStyle == 0, FillColor);
-    CurrentX = x;
-    CurrentY = y;
+    list_.circle(x, y, r, c, pen_width, filled, fill_colour);
     drawn();
 }
 
-void QtPictureBox::Print(std::string_view text) {
-    if (!finite(CurrentX) || !finite(CurrentY)) {
-        return;
-    }
+void QtPictureBox::on_text(std::string_view text) {
     fit_image();
-    list_.text(CurrentX, CurrentY, to_colour(foreground_), text);
+    list_.text(current_x, current_y, foreground, text);
+    drawn();
+}
+
+double QtPictureBox::text_line_step() {
     const QFontMetricsF fm(font());
     const double h = height() > 0 ? height() : 1;
-    CurrentX = sx1_;
-    CurrentY = static_cast<float>(CurrentY + fm.height() / h * (static_cast<double>(sy2_) - sy1_));
-    drawn();
+    return fm.height() / h * (static_cast<double>(scale_y2()) - scale_y1());
 }
 
-float QtPictureBox::TextWidth(std::string_view text) {
+float QtPictureBox::measure_width(std::string_view text) {
     const double w = width() > 0 ? width() : 1;
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     // The frame measures the same labels at every redraw: their advances are kept.
@@ -195,13 +151,14 @@ float QtPictureBox::TextWidth(std::string_view text) {
         }
         it = advances_.insert(s, QFontMetricsF(font()).horizontalAdvance(s));
     }
-    return static_cast<float>(*it / w * std::abs(static_cast<double>(sx2_) - sx1_));
+    return static_cast<float>(*it / w * std::abs(static_cast<double>(scale_x2()) - scale_x1()));
 }
 
-float QtPictureBox::TextHeight(std::string_view) {
+float QtPictureBox::measure_height(std::string_view) {
     const QFontMetricsF fm(font());
     const double h = height() > 0 ? height() : 1;
-    return static_cast<float>(fm.height() / h * std::abs(static_cast<double>(sy2_) - sy1_));
+    return static_cast<float>(fm.height() / h *
+                              std::abs(static_cast<double>(scale_y2()) - scale_y1()));
 }
 
 void QtPictureBox::paintEvent(QPaintEvent* event) {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "picture/platform.h"
+#include "base/platform.h"
 
 class QAudioSink;
 class QBuffer;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "picture/dialogs.h"
+#include "base/dialogs.h"
 #include "ui/file_chooser.h"
 #include "ui/qt_picture_box.h"
 

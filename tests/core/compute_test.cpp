@@ -1,35 +1,35 @@
 // The computation command: what it draws for each choice of families, the tone, the warning for
-// two zero charges, the elapsed time in the caption; the same picture and record on several
+// two zero charges, the elapsed time in the caption; the same picture and values on several
 // threads; a computation told to stop.
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "model/module1.h"
+#include "base/parallel.h"
+#include "model/field_params.h"
 #include "picture/compute.h"
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
-#include "picture/parallel.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_picture_box.h"
 
 namespace {
 
 struct Scene {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
+    std::optional<std::string> tip;
     RecordingPictureBox pic;
     RecordingDialogs dialogs;
     RecordingPlatform platform;
-    Scene() {
-        set_model_defaults(m);
-        m.line_kind = 3;
-    }
-    void run() { compute_picture(m, pic, dialogs, platform); }
-    std::size_t dots() const { return pic.of(DrawCall::PSet, kEquipotentialColour).size(); }
+    Scene() { m.families = LineFamilies::Both; }
+    void run() { tip = compute_picture(m, picture, pic, dialogs, platform); }
+    std::size_t dots() const { return pic.of(DrawCall::Dot, kEquipotentialColour).size(); }
     std::size_t segments() const { return pic.of(DrawCall::Line, kFieldLineColour).size(); }
 };
 
@@ -39,14 +39,14 @@ TEST(Compute, DefaultsDrawEverythingInOrder) {
     Scene s;
     s.run();
     ASSERT_GE(s.pic.calls.size(), 2u);
-    EXPECT_EQ(s.pic.calls[0].kind, DrawCall::Cls);
+    EXPECT_EQ(s.pic.calls[0].kind, DrawCall::Clear);
     EXPECT_EQ(s.pic.calls[1].kind, DrawCall::Scale);
     std::size_t last_circle = 0, first_dot = 0, last_dot = 0, first_line = 0;
     for (std::size_t j = 0; j < s.pic.calls.size(); ++j) {
         const DrawCall& d = s.pic.calls[j];
         if (d.kind == DrawCall::Circle) {
             last_circle = j;
-        } else if (d.kind == DrawCall::PSet && d.colour == kEquipotentialColour && d.has_colour) {
+        } else if (d.kind == DrawCall::Dot && d.colour == kEquipotentialColour && d.has_colour) {
             first_dot = first_dot ? first_dot : j;
             last_dot = j;
         } else if (d.kind == DrawCall::Line && d.colour == kFieldLineColour) {
@@ -59,10 +59,10 @@ TEST(Compute, DefaultsDrawEverythingInOrder) {
     ASSERT_EQ(s.platform.tones.size(), 1u);
     EXPECT_EQ(s.platform.tones[0], std::make_pair(880, 120));
     EXPECT_TRUE(s.dialogs.shown.empty());
-    EXPECT_EQ(s.pic.non_finite, 0);
+    EXPECT_EQ(s.pic.rejected(), 0u);
 }
 
-// line_kind 1: equipotentials only; 2: field lines only; 3 and any other value: both.
+// Families 1: equipotentials only; 2: field lines only; 3 and any other value: both.
 TEST(Compute, LineKindChoosesTheFamilies) {
     struct Case {
         int kind;
@@ -72,7 +72,7 @@ TEST(Compute, LineKindChoosesTheFamilies) {
                          Case{0, true, true}, Case{7, true, true}}) {
         SCOPED_TRACE(c.kind);
         Scene s;
-        s.m.line_kind = static_cast<std::int16_t>(c.kind);
+        s.m.families = static_cast<LineFamilies>(c.kind);
         s.run();
         EXPECT_EQ(s.dots() > 0, c.dots);
         EXPECT_EQ(s.segments() > 0, c.lines);
@@ -84,14 +84,14 @@ TEST(Compute, LineKindChoosesTheFamilies) {
 TEST(Compute, ZeroAndNegativeCounts) {
     for (double n : {0.0, -4.0}) {
         Scene fi;
-        fi.m.n_fi = n;
+        fi.m.level_intervals = n;
         fi.run();
         EXPECT_EQ(fi.dots(), 0u);
         EXPECT_GT(fi.segments(), 0u);
         EXPECT_EQ(fi.platform.tones.size(), 1u);
 
         Scene e;
-        e.m.n_E = static_cast<std::int16_t>(n);
+        e.m.lines_per_charge = static_cast<std::int16_t>(n);
         e.run();
         EXPECT_GT(e.dots(), 0u);
         EXPECT_EQ(e.segments(), 0u);
@@ -123,9 +123,9 @@ TEST(Compute, BothChargesZeroWarns) {
 // The tone: 880 Hz for t*12 ms, to a whole millisecond with halves to even.
 TEST(Compute, Beep) {
     RecordingPlatform p;
-    beep2(p, 10);
-    beep2(p, 0.125);
-    beep2(p, 2.5 / 12);
+    end_tone(p, 10);
+    end_tone(p, 0.125);
+    end_tone(p, 2.5 / 12);
     ASSERT_EQ(p.tones.size(), 3u);
     EXPECT_EQ(p.tones[0], std::make_pair(880, 120));
     EXPECT_EQ(p.tones[1], std::make_pair(880, 2));
@@ -155,16 +155,21 @@ TEST(Compute, CaptionWithTime) {
     EXPECT_EQ(caption_with_time("T", 3, true), "T. Время расчета 3 c. Расчёт остановлен");
 }
 
-// The bits of every value a computation leaves in the record.
-std::vector<std::uint64_t> working_values(const Module1& m) {
+// The bits of every value a computation leaves for later drawings and clicks, and the level
+// step it tells.
+std::vector<std::uint64_t> picture_values(const Scene& s) {
     std::vector<std::uint64_t> v;
-    for (double d :
-         {m.x,     m.x0, m.y0, m.y0m, m.theta, m.rho0, m.d_phi, m.h_E, m.dxdy, m.phi, m.r_cur,
-          m.r_new, m.k1, m.k2, m.k3,  m.u1,    m.u2,   m.i,     m.h,   m.h2,   m.d_fi}) {
+    const Frame& f = s.picture.frame;
+    const ChargeMarks& c = s.picture.charges;
+    for (double d : {f.x_min, f.x_max, f.y_min, f.grid_step, f.grid_steps, c.charge_radius,
+                     c.charge_ratio, c.sqrt_charge_ratio}) {
         v.push_back(std::bit_cast<std::uint64_t>(d));
     }
-    for (float f : {m.y, m.d_theta, m.psi0, m.k4, m.fi_lev, m.dfi, m.dfi_prev}) {
-        v.push_back(std::bit_cast<std::uint32_t>(f));
+    for (float x : {f.y_max, f.grid_step_single}) {
+        v.push_back(std::bit_cast<std::uint32_t>(x));
+    }
+    for (char ch : s.tip.value_or("")) {
+        v.push_back(static_cast<unsigned char>(ch));
     }
     return v;
 }
@@ -186,11 +191,11 @@ bool same_calls(const std::vector<DrawCall>& a, const std::vector<DrawCall>& b) 
 }
 
 // Big enough counts to be split between threads: every sign combination gives the same
-// primitives in the same order, to the bit, and leaves the same working values as on one thread.
+// primitives in the same order, to the bit, and leaves the same values as on one thread.
 TEST(Compute, SeveralThreadsDrawAndLeaveTheSame) {
     struct Case {
-        double q1, q2, n_fi;
-        int n_E;
+        double q1, q2, levels;
+        int lines;
     };
     for (const Case c : {Case{0.4, -0.1, 300, 40}, Case{-0.3, 0.9, 11, 40}, Case{0.6, 0.6, 257, 33},
                          Case{0.5, 0, 11, 40}, Case{0, -0.2, 11, 40}, Case{0.7, -0.7, 11, 40}}) {
@@ -199,15 +204,16 @@ TEST(Compute, SeveralThreadsDrawAndLeaveTheSame) {
         for (Scene* s : {&one, &two}) {
             s->m.q1 = c.q1;
             s->m.q2 = c.q2;
-            s->m.n_fi = c.n_fi;
-            s->m.n_E = static_cast<std::int16_t>(c.n_E);
+            s->m.level_intervals = c.levels;
+            s->m.lines_per_charge = static_cast<std::int16_t>(c.lines);
             set_worker_limit(s == &one ? 1 : 2);
             s->run();
         }
         set_worker_limit(0);
         EXPECT_GT(one.segments(), 0u);
         EXPECT_TRUE(same_calls(one.pic.calls, two.pic.calls));
-        EXPECT_EQ(working_values(one.m), working_values(two.m));
+        EXPECT_TRUE(one.tip.has_value());
+        EXPECT_EQ(picture_values(one), picture_values(two));
     }
 }
 
@@ -234,15 +240,15 @@ class StopAfter : public Progress {
 // the rest are not drawn and no tone sounds. Never stopped, it reports its way from 0 to 1.
 TEST(Compute, StoppedComputationKeepsWhatItDrew) {
     Scene full;
-    full.m.n_E = 60;
+    full.m.lines_per_charge = 60;
     full.run();
     for (unsigned threads : {1u, 2u}) {
         SCOPED_TRACE(threads);
         set_worker_limit(threads);
         Scene s;
-        s.m.n_E = 60;
+        s.m.lines_per_charge = 60;
         StopAfter stop(8);
-        compute_picture(s.m, s.pic, s.dialogs, s.platform, stop);
+        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform, stop);
         EXPECT_TRUE(stop.stopped());
         EXPECT_TRUE(stop.growing);
         EXPECT_GT(s.dots(), 0u);
@@ -255,9 +261,9 @@ TEST(Compute, StoppedComputationKeepsWhatItDrew) {
                                                      full.pic.calls.begin() + s.pic.calls.size())));
 
         Scene go;
-        go.m.n_E = 60;
+        go.m.lines_per_charge = 60;
         StopAfter never(1 << 30);
-        compute_picture(go.m, go.pic, go.dialogs, go.platform, never);
+        compute_picture(go.m, go.picture, go.pic, go.dialogs, go.platform, never);
         EXPECT_FALSE(never.stopped());
         EXPECT_TRUE(never.growing);
         EXPECT_GT(never.last, 0.9);

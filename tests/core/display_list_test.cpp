@@ -4,13 +4,13 @@
 #include <cmath>
 #include <vector>
 
-#include "picture/display_list.h"
+#include "base/display_list.h"
 
 TEST(DisplayList, KeepsOrderScaleAndLimit) {
     DisplayList list(6); // primitives and points of lines
     list.scale(-4, 4, 4, -4);
     list.clear(); // a clear keeps the scale in force as the first primitive
-    list.line(0, 0, 1, 1, RGB(200, 0, 0), 0);
+    list.line(0, 0, 1, 1, rgb(200, 0, 0), 0);
     list.text(1, 2, 0, "x, м");
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list.ops()[0].kind, DrawOp::Kind::Scale);
@@ -44,7 +44,7 @@ TEST(DisplayList, GivesBackTheSegmentsOfItsRuns) {
         int width;
         bool operator==(const Seg&) const = default;
     };
-    const Colour red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
+    const Colour red = rgb(255, 0, 0), blue = rgb(0, 0, 255);
     // A curve; a curve and its mirror image, the mirror's last turn missed; a width, a colour
     // and a painting between; unconnected segments paired; -0 is not 0.
     const std::vector<Seg> drawn = {

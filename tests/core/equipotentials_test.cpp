@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "model/counted_loop.h"
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/equipotentials.h"
 #include "picture/frame.h"
 #include "support/recording_picture_box.h"
@@ -15,21 +17,24 @@
 namespace {
 
 struct Scene {
-    Module1 m;
+    FieldParams p;
+    FieldPicture picture;
     RecordingPictureBox pic;
-    explicit Scene(double q1 = 0.4, double q2 = -0.1, double L = 4, double n_fi = 11) {
-        set_model_defaults(m);
-        m.q1 = q1;
-        m.q2 = q2;
-        m.L = L;
-        m.n_fi = n_fi;
-        axes_main(m, pic);
-        draw_charges(m, pic);
-        pic.clear();
+    std::optional<std::string> tip; // what the drawing returned
+    explicit Scene(double q1 = 0.4, double q2 = -0.1, double L = 4, double levels = 11) {
+        p.q1 = q1;
+        p.q2 = q2;
+        p.half_width = L;
+        p.level_intervals = levels;
+        picture.frame = draw_frame(p, pic);
+        picture.charges = draw_charges(p, pic);
+        pic.forget();
     }
+    void draw() { tip = draw_equipotentials(p, picture, pic); }
+    LevelRange range() const { return level_range(p, picture.charges); }
     // The blue dots above the axis; each is followed by its mirror.
     std::vector<DrawCall> upper_dots() const {
-        const auto all = pic.of(DrawCall::PSet, kEquipotentialColour);
+        const auto all = pic.of(DrawCall::Dot, kEquipotentialColour);
         std::vector<DrawCall> up;
         for (std::size_t j = 0; j + 1 < all.size(); j += 2) {
             EXPECT_EQ(all[j + 1].x1, all[j].x1);
@@ -55,37 +60,39 @@ std::vector<int> level_of_dots(const std::vector<DrawCall>& dots) {
     return level;
 }
 
-double potential(const Module1& m, double x, double y) {
-    return m.k * (m.q1 / std::hypot(x + m.a, y) + m.q2 / std::hypot(x - m.a, y));
+double potential(const FieldParams& p, double x, double y) {
+    const double a = p.half_distance;
+    return p.coulomb_k * (p.q1 / std::hypot(x + a, y) + p.q2 / std::hypot(x - a, y));
 }
 
 // Defaults: 12 levels from -14.210526 to 71.052632 by 7.7511962; every dot lies halfway between
 // two nodes a row apart on which the potential lies on either side of its level.
 TEST(Equipotentials, DefaultLevelsAndDots) {
     Scene s;
-    lines_fi(s.m, s.pic);
-    EXPECT_DOUBLE_EQ(s.m.h, 0.02);
-    EXPECT_DOUBLE_EQ(s.m.h2, 0.04);
-    EXPECT_NEAR(s.m.fi_b1, 71.052632, 1e-6);
-    EXPECT_NEAR(s.m.fi_b2, -14.210526, 1e-6);
-    EXPECT_DOUBLE_EQ(s.m.fi_start, s.m.fi_b2);
-    EXPECT_DOUBLE_EQ(s.m.fi_end, s.m.fi_b1);
-    EXPECT_NEAR(s.m.d_fi, 7.7511962, 1e-7);
-    EXPECT_EQ(s.m.label7_tooltip, "через  7.75 B");
-    EXPECT_EQ(s.pic.DrawWidth, 1);
-    EXPECT_EQ(s.pic.non_finite, 0);
+    s.draw();
+    EXPECT_DOUBLE_EQ(scan_steps(s.picture.frame).across, 0.02);
+    EXPECT_DOUBLE_EQ(scan_steps(s.picture.frame).upward, 0.04);
+    const LevelRange r = s.range();
+    EXPECT_NEAR(r.near_left, 71.052632, 1e-6);
+    EXPECT_NEAR(r.near_right, -14.210526, 1e-6);
+    EXPECT_DOUBLE_EQ(r.start, r.near_right);
+    EXPECT_DOUBLE_EQ(r.end, r.near_left);
+    EXPECT_NEAR(r.step, 7.7511962, 1e-7);
+    EXPECT_EQ(s.tip, "через  7.75 B");
+    EXPECT_EQ(s.pic.pen_width, 1);
+    EXPECT_EQ(s.pic.rejected(), 0u);
 
     const auto dots = s.upper_dots();
     ASSERT_FALSE(dots.empty());
     const auto level = level_of_dots(dots);
     EXPECT_EQ(level.back() + 1, 12);
-    for (const DrawCall& d : s.pic.of(DrawCall::PSet, kEquipotentialColour)) {
+    for (const DrawCall& d : s.pic.of(DrawCall::Dot, kEquipotentialColour)) {
         EXPECT_EQ(d.width, 2);
     }
     for (std::size_t j = 0; j < dots.size(); ++j) {
-        const double lev = s.m.fi_start + level[j] * s.m.d_fi;
-        const double lo = potential(s.m, dots[j].x1, dots[j].y1 - 0.02);
-        const double hi = potential(s.m, dots[j].x1, dots[j].y1 + 0.02);
+        const double lev = r.start + level[j] * r.step;
+        const double lo = potential(s.p, dots[j].x1, dots[j].y1 - 0.02);
+        const double hi = potential(s.p, dots[j].x1, dots[j].y1 + 0.02);
         ASSERT_LE(std::min(lo, hi) - 1e-4, lev) << dots[j].x1 << " " << dots[j].y1;
         ASSERT_GE(std::max(lo, hi) + 1e-4, lev) << dots[j].x1 << " " << dots[j].y1;
     }
@@ -94,9 +101,9 @@ TEST(Equipotentials, DefaultLevelsAndDots) {
 // The step of the tool-tip follows the locale's decimal separator.
 TEST(Equipotentials, ToolTipWithCommaSeparator) {
     Scene s;
-    s.m.dec_sep = ',';
-    lines_fi(s.m, s.pic);
-    EXPECT_EQ(s.m.label7_tooltip, "через  7,75 B");
+    s.p.decimal_separator = ',';
+    s.draw();
+    EXPECT_EQ(s.tip, "через  7,75 B");
 }
 
 struct GridCase {
@@ -112,7 +119,7 @@ TEST(Equipotentials, ScanGridColumnsAndRows) {
          {GridCase{4, 400, 101}, GridCase{2.5, 400, 100}, GridCase{4.5, 401, 100}}) {
         SCOPED_TRACE(c.L);
         Scene s(0.4, -0.1, c.L, 1000);
-        lines_fi(s.m, s.pic);
+        s.draw();
         std::set<float> xs, ys;
         for (const DrawCall& d : s.upper_dots()) {
             xs.insert(d.x1);
@@ -136,8 +143,9 @@ TEST(Equipotentials, ScanGridColumnsAndRows) {
     }
 }
 
-// q1 = 0.4, q2 = 0.2: levels from fi_b2 = 39.789474 down to fi_edge = 1.3395751; the loop runs
-// downwards and gives 12 levels. Single charge q2 = 0: fi_edge 0.89305009 up to fi_b1 72.
+// q1 = 0.4, q2 = 0.2: levels from the potential near the right charge, 39.789474, down to that at
+// the top edge, 1.3395751; the loop runs downwards and gives 12 levels. Single charge q2 = 0:
+// from the top edge's 0.89305009 up to the potential near the left charge, 72.
 TEST(Equipotentials, LevelChoiceForOtherCharges) {
     struct Case {
         double q1, q2, start, end, step;
@@ -151,10 +159,11 @@ TEST(Equipotentials, LevelChoiceForOtherCharges) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
         Scene s(c.q1, c.q2);
-        lines_fi(s.m, s.pic);
-        EXPECT_NEAR(s.m.fi_start, c.start, 1e-6);
-        EXPECT_NEAR(s.m.fi_end, c.end, 1e-6);
-        EXPECT_NEAR(s.m.d_fi, c.step, 1e-6);
+        s.draw();
+        const LevelRange r = s.range();
+        EXPECT_NEAR(r.start, c.start, 1e-6);
+        EXPECT_NEAR(r.end, c.end, 1e-6);
+        EXPECT_NEAR(r.step, c.step, 1e-6);
         const auto dots = s.upper_dots();
         ASSERT_FALSE(dots.empty());
         // Nominally 12 levels; the single-precision counter may pass the last one by a hair.
@@ -165,35 +174,37 @@ TEST(Equipotentials, LevelChoiceForOtherCharges) {
         }
         EXPECT_GE(levels, 11);
         EXPECT_EQ(level_of_dots(dots).back() + 1, levels);
-        EXPECT_EQ(s.pic.non_finite, 0);
+        EXPECT_EQ(s.pic.rejected(), 0u);
     }
 }
 
-// n_fi = 0 draws nothing and keeps the tool-tip; a negative count draws nothing but still shows
-// the step; a fractional count stops at the last level not past the end (2.5: three levels).
+// A zero count draws nothing and tells no step (the tip stays as it was); a negative count draws
+// nothing but still tells the step; a fractional count stops at the last level not past the end
+// (2.5: three levels).
 TEST(Equipotentials, UnusualCounts) {
     {
         Scene s(0.4, -0.1, 4, 0);
-        lines_fi(s.m, s.pic);
-        EXPECT_TRUE(s.pic.of(DrawCall::PSet).empty());
-        EXPECT_EQ(s.m.label7_tooltip, "через ? (при расчёте) вольт");
+        s.draw();
+        EXPECT_TRUE(s.pic.of(DrawCall::Dot).empty());
+        EXPECT_FALSE(s.tip.has_value());
     }
     {
         Scene s(0.4, -0.1, 4, -3);
-        lines_fi(s.m, s.pic);
-        EXPECT_TRUE(s.pic.of(DrawCall::PSet).empty());
-        EXPECT_NE(s.m.label7_tooltip.find("28"), std::string::npos) << s.m.label7_tooltip;
+        s.draw();
+        EXPECT_TRUE(s.pic.of(DrawCall::Dot).empty());
+        ASSERT_TRUE(s.tip.has_value());
+        EXPECT_NE(s.tip->find("28"), std::string::npos) << *s.tip;
     }
     {
         Scene s(0.4, -0.1, 4, 2.5);
-        lines_fi(s.m, s.pic);
+        s.draw();
         EXPECT_EQ(level_of_dots(s.upper_dots()).back() + 1, 3);
     }
     {
         // A count so large that the single-precision level no longer moves by one step: the
         // scan ends after the first level instead of running forever.
         Scene s(0.4, -0.1, 4, 1e9);
-        lines_fi(s.m, s.pic);
+        s.draw();
         EXPECT_EQ(level_of_dots(s.upper_dots()).back() + 1, 1);
     }
 }

@@ -10,7 +10,7 @@
 #include <map>
 #include <string>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
 #include "support/recording_picture_box.h"
@@ -18,12 +18,13 @@
 
 namespace {
 
-double invariant(const Module1& m, double x, double y) {
-    return m.q1 * (x + m.a) / std::hypot(x + m.a, y) + m.q2 * (x - m.a) / std::hypot(x - m.a, y);
+double invariant(const FieldParams& m, double x, double y) {
+    const double a = m.half_distance;
+    return m.q1 * (x + a) / std::hypot(x + a, y) + m.q2 * (x - a) / std::hypot(x - a, y);
 }
 
 // Largest departure of the invariant from its value at the line's start.
-double drift(const Module1& m, const TracedLine& line) {
+double drift(const FieldParams& m, const TracedLine& line) {
     const double at_start = invariant(m, line.front().x1, line.front().y1);
     double worst = 0;
     for (const Segment& s : line) {
@@ -37,16 +38,16 @@ struct Case {
     double q1, q2;
 };
 
-// The kind of each traced line, in the order lines_E draws them: two lines per start angle
+// The kind of each traced line, in the order draw_field_lines draws them: two lines per start angle
 // (from the right charge, then from the left), then the lines from the edge.
-std::string kind_of(const Case& c, std::size_t n, int n_E) {
+std::string kind_of(const Case& c, std::size_t n, int per_charge) {
     if (c.q1 == 0 || c.q2 == 0) {
         return "straight";
     }
     if (c.q1 * c.q2 > 0) {
         return "cartesian";
     }
-    if (n >= static_cast<std::size_t>(2 * n_E)) {
+    if (n >= static_cast<std::size_t>(2 * per_charge)) {
         return "polar from the edge";
     }
     return n % 2 == 0 ? "polar from the right charge" : "polar from the left charge";
@@ -60,24 +61,23 @@ TEST(FieldLineInvariant, EveryTracedLineKeepsTheInvariant) {
     };
     std::map<std::string, double> worst; // per line kind, relative to |q1| + |q2|
     for (const Case& c : cases) {
-        for (int n_E : {6, 11}) {
-            SCOPED_TRACE(testing::Message() << c.name << " n_E=" << n_E);
-            Module1 m;
-            set_model_defaults(m);
+        for (int per_charge : {6, 11}) {
+            SCOPED_TRACE(testing::Message() << c.name << " lines=" << per_charge);
+            FieldParams m;
             m.q1 = c.q1;
             m.q2 = c.q2;
-            m.n_E = static_cast<std::int16_t>(n_E);
+            m.lines_per_charge = static_cast<std::int16_t>(per_charge);
             RecordingPictureBox pic;
-            axes_main(m, pic);
-            draw_charges(m, pic);
-            pic.clear();
-            lines_E(m, pic);
+            draw_frame(m, pic);
+            const ChargeMarks charges = draw_charges(m, pic);
+            pic.forget();
+            draw_field_lines(m, charges, pic);
             const auto lines = traced_lines(pic);
-            ASSERT_GE(lines.size(), static_cast<std::size_t>(n_E));
+            ASSERT_GE(lines.size(), static_cast<std::size_t>(per_charge));
             const double scale = std::abs(c.q1) + std::abs(c.q2);
             for (std::size_t n = 0; n < lines.size(); ++n) {
                 const double d = drift(m, lines[n]) / scale;
-                const std::string kind = kind_of(c, n, n_E);
+                const std::string kind = kind_of(c, n, per_charge);
                 worst[kind] = std::max(worst[kind], d);
                 EXPECT_LT(d, 0.001) << kind << " line " << n << " of " << lines.size();
             }

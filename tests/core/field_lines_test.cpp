@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "model/point_field.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
@@ -15,21 +15,21 @@
 namespace {
 
 struct Scene {
-    Module1 m;
+    FieldParams m;
+    FieldPicture picture;
     RecordingPictureBox pic;
-    Scene(double q1, double q2, int n_E = 6, double L = 4) {
-        set_model_defaults(m);
+    Scene(double q1, double q2, int lines = 6, double L = 4) {
         m.q1 = q1;
         m.q2 = q2;
-        m.n_E = static_cast<std::int16_t>(n_E);
-        m.L = L;
-        axes_main(m, pic);
-        draw_charges(m, pic);
-        pic.clear();
+        m.lines_per_charge = static_cast<std::int16_t>(lines);
+        m.half_width = L;
+        picture.frame = draw_frame(m, pic);
+        picture.charges = draw_charges(m, pic);
+        pic.forget();
     }
     std::vector<TracedLine> trace() {
-        lines_E(m, pic);
-        EXPECT_EQ(pic.non_finite, 0);
+        draw_field_lines(m, picture.charges, pic);
+        EXPECT_EQ(pic.rejected(), 0u);
         return traced_lines(pic);
     }
 };
@@ -38,26 +38,32 @@ double dist(double x, double y, double cx) {
     return std::hypot(x - cx, y);
 }
 
-// Defaults: drdphi(pi/2, 1) = -1.2, drdphi(1, 1) = -0.64012384, slope_E(0, 1) = 1.2.
+// Defaults: dr/dphi(pi/2, 1) = -1.2, dr/dphi(1, 1) = -0.64012384, dy/dx(0, 1) = 1.2.
 TEST(FieldLines, SlopeValues) {
-    Module1 m;
-    set_model_defaults(m);
-    EXPECT_FLOAT_EQ(drdphi(m, kPi / 2, 1), -1.2f);
-    EXPECT_FLOAT_EQ(drdphi(m, 1, 1), -0.64012384f);
-    EXPECT_FLOAT_EQ(slope_E(m, 0, 1), 1.2f);
-    // drdphi is r*E_r/E_phi: check it against the field components at another point.
+    const FieldParams m;
+    EXPECT_FLOAT_EQ(radius_slope(m, kPi / 2, 1), -1.2f);
+    EXPECT_FLOAT_EQ(radius_slope(m, 1, 1), -0.64012384f);
+    EXPECT_FLOAT_EQ(field_slope(m, 0, 1), 1.2f);
+    // dr/dphi is r*E_r/E_phi: check it against the field components at another point.
     const double phi = 2.0, r = 1.7;
     const double x = r * std::cos(phi), y = r * std::sin(phi);
-    const double ex = Ex_point(m, x, y), ey = Ey_point(m, x, y);
+    const double ex = ex_at(m, x, y), ey = ey_at(m, x, y);
     const double er = ex * std::cos(phi) + ey * std::sin(phi);
     const double ephi = -ex * std::sin(phi) + ey * std::cos(phi);
-    EXPECT_NEAR(drdphi(m, phi, r), r * er / ephi, 1e-5);
+    EXPECT_NEAR(radius_slope(m, phi, r), r * er / ephi, 1e-5);
 }
 
 // Defaults: six start angles pi/18 + j*pi/6 on the circle of radius r0 around each charge,
 // first the line from the right charge, then the one from the left; then four lines from the
 // right edge at heights 0.0627, 0.7294, 1.3960 and 2.0627 towards the stronger left charge.
 TEST(FieldLines, DefaultStartsAndEdgeLines) {
+    const std::vector<double> angles = start_angles(6);
+    ASSERT_EQ(angles.size(), 6u);
+    for (int j = 0; j < 6; ++j) {
+        EXPECT_NEAR(angles[j], std::numbers::pi / 18 + j * std::numbers::pi / 6, 1e-6);
+    }
+    EXPECT_TRUE(start_angles(0).empty());
+    EXPECT_TRUE(start_angles(-6).empty());
     Scene s(0.4, -0.1);
     const auto lines = s.trace();
     ASSERT_EQ(lines.size(), 16u);
@@ -93,12 +99,12 @@ TEST(FieldLines, DefaultStartsAndEdgeLines) {
 
 struct KindCase {
     double q1, q2;
-    int n_E;
+    int lines_per_charge;
     std::size_t lines; // before mirroring
     double edge_x;     // x of the extra edge lines, 0 when there are none
 };
 
-// The number of traced lines per sign combination: two per start angle, plus Int(n_E/2) + 1
+// The number of traced lines per sign combination: two per start angle, plus Int(lines/2) + 1
 // edge lines on the weaker charge's side for unlike charges of different magnitude only.
 TEST(FieldLines, LineCountsPerSignCombination) {
     const KindCase cases[] = {
@@ -107,12 +113,12 @@ TEST(FieldLines, LineCountsPerSignCombination) {
         {0, -0.7, 6, 6, 0},    {0.4, -0.1, 1, 3, 4},   {0.4, -0.1, 5, 13, 4},
     };
     for (const KindCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " n_E=" << c.n_E);
-        Scene s(c.q1, c.q2, c.n_E);
+        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " lines=" << c.lines_per_charge);
+        Scene s(c.q1, c.q2, c.lines_per_charge);
         const auto lines = s.trace();
         ASSERT_EQ(lines.size(), c.lines);
         if (c.edge_x != 0) {
-            const int edges = c.n_E / 2 + 1;
+            const int edges = c.lines_per_charge / 2 + 1;
             for (std::size_t n = lines.size() - edges; n < lines.size(); ++n) {
                 EXPECT_NEAR(lines[n].front().x1, c.edge_x, 1e-6);
             }
@@ -179,13 +185,14 @@ TEST(FieldLines, CartesianLinesOfLikeCharges) {
 TEST(FieldLines, BrokenDownPolarStepsAreNotDrawn) {
     struct Case {
         double q1, q2;
-        int n_E;
+        int lines_per_charge;
         double L;
     };
     for (const Case c : {Case{-0.15, 0.95, 1, 4}, Case{-1, 0.05, 1, 7}, Case{-0.15, 0.9, 6, 4},
                          Case{-0.65, 0.05, 13, 4}, Case{0.4, -0.1, 6, 1}}) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.n_E << " " << c.L);
-        Scene s(c.q1, c.q2, c.n_E, c.L);
+        SCOPED_TRACE(testing::Message()
+                     << c.q1 << " " << c.q2 << " " << c.lines_per_charge << " " << c.L);
+        Scene s(c.q1, c.q2, c.lines_per_charge, c.L);
         for (const TracedLine& line : s.trace()) {
             for (const Segment& g : line) {
                 ASSERT_GE(g.y2, 0.0f);
@@ -229,11 +236,36 @@ TEST(FieldLines, NoPieceJumpsThroughACharge) {
     }
 }
 
-// n_E = 0 and negative: no field line and no failure.
+// Each start angle and each edge line traced alone, by a tracer of its own, gives to the bit the
+// segments the whole drawing gives for it: nothing one line leaves behind changes the next.
+TEST(FieldLines, EveryPieceTracedAloneIsTheSame) {
+    for (const auto& [q1, q2] : {std::pair{0.4, -0.1}, std::pair{-0.2, 0.9}, std::pair{0.3, 0.6},
+                                 std::pair{0.0, -0.5}, std::pair{0.7, -0.7}}) {
+        SCOPED_TRACE(testing::Message() << q1 << " " << q2);
+        Scene whole(q1, q2, 7), pieces(q1, q2, 7);
+        whole.trace();
+        for (const double theta : start_angles(7)) {
+            FieldLineTracer(pieces.m, pieces.picture.charges).lines_at_angle(pieces.pic, theta);
+        }
+        const EdgeSide side = edge_side(pieces.m);
+        for (int i = 0; side != EdgeSide::None && i <= 3; ++i) {
+            FieldLineTracer(pieces.m, pieces.picture.charges).edge_line(pieces.pic, i, side);
+        }
+        const auto a = whole.pic.of(DrawCall::Line), b = pieces.pic.of(DrawCall::Line);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t j = 0; j < a.size(); ++j) {
+            ASSERT_TRUE(a[j].x1 == b[j].x1 && a[j].y1 == b[j].y1 && a[j].x2 == b[j].x2 &&
+                        a[j].y2 == b[j].y2)
+                << j;
+        }
+    }
+}
+
+// A line count of 0 or below: no field line and no failure.
 TEST(FieldLines, ZeroAndNegativeCounts) {
     for (int n : {0, -1, -6}) {
         Scene s(0.4, -0.1, n);
-        lines_E(s.m, s.pic);
+        draw_field_lines(s.m, s.picture.charges, s.pic);
         EXPECT_TRUE(s.pic.calls.empty()) << n;
     }
 }

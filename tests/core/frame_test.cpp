@@ -7,17 +7,11 @@
 #include <set>
 #include <string>
 
-#include "model/module1.h"
+#include "model/field_params.h"
 #include "picture/frame.h"
 #include "support/recording_picture_box.h"
 
 namespace {
-
-Module1 defaults() {
-    Module1 m;
-    set_model_defaults(m);
-    return m;
-}
 
 std::string label(double v, const std::string& sep) {
     char buf[32];
@@ -36,18 +30,18 @@ struct FrameCase {
     bool bottom_label; // the label -L fits at the bottom edge
 };
 
-class Frame : public testing::TestWithParam<FrameCase> {};
+class FrameTest : public testing::TestWithParam<FrameCase> {};
 
 // L = 4 and L = 1 (and a comma locale): the grid every 0.25 m from -L up to L - 0.25, the
 // labels at every second grid line, the axes and their names.
-TEST_P(Frame, GridLabelsAndAxes) {
+TEST_P(FrameTest, GridLabelsAndAxes) {
     const FrameCase c = GetParam();
-    Module1 m = defaults();
-    m.L = c.L;
-    m.dec_sep = c.sep;
+    FieldParams p;
+    p.half_width = c.L;
+    p.decimal_separator = c.sep;
     RecordingPictureBox pic;
     pic.char_width = c.char_width;
-    axes_main(m, pic);
+    const Frame f = draw_frame(p, pic);
 
     ASSERT_FALSE(pic.calls.empty());
     const DrawCall scale = pic.calls.front();
@@ -56,7 +50,21 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_FLOAT_EQ(scale.y1, c.L);
     EXPECT_FLOAT_EQ(scale.x2, c.L);
     EXPECT_FLOAT_EQ(scale.y2, -c.L);
-    EXPECT_DOUBLE_EQ(m.n_tick, 8 * c.L);
+    EXPECT_DOUBLE_EQ(f.grid_steps, 8 * c.L);
+    // The frame drawn is the frame of the inputs.
+    const Frame pure = frame_for(p);
+    for (const auto& [drawn, computed] :
+         {std::pair{f.x_min, pure.x_min}, std::pair{f.x_max, pure.x_max},
+          std::pair{f.y_min, pure.y_min}, std::pair{double{f.y_max}, double{pure.y_max}},
+          std::pair{f.grid_step, pure.grid_step},
+          std::pair{double{f.grid_step_single}, double{pure.grid_step_single}},
+          std::pair{f.grid_steps, pure.grid_steps}}) {
+        EXPECT_EQ(drawn, computed);
+    }
+    EXPECT_EQ(f.x_min, -c.L);
+    EXPECT_EQ(f.x_max, c.L);
+    EXPECT_EQ(f.y_max, static_cast<float>(c.L));
+    EXPECT_EQ(f.grid_step, 0.25);
 
     std::set<float> vertical, horizontal;
     for (const DrawCall& d : pic.of(DrawCall::Line, kGridColour)) {
@@ -85,13 +93,13 @@ TEST_P(Frame, GridLabelsAndAxes) {
     // stick out is moved in by that quarter tick (-L starts at the left edge, so its minus
     // shows; L hangs from the top edge) or, where that is not enough, left out. Every label
     // printed lies whole in the picture, and none stands beyond it.
-    const std::vector<DrawCall> prints = pic.of(DrawCall::Print);
+    const std::vector<DrawCall> prints = pic.of(DrawCall::Text);
     ASSERT_GE(prints.size(), 2u);
     std::map<std::string, DrawCall> xl, yl;
     for (std::size_t n = 0; n + 2 < prints.size(); ++n) {
         const DrawCall& d = prints[n];
         (std::abs(d.y1 + 0.01 * c.L) < 1e-6 ? xl : yl)[d.text] = d;
-        const double w = pic.TextWidth(d.text), h = pic.TextHeight(d.text);
+        const double w = pic.text_width(d.text), h = pic.text_height(d.text);
         EXPECT_GE(d.x1, -c.L - 1e-6) << d.text;
         EXPECT_LE(d.x1 + w, c.L + 1e-6) << d.text;
         EXPECT_GE(d.y1 - h, -c.L - 1e-6) << d.text;
@@ -120,7 +128,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_EQ(xl.size() + yl.size(), inside + c.right_label + c.bottom_label);
     // One positioning dot per label place, in the foreground colour.
     int dots = 0;
-    for (const DrawCall& d : pic.of(DrawCall::PSet)) {
+    for (const DrawCall& d : pic.of(DrawCall::Dot)) {
         EXPECT_FALSE(d.has_colour);
         ++dots;
     }
@@ -131,7 +139,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     for (const DrawCall& d : axes) {
         EXPECT_EQ(d.width, 2);
     }
-    EXPECT_EQ(kAxisColour, RGB(12, 0, 0));
+    EXPECT_EQ(kAxisColour, rgb(12, 0, 0));
     EXPECT_FLOAT_EQ(axes[0].x1, -c.L);
     EXPECT_FLOAT_EQ(axes[0].x2, c.L);
     EXPECT_EQ(axes[0].y1, 0.0f);
@@ -139,7 +147,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_EQ(axes[1].x1, 0.0f);
     EXPECT_FLOAT_EQ(axes[1].y1, -c.L);
     EXPECT_FLOAT_EQ(axes[1].y2, c.L);
-    EXPECT_EQ(pic.DrawWidth, 1);
+    EXPECT_EQ(pic.pen_width, 1);
 
     const DrawCall& xname = prints[prints.size() - 2];
     const DrawCall& yname = prints.back();
@@ -151,7 +159,7 @@ TEST_P(Frame, GridLabelsAndAxes) {
     EXPECT_NEAR(yname.y1, 0.99 * c.L, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, Frame,
+INSTANTIATE_TEST_SUITE_P(Sizes, FrameTest,
                          // A text line is 3 % of the picture's height; characters of 1.2 %
                          // of its width are about those of the window, 0.5 % those of a big
                          // one, where the label L fits at the right edge.
@@ -177,15 +185,15 @@ TEST(Frame, ChargeMarksAndRatio) {
     };
     for (const ChargeCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
-        Module1 m = defaults();
-        m.q1 = c.q1;
-        m.q2 = c.q2;
+        FieldParams p;
+        p.q1 = c.q1;
+        p.q2 = c.q2;
         RecordingPictureBox pic;
-        draw_charges(m, pic);
-        EXPECT_DOUBLE_EQ(m.r0, 0.05);
-        EXPECT_DOUBLE_EQ(m.q_ratio, c.ratio);
-        EXPECT_NEAR(m.sqrt_ratio, c.sqrt_ratio, 1e-5);
-        EXPECT_EQ(pic.FillStyle, 1);
+        const ChargeMarks drawn = draw_charges(p, pic);
+        EXPECT_DOUBLE_EQ(drawn.charge_radius, 0.05);
+        EXPECT_DOUBLE_EQ(drawn.charge_ratio, c.ratio);
+        EXPECT_NEAR(drawn.sqrt_charge_ratio, c.sqrt_ratio, 1e-5);
+        EXPECT_FALSE(pic.filled);
         const auto circles = pic.of(DrawCall::Circle);
         ASSERT_EQ(static_cast<int>(circles.size()), c.circles);
         std::size_t n = 0;
@@ -195,13 +203,13 @@ TEST(Frame, ChargeMarksAndRatio) {
                 continue;
             }
             const DrawCall& d = circles[n++];
-            const Colour want = q > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
+            const Colour want = q > 0 ? rgb(255, 0, 0) : rgb(0, 0, 255);
             EXPECT_FLOAT_EQ(d.x1, at);
             EXPECT_EQ(d.y1, 0.0f);
             EXPECT_FLOAT_EQ(d.r, static_cast<float>(std::abs(q) * 0.05));
             EXPECT_EQ(d.colour, want);
             EXPECT_EQ(d.fill_colour, want);
-            EXPECT_EQ(d.fill_style, 0);
+            EXPECT_TRUE(d.filled);
         }
     }
 }

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "picture/parallel.h"
+#include "base/parallel.h"
 
 namespace {
 

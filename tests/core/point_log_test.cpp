@@ -46,10 +46,9 @@ std::string read_bytes(const fs::path& p) {
     return s.str();
 }
 
-Module1 defaults(const std::string& sep = ".") {
-    Module1 m;
-    set_model_defaults(m);
-    m.dec_sep = sep;
+FieldParams defaults(const std::string& sep = ".") {
+    FieldParams m;
+    m.decimal_separator = sep;
     return m;
 }
 
@@ -92,7 +91,7 @@ TEST(PointLog, HeaderIsExact) {
     EXPECT_NE(comma.find("q1= 0,4 нКл\r\nq2= -0,1 нКл\r\na= 0,5 м\r\n"), std::string::npos);
     // Charges set by the scroll bars (steps of 0.05) are written as the value labels show them,
     // not with the binary fraction's last digits.
-    Module1 m = defaults();
+    FieldParams m = defaults();
     m.q1 = 6 * 0.05;
     m.q2 = -19 * 0.05;
     EXPECT_NE(log_header(m).find("q1= 0.3 нКл\r\nq2= -0.95 нКл\r\n"), std::string::npos);
@@ -136,7 +135,7 @@ TEST(PointLog, SessionWritesEveryLineThrough) {
     EXPECT_TRUE(log.stop()); // off again: nothing to do
     EXPECT_EQ(read_bytes("kerant.txt"), expected);
 
-    Module1 other = defaults();
+    FieldParams other = defaults();
     other.q1 = -0.75;
     ASSERT_TRUE(log.start(other));
     EXPECT_TRUE(log.stop());

@@ -8,7 +8,7 @@
 
 #include "profiles/profile_csv.h"
 #include "profiles/profile_draw.h"
-#include "support/coulomb.h" // model_with
+#include "support/coulomb.h" // field_with
 #include "support/recording_dialogs.h"
 
 namespace {
@@ -37,41 +37,44 @@ Table read_csv(const std::string& text) {
 }
 
 // Every window's table has the comment, its header and one row per point of its curve: the
-// start of the line and the n_pts samples, with exactly the values the curve is drawn through,
-// whatever the locale's decimal separator.
+// start of the line and the profile_steps samples, with exactly the values the curve is drawn
+// through, whatever the locale's decimal separator.
 TEST(ProfileCsv, RowsAreThePointsOfTheDrawnCurve) {
     struct Row {
         ProfileId id;
         const char *name, *header, *fixed;
     };
     const Row rows[] = {
-        {ProfileId::Form3, "fi-x", "x_m,fi_V", "fi(x) при Y_fix = 0.1 м"},
-        {ProfileId::Form4, "fi-y", "y_m,fi_V", "fi(y) при X_fix = 0.75 м"},
-        {ProfileId::Form_Exx, "ex-x", "x_m,Ex_V_per_m", "Ex(x) при Y_fix = 0.1 м"},
-        {ProfileId::Form_Eyx, "ey-x", "x_m,Ey_V_per_m", "Ey(x) при Y_fix = 0.1 м"},
-        {ProfileId::Form_Exy, "ex-y", "y_m,Ex_V_per_m", "Ex(y) при X_fix = 0.75 м"},
-        {ProfileId::Form_Eyy, "ey-y", "y_m,Ey_V_per_m", "Ey(y) при X_fix = 0.75 м"},
+        {ProfileId::PhiAlongX, "fi-x", "x_m,fi_V", "fi(x) при Y_fix = 0.1 м"},
+        {ProfileId::PhiAlongY, "fi-y", "y_m,fi_V", "fi(y) при X_fix = 0.75 м"},
+        {ProfileId::ExAlongX, "ex-x", "x_m,Ex_V_per_m", "Ex(x) при Y_fix = 0.1 м"},
+        {ProfileId::EyAlongX, "ey-x", "x_m,Ey_V_per_m", "Ey(x) при Y_fix = 0.1 м"},
+        {ProfileId::ExAlongY, "ex-y", "y_m,Ex_V_per_m", "Ex(y) при X_fix = 0.75 м"},
+        {ProfileId::EyAlongY, "ey-y", "y_m,Ey_V_per_m", "Ey(y) при X_fix = 0.75 м"},
     };
-    Module1 m = model_with(0.4, -0.1, 4, ",");
+    const DrawnField f = field_with(0.4, -0.1, 4, ",");
+    const FieldParams& m = f.params;
+    const Frame& frame = f.picture.frame;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const ProfileKind& kind = profile_kind(r.id);
         EXPECT_EQ(profile_short_name(r.id), r.name);
         EXPECT_EQ(profile_from_short_name(r.name), r.id);
 
-        const Table t = read_csv(profile_csv(m, kind));
+        const Table t = read_csv(profile_csv(m, frame, kind));
         EXPECT_EQ(t.comment, std::string("# ") + r.fixed +
                                  "; q1 = 0.4 нКл (x = -0.5 м), q2 = -0.1 нКл (x = 0.5 м)");
         EXPECT_EQ(t.header, r.header);
-        ASSERT_EQ(t.rows.size(), static_cast<size_t>(m.n_pts) + 1);
+        ASSERT_EQ(t.rows.size(), static_cast<size_t>(m.profile_steps) + 1);
 
         // The curve as the window draws it: a dot at the start, then a segment to every sample.
         RecordingPictureBox pic;
         RecordingDialogs dialogs;
-        draw_profile(m, kind, pic, dialogs);
-        const auto dots = pic.of(DrawCall::PSet);
+        ProfileSamples samples;
+        draw_profile(m, frame, kind, 1, samples, pic, dialogs);
+        const auto dots = pic.of(DrawCall::Dot);
         const auto segments = pic.of(DrawCall::Line, kCurveColour);
-        ASSERT_EQ(segments.size(), static_cast<size_t>(m.n_pts));
+        ASSERT_EQ(segments.size(), static_cast<size_t>(m.profile_steps));
         const DrawCall& start = dots.back();
         EXPECT_EQ(kind.vertical ? start.y1 : start.x1, static_cast<float>(t.rows[0].first));
         EXPECT_EQ(kind.vertical ? start.x1 : start.y1, t.rows[0].second);
@@ -79,7 +82,7 @@ TEST(ProfileCsv, RowsAreThePointsOfTheDrawnCurve) {
             const DrawCall& s = segments[i - 1];
             EXPECT_EQ(kind.vertical ? s.y2 : s.x2, static_cast<float>(t.rows[i].first)) << i;
             EXPECT_EQ(kind.vertical ? s.x2 : s.y2, t.rows[i].second) << i;
-            EXPECT_EQ(t.rows[i].first, m.prof[to_index(r.id)].arg[i]) << i;
+            EXPECT_EQ(t.rows[i].first, samples.positions[i]) << i;
         }
     }
     EXPECT_FALSE(profile_from_short_name("fi-z").has_value());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "picture/frame.h"
@@ -12,28 +13,30 @@
 
 namespace {
 
-constexpr ProfileId kAll[] = {ProfileId::Form3,    ProfileId::Form4,    ProfileId::Form_Exx,
-                              ProfileId::Form_Eyx, ProfileId::Form_Exy, ProfileId::Form_Eyy};
+constexpr ProfileId kAll[] = {ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
+                              ProfileId::EyAlongX,  ProfileId::ExAlongY,  ProfileId::EyAlongY};
 
 struct Scene {
-    Module1 m;
+    FieldParams m;
+    Frame main_frame;
+    std::array<ProfileSamples, kProfileCount> samples;
     RecordingPictureBox pic;
     RecordingDialogs dialogs;
-    Scene() {
-        set_model_defaults(m);
-        frame();
-    }
+    Scene() { frame(); }
     // The main picture's frame sets the region's edges and ticks that the profiles read.
     void frame() {
         RecordingPictureBox main;
-        axes_main(m, main);
+        main_frame = draw_frame(m, main);
     }
-    void draw(ProfileId id) {
-        pic.clear();
+    void draw(ProfileId id, double scale = 1) {
+        pic.forget();
         dialogs.shown.clear();
-        draw_profile(m, profile_kind(id), pic, dialogs);
+        draw_profile(m, main_frame, profile_kind(id), scale, samples[to_index(id)], pic, dialogs);
     }
-    const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
+    void sample(ProfileId id, double scale = 1) {
+        sample_profile(m, main_frame, profile_kind(id), scale, samples[to_index(id)]);
+    }
+    const ProfileSamples& s(ProfileId id) const { return samples[to_index(id)]; }
     std::string warning() const { return dialogs.shown.empty() ? "" : dialogs.shown[0].text; }
 };
 
@@ -54,11 +57,11 @@ struct Exact {
     }
     double of(ProfileId id, double x, double y) const {
         switch (id) {
-        case ProfileId::Form3:
-        case ProfileId::Form4:
+        case ProfileId::PhiAlongX:
+        case ProfileId::PhiAlongY:
             return fi(x, y);
-        case ProfileId::Form_Exx:
-        case ProfileId::Form_Exy:
+        case ProfileId::ExAlongX:
+        case ProfileId::ExAlongY:
             return E(x, y, 0);
         default:
             return E(x, y, 1);
@@ -70,29 +73,31 @@ std::vector<DrawCall> curve(const RecordingPictureBox& pic) {
     return pic.of(DrawCall::Line, kCurveColour);
 }
 
-// Default region (L = 4): d_arg = 0.016; arg(1) = -3.984, arg(500) = 4, on both kinds of line.
+// Default region (L = 4): position step 0.016; positions -3.984 (first) to 4 (500th), on both
+// kinds of line.
 TEST(ProfileSampling, PositionsStartOneStepInsideAndEndAtTheEdge) {
     Scene sc;
-    for (ProfileId id : {ProfileId::Form3, ProfileId::Form4}) {
-        sample_profile(sc.m, profile_kind(id));
-        const profile_state& s = sc.s(id);
-        ASSERT_EQ(s.arg.size(), 501u);
-        EXPECT_DOUBLE_EQ(s.d_arg, 0.016);
-        EXPECT_DOUBLE_EQ(s.arg[1], -3.984);
-        EXPECT_DOUBLE_EQ(s.arg[500], 4.0);
+    for (ProfileId id : {ProfileId::PhiAlongX, ProfileId::PhiAlongY}) {
+        sc.sample(id);
+        const ProfileSamples& s = sc.s(id);
+        ASSERT_EQ(s.positions.size(), 501u);
+        EXPECT_DOUBLE_EQ(s.position_step, 0.016);
+        EXPECT_DOUBLE_EQ(s.positions[1], -3.984);
+        EXPECT_DOUBLE_EQ(s.positions[500], 4.0);
     }
 }
 
-// Form3 with the defaults: v_max near x = -0.5, v_min near x = 0.5, 1 % margin, factor 1.
+// The potential along y = y_fixed with the defaults: the greatest value near x = -0.5, the least
+// near x = 0.5, 1 % margin, factor 1.
 TEST(ProfileSampling, DefaultPotentialRangeWithMargin) {
     Scene sc;
-    sc.draw(ProfileId::Form3);
-    const profile_state& s = sc.s(ProfileId::Form3);
-    EXPECT_NEAR(s.v_max, 35.07, 0.01);
-    EXPECT_NEAR(s.v_min, -5.40, 0.01);
-    EXPECT_NEAR(s.v_hi, 35.42, 0.01);
-    EXPECT_NEAR(s.v_lo, -5.45, 0.01);
-    EXPECT_FLOAT_EQ(s.d_val, static_cast<float>((s.v_hi - s.v_lo) / 20));
+    sc.draw(ProfileId::PhiAlongX);
+    const ProfileSamples& s = sc.s(ProfileId::PhiAlongX);
+    EXPECT_NEAR(s.max_value, 35.07, 0.01);
+    EXPECT_NEAR(s.min_value, -5.40, 0.01);
+    EXPECT_NEAR(s.axis_high, 35.42, 0.01);
+    EXPECT_NEAR(s.axis_low, -5.45, 0.01);
+    EXPECT_FLOAT_EQ(s.value_grid_step, static_cast<float>((s.axis_high - s.axis_low) / 20));
     const auto texts = sc.pic.texts();
     EXPECT_EQ(texts[texts.size() - 2], "fi_max= 35.07 В");
     EXPECT_EQ(texts.back(), "fi_min= -5.40 В");
@@ -103,11 +108,10 @@ TEST(ProfileSampling, DefaultPotentialRangeWithMargin) {
 TEST(ProfileSampling, ScaleFactorWidensTheValueAxis) {
     Scene sc;
     for (double factor : {0.05, 1.95}) {
-        sc.m.mash_Eyy = factor;
-        sample_profile(sc.m, profile_kind(ProfileId::Form_Eyy));
-        const profile_state& s = sc.s(ProfileId::Form_Eyy);
-        EXPECT_DOUBLE_EQ(s.v_hi, factor * (s.v_max * 1.01));
-        EXPECT_DOUBLE_EQ(s.v_lo, factor * (s.v_min * 1.01));
+        sc.sample(ProfileId::EyAlongY, factor);
+        const ProfileSamples& s = sc.s(ProfileId::EyAlongY);
+        EXPECT_DOUBLE_EQ(s.axis_high, factor * (s.max_value * 1.01));
+        EXPECT_DOUBLE_EQ(s.axis_low, factor * (s.min_value * 1.01));
     }
 }
 
@@ -116,61 +120,61 @@ TEST(ProfileSampling, ScaleFactorWidensTheValueAxis) {
 TEST(ProfileDrawing, PositiveProfileLiftsTheXAxis) {
     Scene sc;
     sc.m.q2 = 0;
-    sc.draw(ProfileId::Form3);
-    const profile_state& s = sc.s(ProfileId::Form3);
-    EXPECT_EQ(s.v_min, 0.0f);
-    EXPECT_EQ(s.v_lo, 0.0);
-    const double dv = s.d_val;
+    sc.draw(ProfileId::PhiAlongX);
+    const ProfileSamples& s = sc.s(ProfileId::PhiAlongX);
+    EXPECT_EQ(s.min_value, 0.0f);
+    EXPECT_EQ(s.axis_low, 0.0);
+    const double dv = s.value_grid_step;
     const auto axes = sc.pic.of(DrawCall::Line, kAxisColour);
     ASSERT_EQ(axes.size(), 2u);
     EXPECT_FLOAT_EQ(axes[0].y1, static_cast<float>(0.05 * dv));
     EXPECT_EQ(axes[0].width, 2);
-    const auto dots = sc.pic.of(DrawCall::PSet);
+    const auto dots = sc.pic.of(DrawCall::Dot);
     EXPECT_FLOAT_EQ(dots[0].y1, static_cast<float>(0.8 * dv));
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "X, м") {
+        if (c.kind == DrawCall::Text && c.text == "X, м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(1.5 * dv));
         }
-        if (c.kind == DrawCall::Print && c.text.rfind("fi_max= ", 0) == 0) {
-            EXPECT_FLOAT_EQ(c.y1, static_cast<float>((s.v_hi + s.v_lo) / 2));
+        if (c.kind == DrawCall::Text && c.text.rfind("fi_max= ", 0) == 0) {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>((s.axis_high + s.axis_low) / 2));
         }
     }
     EXPECT_EQ(sc.pic.texts().back(), "fi_min= 0.00 В");
 }
 
 // Ex along y = 3 over a region of L = 1 beside equal and opposite charges is positive everywhere
-// (and negative everywhere when the charges swap): Form_Exx keeps its axis at 0, its labels at
+// (and negative everywhere when the charges swap): ExAlongX keeps its axis at 0, its labels at
 // 0.1 v_hi, its title "X, м" at 2.7 d_val, its first caption at v_hi and, with no positive value,
 // its value title at 0.9 v_lo.
 TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
     Scene sc;
-    sc.m.L = 1;
+    sc.m.half_width = 1;
     sc.frame();
-    sc.m.Y_fix = 3;
+    sc.m.y_fixed = 3;
     sc.m.q1 = 0.4;
     sc.m.q2 = -0.4;
-    sc.draw(ProfileId::Form_Exx);
-    const profile_state& s = sc.s(ProfileId::Form_Exx);
-    ASSERT_EQ(s.v_lo, 0.0);
-    const double dv = s.d_val;
+    sc.draw(ProfileId::ExAlongX);
+    const ProfileSamples& s = sc.s(ProfileId::ExAlongX);
+    ASSERT_EQ(s.axis_low, 0.0);
+    const double dv = s.value_grid_step;
     EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::Line, kAxisColour)[0].y1, 0.0f);
-    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::PSet)[0].y1, static_cast<float>(0.1 * s.v_hi));
+    EXPECT_FLOAT_EQ(sc.pic.of(DrawCall::Dot)[0].y1, static_cast<float>(0.1 * s.axis_high));
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "X, м") {
+        if (c.kind == DrawCall::Text && c.text == "X, м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(2.7 * dv));
         }
-        if (c.kind == DrawCall::Print && c.text.rfind("Ex_max= ", 0) == 0) {
-            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(s.v_hi));
+        if (c.kind == DrawCall::Text && c.text.rfind("Ex_max= ", 0) == 0) {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(s.axis_high));
         }
     }
 
     sc.m.q1 = -0.4;
     sc.m.q2 = 0.4;
-    sc.draw(ProfileId::Form_Exx);
-    ASSERT_EQ(sc.s(ProfileId::Form_Exx).v_hi, 0.0);
+    sc.draw(ProfileId::ExAlongX);
+    ASSERT_EQ(sc.s(ProfileId::ExAlongX).axis_high, 0.0);
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Print && c.text == "Ex(x,Y_fix), B/м") {
-            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::Form_Exx).v_lo));
+        if (c.kind == DrawCall::Text && c.text == "Ex(x,Y_fix), B/м") {
+            EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::ExAlongX).axis_low));
         }
     }
     EXPECT_EQ(sc.pic.texts()[sc.pic.texts().size() - 2].substr(0, 12), "Ex_max= 0.00");
@@ -180,7 +184,7 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
 // the two titles.
 TEST(ProfileDrawing, DefaultGridAndTitles) {
     Scene sc;
-    sc.draw(ProfileId::Form3);
+    sc.draw(ProfileId::PhiAlongX);
     std::vector<float> xs;
     for (const DrawCall& c : sc.pic.of(DrawCall::Line, kGridColour)) {
         if (c.x1 == c.x2) {
@@ -198,21 +202,21 @@ TEST(ProfileDrawing, DefaultGridAndTitles) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,Y_fix), B"), texts.end());
 }
 
-// Y_fix = 0: Ey vanishes on the axis, Form_Eyx warns with its own lines and stays blank.
+// y_fixed = 0: Ey vanishes on the axis, EyAlongX warns with its own lines and stays blank.
 TEST(ProfileDrawing, EyAlongTheAxisIsNoField) {
     Scene sc;
-    sc.m.Y_fix = 0;
-    sc.draw(ProfileId::Form_Eyx);
-    const profile_state& s = sc.s(ProfileId::Form_Eyx);
-    EXPECT_TRUE(std::all_of(s.val.begin(), s.val.end(), [](float v) { return v == 0; }));
+    sc.m.y_fixed = 0;
+    sc.draw(ProfileId::EyAlongX);
+    const ProfileSamples& s = sc.s(ProfileId::EyAlongX);
+    EXPECT_TRUE(std::all_of(s.values.begin(), s.values.end(), [](float v) { return v == 0; }));
     ASSERT_EQ(sc.dialogs.shown.size(), 1u);
     EXPECT_EQ(sc.dialogs.shown[0].text, "При y=0\rEy=0!");
     EXPECT_EQ(sc.dialogs.shown[0].title, "ПРЕДУПРЕЖДЕНИЕ");
     EXPECT_TRUE(sc.pic.calls.empty());
 }
 
-// q1 = q2 = 0: every window fails the no-field test with its own texts; with X_fix = 0 the
-// potential window on x = X_fix shows its own three-line message instead.
+// q1 = q2 = 0: every window fails the no-field test with its own texts; with x_fixed = 0 the
+// potential window on x = x_fixed shows its own three-line message instead.
 TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
     Scene sc;
     sc.m.q1 = 0;
@@ -226,52 +230,54 @@ TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
         EXPECT_EQ(sc.warning(), expected[to_index(id)]);
         EXPECT_TRUE(sc.pic.calls.empty());
     }
-    sc.m.X_fix = 0;
-    sc.draw(ProfileId::Form4);
+    sc.m.x_fixed = 0;
+    sc.draw(ProfileId::PhiAlongY);
     EXPECT_EQ(sc.warning(), "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине "
                             "разноименных зарядах\rпри x=0 y-любое!");
 }
 
-// q2 = -q1 and X_fix = 0: Form4 warns before sampling, Form_Eyy finds no field, Form_Exy draws.
+// q2 = -q1 and x_fixed = 0: PhiAlongY warns before sampling, EyAlongY finds no field, ExAlongY
+// draws.
 TEST(ProfileDrawing, OppositeChargesOnTheBisector) {
     Scene sc;
     sc.m.q2 = -0.4;
-    sc.m.X_fix = 0;
-    sc.draw(ProfileId::Form4);
+    sc.m.x_fixed = 0;
+    sc.draw(ProfileId::PhiAlongY);
     ASSERT_EQ(sc.dialogs.shown.size(), 1u);
     const std::string text = sc.warning();
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
     EXPECT_TRUE(sc.pic.calls.empty());
-    EXPECT_TRUE(sc.s(ProfileId::Form4).arg.empty()); // nothing sampled
-    sc.draw(ProfileId::Form_Eyy);
+    EXPECT_TRUE(sc.s(ProfileId::PhiAlongY).positions.empty()); // nothing sampled
+    sc.draw(ProfileId::EyAlongY);
     EXPECT_EQ(sc.warning(), "Зарядов нет? Совсем?\rПоля нет-Eyy!");
-    sc.draw(ProfileId::Form_Exy);
+    sc.draw(ProfileId::ExAlongY);
     EXPECT_TRUE(sc.dialogs.shown.empty());
     EXPECT_EQ(curve(sc.pic).size(), 500u);
 }
 
-// q1 = q2 with X_fix = 0: Ex vanishes on the bisector, so Form_Exy warns; Form4 draws.
+// q1 = q2 with x_fixed = 0: Ex vanishes on the bisector, so ExAlongY warns; PhiAlongY draws.
 TEST(ProfileDrawing, EqualChargesOnTheBisector) {
     Scene sc;
     sc.m.q2 = 0.4;
-    sc.m.X_fix = 0;
-    sc.draw(ProfileId::Form_Exy);
+    sc.m.x_fixed = 0;
+    sc.draw(ProfileId::ExAlongY);
     EXPECT_EQ(sc.warning(), "Зарядов нет? Совсем?\rПоля нет-Exy!");
     EXPECT_TRUE(sc.pic.calls.empty());
-    sc.draw(ProfileId::Form4);
+    sc.draw(ProfileId::PhiAlongY);
     EXPECT_TRUE(sc.dialogs.shown.empty());
     EXPECT_EQ(curve(sc.pic).size(), 500u);
 }
 
-// L = 6 (n_tick = 48): the position grid of Form_Exy and Form_Eyy reaches +-5.75, Form4's only
+// L = 6 (48 grid steps): the position grid of ExAlongY and EyAlongY reaches +-5.75, PhiAlongY's
+// only
 // +-4.75 whatever the region.
 TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
     Scene sc;
-    sc.m.L = 6;
+    sc.m.half_width = 6;
     sc.frame();
-    ASSERT_DOUBLE_EQ(sc.m.n_tick, 48);
+    ASSERT_DOUBLE_EQ(sc.main_frame.grid_steps, 48);
     const std::pair<ProfileId, float> cases[] = {
-        {ProfileId::Form4, 4.75f}, {ProfileId::Form_Exy, 5.75f}, {ProfileId::Form_Eyy, 5.75f}};
+        {ProfileId::PhiAlongY, 4.75f}, {ProfileId::ExAlongY, 5.75f}, {ProfileId::EyAlongY, 5.75f}};
     for (const auto& [id, reach] : cases) {
         sc.draw(id);
         float lo = 0, hi = 0;
@@ -287,7 +293,7 @@ TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
 }
 
 // Every vertex of every curve lies where Coulomb's law puts the field at its sample, with the
-// picture turned for the windows on x = X_fix; the polyline is continuous from the line's start.
+// picture turned for the windows on x = x_fixed; the polyline is continuous from the line's start.
 TEST(ProfileCurves, VerticesFollowTheExactField) {
     Scene sc;
     struct Inputs {
@@ -297,9 +303,9 @@ TEST(ProfileCurves, VerticesFollowTheExactField) {
                              Inputs{1, 1, 7, 2, 0.2}}) {
         sc.m.q1 = in.q1;
         sc.m.q2 = in.q2;
-        sc.m.L = in.L;
-        sc.m.Y_fix = in.Y_fix;
-        sc.m.X_fix = in.X_fix;
+        sc.m.half_width = in.L;
+        sc.m.y_fixed = in.Y_fix;
+        sc.m.x_fixed = in.X_fix;
         sc.frame();
         const Exact exact{in.q1, in.q2};
         for (ProfileId id : kAll) {
@@ -340,25 +346,25 @@ TEST(ProfileCurves, VerticesFollowTheExactField) {
 // range of the fields gives no number, which counts as no field.
 TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
     Scene sc;
-    sc.m.X_fix = std::nextafter(0.5, 1.0);
-    sc.draw(ProfileId::Form_Exy);
-    EXPECT_EQ(sc.pic.non_finite, 0);
-    EXPECT_EQ(sc.s(ProfileId::Form_Exy).v_min, -kSampleLimit);
+    sc.m.x_fixed = std::nextafter(0.5, 1.0);
+    sc.draw(ProfileId::ExAlongY);
+    EXPECT_EQ(sc.pic.rejected(), 0u);
+    EXPECT_EQ(sc.s(ProfileId::ExAlongY).min_value, -kSampleLimit);
     EXPECT_EQ(curve(sc.pic).size(), 500u);
 
-    sc.m.L = 5;
+    sc.m.half_width = 5;
     sc.frame();
-    sc.m.Y_fix = 0;
-    for (ProfileId id : {ProfileId::Form3, ProfileId::Form_Exx}) {
+    sc.m.y_fixed = 0;
+    for (ProfileId id : {ProfileId::PhiAlongX, ProfileId::ExAlongX}) {
         sc.draw(id);
-        EXPECT_EQ(sc.pic.non_finite, 0);
-        const auto& val = sc.s(id).val;
+        EXPECT_EQ(sc.pic.rejected(), 0u);
+        const auto& val = sc.s(id).values;
         EXPECT_TRUE(std::all_of(val.begin(), val.end(), [](float v) { return std::isfinite(v); }));
     }
 
-    sc.m.Y_fix = 1.7e308;
-    sc.draw(ProfileId::Form_Eyx);
-    EXPECT_EQ(sc.pic.non_finite, 0);
+    sc.m.y_fixed = 1.7e308;
+    sc.draw(ProfileId::EyAlongX);
+    EXPECT_EQ(sc.pic.rejected(), 0u);
     EXPECT_EQ(sc.warning(), "При y=0\rEy=0!");
 }
 

@@ -13,12 +13,12 @@ TEST(ProfilePlacement, BesideTheMainWindow) {
         double left, top, width, height;
     };
     const Row rows[] = {
-        {ProfileId::Form4, 9000, 0, 2700, 7200},
-        {ProfileId::Form_Exy, 9500, 0, 2700, 7200},
-        {ProfileId::Form_Eyy, 11000, 0, 2700, 7200},
-        {ProfileId::Form3, -450, 6000, 7290, 2400},
-        {ProfileId::Form_Exx, -450, 7600, 7290, 2400},
-        {ProfileId::Form_Eyx, -450, 9200, 7290, 2400},
+        {ProfileId::PhiAlongY, 9000, 0, 2700, 7200},
+        {ProfileId::ExAlongY, 9500, 0, 2700, 7200},
+        {ProfileId::EyAlongY, 11000, 0, 2700, 7200},
+        {ProfileId::PhiAlongX, -450, 6000, 7290, 2400},
+        {ProfileId::ExAlongX, -450, 7600, 7290, 2400},
+        {ProfileId::EyAlongX, -450, 9200, 7290, 2400},
     };
     for (const Row& r : rows) {
         const TwipRect p = profile_placement(profile_kind(r.id), 9000, 7200, 0, 0);
@@ -28,7 +28,8 @@ TEST(ProfilePlacement, BesideTheMainWindow) {
         EXPECT_NEAR(p.height, r.height, 1e-6) << to_index(r.id);
     }
     // The main window's own position shifts every window by as much.
-    const TwipRect moved = profile_placement(profile_kind(ProfileId::Form3), 9000, 7200, 150, 300);
+    const TwipRect moved =
+        profile_placement(profile_kind(ProfileId::PhiAlongX), 9000, 7200, 150, 300);
     EXPECT_NEAR(moved.left, -300, 1e-6);
     EXPECT_NEAR(moved.top, 6300, 1e-6);
 }
@@ -36,12 +37,12 @@ TEST(ProfilePlacement, BesideTheMainWindow) {
 // With the main window's measures (4, 4, 65, 22): a 32.5 px column for the bar and a 22 px label
 // at the left or across the top; a window lower than its margins is not laid out.
 TEST(ProfileLayout, ColumnsAndTooSmallWindows) {
-    Module1 m;
+    LayoutMeasures m;
     m.gap_x = 4;
     m.gap_y = 4;
-    m.w_col = 65;
-    m.h_row = 22;
-    const ProfileLayout h = profile_layout(m, profile_kind(ProfileId::Form3), 486, 160);
+    m.column_width = 65;
+    m.row_height = 22;
+    const ProfileLayout h = profile_layout(m, profile_kind(ProfileId::PhiAlongX), 486, 160);
     EXPECT_TRUE(h.usable);
     EXPECT_FLOAT_EQ(h.bar.width, 32.5f);
     EXPECT_FLOAT_EQ(h.bar.height, 130);
@@ -50,7 +51,7 @@ TEST(ProfileLayout, ColumnsAndTooSmallWindows) {
     EXPECT_FLOAT_EQ(h.picture.width, 445.5f);
     EXPECT_FLOAT_EQ(h.picture.height, 152);
 
-    const ProfileLayout v = profile_layout(m, profile_kind(ProfileId::Form4), 180, 480);
+    const ProfileLayout v = profile_layout(m, profile_kind(ProfileId::PhiAlongY), 180, 480);
     EXPECT_TRUE(v.usable);
     EXPECT_FLOAT_EQ(v.label.width, 32.5f);
     EXPECT_FLOAT_EQ(v.bar.left, 36.5f);
@@ -58,9 +59,9 @@ TEST(ProfileLayout, ColumnsAndTooSmallWindows) {
     EXPECT_FLOAT_EQ(v.picture.top, 30);
     EXPECT_FLOAT_EQ(v.picture.height, 446);
 
-    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::Form3), 486, 30).usable);
-    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::Form_Eyy), 40, 480).usable);
-    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::Form_Exx), 0, 0).usable);
+    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::PhiAlongX), 486, 30).usable);
+    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::EyAlongY), 40, 480).usable);
+    EXPECT_FALSE(profile_layout(m, profile_kind(ProfileId::ExAlongX), 0, 0).usable);
 }
 
 // The bar's ends and middle: factors 0.05 and 1.95 at -19 and 19, 1 at 0, 1.1 one step above

@@ -8,11 +8,10 @@
 
 namespace {
 
-Module1 defaults(const std::string& sep) {
-    Module1 m;
-    set_model_defaults(m);
-    m.dec_sep = sep;
-    return m;
+FieldParams defaults(const std::string& sep) {
+    FieldParams p;
+    p.decimal_separator = sep;
+    return p;
 }
 
 // At (1, 0) the defaults give fi = 9*(0.4/1.5 - 0.1/0.5) = 0.6 V and Ex = -2 V/m.

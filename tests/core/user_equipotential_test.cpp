@@ -11,63 +11,64 @@ namespace {
 // The default 0.95 V: blue dots, each between two rows that bracket the level, mirrored, never
 // on the axis; the width is 1 again afterwards.
 TEST(UserEquipotential, DotsHaveTheChosenPotential) {
-    Module1 m = model_with(0.4, -0.1);
+    DrawnField f = field_with(0.4, -0.1);
     RecordingPictureBox pic;
-    line_fi_user(m, pic);
-    const auto dots = pic.of(DrawCall::PSet, kUserEquipotentialColour);
+    draw_chosen_equipotential(f.params, f.picture.frame, pic);
+    const auto dots = pic.of(DrawCall::Dot, kUserEquipotentialColour);
     ASSERT_GT(dots.size(), 100u);
     EXPECT_EQ(dots.size(), pic.calls.size());
-    expect_dots_bracket(m, pic, kUserEquipotentialColour, m.fi_user);
+    expect_dots_bracket(f, pic, kUserEquipotentialColour, f.params.chosen_potential);
     for (std::size_t i = 0; i + 1 < dots.size(); i += 2) {
         EXPECT_EQ(dots[i].x1, dots[i + 1].x1);
         EXPECT_EQ(dots[i].y1, -dots[i + 1].y1);
         // Midway between two rows: an odd number of half row steps from the axis.
-        const double halves = std::abs(dots[i].y1) / (m.h2 / 2);
+        const double halves = std::abs(dots[i].y1) / (scan_steps(f.picture.frame).upward / 2);
         EXPECT_NEAR(halves, std::round(halves), 1e-3);
         EXPECT_EQ(static_cast<long>(std::round(halves)) % 2, 1);
     }
-    EXPECT_EQ(pic.DrawWidth, 1);
-    EXPECT_EQ(pic.non_finite, 0);
+    EXPECT_EQ(pic.pen_width, 1);
+    EXPECT_EQ(pic.rejected(), 0u);
 }
 
 // A potential no point of the region has draws nothing: below the least potential of two
 // positive charges (at a corner), or of the wrong sign.
 TEST(UserEquipotential, UnreachablePotentialDrawsNothing) {
-    Module1 m = model_with(0.4, 0.1);
+    DrawnField f = field_with(0.4, 0.1);
     for (const float level : {0.5f, -5.0f}) {
-        EXPECT_LT(level, coulomb::potential(m, 4, 4));
-        m.fi_user = level;
+        EXPECT_LT(level, coulomb::potential(f.params, 4, 4));
+        f.params.chosen_potential = level;
         RecordingPictureBox pic;
-        line_fi_user(m, pic);
+        draw_chosen_equipotential(f.params, f.picture.frame, pic);
         EXPECT_TRUE(pic.calls.empty()) << level;
     }
 }
 
-// fi_user = 0 with unlike charges: the dots lie on the zero-potential circle.
+// A chosen potential of 0 with unlike charges: the dots lie on the zero-potential circle.
 TEST(UserEquipotential, ZeroPotentialFollowsTheCircle) {
-    Module1 m = model_with(0.4, -0.1);
+    DrawnField f = field_with(0.4, -0.1);
     RecordingPictureBox circle;
-    line_fi0(m, circle);
-    m.fi_user = 0;
+    draw_zero_potential_line(f.params, f.picture, f.results, circle);
+    f.params.chosen_potential = 0;
     RecordingPictureBox pic;
-    line_fi_user(m, pic);
-    const auto dots = pic.of(DrawCall::PSet, kUserEquipotentialColour);
+    draw_chosen_equipotential(f.params, f.picture.frame, pic);
+    const auto dots = pic.of(DrawCall::Dot, kUserEquipotentialColour);
     ASSERT_GT(dots.size(), 20u);
     for (const auto& d : dots) {
-        const double r = std::hypot(d.x1 - *m.x_c, d.y1);
-        EXPECT_NEAR(r, *m.R_c, m.h2) << d.x1 << " " << d.y1;
+        const double r = std::hypot(d.x1 - *f.results.zero_potential_centre, d.y1);
+        EXPECT_NEAR(r, *f.results.zero_potential_radius, scan_steps(f.picture.frame).upward)
+            << d.x1 << " " << d.y1;
     }
 }
 
 // Nodes exactly on the charges (L = 3.125) and a zero charge: the scan completes, finite.
 TEST(UserEquipotential, NodesOnTheChargesAndAZeroCharge) {
     for (const auto& [q1, q2] : {std::pair{0.4, -0.1}, std::pair{0.0, -0.1}, std::pair{0.4, 0.0}}) {
-        Module1 m = model_with(q1, q2, 3.125);
-        m.fi_user = 2;
+        DrawnField f = field_with(q1, q2, 3.125);
+        f.params.chosen_potential = 2;
         RecordingPictureBox pic;
-        line_fi_user(m, pic);
-        EXPECT_EQ(pic.non_finite, 0);
-        expect_dots_bracket(m, pic, kUserEquipotentialColour, m.fi_user);
+        draw_chosen_equipotential(f.params, f.picture.frame, pic);
+        EXPECT_EQ(pic.rejected(), 0u);
+        expect_dots_bracket(f, pic, kUserEquipotentialColour, f.params.chosen_potential);
     }
 }
 

@@ -101,14 +101,13 @@ TEST_F(ExportEndToEnd, CommandLineWithoutADisplay) {
     const e2e::Finished data = e2e::run_program(
         {"--profile", "fi-x", "--yfix", "0.1", "--export-csv", "fi.csv"}, dir.path());
     ASSERT_EQ(data.code, 0) << data.err.toStdString();
-    Module1 m;
-    set_model_defaults(m);
+    const FieldParams m;
     const QList<QByteArray> lines = read_all(dir.filePath("fi.csv")).split('\n');
     ASSERT_GE(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith("# fi(x) при Y_fix = 0.1 м"));
     EXPECT_EQ(lines[1], "x_m,fi_V");
     const QList<QByteArray> rows = lines.mid(2, lines.size() - 3); // the text ends in a newline
-    ASSERT_EQ(rows.size(), m.n_pts + 1);
+    ASSERT_EQ(rows.size(), m.profile_steps + 1);
     for (const QByteArray& row : rows) {
         const QList<QByteArray> cells = row.split(',');
         ASSERT_EQ(cells.size(), 2) << row.toStdString();

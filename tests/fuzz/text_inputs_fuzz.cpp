@@ -56,28 +56,28 @@ bool plain_decimal(const std::string& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    const double n_fi = read_n_fi(text);
-    const double y_fix = read_Y_fix(text);
-    const double x_fix = read_X_fix(text);
-    fuzz_require(std::isfinite(n_fi), "Text1: n_fi is finite", text);
-    fuzz_require(std::isfinite(y_fix), "Text3: Y_fix is finite", text);
-    fuzz_require(std::isfinite(x_fix), "Text5: X_fix is finite", text);
+    const double levels = read_level_intervals(text);
+    const double y_fix = read_y_fixed(text);
+    const double x_fix = read_x_fixed(text);
+    fuzz_require(std::isfinite(levels), "the level count is finite", text);
+    fuzz_require(std::isfinite(y_fix), "y_fixed is finite", text);
+    fuzz_require(std::isfinite(x_fix), "x_fixed is finite", text);
 
     const double v = read_number(text);
-    const std::int16_t n_E = read_n_E(text);
+    const std::int16_t lines = read_lines_per_charge(text);
     if (v >= 32767) {
-        fuzz_require(n_E == 32767, "Text2: n_E ends at 32767", text);
+        fuzz_require(lines == 32767, "the line count ends at 32767", text);
     } else if (v <= -32768) {
-        fuzz_require(n_E == -32768, "Text2: n_E ends at -32768", text);
+        fuzz_require(lines == -32768, "the line count ends at -32768", text);
     } else {
-        fuzz_require(std::abs(n_E - v) <= 0.5, "Text2: n_E is the nearest integer", text);
+        fuzz_require(std::abs(lines - v) <= 0.5, "the line count is the nearest integer", text);
     }
 
-    const float fi_user = read_fi_user(text);
-    fuzz_require(std::isfinite(fi_user), "Text4: fi_user is a finite single", text);
+    const float chosen = read_chosen_potential(text);
+    fuzz_require(std::isfinite(chosen), "the chosen potential is a finite single", text);
     if (std::abs(v) < 1e30) {
-        fuzz_require(std::abs(fi_user - v) <= 0.005 + 1e-6 * std::abs(v),
-                     "Text4: fi_user is the number to two decimals", text);
+        fuzz_require(std::abs(chosen - v) <= 0.005 + 1e-6 * std::abs(v),
+                     "the chosen potential is the number to two decimals", text);
     }
 
     if (plain_decimal(text)) {

@@ -130,7 +130,7 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     QtPictureBox& box = *w.ui.picture;
     const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
     for (std::size_t i = 0; i <= DisplayList::kDefaultMaxOps; ++i) {
-        box.Scale(-4, 4, 4, -4); // records without drawing anything
+        box.set_scale(-4, 4, 4, -4); // records without drawing anything
     }
     EXPECT_EQ(w.picture().convertToFormat(QImage::Format_RGB32), screen);
     ASSERT_FALSE(box.display_list().complete());
@@ -216,7 +216,7 @@ TEST(CopyPicture, CtrlCOnThePictureCopiesTheImage) {
 TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     Window w;
     w.ui.phi_along_x_check->setChecked(true);
-    ProfileWindow& p = w.window.profile(ProfileId::Form3);
+    ProfileWindow& p = w.window.profile(ProfileId::PhiAlongX);
     EXPECT_EQ(p.picture->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList texts;
     for (const QAction* a : p.picture->actions()) {
@@ -237,7 +237,7 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
                                      qRgb(255, 255, 255)),
               0.99);
     const QByteArray csv = read_all(w.path("fi.csv"));
-    EXPECT_EQ(csv.toStdString(), profile_csv(w.m, p.kind()));
+    EXPECT_EQ(csv.toStdString(), profile_csv(w.m, w.window.field_picture().frame, p.kind()));
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);

@@ -61,7 +61,7 @@ TEST(MainWindowAnalysis, HeadingClicksDrawAndExplain) {
     EXPECT_GT(w.pixels(qRgb(120, 120, 0)), 100);
     EXPECT_GT(w.pixels(qRgb(120, 0, 0)), 4);
     EXPECT_EQ(w.last().title, "Точка с нулевой напряжённостью");
-    EXPECT_EQ(w.m.fi_E0, 0.9);
+    EXPECT_EQ(w.window.results().zero_field_potential, 0.9);
 
     QTest::mouseClick(w.ui.size_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(153, 0, 0)), 100);
@@ -164,9 +164,9 @@ TEST(MainWindowAnalysis, LogSession) {
         const double x = f[0].toDouble(), y = f[1].toDouble();
         EXPECT_NEAR(x, points[i].x(), 0.0006);
         EXPECT_NEAR(y, points[i].y(), 0.0006);
-        EXPECT_NEAR(f[2].toDouble(), fi_point(w.m, x, y), 0.01);
-        EXPECT_NEAR(f[3].toDouble(), Ex_point(w.m, x, y), 0.01);
-        EXPECT_NEAR(f[4].toDouble(), Ey_point(w.m, x, y), 0.01);
+        EXPECT_NEAR(f[2].toDouble(), potential_at(w.m, x, y), 0.01);
+        EXPECT_NEAR(f[3].toDouble(), ex_at(w.m, x, y), 0.01);
+        EXPECT_NEAR(f[4].toDouble(), ey_at(w.m, x, y), 0.01);
     }
 }
 

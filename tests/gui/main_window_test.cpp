@@ -14,10 +14,13 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <vector>
 
 #include "picture/compute.h"
+#include "picture/field_lines.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
+#include "support/recording_picture_box.h"
 #include "ui/computation.h"
 #include "ui/main_window.h"
 #include "ui/picture_render.h"
@@ -33,18 +36,18 @@ const QRgb kRedLines = qRgb(200, 0, 0);
 // and a picture with the frame and the two charges but no lines.
 TEST(MainWindow, StartsWithTheDefaults) {
     Window w;
-    EXPECT_EQ(w.m.ready, 1);
+    EXPECT_TRUE(w.window.is_ready());
     EXPECT_DOUBLE_EQ(w.m.q1, 0.4);
     EXPECT_DOUBLE_EQ(w.m.q2, -0.1);
-    EXPECT_DOUBLE_EQ(w.m.a, 0.5);
-    EXPECT_EQ(w.m.k, 9);
-    EXPECT_DOUBLE_EQ(w.m.L, 4);
-    EXPECT_DOUBLE_EQ(w.m.n_fi, 11);
-    EXPECT_EQ(w.m.n_E, 6);
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
-    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.75);
-    EXPECT_EQ(w.m.fi_user, 0.95f);
-    EXPECT_EQ(w.m.line_kind, 3);
+    EXPECT_DOUBLE_EQ(w.m.half_distance, 0.5);
+    EXPECT_EQ(w.m.coulomb_k, 9);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 4);
+    EXPECT_DOUBLE_EQ(w.m.level_intervals, 11);
+    EXPECT_EQ(w.m.lines_per_charge, 6);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.1);
+    EXPECT_DOUBLE_EQ(w.m.x_fixed, 0.75);
+    EXPECT_EQ(w.m.chosen_potential, 0.95f);
+    EXPECT_EQ(w.m.families, LineFamilies::Both);
     EXPECT_EQ(w.window.windowTitle(), QString::fromUtf8(MainWindow::kTitle));
 
     EXPECT_EQ(w.ui.q1_bar->position(), 8);
@@ -161,7 +164,7 @@ TEST(MainWindow, ValueLabelsFollowTheLocale) {
         EXPECT_EQ(w.ui.y_fixed_edit->text(), QStringLiteral("0.10"));
         EXPECT_EQ(w.ui.x_fixed_edit->text(), QStringLiteral("0.75"));
         EXPECT_EQ(w.ui.chosen_potential_edit->text(), QStringLiteral("0.95"));
-        EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.1);
+        EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.1);
         w.ui.compute_button->click();
         EXPECT_EQ(w.ui.level_count_heading->toolTip(), QStringLiteral("через  7,75 B"));
     }
@@ -175,10 +178,10 @@ TEST(MainWindow, LayoutAtTheOpeningHeight) {
     Window w;
     const MainWindowControls& f = w.ui;
     ASSERT_EQ(w.window.centralWidget()->height(), 552);
-    EXPECT_EQ(w.m.gap_x, 4);
-    EXPECT_EQ(w.m.gap_y, 4);
-    EXPECT_EQ(w.m.w_col, 65);
-    EXPECT_EQ(w.m.h_row, 22);
+    EXPECT_EQ(w.window.layout_measures().gap_x, 4);
+    EXPECT_EQ(w.window.layout_measures().gap_y, 4);
+    EXPECT_EQ(w.window.layout_measures().column_width, 65);
+    EXPECT_EQ(w.window.layout_measures().row_height, 22);
     struct Row {
         QWidget* c;
         double left, top, width, height;
@@ -305,7 +308,7 @@ TEST(MainWindow, ListChoosesTheFamilies) {
          {Case{0, 1, true, false}, Case{1, 2, false, true}, Case{2, 3, true, true}}) {
         SCOPED_TRACE(c.row);
         w.ui.families_list->setCurrentRow(c.row);
-        EXPECT_EQ(w.m.line_kind, c.kind);
+        EXPECT_EQ(w.m.families, static_cast<LineFamilies>(c.kind));
         EXPECT_EQ(w.ui.level_count_heading->isVisible(), c.levels);
         EXPECT_EQ(w.ui.level_count_edit->isVisible(), c.levels);
         EXPECT_EQ(w.ui.line_count_heading->isVisible(), c.field);
@@ -332,9 +335,9 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     EXPECT_GT(count_colour(img, qRgb(128, 255, 128)), 1000);
 
     w.ui.size_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_DOUBLE_EQ(w.m.L, 3.5);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 3.5);
     EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("3.50"));
-    EXPECT_FLOAT_EQ(w.m.y_max, 3.5f);
+    EXPECT_FLOAT_EQ(w.window.field_picture().frame.y_max, 3.5f);
     w.ui.q2_bar->setPosition(-20);
     EXPECT_DOUBLE_EQ(w.m.q2, -1);
     EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-1.00"));
@@ -384,8 +387,8 @@ TEST(MainWindow, ScrollBarDirections) {
     // The thumb of every bar is small, in the 44-pixel bars of the main window too: it shows
     // where the value stands, and dragging it moves the value in steps, not end to end.
     w.ui.phi_along_x_check->setChecked(true);
-    for (PositionScrollBar* b :
-         {w.ui.q1_bar, w.ui.q2_bar, w.ui.size_bar, w.window.profile(ProfileId::Form3).scale_bar}) {
+    for (PositionScrollBar* b : {w.ui.q1_bar, w.ui.q2_bar, w.ui.size_bar,
+                                 w.window.profile(ProfileId::PhiAlongX).scale_bar}) {
         const QRect thumb = part(b, QStyle::SC_ScrollBarSlider);
         const QRect trough = part(b, QStyle::SC_ScrollBarGroove);
         EXPECT_LE(thumb.height(), trough.height() / 2);
@@ -411,7 +414,7 @@ TEST(MainWindow, ScrollBarDirections) {
     for (int n = 0; n < 20; ++n) {
         QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, size->height() - 3));
     }
-    EXPECT_DOUBLE_EQ(w.m.L, 1);
+    EXPECT_DOUBLE_EQ(w.m.half_width, 1);
     EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("1.00"));
 }
 
@@ -451,11 +454,11 @@ TEST(MainWindow, TextInputs) {
     };
     for (const Case& c : cases) {
         c.box->setText(QString::fromUtf8(c.text));
-        const double got = c.box == f.level_count_edit  ? w.m.n_fi
-                           : c.box == f.line_count_edit ? w.m.n_E
-                           : c.box == f.y_fixed_edit    ? w.m.Y_fix
-                           : c.box == f.x_fixed_edit    ? w.m.X_fix
-                                                        : w.m.fi_user;
+        const double got = c.box == f.level_count_edit  ? w.m.level_intervals
+                           : c.box == f.line_count_edit ? w.m.lines_per_charge
+                           : c.box == f.y_fixed_edit    ? w.m.y_fixed
+                           : c.box == f.x_fixed_edit    ? w.m.x_fixed
+                                                        : w.m.chosen_potential;
         EXPECT_DOUBLE_EQ(got, c.want) << c.text;
     }
     EXPECT_EQ(w.picture(), drawn);
@@ -543,21 +546,21 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
     QtPictureBox box;
     box.resize(61, 47);
-    box.Scale(0, 0, 61, 47);
+    box.set_scale(0, 0, 61, 47);
     std::uint32_t seed = 7;
     const auto next = [&seed](double lo, double hi) {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<float>(lo + (hi - lo) * ((seed >> 8) / double(1 << 24)));
     };
     for (int i = 0; i < 4000; ++i) {
-        box.DrawWidth = 1 + i % 3;
+        box.pen_width = 1 + i % 3;
         const float reach = i % 5 == 0 ? 80 : i % 5 == 1 ? 0.3f : 6;
         const float x = next(-12, 73), y = next(-12, 59);
         const float x2 = i % 7 == 0 ? x : x + next(-reach, reach);
         const float y2 = i % 11 == 0 ? y : y + next(-reach, reach);
-        box.Line(x, y, x2, y2, RGB(i % 256, 100, 200 - i % 200));
+        box.line(x, y, x2, y2, rgb(i % 256, 100, 200 - i % 200));
         if (i % 50 == 0) {
-            box.PSet(x, y, RGB(0, 0, 200));
+            box.dot(x, y, rgb(0, 0, 200));
         }
     }
     EXPECT_EQ(box.image(), painted_by_painter(box));
@@ -568,7 +571,7 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     QtPictureBox runs, single;
     for (QtPictureBox* b : {&runs, &single}) {
         b->resize(61, 47);
-        b->Scale(-3, 2, 3, -2);
+        b->set_scale(-3, 2, 3, -2);
     }
     float x = -3.2f, y = 0.5f, angle = 0;
     for (int i = 0; i < 4000; ++i) {
@@ -577,9 +580,9 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
         const float x2 = std::clamp(x + step * std::cos(angle), -3.4f, 3.4f);
         const float y2 = std::clamp(y + step * std::sin(angle), -2.4f, 2.4f);
         for (QtPictureBox* b : {&runs, &single}) {
-            b->Line(x, y, x2, y2, RGB(200, 0, 0));
+            b->line(x, y, x2, y2, rgb(200, 0, 0));
             single.image(); // painted: the next segment starts afresh
-            b->Line(x, -y, x2, -y2, RGB(200, 0, 0));
+            b->line(x, -y, x2, -y2, rgb(200, 0, 0));
             single.image();
         }
         x = x2;
@@ -661,9 +664,32 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
     EXPECT_LE(ended_at - stopped_at, 500);
     EXPECT_GT(last_value, first_value); // the bar moved
     EXPECT_EQ(progress_window(w.window), nullptr);
-    // Part of the lines: some drawn, the last start angles not reached.
-    EXPECT_GT(count_colour(w.picture(), kRedLines), 100);
-    EXPECT_LT(w.m.theta, 3.0);
+    // Part of the lines: some drawn, the last start angles not reached. The line from the left
+    // charge of the first start angle from 3 rad on runs out to the left edge a little above the
+    // axis, pixels away there from the lines of the angles below 2.99: none of its points
+    // between x = -3.9 and -2 is red.
+    const QImage part = w.picture();
+    EXPECT_GT(count_colour(part, kRedLines), 100);
+    const std::vector<double> angles = start_angles(w.m.lines_per_charge);
+    const auto late = std::find_if(angles.begin(), angles.end(), [](double t) { return t >= 3; });
+    ASSERT_NE(late, angles.end());
+    RecordingPictureBox probe;
+    FieldLineTracer(w.m, w.window.field_picture().charges).lines_at_angle(probe, *late);
+    int probed = 0;
+    for (const DrawCall& c : probe.of(DrawCall::Line, kFieldLineColour)) {
+        for (int k = 0; k <= 20; ++k) {
+            const double x = c.x1 + k / 20.0 * (c.x2 - c.x1);
+            const double y = c.y1 + k / 20.0 * (c.y2 - c.y1);
+            if (x > -3.9 && x < -2 && y > 0.05) {
+                const QPointF px = w.ui.picture->to_pixels(x, y);
+                ASSERT_NE(part.pixel(static_cast<int>(px.x()), static_cast<int>(px.y())) & 0xFFFFFF,
+                          kRedLines & 0xFFFFFF)
+                    << "(" << x << ", " << y << ")";
+                ++probed;
+            }
+        }
+    }
+    EXPECT_GT(probed, 50);
     EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
         << w.window.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only

@@ -135,12 +135,12 @@ TEST(MessageBoxes, EveryTypedKeyArrives) {
         type_keys("0.3");
         EXPECT_EQ(box->text(), QStringLiteral("0.3"));
     }
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.3);
-    EXPECT_DOUBLE_EQ(w.m.X_fix, 0.3);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.3);
+    EXPECT_DOUBLE_EQ(w.m.x_fixed, 0.3);
 
     w.ui.ey_along_x_check->setChecked(true);
     w.activate();
-    QtPictureBox* picture = w.window.profile(ProfileId::Form_Eyx).picture;
+    QtPictureBox* picture = w.window.profile(ProfileId::EyAlongX).picture;
     w.ui.y_fixed_edit->setFocus();
     w.ui.y_fixed_edit->selectAll();
     type_keys("0");

@@ -19,12 +19,14 @@ struct Window : ShownMainWindow {
         ProfileId id;
     };
     std::vector<Box> boxes() {
-        return {
-            {ui.phi_along_x_check, ProfileId::Form3},   {ui.phi_along_y_check, ProfileId::Form4},
-            {ui.ex_along_x_check, ProfileId::Form_Exx}, {ui.ey_along_x_check, ProfileId::Form_Eyx},
-            {ui.ex_along_y_check, ProfileId::Form_Exy}, {ui.ey_along_y_check, ProfileId::Form_Eyy}};
+        return {{ui.phi_along_x_check, ProfileId::PhiAlongX},
+                {ui.phi_along_y_check, ProfileId::PhiAlongY},
+                {ui.ex_along_x_check, ProfileId::ExAlongX},
+                {ui.ey_along_x_check, ProfileId::EyAlongX},
+                {ui.ex_along_y_check, ProfileId::ExAlongY},
+                {ui.ey_along_y_check, ProfileId::EyAlongY}};
     }
-    const profile_state& s(ProfileId id) const { return m.prof[to_index(id)]; }
+    const ProfileSamples& s(ProfileId id) { return window.profile(id).samples(); }
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& d : dialogs.shown) {
@@ -50,7 +52,7 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
         // An ordinary window with a minimise button, not a tool window kept above the main
         // window, whose lower part it overlaps.
         EXPECT_TRUE(p.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-        EXPECT_EQ(w.s(id).arg.size(), 501u);
+        EXPECT_EQ(w.s(id).positions.size(), 501u);
         EXPECT_GT(count_colour(p.picture->image(), qRgb(0, 0, 255)), 300);
         const TwipRect r =
             profile_placement(profile_kind(id), main.width() * 15.0, main.height() * 15.0,
@@ -68,16 +70,16 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
 }
 
 // A change of a charge redraws the shown windows after the main picture: with both charges
-// zero each warns, in the order Form3, Form4, Form_Exx, Form_Eyx, Form_Exy, Form_Eyy. A hidden
-// window draws nothing and warns of nothing; it is drawn, and warns, when it is shown.
+// zero each warns, in the order PhiAlongX, PhiAlongY, ExAlongX, EyAlongX, ExAlongY, EyAlongY. A
+// hidden window draws nothing and warns of nothing; it is drawn, and warns, when it is shown.
 TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
         box->setChecked(true);
     }
-    const float before = w.s(ProfileId::Form4).v_max;
+    const float before = w.s(ProfileId::PhiAlongY).max_value;
     w.ui.q1_bar->setPosition(12); // q1 = 0.6
-    EXPECT_GT(w.s(ProfileId::Form4).v_max, before);
+    EXPECT_GT(w.s(ProfileId::PhiAlongY).max_value, before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 
     w.ui.q1_bar->setPosition(0);
@@ -88,12 +90,12 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
         "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
     EXPECT_EQ(w.warnings(), expected);
     // The shown window stays blank.
-    EXPECT_EQ(count_colour(w.window.profile(ProfileId::Form4).picture->image(), qRgb(0, 0, 255)),
-              0);
+    EXPECT_EQ(
+        count_colour(w.window.profile(ProfileId::PhiAlongY).picture->image(), qRgb(0, 0, 255)), 0);
 
     w.ui.phi_along_y_check->setChecked(false);
     w.dialogs.shown.clear();
-    w.ui.size_bar->setPosition(6); // L = 3: five warnings, none from the hidden Form4
+    w.ui.size_bar->setPosition(6); // L = 3: five warnings, none from the hidden PhiAlongY
     const std::vector<std::string> shown = w.warnings();
     EXPECT_EQ(shown.size(), 5u);
     EXPECT_EQ(std::count(shown.begin(), shown.end(), expected[1]), 0);
@@ -103,24 +105,24 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
 }
 
 // Typing 0.5 into the Y_fix edit sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the
-// three windows on y = Y_fix each time, without a box (Form_Eyx tells of Ey = 0 in its picture);
+// three windows on y = Y_fix each time, without a box (EyAlongX tells of Ey = 0 in its picture);
 // the windows on x = X_fix are untouched.
 TEST(ProfileWindows, YFixedEditRedrawsTheHorizontalLineOnly) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
         box->setChecked(true);
     }
-    QtPictureBox* fi_x = w.window.profile(ProfileId::Form4).picture;
+    QtPictureBox* fi_x = w.window.profile(ProfileId::PhiAlongY).picture;
     const QImage fi_x_before = fi_x->image();
     w.ui.y_fixed_edit->selectAll();
     QTest::keyClicks(w.ui.y_fixed_edit, QStringLiteral("0.5"));
-    EXPECT_DOUBLE_EQ(w.m.Y_fix, 0.5);
+    EXPECT_DOUBLE_EQ(w.m.y_fixed, 0.5);
     EXPECT_TRUE(w.warnings().empty());
-    EXPECT_FLOAT_EQ(w.s(ProfileId::Form3).val[1], fi_point(w.m, -3.984, 0.5));
+    EXPECT_FLOAT_EQ(w.s(ProfileId::PhiAlongX).values[1], potential_at(w.m, -3.984, 0.5));
     EXPECT_EQ(fi_x->image(), fi_x_before);
 
     w.ui.x_fixed_edit->setText(QStringLiteral("0"));
-    EXPECT_FLOAT_EQ(w.s(ProfileId::Form4).val[1], fi_point(w.m, 0, -3.984));
+    EXPECT_FLOAT_EQ(w.s(ProfileId::PhiAlongY).values[1], potential_at(w.m, 0, -3.984));
     EXPECT_NE(fi_x->image(), fi_x_before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
@@ -129,44 +131,44 @@ TEST(ProfileWindows, YFixedEditRedrawsTheHorizontalLineOnly) {
 // and 1.10 and widens the value axis; 0 gives 1.00; the ends give 0.05 and 1.95.
 TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     Window w;
-    ProfileWindow& p = w.window.profile(ProfileId::Form3);
+    ProfileWindow& p = w.window.profile(ProfileId::PhiAlongX);
     EXPECT_EQ(p.scale_bar->position(), 1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.0"));
-    EXPECT_EQ(w.m.mash_3, 1);
+    EXPECT_EQ(p.scale(), 1);
     w.ui.phi_along_x_check->setChecked(true);
     const double top_before = p.picture->to_user(QPointF(0, 0)).y();
     QTest::mouseClick(p.scale_bar, Qt::LeftButton, {}, QPoint(p.scale_bar->width() / 2, 4));
     EXPECT_EQ(p.scale_bar->position(), 2);
-    EXPECT_DOUBLE_EQ(w.m.mash_3, 1.1);
+    EXPECT_DOUBLE_EQ(p.scale(), 1.1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
-    const profile_state& s = w.s(ProfileId::Form3);
-    EXPECT_DOUBLE_EQ(s.v_hi, 1.1 * (s.v_max * 1.01));
+    const ProfileSamples& s = w.s(ProfileId::PhiAlongX);
+    EXPECT_DOUBLE_EQ(s.axis_high, 1.1 * (s.max_value * 1.01));
     EXPECT_NEAR(p.picture->to_user(QPointF(0, 0)).y(), 1.1 * top_before, 1e-3);
     p.scale_bar->setPosition(0);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.00"));
     p.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
-    EXPECT_NEAR(w.m.mash_3, 1.95, 1e-12);
+    EXPECT_NEAR(p.scale(), 1.95, 1e-12);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.95"));
     p.scale_bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_NEAR(w.m.mash_3, 0.05, 1e-12);
+    EXPECT_NEAR(p.scale(), 0.05, 1e-12);
 
     // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
-    ProfileWindow& q = w.window.profile(ProfileId::Form_Exy);
+    ProfileWindow& q = w.window.profile(ProfileId::ExAlongY);
     EXPECT_EQ(q.scale_bar->orientation(), Qt::Horizontal);
     q.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_NEAR(w.m.mash_Exy, 0.05, 1e-12);
+    EXPECT_NEAR(q.scale(), 0.05, 1e-12);
     EXPECT_EQ(q.scale_label->text(), QStringLiteral("0.05"));
     w.ui.ex_along_y_check->setChecked(true);
     QTest::mouseClick(q.scale_bar, Qt::LeftButton, {},
                       QPoint(q.scale_bar->width() - 4, q.scale_bar->height() / 2));
-    EXPECT_NEAR(w.m.mash_Exy, 0.1, 1e-12);
+    EXPECT_NEAR(q.scale(), 0.1, 1e-12);
 }
 
 // The close box hides the window and clears its box; ticking the box shows it again with its
 // scale factor kept. A window too small for its margins is not redrawn.
 TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     Window w;
-    ProfileWindow& p = w.window.profile(ProfileId::Form_Eyy);
+    ProfileWindow& p = w.window.profile(ProfileId::EyAlongY);
     w.ui.ey_along_y_check->setChecked(true);
     p.scale_bar->setPosition(2);
     p.close();
@@ -174,7 +176,7 @@ TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     EXPECT_FALSE(w.ui.ey_along_y_check->isChecked());
     w.ui.ey_along_y_check->setChecked(true);
     EXPECT_TRUE(p.isVisible());
-    EXPECT_DOUBLE_EQ(w.m.mash_Eyy, 1.1);
+    EXPECT_DOUBLE_EQ(p.scale(), 1.1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
     const QSize picture = p.picture->size();
     p.resize(20, 20);

@@ -10,7 +10,7 @@
 #include "ui/main_window.h"
 
 template <class Boxes> struct MainWindowWith {
-    Module1 m;
+    FieldParams m;
     Boxes dialogs;
     RecordingPlatform platform;
     MainWindow window{m, dialogs, platform};

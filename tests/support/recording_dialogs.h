@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "picture/dialogs.h"
-#include "picture/platform.h"
+#include "base/dialogs.h"
+#include "base/platform.h"
 
 class RecordingDialogs : public Dialogs {
   public:

@@ -1,11 +1,10 @@
 #pragma once
 // Independent pieces of a computation on all the machine's cores, their results taken in order.
 //
-// A piece is computed on any thread from its own inputs into its own result, and touches nothing
-// else: not the model record, not a picture box. The calling thread takes the results one by one
-// in the order of the pieces (to draw them and to update the record), and computes pieces itself
-// while the next result is not ready. No thread but the caller's ever sees the record, so it is
-// never read and written at once.
+// A piece is computed on any thread from its own inputs into its own result, and writes nothing
+// else: no shared value, no picture box; the inputs it shares with the other pieces it only
+// reads. The calling thread takes the results one by one in the order of the pieces (to draw
+// them), and computes pieces itself while the next result is not ready.
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>

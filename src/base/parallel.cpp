@@ -1,4 +1,4 @@
-#include "picture/parallel.h"
+#include "base/parallel.h"
 
 #include <atomic>
 

@@ -1,4 +1,4 @@
-#include "picture/display_list.h"
+#include "base/display_list.h"
 
 #include <algorithm>
 #include <cmath>

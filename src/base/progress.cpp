@@ -1,4 +1,4 @@
-#include "picture/progress.h"
+#include "base/progress.h"
 
 namespace {
 

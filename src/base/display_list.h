@@ -1,5 +1,5 @@
 #pragma once
-// What a picture box has drawn since its last Cls: every primitive in drawing order, in user
+// What a picture box has drawn since it was last cleared: every primitive in drawing order, in user
 // coordinates, with the colour and width it was drawn with. The program's picture box paints
 // its pixels from this list, and the exports (PNG at any scale, SVG) replay the same list, so a
 // saved picture is the picture on screen.
@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/module1.h"
-#include "picture/picture_box.h"
+#include "base/colour.h"
+#include "base/picture_box.h"
 
 // A point of a traced line, in user coordinates.
 struct ListPoint {
@@ -26,8 +26,8 @@ struct ListPoint {
 struct DrawOp {
     enum class Kind : std::uint8_t { Scale, Line, Dot, Circle, Text };
     Kind kind = Kind::Line;
-    std::uint8_t width = 1;  // DrawWidth at the call, at least 1
-    bool filled = false;     // Circle: filled with `fill` (FillStyle 0)
+    std::uint8_t width = 1;  // pen_width at the call, at least 1
+    bool filled = false;     // Circle: filled with `fill`
     std::uint8_t curves = 1; // Line: how many curves it traces side by side (1 or 2)
     Colour colour = 0;       // Line, Dot, Circle outline, Text
     // Scale: the corners (x1, y1), (x2, y2); Dot: (a, b); Circle: centre (a, b) and radius c;
