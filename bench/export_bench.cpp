@@ -2,8 +2,8 @@
 // after "расчёт" at the size of the picture in a newly opened window (544 x 544), offscreen.
 //
 // Recording overhead: BM_record_default_picture (the list's share of the work, alone), or
-// BM_CmdOK_recording_only minus BM_CmdOK_drawing_nothing (the same within the computation),
-// against BM_CmdOK_picture_box (the program's picture box, which records and paints).
+// BM_compute_recording_only minus BM_compute_drawing_nothing (the same within the computation),
+// against BM_compute_picture_box (the program's picture box, which records and paints).
 #include <benchmark/benchmark.h>
 
 #include "base/display_list.h"
@@ -63,18 +63,18 @@ template <class Box> void compute_on(benchmark::State& state, Box& box) {
     }
 }
 
-void BM_CmdOK_drawing_nothing(benchmark::State& state) {
+void BM_compute_drawing_nothing(benchmark::State& state) {
     NothingBox box;
     compute_on(state, box);
 }
-BENCHMARK(BM_CmdOK_drawing_nothing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_drawing_nothing)->Unit(benchmark::kMillisecond);
 
-void BM_CmdOK_recording_only(benchmark::State& state) {
+void BM_compute_recording_only(benchmark::State& state) {
     ListBox box;
     compute_on(state, box);
     state.counters["primitives"] = static_cast<double>(box.list.size());
 }
-BENCHMARK(BM_CmdOK_recording_only)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_recording_only)->Unit(benchmark::kMillisecond);
 
 // The primitives of the default picture recorded into a fresh list.
 void BM_record_default_picture(benchmark::State& state) {
@@ -112,7 +112,7 @@ void BM_record_default_picture(benchmark::State& state) {
 }
 BENCHMARK(BM_record_default_picture)->Unit(benchmark::kMicrosecond);
 
-void BM_CmdOK_picture_box(benchmark::State& state) {
+void BM_compute_picture_box(benchmark::State& state) {
     Default d;
     QtPictureBox pic;
     pic.setFont(picture_font());
@@ -122,7 +122,7 @@ void BM_CmdOK_picture_box(benchmark::State& state) {
         benchmark::DoNotOptimize(pic.image().constBits());
     }
 }
-BENCHMARK(BM_CmdOK_picture_box)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_compute_picture_box)->Unit(benchmark::kMillisecond);
 
 // The default picture drawn once on the program's picture box.
 struct Picture {

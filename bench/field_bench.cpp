@@ -61,7 +61,7 @@ BENCHMARK(BM_draw_field_lines)
     ->Apply(counted);
 
 // The whole computation command: clear, frame, charges, both families, with the counts given.
-template <class Box> void CmdOK(benchmark::State& state, double levels, int lines) {
+template <class Box> void compute_with_counts(benchmark::State& state, double levels, int lines) {
     use_threads(state);
     SceneOn<Box> s;
     s.m.level_intervals = levels;
@@ -72,10 +72,10 @@ template <class Box> void CmdOK(benchmark::State& state, double levels, int line
     }
 }
 
-void BM_default_CmdOK(benchmark::State& state) {
-    CmdOK<QtPictureBox>(state, 11, 6);
+void BM_default_compute(benchmark::State& state) {
+    compute_with_counts<QtPictureBox>(state, 11, 6);
 }
-BENCHMARK(BM_default_CmdOK)
+BENCHMARK(BM_default_compute)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -83,10 +83,10 @@ BENCHMARK(BM_default_CmdOK)
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_default_CmdOK_null(benchmark::State& state) {
-    CmdOK<NullPictureBox>(state, 11, 6);
+void BM_default_compute_null(benchmark::State& state) {
+    compute_with_counts<NullPictureBox>(state, 11, 6);
 }
-BENCHMARK(BM_default_CmdOK_null)
+BENCHMARK(BM_default_compute_null)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -96,23 +96,23 @@ BENCHMARK(BM_default_CmdOK_null)
 
 // The default computation on the program's picture box, recorded in its display list but not
 // painted: what keeping the list costs (where the box keeps one).
-void BM_default_CmdOK_recorded(benchmark::State& state) {
+void BM_default_compute_recorded(benchmark::State& state) {
     SceneOn<QtPictureBox> s;
     for (auto _ : state) {
         compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
     }
 }
-BENCHMARK(BM_default_CmdOK_recorded)
+BENCHMARK(BM_default_compute_recorded)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Apply(counted);
 
 // Dense field lines: painting is to cost no more than a quarter of the computation.
-void BM_CmdOK_nE2000(benchmark::State& state) {
-    CmdOK<QtPictureBox>(state, 11, 2000);
+void BM_compute_nE2000(benchmark::State& state) {
+    compute_with_counts<QtPictureBox>(state, 11, 2000);
 }
-BENCHMARK(BM_CmdOK_nE2000)
+BENCHMARK(BM_compute_nE2000)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -120,10 +120,10 @@ BENCHMARK(BM_CmdOK_nE2000)
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_CmdOK_nE2000_null(benchmark::State& state) {
-    CmdOK<NullPictureBox>(state, 11, 2000);
+void BM_compute_nE2000_null(benchmark::State& state) {
+    compute_with_counts<NullPictureBox>(state, 11, 2000);
 }
-BENCHMARK(BM_CmdOK_nE2000_null)
+BENCHMARK(BM_compute_nE2000_null)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -132,10 +132,10 @@ BENCHMARK(BM_CmdOK_nE2000_null)
     ->Apply(counted);
 
 // A thousand of each, on one core and on all of them.
-void BM_CmdOK_n1000(benchmark::State& state) {
-    CmdOK<QtPictureBox>(state, 1000, 1000);
+void BM_compute_n1000(benchmark::State& state) {
+    compute_with_counts<QtPictureBox>(state, 1000, 1000);
 }
-BENCHMARK(BM_CmdOK_n1000)
+BENCHMARK(BM_compute_n1000)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -145,20 +145,20 @@ BENCHMARK(BM_CmdOK_n1000)
 
 // The largest count of field lines, on all cores: tens of millions of segments, more than the
 // display list keeps. Run alone (--benchmark_filter=nE32767): an iteration takes seconds.
-void BM_CmdOK_nE32767(benchmark::State& state) {
-    CmdOK<QtPictureBox>(state, 11, 32767);
+void BM_compute_nE32767(benchmark::State& state) {
+    compute_with_counts<QtPictureBox>(state, 11, 32767);
 }
-BENCHMARK(BM_CmdOK_nE32767)
+BENCHMARK(BM_compute_nE32767)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Iterations(1)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
-void BM_CmdOK_nE32767_null(benchmark::State& state) {
-    CmdOK<NullPictureBox>(state, 11, 32767);
+void BM_compute_nE32767_null(benchmark::State& state) {
+    compute_with_counts<NullPictureBox>(state, 11, 32767);
 }
-BENCHMARK(BM_CmdOK_nE32767_null)
+BENCHMARK(BM_compute_nE32767_null)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Iterations(1)

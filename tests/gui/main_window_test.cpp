@@ -509,19 +509,20 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     ASSERT_TRUE(PictureRenderer::steps_thin_lines());
     ASSERT_TRUE(PictureRenderer::fills_wide_lines());
     struct Case {
-        int q1, q2, L;
-        const char *n_fi, *n_E;
+        int q1, q2, size;                     // the bars' positions
+        const char *level_count, *line_count; // the counts' texts
     };
     Window w;
     for (const Case c :
          {Case{8, -2, 8, "11", "6"}, Case{-6, 18, 2, "40", "60"}, Case{12, 12, 14, "11", "30"},
           Case{8, 0, 4, "5", "20"}, Case{20, -1, 8, "11", "300"}}) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " " << c.L << " " << c.n_E);
+        SCOPED_TRACE(testing::Message()
+                     << c.q1 << " " << c.q2 << " " << c.size << " " << c.line_count);
         w.ui.q1_bar->setPosition(c.q1);
         w.ui.q2_bar->setPosition(c.q2);
-        w.ui.size_bar->setPosition(c.L);
-        w.ui.level_count_edit->setText(QString::fromLatin1(c.n_fi));
-        w.ui.line_count_edit->setText(QString::fromLatin1(c.n_E));
+        w.ui.size_bar->setPosition(c.size);
+        w.ui.level_count_edit->setText(QString::fromLatin1(c.level_count));
+        w.ui.line_count_edit->setText(QString::fromLatin1(c.line_count));
         w.ui.compute_button->click();
         w.window.explain_zero_potential();
         w.window.explain_zero_field();
