@@ -138,18 +138,17 @@ TEST(FieldLines, StraightLinesOfASingleCharge) {
     for (const Row& r : {Row{"the left charge alone", 0.4, 0, -0.5},
                          Row{"the right charge alone", 0, -0.7, 0.5}}) {
         SCOPED_TRACE(r.name);
-        const double cx = r.cx;
         Scene s({.q1 = r.q1, .q2 = r.q2});
         const auto lines = trace(s);
         ASSERT_EQ(lines.size(), 6u);
         for (const TracedLine& line : lines) {
             const Segment first = line.front();
-            EXPECT_NEAR(dist(first.x1, first.y1, cx), 0.05, 1e-6);
+            EXPECT_NEAR(dist(first.x1, first.y1, r.cx), 0.05, 1e-6);
             for (const Segment& g : line) {
                 EXPECT_NEAR(g.y2 - g.y1, 0.08, 1e-5);
                 // Radial: the piece points away from the charge along the start direction.
-                const double cross = (g.x2 - cx) * first.y1 - g.y2 * (first.x1 - cx);
-                EXPECT_NEAR(cross / std::hypot(g.x2 - cx, g.y2), 0, 1e-4);
+                const double cross = (g.x2 - r.cx) * first.y1 - g.y2 * (first.x1 - r.cx);
+                EXPECT_NEAR(cross / std::hypot(g.x2 - r.cx, g.y2), 0, 1e-4);
             }
             EXPECT_LE(line.back().y2, 4 + 1e-5);
             EXPECT_GT(line.back().y2 + 0.08, 4 - 1e-5);
