@@ -207,7 +207,8 @@ TEST(FieldDirectionLines, EveryPairOfTheScrollBars) {
                      {"equal and opposite", PairKind::EqualAndOpposite, expect_axis},
                      {"like", PairKind::Like, expect_no_black_line},
                      {"equal like", PairKind::EqualLike, expect_no_black_line},
-                     {"a zero charge", PairKind::OneZero, expect_only_the_message}},
+                     {"a zero charge", PairKind::OneZero, expect_only_the_message},
+                     {"both zero", PairKind::BothZero, expect_only_the_message}},
                     [](Scene& s) {
                         show(s);
                         EXPECT_EQ(s.pic.pen_width, 1);

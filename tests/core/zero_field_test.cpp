@@ -160,7 +160,8 @@ TEST(ZeroField, EveryPairOfTheScrollBars) {
                  {"like", PairKind::Like, expect_points_on_the_level},
                  {"equal like", PairKind::EqualLike, expect_point_at_the_origin},
                  {"equal and opposite", PairKind::EqualAndOpposite, expect_no_point},
-                 {"a zero charge", PairKind::OneZero, expect_no_point}},
+                 {"a zero charge", PairKind::OneZero, expect_no_point},
+                 {"both zero", PairKind::BothZero, expect_no_point}},
                 show);
 }
 

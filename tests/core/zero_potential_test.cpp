@@ -140,7 +140,8 @@ TEST(ZeroPotential, EveryPairOfTheScrollBars) {
                  {"equal and opposite", PairKind::EqualAndOpposite, expect_zero_line},
                  {"like", PairKind::Like, expect_nothing},
                  {"equal like", PairKind::EqualLike, expect_nothing},
-                 {"a zero charge", PairKind::OneZero, expect_nothing}},
+                 {"a zero charge", PairKind::OneZero, expect_nothing},
+                 {"both zero", PairKind::BothZero, expect_nothing}},
                 show);
 }
 
