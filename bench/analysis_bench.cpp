@@ -16,10 +16,9 @@
 namespace {
 
 void BM_show_zero_potential_line(benchmark::State& state) {
-    Scene s;
-    CharacteristicResults results;
+    QtScene s;
     for (auto _ : state) {
-        show_zero_potential_line(s.m, s.picture, results, s.pic, s.dialogs);
+        show_zero_potential_line(s.params, s.picture, s.results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
@@ -27,39 +26,37 @@ BENCHMARK(BM_show_zero_potential_line)->Unit(benchmark::kMillisecond);
 
 // 401 x 101 potentials and the markers.
 void BM_show_zero_field_point(benchmark::State& state) {
-    Scene s;
-    CharacteristicResults results;
+    QtScene s;
     for (auto _ : state) {
-        show_zero_field_point(s.m, s.picture, results, s.pic, s.dialogs);
+        show_zero_field_point(s.params, s.picture, s.results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
 BENCHMARK(BM_show_zero_field_point)->Unit(benchmark::kMillisecond);
 
 void BM_show_field_direction_lines(benchmark::State& state) {
-    Scene s;
-    CharacteristicResults results;
+    QtScene s;
     for (auto _ : state) {
-        show_field_direction_lines(s.m, s.picture, results, s.pic, s.dialogs);
+        show_field_direction_lines(s.params, s.picture, s.results, s.pic, s.dialogs);
         s.dialogs.shown.clear();
     }
 }
 BENCHMARK(BM_show_field_direction_lines)->Unit(benchmark::kMillisecond);
 
 void BM_draw_chosen_equipotential(benchmark::State& state) {
-    Scene s;
+    QtScene s;
     for (auto _ : state) {
-        draw_chosen_equipotential(s.m, s.picture.frame, s.pic);
+        draw_chosen_equipotential(s.params, s.picture.frame, s.pic);
     }
 }
 BENCHMARK(BM_draw_chosen_equipotential)->Unit(benchmark::kMillisecond);
 
 // One pointer move: three point functions and five formatted numbers.
 void BM_readout(benchmark::State& state) {
-    Scene s;
+    QtScene s;
     float x = -3.9f;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readout_at(s.m, x, 0.7f));
+        benchmark::DoNotOptimize(readout_at(s.params, x, 0.7f));
         x = x > 3.9f ? -3.9f : x + 0.013f;
     }
 }
@@ -67,11 +64,11 @@ BENCHMARK(BM_readout);
 
 // One double click with logging on: a line encoded, written and flushed to a real file.
 void BM_log_append(benchmark::State& state) {
-    Scene s;
+    QtScene s;
     const auto old = std::filesystem::current_path();
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     PointLog log;
-    if (!log.start(s.m)) {
+    if (!log.start(s.params)) {
         state.SkipWithError("cannot create the log");
     }
     for (auto _ : state) {

@@ -1,14 +1,12 @@
 #pragma once
-// The default two-charge system with its empty frame on the program's picture box,
-// 515 x 515 pixels as in the opening main window, and a picture box that draws nothing.
+// The scenes of the benchmarks (support/scene.h): the default two-charge system with its frame
+// on the program's picture box, 515 x 515 pixels as in the opening main window, or on a picture
+// box that draws nothing.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <type_traits>
 
-#include "model/field_params.h"
-#include "picture/frame.h"
-#include "support/recording_dialogs.h"
+#include "support/scene.h"
 #include "ui/qt_picture_box.h"
 
 // CHARGEFIELD_BENCH_ITERATIONS=n runs a benchmark exactly n times, as instruction counts under
@@ -30,32 +28,26 @@ class NullPictureBox : public PictureBox {
     void on_text(std::string_view) override {}
 };
 
-template <class Box> struct SceneOn {
-    FieldParams m;
-    FieldPicture picture;
-    Box pic;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform; // records the tone instead of sounding it
-    SceneOn() {
-        m.families = LineFamilies::Both;
-        if constexpr (std::is_same_v<Box, QtPictureBox>) {
-            pic.resize(515, 515);
-        }
-        frame();
-    }
+// The program's picture box at the size of the opening main window's picture.
+class OpeningPictureBox : public QtPictureBox {
+  public:
+    OpeningPictureBox() { resize(515, 515); }
+};
+
+// Everything drawn so far is in the picture's pixels (nothing to do for a box without pixels).
+inline void painted(QtPictureBox& pic) {
+    benchmark::DoNotOptimize(pic.image().constBits());
+}
+inline void painted(PictureBox&) {}
+
+// A scene whose frame is in the picture's pixels before the clock starts.
+template <class Box> struct BenchScene : SceneOn<Box> {
+    BenchScene() { painted(this->pic); }
     // A cleared picture with the frame and the charges, painted.
     void frame() {
-        pic.clear();
-        picture.frame = draw_frame(m, pic);
-        picture.charges = draw_charges(m, pic);
-        painted();
-    }
-    // Everything drawn so far is in the picture's pixels.
-    void painted() {
-        if constexpr (std::is_same_v<Box, QtPictureBox>) {
-            benchmark::DoNotOptimize(pic.image().constBits());
-        }
+        SceneOn<Box>::frame();
+        painted(this->pic);
     }
 };
 
-using Scene = SceneOn<QtPictureBox>;
+using QtScene = BenchScene<OpeningPictureBox>;

@@ -7,25 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include "base/display_list.h"
-#include "picture/compute.h"
-#include "picture/frame.h"
-#include "support/recording_dialogs.h"
+#include "bench_scene.h"
 #include "ui/main_window.h"
 #include "ui/picture_export.h"
 #include "ui/qt_picture_box.h"
 
 namespace {
-
-// Follows the current position as the drawing expects and draws nothing.
-class NothingBox : public PictureBox {
-  protected:
-    void on_scale(float, float, float, float) override {}
-    void on_clear() override {}
-    void on_line(float, float, float, float, Colour) override {}
-    void on_dot(float, float, Colour, bool) override {}
-    void on_circle(float, float, float, Colour) override {}
-    void on_text(std::string_view) override {}
-};
 
 // Only keeps the display list, as the program's picture box does before it paints.
 class ListBox : public PictureBox {
@@ -47,41 +34,41 @@ class ListBox : public PictureBox {
     }
 };
 
-struct Default {
-    FieldParams m;
-    FieldPicture picture;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Default() { m.families = LineFamilies::Both; }
+// The program's picture box as a newly opened window has it: its font and its size.
+class WindowPictureBox : public QtPictureBox {
+  public:
+    WindowPictureBox() {
+        setFont(picture_font());
+        resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
+    }
 };
 
-template <class Box> void compute_on(benchmark::State& state, Box& box) {
-    Default d;
+// The computation command, over and over.
+template <class Box> void compute_on(benchmark::State& state, SceneOn<Box>& s) {
     for (auto _ : state) {
-        compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
+        s.compute();
         benchmark::ClobberMemory();
     }
 }
 
 void BM_compute_drawing_nothing(benchmark::State& state) {
-    NothingBox box;
-    compute_on(state, box);
+    SceneOn<NullPictureBox> s;
+    compute_on(state, s);
 }
 BENCHMARK(BM_compute_drawing_nothing)->Unit(benchmark::kMillisecond);
 
 void BM_compute_recording_only(benchmark::State& state) {
-    ListBox box;
-    compute_on(state, box);
-    state.counters["primitives"] = static_cast<double>(box.list.size());
+    SceneOn<ListBox> s;
+    compute_on(state, s);
+    state.counters["primitives"] = static_cast<double>(s.pic.list.size());
 }
 BENCHMARK(BM_compute_recording_only)->Unit(benchmark::kMillisecond);
 
 // The primitives of the default picture recorded into a fresh list.
 void BM_record_default_picture(benchmark::State& state) {
-    Default d;
-    ListBox box;
-    compute_picture(d.m, d.picture, box, d.dialogs, d.platform);
-    const DisplayList& source = box.list;
+    SceneOn<ListBox> s;
+    s.compute();
+    const DisplayList& source = s.pic.list;
     for (auto _ : state) {
         DisplayList list;
         list.clear();
@@ -113,32 +100,25 @@ void BM_record_default_picture(benchmark::State& state) {
 BENCHMARK(BM_record_default_picture)->Unit(benchmark::kMicrosecond);
 
 void BM_compute_picture_box(benchmark::State& state) {
-    Default d;
-    QtPictureBox pic;
-    pic.setFont(picture_font());
-    pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
+    SceneOn<WindowPictureBox> s;
     for (auto _ : state) {
-        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
-        benchmark::DoNotOptimize(pic.image().constBits());
+        s.compute();
+        painted(s.pic);
     }
 }
 BENCHMARK(BM_compute_picture_box)->Unit(benchmark::kMillisecond);
 
 // The default picture drawn once on the program's picture box.
-struct Picture {
-    Default d;
-    QtPictureBox pic;
+struct Picture : SceneOn<WindowPictureBox> {
     Picture() {
-        pic.setFont(picture_font());
-        pic.resize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize);
-        compute_picture(d.m, d.picture, pic, d.dialogs, d.platform);
+        compute();
         pic.flush();
     }
 };
 
 void BM_export_svg(benchmark::State& state) {
     Picture p;
-    const QString title = field_picture_title(p.d.m, p.d.picture.frame);
+    const QString title = field_picture_title(p.params, p.picture.frame);
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray svg =

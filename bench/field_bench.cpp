@@ -9,7 +9,6 @@
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
-#include "support/recording_dialogs.h"
 #include "ui/qt_picture_box.h"
 #if __has_include("base/parallel.h")
 #include "base/parallel.h"
@@ -29,13 +28,13 @@ void use_threads(const benchmark::State& state) {
 }
 
 void BM_draw_equipotentials(benchmark::State& state) {
-    Scene s;
+    QtScene s;
     for (auto _ : state) {
         state.PauseTiming();
         s.frame();
         state.ResumeTiming();
-        draw_equipotentials(s.m, s.picture, s.pic);
-        s.painted();
+        draw_equipotentials(s.params, s.picture, s.pic);
+        painted(s.pic);
     }
 }
 BENCHMARK(BM_draw_equipotentials)
@@ -45,13 +44,13 @@ BENCHMARK(BM_draw_equipotentials)
     ->Apply(counted);
 
 void BM_draw_field_lines(benchmark::State& state) {
-    Scene s;
+    QtScene s;
     for (auto _ : state) {
         state.PauseTiming();
         s.frame();
         state.ResumeTiming();
-        draw_field_lines(s.m, s.picture.charges, s.pic);
-        s.painted();
+        draw_field_lines(s.params, s.picture.charges, s.pic);
+        painted(s.pic);
     }
 }
 BENCHMARK(BM_draw_field_lines)
@@ -63,17 +62,17 @@ BENCHMARK(BM_draw_field_lines)
 // The whole computation command: clear, frame, charges, both families, with the counts given.
 template <class Box> void compute_with_counts(benchmark::State& state, double levels, int lines) {
     use_threads(state);
-    SceneOn<Box> s;
-    s.m.level_intervals = levels;
-    s.m.lines_per_charge = static_cast<std::int16_t>(lines);
+    BenchScene<Box> s;
+    s.params.level_intervals = levels;
+    s.params.lines_per_charge = static_cast<std::int16_t>(lines);
     for (auto _ : state) {
-        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
-        s.painted();
+        s.compute();
+        painted(s.pic);
     }
 }
 
 void BM_default_compute(benchmark::State& state) {
-    compute_with_counts<QtPictureBox>(state, 11, 6);
+    compute_with_counts<OpeningPictureBox>(state, 11, 6);
 }
 BENCHMARK(BM_default_compute)
     ->Unit(benchmark::kMillisecond)
@@ -97,9 +96,9 @@ BENCHMARK(BM_default_compute_null)
 // The default computation on the program's picture box, recorded in its display list but not
 // painted: what keeping the list costs (where the box keeps one).
 void BM_default_compute_recorded(benchmark::State& state) {
-    SceneOn<QtPictureBox> s;
+    QtScene s;
     for (auto _ : state) {
-        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
+        s.compute();
     }
 }
 BENCHMARK(BM_default_compute_recorded)
@@ -110,7 +109,7 @@ BENCHMARK(BM_default_compute_recorded)
 
 // Dense field lines: painting is to cost no more than a quarter of the computation.
 void BM_compute_nE2000(benchmark::State& state) {
-    compute_with_counts<QtPictureBox>(state, 11, 2000);
+    compute_with_counts<OpeningPictureBox>(state, 11, 2000);
 }
 BENCHMARK(BM_compute_nE2000)
     ->Unit(benchmark::kMillisecond)
@@ -133,7 +132,7 @@ BENCHMARK(BM_compute_nE2000_null)
 
 // A thousand of each, on one core and on all of them.
 void BM_compute_n1000(benchmark::State& state) {
-    compute_with_counts<QtPictureBox>(state, 1000, 1000);
+    compute_with_counts<OpeningPictureBox>(state, 1000, 1000);
 }
 BENCHMARK(BM_compute_n1000)
     ->Unit(benchmark::kMillisecond)
@@ -146,7 +145,7 @@ BENCHMARK(BM_compute_n1000)
 // The largest count of field lines, on all cores: tens of millions of segments, more than the
 // display list keeps. Run alone (--benchmark_filter=nE32767): an iteration takes seconds.
 void BM_compute_nE32767(benchmark::State& state) {
-    compute_with_counts<QtPictureBox>(state, 11, 32767);
+    compute_with_counts<OpeningPictureBox>(state, 11, 32767);
 }
 BENCHMARK(BM_compute_nE32767)
     ->Unit(benchmark::kMillisecond)

@@ -5,7 +5,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,29 +14,23 @@
 #include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/frame.h"
-#include "support/recording_dialogs.h"
-#include "support/recording_picture_box.h"
+#include "support/scene.h"
 
 namespace {
 
-struct Scene {
-    FieldParams m;
-    FieldPicture picture;
-    std::optional<std::string> tip;
-    RecordingPictureBox pic;
-    RecordingDialogs dialogs;
-    RecordingPlatform platform;
-    Scene() { m.families = LineFamilies::Both; }
-    void run() { tip = compute_picture(m, picture, pic, dialogs, platform); }
-    std::size_t dots() const { return pic.of(DrawCall::Dot, kEquipotentialColour).size(); }
-    std::size_t segments() const { return pic.of(DrawCall::Line, kFieldLineColour).size(); }
-};
+// What a computation drew of each family: the blue dots and the dark-red segments.
+std::size_t dots(const Scene& s) {
+    return s.pic.of(DrawCall::Dot, kEquipotentialColour).size();
+}
+std::size_t segments(const Scene& s) {
+    return s.pic.of(DrawCall::Line, kFieldLineColour).size();
+}
 
 // The picture starts with a clear and the frame; then the marks of the charges, the dots and
 // the lines, in that order; the tone 880 Hz for 120 ms comes once, after the drawing.
 TEST(Compute, DefaultsDrawEverythingInOrder) {
     Scene s;
-    s.run();
+    s.compute();
     ASSERT_GE(s.pic.calls.size(), 2u);
     EXPECT_EQ(s.pic.calls[0].kind, DrawCall::Clear);
     EXPECT_EQ(s.pic.calls[1].kind, DrawCall::Scale);
@@ -62,85 +55,88 @@ TEST(Compute, DefaultsDrawEverythingInOrder) {
     EXPECT_EQ(s.pic.rejected(), 0u);
 }
 
-// Families 1: equipotentials only; 2: field lines only; 3 and any other value: both.
-TEST(Compute, LineKindChoosesTheFamilies) {
-    struct Case {
-        int kind;
-        bool dots, lines;
+// Families 1: equipotentials only; 2: field lines only; 3 and any other value: both. Zero or
+// negative counts leave out their family only; the rest is drawn and the tone sounds.
+TEST(Compute, FamiliesAndCountsChooseWhatIsDrawn) {
+    struct Row {
+        const char* name;
+        int families;
+        double levels;
+        int lines;
+        bool dots, segments;
     };
-    for (const Case c : {Case{1, true, false}, Case{2, false, true}, Case{3, true, true},
-                         Case{0, true, true}, Case{7, true, true}}) {
-        SCOPED_TRACE(c.kind);
-        Scene s;
-        s.m.families = static_cast<LineFamilies>(c.kind);
-        s.run();
-        EXPECT_EQ(s.dots() > 0, c.dots);
-        EXPECT_EQ(s.segments() > 0, c.lines);
+    const Row rows[] = {
+        {"equipotentials only", 1, 11, 6, true, false},
+        {"field lines only", 2, 11, 6, false, true},
+        {"both", 3, 11, 6, true, true},
+        {"families 0 means both", 0, 11, 6, true, true},
+        {"families 7 means both", 7, 11, 6, true, true},
+        {"no level intervals", 3, 0, 6, false, true},
+        {"negative level intervals", 3, -4, 6, false, true},
+        {"no lines per charge", 3, 11, 0, true, false},
+        {"negative lines per charge", 3, 11, -4, true, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Scene s({.level_intervals = r.levels,
+                 .lines_per_charge = static_cast<std::int16_t>(r.lines),
+                 .families = static_cast<LineFamilies>(r.families)});
+        s.compute();
+        EXPECT_EQ(dots(s) > 0, r.dots);
+        EXPECT_EQ(segments(s) > 0, r.segments);
         EXPECT_EQ(s.platform.tones.size(), 1u);
-    }
-}
-
-// Zero or negative counts leave out their family only; the rest is drawn and the tone sounds.
-TEST(Compute, ZeroAndNegativeCounts) {
-    for (double n : {0.0, -4.0}) {
-        Scene fi;
-        fi.m.level_intervals = n;
-        fi.run();
-        EXPECT_EQ(fi.dots(), 0u);
-        EXPECT_GT(fi.segments(), 0u);
-        EXPECT_EQ(fi.platform.tones.size(), 1u);
-
-        Scene e;
-        e.m.lines_per_charge = static_cast<std::int16_t>(n);
-        e.run();
-        EXPECT_GT(e.dots(), 0u);
-        EXPECT_EQ(e.segments(), 0u);
-        EXPECT_EQ(e.platform.tones.size(), 1u);
     }
 }
 
 // Both charges zero: one warning "Зарядов нет?" CR "Поля нет-1!" titled "ПРЕДУПРЕЖДЕНИЕ",
 // only the frame (no marks, no lines), no tone.
 TEST(Compute, BothChargesZeroWarns) {
-    Scene s;
-    s.m.q1 = 0;
-    s.m.q2 = 0;
-    s.run();
+    Scene s({.q1 = 0, .q2 = 0});
+    s.compute();
     ASSERT_EQ(s.dialogs.shown.size(), 1u);
     EXPECT_EQ(s.dialogs.shown[0].text, "Зарядов нет?\rПоля нет-1!");
     EXPECT_EQ(s.dialogs.shown[0].title, "ПРЕДУПРЕЖДЕНИЕ");
     EXPECT_FALSE(s.dialogs.shown[0].question);
     EXPECT_TRUE(s.platform.tones.empty());
     EXPECT_TRUE(s.pic.of(DrawCall::Circle).empty());
-    EXPECT_EQ(s.dots(), 0u);
-    EXPECT_EQ(s.segments(), 0u);
+    EXPECT_EQ(dots(s), 0u);
+    EXPECT_EQ(segments(s), 0u);
     EXPECT_EQ(s.pic.of(DrawCall::Line, kGridColour).size(), 64u);
     // A second press warns again.
-    s.run();
+    s.compute();
     EXPECT_EQ(s.dialogs.shown.size(), 2u);
 }
 
 // The tone: 880 Hz for t*12 ms, to a whole millisecond with halves to even.
 TEST(Compute, Beep) {
-    RecordingPlatform p;
-    end_tone(p, 10);
-    end_tone(p, 0.125);
-    end_tone(p, 2.5 / 12);
-    ASSERT_EQ(p.tones.size(), 3u);
-    EXPECT_EQ(p.tones[0], std::make_pair(880, 120));
-    EXPECT_EQ(p.tones[1], std::make_pair(880, 2));
-    EXPECT_EQ(p.tones[2], std::make_pair(880, 2));
+    struct Row {
+        const char* name;
+        double seconds;
+        int ms;
+    };
+    const Row rows[] = {
+        {"whole", 10, 120}, {"half up to even", 0.125, 2}, {"half down to even", 2.5 / 12, 2}};
+    for (const Row& r : rows) {
+        RecordingPlatform p;
+        end_tone(p, r.seconds);
+        ASSERT_EQ(p.tones.size(), 1u) << r.name;
+        EXPECT_EQ(p.tones[0], std::make_pair(880, r.ms)) << r.name;
+    }
 }
 
-// Whole seconds from the minute and second of the clock, across the hour.
+// Whole seconds from the minute and second of the clock.
 TEST(Compute, ElapsedSeconds) {
-    struct Case {
+    struct Row {
+        const char* name;
         int m0, s0, m1, s1, want;
     };
-    for (const Case c : {Case{59, 58, 0, 3, 5}, Case{12, 10, 12, 10, 0}, Case{12, 50, 13, 5, 15},
-                         Case{0, 0, 59, 59, 3599}, Case{5, 30, 7, 0, 90}}) {
-        EXPECT_EQ(elapsed_seconds(c.m0, c.s0, c.m1, c.s1), c.want)
-            << c.m0 << ":" << c.s0 << " " << c.m1 << ":" << c.s1;
+    const Row rows[] = {
+        {"across the hour", 59, 58, 0, 3, 5},     {"no time", 12, 10, 12, 10, 0},
+        {"across a minute", 12, 50, 13, 5, 15},   {"the longest run", 0, 0, 59, 59, 3599},
+        {"minutes and seconds", 5, 30, 7, 0, 90},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(elapsed_seconds(r.m0, r.s0, r.m1, r.s1), r.want) << r.name;
     }
 }
 
@@ -155,8 +151,7 @@ TEST(Compute, CaptionWithTime) {
     EXPECT_EQ(caption_with_time("T", 3, true), "T. Время расчета 3 c. Расчёт остановлен");
 }
 
-// The bits of every value a computation leaves for later drawings and clicks, and the level
-// step it tells.
+// The bits of every value a computation leaves for later drawings and clicks.
 std::vector<std::uint64_t> picture_values(const Scene& s) {
     std::vector<std::uint64_t> v;
     const Frame& f = s.picture.frame;
@@ -167,9 +162,6 @@ std::vector<std::uint64_t> picture_values(const Scene& s) {
     }
     for (float x : {f.y_max, f.grid_step_single}) {
         v.push_back(std::bit_cast<std::uint32_t>(x));
-    }
-    for (char ch : s.tip.value_or("")) {
-        v.push_back(static_cast<unsigned char>(ch));
     }
     return v;
 }
@@ -193,26 +185,34 @@ bool same_calls(const std::vector<DrawCall>& a, const std::vector<DrawCall>& b) 
 // Big enough counts to be split between threads: every sign combination gives the same
 // primitives in the same order, to the bit, and leaves the same values as on one thread.
 TEST(Compute, SeveralThreadsDrawAndLeaveTheSame) {
-    struct Case {
+    struct Row {
+        const char* name;
         double q1, q2, levels;
         int lines;
     };
-    for (const Case c : {Case{0.4, -0.1, 300, 40}, Case{-0.3, 0.9, 11, 40}, Case{0.6, 0.6, 257, 33},
-                         Case{0.5, 0, 11, 40}, Case{0, -0.2, 11, 40}, Case{0.7, -0.7, 11, 40}}) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
-        Scene one, two;
-        for (Scene* s : {&one, &two}) {
-            s->m.q1 = c.q1;
-            s->m.q2 = c.q2;
-            s->m.level_intervals = c.levels;
-            s->m.lines_per_charge = static_cast<std::int16_t>(c.lines);
-            set_worker_limit(s == &one ? 1 : 2);
-            s->run();
-        }
+    const Row rows[] = {
+        {"defaults, dense levels", 0.4, -0.1, 300, 40},
+        {"weaker left charge", -0.3, 0.9, 11, 40},
+        {"equal like charges, odd counts", 0.6, 0.6, 257, 33},
+        {"right charge zero", 0.5, 0, 11, 40},
+        {"left charge zero", 0, -0.2, 11, 40},
+        {"equal and opposite", 0.7, -0.7, 11, 40},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const FieldParams params{.q1 = r.q1,
+                                 .q2 = r.q2,
+                                 .level_intervals = r.levels,
+                                 .lines_per_charge = static_cast<std::int16_t>(r.lines)};
+        Scene one(params), two(params);
+        set_worker_limit(1);
+        const auto tip = one.compute();
+        set_worker_limit(2);
+        EXPECT_EQ(two.compute(), tip);
         set_worker_limit(0);
-        EXPECT_GT(one.segments(), 0u);
+        EXPECT_GT(segments(one), 0u);
         EXPECT_TRUE(same_calls(one.pic.calls, two.pic.calls));
-        EXPECT_TRUE(one.tip.has_value());
+        EXPECT_TRUE(tip.has_value());
         EXPECT_EQ(picture_values(one), picture_values(two));
     }
 }
@@ -239,20 +239,19 @@ class StopAfter : public Progress {
 // A computation told to stop ends there, on one thread or two: the lines drawn so far stay,
 // the rest are not drawn and no tone sounds. Never stopped, it reports its way from 0 to 1.
 TEST(Compute, StoppedComputationKeepsWhatItDrew) {
-    Scene full;
-    full.m.lines_per_charge = 60;
-    full.run();
+    const FieldParams params{.lines_per_charge = 60};
+    Scene full(params);
+    full.compute();
     for (unsigned threads : {1u, 2u}) {
         SCOPED_TRACE(threads);
         set_worker_limit(threads);
-        Scene s;
-        s.m.lines_per_charge = 60;
+        Scene s(params);
         StopAfter stop(8);
-        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform, stop);
+        s.compute(stop);
         EXPECT_TRUE(stop.stopped());
         EXPECT_TRUE(stop.growing);
-        EXPECT_GT(s.dots(), 0u);
-        EXPECT_LT(s.segments(), full.segments());
+        EXPECT_GT(dots(s), 0u);
+        EXPECT_LT(segments(s), segments(full));
         EXPECT_TRUE(s.platform.tones.empty());
         // What was drawn is the start of the full picture.
         s.pic.calls.resize(std::min(s.pic.calls.size(), full.pic.calls.size()));
@@ -260,14 +259,13 @@ TEST(Compute, StoppedComputationKeepsWhatItDrew) {
                                std::vector<DrawCall>(full.pic.calls.begin(),
                                                      full.pic.calls.begin() + s.pic.calls.size())));
 
-        Scene go;
-        go.m.lines_per_charge = 60;
+        Scene go(params);
         StopAfter never(1 << 30);
-        compute_picture(go.m, go.picture, go.pic, go.dialogs, go.platform, never);
+        go.compute(never);
         EXPECT_FALSE(never.stopped());
         EXPECT_TRUE(never.growing);
         EXPECT_GT(never.last, 0.9);
-        EXPECT_EQ(go.segments(), full.segments());
+        EXPECT_EQ(segments(go), segments(full));
     }
     set_worker_limit(0);
 }

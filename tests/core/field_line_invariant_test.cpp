@@ -12,8 +12,7 @@
 
 #include "model/field_params.h"
 #include "picture/field_lines.h"
-#include "picture/frame.h"
-#include "support/recording_picture_box.h"
+#include "support/scene.h"
 #include "support/traced_lines.h"
 
 namespace {
@@ -63,16 +62,12 @@ TEST(FieldLineInvariant, EveryTracedLineKeepsTheInvariant) {
     for (const Case& c : cases) {
         for (int per_charge : {6, 11}) {
             SCOPED_TRACE(testing::Message() << c.name << " lines=" << per_charge);
-            FieldParams m;
-            m.q1 = c.q1;
-            m.q2 = c.q2;
-            m.lines_per_charge = static_cast<std::int16_t>(per_charge);
-            RecordingPictureBox pic;
-            draw_frame(m, pic);
-            const ChargeMarks charges = draw_charges(m, pic);
-            pic.forget();
-            draw_field_lines(m, charges, pic);
-            const auto lines = traced_lines(pic);
+            Scene s({.q1 = c.q1,
+                     .q2 = c.q2,
+                     .lines_per_charge = static_cast<std::int16_t>(per_charge)});
+            const FieldParams& m = s.params;
+            draw_field_lines(m, s.picture.charges, s.pic);
+            const auto lines = traced_lines(s.pic);
             ASSERT_GE(lines.size(), static_cast<std::size_t>(per_charge));
             const double scale = std::abs(c.q1) + std::abs(c.q2);
             for (std::size_t n = 0; n < lines.size(); ++n) {

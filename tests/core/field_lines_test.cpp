@@ -8,31 +8,19 @@
 #include "model/field_params.h"
 #include "model/point_field.h"
 #include "picture/field_lines.h"
-#include "picture/frame.h"
-#include "support/recording_picture_box.h"
+#include "support/scene.h"
 #include "support/traced_lines.h"
 
 namespace {
 
-struct Scene {
-    FieldParams m;
-    FieldPicture picture;
-    RecordingPictureBox pic;
-    Scene(double q1, double q2, int lines = 6, double L = 4) {
-        m.q1 = q1;
-        m.q2 = q2;
-        m.lines_per_charge = static_cast<std::int16_t>(lines);
-        m.half_width = L;
-        picture.frame = draw_frame(m, pic);
-        picture.charges = draw_charges(m, pic);
-        pic.forget();
-    }
-    std::vector<TracedLine> trace() {
-        draw_field_lines(m, picture.charges, pic);
-        EXPECT_EQ(pic.rejected(), 0u);
-        return traced_lines(pic);
-    }
-};
+// The field lines of the inputs, drawn on the scene's frame.
+std::vector<TracedLine> trace(Scene& s) {
+    draw_field_lines(s.params, s.picture.charges, s.pic);
+    EXPECT_EQ(s.pic.rejected(), 0u);
+    EXPECT_EQ(s.pic.of(DrawCall::Line, kFieldLineColour).size(), s.pic.calls.size())
+        << "nothing but field-line pieces";
+    return traced_lines(s.pic);
+}
 
 double dist(double x, double y, double cx) {
     return std::hypot(x - cx, y);
@@ -64,8 +52,8 @@ TEST(FieldLines, DefaultStartsAndEdgeLines) {
     }
     EXPECT_TRUE(start_angles(0).empty());
     EXPECT_TRUE(start_angles(-6).empty());
-    Scene s(0.4, -0.1);
-    const auto lines = s.trace();
+    Scene s;
+    const auto lines = trace(s);
     ASSERT_EQ(lines.size(), 16u);
     for (int j = 0; j < 6; ++j) {
         SCOPED_TRACE(j);
@@ -97,25 +85,37 @@ TEST(FieldLines, DefaultStartsAndEdgeLines) {
     }
 }
 
-struct KindCase {
-    double q1, q2;
-    int lines_per_charge;
-    std::size_t lines; // before mirroring
-    double edge_x;     // x of the extra edge lines, 0 when there are none
-};
-
 // The number of traced lines per sign combination: two per start angle, plus Int(lines/2) + 1
-// edge lines on the weaker charge's side for unlike charges of different magnitude only.
+// edge lines on the weaker charge's side for unlike charges of different magnitude only; none
+// at all for a count of 0 or below.
 TEST(FieldLines, LineCountsPerSignCombination) {
-    const KindCase cases[] = {
-        {0.4, -0.1, 6, 16, 4}, {-0.1, 0.4, 6, 16, -4}, {0.5, -0.5, 6, 12, 0},
-        {0.3, 0.3, 6, 12, 0},  {-0.2, -0.6, 6, 12, 0}, {0.4, 0, 6, 6, 0},
-        {0, -0.7, 6, 6, 0},    {0.4, -0.1, 1, 3, 4},   {0.4, -0.1, 5, 13, 4},
+    struct Row {
+        const char* name;
+        double q1, q2;
+        int lines_per_charge;
+        std::size_t lines; // before mirroring
+        double edge_x;     // x of the extra edge lines, 0 when there are none
     };
-    for (const KindCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2 << " lines=" << c.lines_per_charge);
-        Scene s(c.q1, c.q2, c.lines_per_charge);
-        const auto lines = s.trace();
+    const Row rows[] = {
+        {"defaults: edge lines on the right", 0.4, -0.1, 6, 16, 4},
+        {"weaker left charge: edge lines on the left", -0.1, 0.4, 6, 16, -4},
+        {"equal and opposite: no edge lines", 0.5, -0.5, 6, 12, 0},
+        {"equal like charges", 0.3, 0.3, 6, 12, 0},
+        {"like negative charges", -0.2, -0.6, 6, 12, 0},
+        {"right charge zero: one family", 0.4, 0, 6, 6, 0},
+        {"left charge zero: one family", 0, -0.7, 6, 6, 0},
+        {"one line per charge: one edge line", 0.4, -0.1, 1, 3, 4},
+        {"an odd count", 0.4, -0.1, 5, 13, 4},
+        {"no lines", 0.4, -0.1, 0, 0, 0},
+        {"minus one line", 0.4, -0.1, -1, 0, 0},
+        {"minus six lines", 0.4, -0.1, -6, 0, 0},
+    };
+    for (const Row& c : rows) {
+        SCOPED_TRACE(c.name);
+        Scene s({.q1 = c.q1,
+                 .q2 = c.q2,
+                 .lines_per_charge = static_cast<std::int16_t>(c.lines_per_charge)});
+        const auto lines = trace(s);
         ASSERT_EQ(lines.size(), c.lines);
         if (c.edge_x != 0) {
             const int edges = c.lines_per_charge / 2 + 1;
@@ -131,21 +131,24 @@ TEST(FieldLines, LineCountsPerSignCombination) {
 // One charge zero: straight radial pieces of height L/50 from the other charge, never below the
 // start, the last piece ending at or below L and less than a piece below it.
 TEST(FieldLines, StraightLinesOfASingleCharge) {
-    for (double q1 : {0.4, 0.0}) {
-        const double q2 = q1 == 0 ? -0.7 : 0.0;
-        const double cx = q1 == 0 ? 0.5 : -0.5;
-        SCOPED_TRACE(q1);
-        Scene s(q1, q2, 6, 4);
-        const auto lines = s.trace();
+    struct Row {
+        const char* name;
+        double q1, q2, cx;
+    };
+    for (const Row& r : {Row{"the left charge alone", 0.4, 0, -0.5},
+                         Row{"the right charge alone", 0, -0.7, 0.5}}) {
+        SCOPED_TRACE(r.name);
+        Scene s({.q1 = r.q1, .q2 = r.q2});
+        const auto lines = trace(s);
         ASSERT_EQ(lines.size(), 6u);
         for (const TracedLine& line : lines) {
             const Segment first = line.front();
-            EXPECT_NEAR(dist(first.x1, first.y1, cx), 0.05, 1e-6);
+            EXPECT_NEAR(dist(first.x1, first.y1, r.cx), 0.05, 1e-6);
             for (const Segment& g : line) {
                 EXPECT_NEAR(g.y2 - g.y1, 0.08, 1e-5);
                 // Radial: the piece points away from the charge along the start direction.
-                const double cross = (g.x2 - cx) * first.y1 - g.y2 * (first.x1 - cx);
-                EXPECT_NEAR(cross / std::hypot(g.x2 - cx, g.y2), 0, 1e-4);
+                const double cross = (g.x2 - r.cx) * first.y1 - g.y2 * (first.x1 - r.cx);
+                EXPECT_NEAR(cross / std::hypot(g.x2 - r.cx, g.y2), 0, 1e-4);
             }
             EXPECT_LE(line.back().y2, 4 + 1e-5);
             EXPECT_GT(line.back().y2 + 0.08, 4 - 1e-5);
@@ -157,8 +160,9 @@ TEST(FieldLines, StraightLinesOfASingleCharge) {
 // circle of radius r0, every piece L/501 high, ending when the line leaves the square.
 TEST(FieldLines, CartesianLinesOfLikeCharges) {
     for (double q : {0.3, -0.3}) {
-        Scene s(q, q, 6, 4);
-        const auto lines = s.trace();
+        SCOPED_TRACE(q > 0 ? "positive pair" : "negative pair");
+        Scene s({.q1 = q, .q2 = q});
+        const auto lines = trace(s);
         ASSERT_EQ(lines.size(), 12u);
         for (std::size_t n = 0; n < lines.size(); ++n) {
             const double cx = n % 2 == 0 ? 0.5 : -0.5;
@@ -183,17 +187,26 @@ TEST(FieldLines, CartesianLinesOfLikeCharges) {
 // negative radius; either threw a piece up to 1e17 m across the picture. Every piece above the
 // axis stays above it and within reach of the region.
 TEST(FieldLines, BrokenDownPolarStepsAreNotDrawn) {
-    struct Case {
+    struct Row {
+        const char* name;
         double q1, q2;
         int lines_per_charge;
         double L;
     };
-    for (const Case c : {Case{-0.15, 0.95, 1, 4}, Case{-1, 0.05, 1, 7}, Case{-0.15, 0.9, 6, 4},
-                         Case{-0.65, 0.05, 13, 4}, Case{0.4, -0.1, 6, 1}}) {
-        SCOPED_TRACE(testing::Message()
-                     << c.q1 << " " << c.q2 << " " << c.lines_per_charge << " " << c.L);
-        Scene s(c.q1, c.q2, c.lines_per_charge, c.L);
-        for (const TracedLine& line : s.trace()) {
+    const Row rows[] = {
+        {"much stronger right charge, one line", -0.15, 0.95, 1, 4},
+        {"strongest left charge, weakest right, largest region", -1, 0.05, 1, 7},
+        {"much stronger right charge, six lines", -0.15, 0.9, 6, 4},
+        {"weakest right charge, thirteen lines", -0.65, 0.05, 13, 4},
+        {"smallest region", 0.4, -0.1, 6, 1},
+    };
+    for (const Row& c : rows) {
+        SCOPED_TRACE(c.name);
+        Scene s({.q1 = c.q1,
+                 .q2 = c.q2,
+                 .half_width = c.L,
+                 .lines_per_charge = static_cast<std::int16_t>(c.lines_per_charge)});
+        for (const TracedLine& line : trace(s)) {
             for (const Segment& g : line) {
                 ASSERT_GE(g.y2, 0.0f);
                 ASSERT_LT(std::max(std::abs(g.x2), std::abs(g.y2)), 4 * c.L)
@@ -220,8 +233,9 @@ TEST(FieldLines, NoPieceJumpsThroughACharge) {
                 const double weak = -0.05 * j;
                 SCOPED_TRACE(testing::Message()
                              << "weak " << weak << " L " << L << " left " << strong_left);
-                Scene s(strong_left ? 1 : weak, strong_left ? weak : 1, 6, L);
-                const auto lines = s.trace();
+                Scene s(
+                    {.q1 = strong_left ? 1 : weak, .q2 = strong_left ? weak : 1, .half_width = L});
+                const auto lines = trace(s);
                 EXPECT_GE(lines.size(), 12u);
                 for (const TracedLine& line : lines) {
                     for (const Segment& g : line) {
@@ -239,17 +253,28 @@ TEST(FieldLines, NoPieceJumpsThroughACharge) {
 // Each start angle and each edge line traced alone, by a tracer of its own, gives to the bit the
 // segments the whole drawing gives for it: nothing one line leaves behind changes the next.
 TEST(FieldLines, EveryPieceTracedAloneIsTheSame) {
-    for (const auto& [q1, q2] : {std::pair{0.4, -0.1}, std::pair{-0.2, 0.9}, std::pair{0.3, 0.6},
-                                 std::pair{0.0, -0.5}, std::pair{0.7, -0.7}}) {
-        SCOPED_TRACE(testing::Message() << q1 << " " << q2);
-        Scene whole(q1, q2, 7), pieces(q1, q2, 7);
-        whole.trace();
+    struct Row {
+        const char* name;
+        double q1, q2;
+    };
+    const Row rows[] = {
+        {"defaults: polar and edge lines", 0.4, -0.1},
+        {"stronger right charge: edge lines on the left", -0.2, 0.9},
+        {"like charges: Cartesian lines", 0.3, 0.6},
+        {"left charge zero: straight lines", 0.0, -0.5},
+        {"equal and opposite: no edge lines", 0.7, -0.7},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const FieldParams params{.q1 = r.q1, .q2 = r.q2, .lines_per_charge = 7};
+        Scene whole(params), pieces(params);
+        trace(whole);
         for (const double theta : start_angles(7)) {
-            FieldLineTracer(pieces.m, pieces.picture.charges).lines_at_angle(pieces.pic, theta);
+            FieldLineTracer(params, pieces.picture.charges).lines_at_angle(pieces.pic, theta);
         }
-        const EdgeSide side = edge_side(pieces.m);
+        const EdgeSide side = edge_side(params);
         for (int i = 0; side != EdgeSide::None && i <= 3; ++i) {
-            FieldLineTracer(pieces.m, pieces.picture.charges).edge_line(pieces.pic, i, side);
+            FieldLineTracer(params, pieces.picture.charges).edge_line(pieces.pic, i, side);
         }
         const auto a = whole.pic.of(DrawCall::Line), b = pieces.pic.of(DrawCall::Line);
         ASSERT_EQ(a.size(), b.size());
@@ -258,15 +283,6 @@ TEST(FieldLines, EveryPieceTracedAloneIsTheSame) {
                         a[j].y2 == b[j].y2)
                 << j;
         }
-    }
-}
-
-// A line count of 0 or below: no field line and no failure.
-TEST(FieldLines, ZeroAndNegativeCounts) {
-    for (int n : {0, -1, -6}) {
-        Scene s(0.4, -0.1, n);
-        draw_field_lines(s.m, s.picture.charges, s.pic);
-        EXPECT_TRUE(s.pic.calls.empty()) << n;
     }
 }
 

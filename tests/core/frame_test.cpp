@@ -22,6 +22,7 @@ std::string label(double v, const std::string& sep) {
 }
 
 struct FrameCase {
+    const char* name;
     double L;
     const char* sep;
     int grid_lines;    // each way
@@ -159,37 +160,35 @@ TEST_P(FrameTest, GridLabelsAndAxes) {
     EXPECT_NEAR(yname.y1, 0.99 * c.L, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, FrameTest,
-                         // A text line is 3 % of the picture's height; characters of 1.2 %
-                         // of its width are about those of the window, 0.5 % those of a big
-                         // one, where the label L fits at the right edge.
-                         testing::Values(FrameCase{4, ".", 32, 0.012f, false, false},
-                                         FrameCase{1, ".", 8, 0.005f, true, true},
-                                         FrameCase{1, ",", 8, 0.03f, false, true},
-                                         FrameCase{7, ",", 56, 0, true, false}));
-
-struct ChargeCase {
-    double q1, q2;
-    int circles;
-    double ratio, sqrt_ratio;
-};
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, FrameTest,
+    // A text line is 3 % of the picture's height; characters of 1.2 % of its width are about
+    // those of the window, 0.5 % those of a big one, where the label L fits at the right edge.
+    testing::Values(FrameCase{"DefaultRegionInTheWindow", 4, ".", 32, 0.012f, false, false},
+                    FrameCase{"SmallestRegionInABigWindow", 1, ".", 8, 0.005f, true, true},
+                    FrameCase{"SmallestRegionCommaWideText", 1, ",", 8, 0.03f, false, true},
+                    FrameCase{"LargestRegionCommaTextUnmeasured", 7, ",", 56, 0, true, false}),
+    [](const testing::TestParamInfo<FrameCase>& row) { return std::string(row.param.name); });
 
 // Marks of radius |q|*r0, red for positive and blue for negative, none for a zero charge; the
 // ratio q2/q1 (100000 for q1 = 0) and its root; the fill is transparent again afterwards.
 TEST(Frame, ChargeMarksAndRatio) {
+    struct ChargeCase {
+        const char* name;
+        double q1, q2;
+        int circles;
+        double ratio, sqrt_ratio;
+    };
     const ChargeCase cases[] = {
-        {0.4, -0.1, 2, -0.25, 0.5},
-        {0, 0.3, 1, 100000, 316.22777},
-        {-1, 1, 2, -1, 1},
-        {0.5, 0, 1, 0, 0},
+        {"defaults", 0.4, -0.1, 2, -0.25, 0.5},
+        {"left charge zero: ratio 100000", 0, 0.3, 1, 100000, 316.22777},
+        {"the largest, equal and opposite", -1, 1, 2, -1, 1},
+        {"right charge zero: ratio 0", 0.5, 0, 1, 0, 0},
     };
     for (const ChargeCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.q1 << " " << c.q2);
-        FieldParams p;
-        p.q1 = c.q1;
-        p.q2 = c.q2;
+        SCOPED_TRACE(c.name);
         RecordingPictureBox pic;
-        const ChargeMarks drawn = draw_charges(p, pic);
+        const ChargeMarks drawn = draw_charges({.q1 = c.q1, .q2 = c.q2}, pic);
         EXPECT_DOUBLE_EQ(drawn.charge_radius, 0.05);
         EXPECT_DOUBLE_EQ(drawn.charge_ratio, c.ratio);
         EXPECT_NEAR(drawn.sqrt_charge_ratio, c.sqrt_ratio, 1e-5);

@@ -46,24 +46,8 @@ std::string read_bytes(const fs::path& p) {
     return s.str();
 }
 
-FieldParams defaults(const std::string& sep = ".") {
-    FieldParams m;
-    m.decimal_separator = sep;
-    return m;
-}
-
 // The header of the default charges, byte for byte.
 const std::string kDefaultHeader = kDefaultLogHeader;
-
-// Splits on blanks, as a spreadsheet would.
-std::vector<std::string> fields(const std::string& line) {
-    std::istringstream in(line);
-    std::vector<std::string> out;
-    for (std::string f; in >> f;) {
-        out.push_back(f);
-    }
-    return out;
-}
 
 TEST(Cp1251, CyrillicAndSigns) {
     EXPECT_EQ(utf8_to_cp1251("АЯая"), "\xC0\xDF\xE0\xFF");
@@ -82,19 +66,19 @@ TEST(Cp1251, CyrillicAndSigns) {
 
 // The column caption line starts its captions at 1, 14, 28, 43 and 57 and has 62 characters.
 TEST(PointLog, HeaderIsExact) {
-    EXPECT_EQ(utf8_to_cp1251(log_header(defaults())), kDefaultHeader);
-    const std::string header = utf8_to_cp1251(log_header(defaults()));
+    const std::string header = utf8_to_cp1251(log_header({}));
+    EXPECT_EQ(header, kDefaultHeader);
     const std::size_t start = header.rfind("\r\n", header.size() - 3) + 2;
     EXPECT_EQ(header.size() - start, 62u + 2);
     // A comma locale writes the charges with a comma.
-    const std::string comma = log_header(defaults(","));
-    EXPECT_NE(comma.find("q1= 0,4 нКл\r\nq2= -0,1 нКл\r\na= 0,5 м\r\n"), std::string::npos);
+    EXPECT_NE(
+        log_header({.decimal_separator = ","}).find("q1= 0,4 нКл\r\nq2= -0,1 нКл\r\na= 0,5 м\r\n"),
+        std::string::npos);
     // Charges set by the scroll bars (steps of 0.05) are written as the value labels show them,
     // not with the binary fraction's last digits.
-    FieldParams m = defaults();
-    m.q1 = 6 * 0.05;
-    m.q2 = -19 * 0.05;
-    EXPECT_NE(log_header(m).find("q1= 0.3 нКл\r\nq2= -0.95 нКл\r\n"), std::string::npos);
+    EXPECT_NE(
+        log_header({.q1 = 6 * 0.05, .q2 = -19 * 0.05}).find("q1= 0.3 нКл\r\nq2= -0.95 нКл\r\n"),
+        std::string::npos);
 }
 
 // Values in columns 14 characters wide, at least one blank between however long they are;
@@ -109,7 +93,6 @@ TEST(PointLog, DataLineColumns) {
 
     const std::string big = "-123456789012345.000";
     const std::string wide = log_line(big, big, big, big, big);
-    EXPECT_EQ(fields(wide), std::vector<std::string>(5, big));
     EXPECT_EQ(wide, big + " " + big + " " + big + " " + big + " " + big + "\r\n");
     // A separator of two bytes counts as one character of the column.
     const std::string arabic = log_line("1٫000", "2٫000", "3", "4", "5");
@@ -121,7 +104,7 @@ TEST(PointLog, DataLineColumns) {
 TEST(PointLog, SessionWritesEveryLineThrough) {
     InTempDir tmp;
     PointLog log;
-    ASSERT_TRUE(log.start(defaults())) << log.problem();
+    ASSERT_TRUE(log.start({})) << log.problem();
     EXPECT_TRUE(log.is_on());
     EXPECT_EQ(read_bytes("kerant.txt"), kDefaultHeader);
     std::string expected = kDefaultHeader;
@@ -135,39 +118,52 @@ TEST(PointLog, SessionWritesEveryLineThrough) {
     EXPECT_TRUE(log.stop()); // off again: nothing to do
     EXPECT_EQ(read_bytes("kerant.txt"), expected);
 
-    FieldParams other = defaults();
-    other.q1 = -0.75;
-    ASSERT_TRUE(log.start(other));
+    ASSERT_TRUE(log.start({.q1 = -0.75}));
     EXPECT_TRUE(log.stop());
     std::string fresh = kDefaultHeader;
     fresh.replace(fresh.find("q1= 0.4"), 7, "q1= -0.75");
     EXPECT_EQ(read_bytes("kerant.txt"), fresh);
 }
 
-// The name taken by a folder: the file cannot be created; the log stays off with a message.
-TEST(PointLog, CannotCreateTheFile) {
-    InTempDir tmp;
-    fs::create_directory("kerant.txt");
+// A log that cannot start stays off, with a message that names the file, what failed and why.
+void expect_start_fails(const InTempDir& tmp, const char* what, const char* reason) {
     PointLog log;
-    EXPECT_FALSE(log.start(defaults()));
+    EXPECT_FALSE(log.start({}));
     EXPECT_FALSE(log.is_on());
-    EXPECT_NE(log.problem().find("Не удалось создать файл"), std::string::npos);
-    EXPECT_NE(log.problem().find((tmp.dir() / "kerant.txt").string()), std::string::npos);
-    EXPECT_NE(log.problem().find("на месте файла находится папка"), std::string::npos);
+    for (const std::string& part :
+         {std::string(what), (tmp.dir() / kLogName).string(), std::string(reason)}) {
+        EXPECT_NE(log.problem().find(part), std::string::npos) << log.problem();
+    }
     EXPECT_FALSE(log.append("1", "2", "3", "4", "5"));
 }
 
-// A full disk: the header cannot be written; the log stays off with a message.
+// The name taken by a folder: the file cannot be created.
+TEST(PointLog, CannotCreateTheFile) {
+    InTempDir tmp;
+    fs::create_directory(kLogName);
+    expect_start_fails(tmp, "Не удалось создать файл", "на месте файла находится папка");
+}
+
+// A full disk: the header cannot be written.
 TEST(PointLog, DiskFullWhileWritingTheHeader) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full";
     }
     InTempDir tmp;
-    fs::create_symlink("/dev/full", "kerant.txt");
-    PointLog log;
-    EXPECT_FALSE(log.start(defaults()));
-    EXPECT_FALSE(log.is_on());
-    EXPECT_NE(log.problem().find("на диске нет места"), std::string::npos);
+    fs::create_symlink("/dev/full", kLogName);
+    expect_start_fails(tmp, "Не удалось записать заголовок", "на диске нет места");
+}
+
+// A folder where the user may not write (not testable as the superuser, who may write
+// anywhere).
+TEST(PointLog, ReadOnlyFolder) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the superuser may write into any folder";
+    }
+    InTempDir tmp;
+    fs::permissions(tmp.dir(), fs::perms::owner_read | fs::perms::owner_exec);
+    expect_start_fails(tmp, "Не удалось создать файл", "нет прав на запись");
+    fs::permissions(tmp.dir(), fs::perms::owner_all);
 }
 
 // A full disk in the middle of a line, played by a file size limit: past it write() takes what
@@ -194,7 +190,7 @@ TEST(PointLog, FullDiskLeavesNoHalfLine) {
     PointLog log;
     {
         const FileSizeLimit full(kDefaultHeader.size() + 2 * line.size() + 20);
-        ASSERT_TRUE(log.start(defaults())) << log.problem();
+        ASSERT_TRUE(log.start({})) << log.problem();
         for (int n = 0; n < 3; ++n) {
             EXPECT_EQ(log.append("1.000", "2.000", "3.000", "4.000", "5.000"), n < 2);
         }
@@ -203,7 +199,7 @@ TEST(PointLog, FullDiskLeavesNoHalfLine) {
     EXPECT_EQ(read_bytes("kerant.txt"), kDefaultHeader + line + line);
     {
         const FileSizeLimit full(kDefaultHeader.size() / 2);
-        EXPECT_FALSE(log.start(defaults()));
+        EXPECT_FALSE(log.start({}));
     }
     EXPECT_EQ(read_bytes("kerant.txt"), "");
 }
@@ -229,46 +225,31 @@ class FailingFile : public LogFile {
     bool close_fails_;
 };
 
-// A line that cannot be written: reported, the log goes off, the lines before it stay.
-TEST(PointLog, LineThatCannotBeWritten) {
+// A line that cannot be written: reported, the log goes off, the lines before it stay. Closing
+// that fails is reported, never taken for success.
+TEST(PointLog, WriteOrCloseThatFails) {
     std::string sink;
-    PointLog log([&sink](const std::string&) {
-        return LogOpen{std::make_unique<FailingFile>(sink, 3, false), {}};
-    });
-    ASSERT_TRUE(log.start(defaults()));
-    EXPECT_TRUE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
-    EXPECT_TRUE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
-    EXPECT_FALSE(log.append("1.000", "2.000", "3.000", "4.000", "5.000"));
+    const auto failing = [&sink](int writes_before_failure, bool close_fails) {
+        return [&sink, writes_before_failure, close_fails](const std::string&) {
+            return LogOpen{std::make_unique<FailingFile>(sink, writes_before_failure, close_fails),
+                           {}};
+        };
+    };
+    PointLog log(failing(3, false));
+    ASSERT_TRUE(log.start({}));
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(log.append("1.000", "2.000", "3.000", "4.000", "5.000"), n < 2);
+    }
     EXPECT_FALSE(log.is_on());
     EXPECT_NE(log.problem().find("Не удалось записать точку"), std::string::npos);
     EXPECT_NE(log.problem().find("на диске нет места"), std::string::npos);
     EXPECT_EQ(sink.size(), kDefaultHeader.size() + 2 * (4 * 14 + 5 + 2));
-}
 
-// Closing that fails is reported, never taken for success.
-TEST(PointLog, CloseThatFails) {
-    std::string sink;
-    PointLog log([&sink](const std::string&) {
-        return LogOpen{std::make_unique<FailingFile>(sink, 100, true), {}};
-    });
-    ASSERT_TRUE(log.start(defaults()));
-    EXPECT_FALSE(log.stop());
-    EXPECT_FALSE(log.is_on());
-    EXPECT_NE(log.problem().find("Не удалось закрыть"), std::string::npos);
-}
-
-// A folder where the user may not write (not testable as the superuser, who may write
-// anywhere).
-TEST(PointLog, ReadOnlyFolder) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the superuser may write into any folder";
-    }
-    InTempDir tmp;
-    fs::permissions(tmp.dir(), fs::perms::owner_read | fs::perms::owner_exec);
-    PointLog log;
-    EXPECT_FALSE(log.start(defaults()));
-    EXPECT_NE(log.problem().find("нет прав на запись"), std::string::npos);
-    fs::permissions(tmp.dir(), fs::perms::owner_all);
+    PointLog closing(failing(100, true));
+    ASSERT_TRUE(closing.start({}));
+    EXPECT_FALSE(closing.stop());
+    EXPECT_FALSE(closing.is_on());
+    EXPECT_NE(closing.problem().find("Не удалось закрыть"), std::string::npos);
 }
 
 } // namespace

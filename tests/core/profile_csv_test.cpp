@@ -8,8 +8,7 @@
 
 #include "profiles/profile_csv.h"
 #include "profiles/profile_draw.h"
-#include "support/coulomb.h" // field_with
-#include "support/recording_dialogs.h"
+#include "support/scene.h"
 
 namespace {
 
@@ -52,9 +51,9 @@ TEST(ProfileCsv, RowsAreThePointsOfTheDrawnCurve) {
         {ProfileId::ExAlongY, "ex-y", "y_m,Ex_V_per_m", "Ex(y) при X_fix = 0.75 м"},
         {ProfileId::EyAlongY, "ey-y", "y_m,Ey_V_per_m", "Ey(y) при X_fix = 0.75 м"},
     };
-    const DrawnField f = field_with(0.4, -0.1, 4, ",");
-    const FieldParams& m = f.params;
-    const Frame& frame = f.picture.frame;
+    const Scene s({.decimal_separator = ","});
+    const FieldParams& m = s.params;
+    const Frame& frame = s.picture.frame;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         const ProfileKind& kind = profile_kind(r.id);

@@ -6,68 +6,45 @@
 #include <array>
 #include <cmath>
 
-#include "picture/frame.h"
 #include "profiles/profile_draw.h"
-#include "support/recording_dialogs.h"
-#include "support/recording_picture_box.h"
+#include "support/coulomb.h"
+#include "support/scene.h"
 
 namespace {
 
 constexpr ProfileId kAll[] = {ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
                               ProfileId::EyAlongX,  ProfileId::ExAlongY,  ProfileId::EyAlongY};
 
-struct Scene {
-    FieldParams m;
-    Frame main_frame;
+// A scene whose frame the profiles read (the main picture's), with the samples of each window.
+struct Profiles : Scene {
+    using Scene::Scene;
     std::array<ProfileSamples, kProfileCount> samples;
-    RecordingPictureBox pic;
-    RecordingDialogs dialogs;
-    Scene() { frame(); }
-    // The main picture's frame sets the region's edges and ticks that the profiles read.
-    void frame() {
-        RecordingPictureBox main;
-        main_frame = draw_frame(m, main);
-    }
     void draw(ProfileId id, double scale = 1) {
         pic.forget();
         dialogs.shown.clear();
-        draw_profile(m, main_frame, profile_kind(id), scale, samples[to_index(id)], pic, dialogs);
+        draw_profile(params, picture.frame, profile_kind(id), scale, samples[to_index(id)], pic,
+                     dialogs);
     }
     void sample(ProfileId id, double scale = 1) {
-        sample_profile(m, main_frame, profile_kind(id), scale, samples[to_index(id)]);
+        sample_profile(params, picture.frame, profile_kind(id), scale, samples[to_index(id)]);
     }
     const ProfileSamples& s(ProfileId id) const { return samples[to_index(id)]; }
     std::string warning() const { return dialogs.shown.empty() ? "" : dialogs.shown[0].text; }
 };
 
-// The field of the two charges from Coulomb's law, independent of the program's functions.
-struct Exact {
-    double q1, q2, a = 0.5, k = 9;
-    double fi(double x, double y) const {
-        return k * (q1 / std::hypot(x + a, y) + q2 / std::hypot(x - a, y));
+// The quantity of a window at (x, y), from Coulomb's law.
+double exact(const FieldParams& p, ProfileId id, double x, double y) {
+    switch (id) {
+    case ProfileId::PhiAlongX:
+    case ProfileId::PhiAlongY:
+        return coulomb::potential(p, x, y);
+    case ProfileId::ExAlongX:
+    case ProfileId::ExAlongY:
+        return coulomb::field(p, x, y).ex;
+    default:
+        return coulomb::field(p, x, y).ey;
     }
-    double E(double x, double y, int component) const {
-        double e = 0;
-        for (const auto& [q, cx] : {std::pair{q1, -a}, std::pair{q2, a}}) {
-            const double dx = x - cx;
-            const double r = std::hypot(dx, y);
-            e += k * q * (component == 0 ? dx : y) / (r * r * r);
-        }
-        return e;
-    }
-    double of(ProfileId id, double x, double y) const {
-        switch (id) {
-        case ProfileId::PhiAlongX:
-        case ProfileId::PhiAlongY:
-            return fi(x, y);
-        case ProfileId::ExAlongX:
-        case ProfileId::ExAlongY:
-            return E(x, y, 0);
-        default:
-            return E(x, y, 1);
-        }
-    }
-};
+}
 
 std::vector<DrawCall> curve(const RecordingPictureBox& pic) {
     return pic.of(DrawCall::Line, kCurveColour);
@@ -76,7 +53,7 @@ std::vector<DrawCall> curve(const RecordingPictureBox& pic) {
 // Default region (L = 4): position step 0.016; positions -3.984 (first) to 4 (500th), on both
 // kinds of line.
 TEST(ProfileSampling, PositionsStartOneStepInsideAndEndAtTheEdge) {
-    Scene sc;
+    Profiles sc;
     for (ProfileId id : {ProfileId::PhiAlongX, ProfileId::PhiAlongY}) {
         sc.sample(id);
         const ProfileSamples& s = sc.s(id);
@@ -90,7 +67,7 @@ TEST(ProfileSampling, PositionsStartOneStepInsideAndEndAtTheEdge) {
 // The potential along y = y_fixed with the defaults: the greatest value near x = -0.5, the least
 // near x = 0.5, 1 % margin, factor 1.
 TEST(ProfileSampling, DefaultPotentialRangeWithMargin) {
-    Scene sc;
+    Profiles sc;
     sc.draw(ProfileId::PhiAlongX);
     const ProfileSamples& s = sc.s(ProfileId::PhiAlongX);
     EXPECT_NEAR(s.max_value, 35.07, 0.01);
@@ -106,7 +83,7 @@ TEST(ProfileSampling, DefaultPotentialRangeWithMargin) {
 
 // A factor of 1.95 widens the value axis to 1.95 times the sampled range; 0.05 narrows it.
 TEST(ProfileSampling, ScaleFactorWidensTheValueAxis) {
-    Scene sc;
+    Profiles sc;
     for (double factor : {0.05, 1.95}) {
         sc.sample(ProfileId::EyAlongY, factor);
         const ProfileSamples& s = sc.s(ProfileId::EyAlongY);
@@ -118,8 +95,7 @@ TEST(ProfileSampling, ScaleFactorWidensTheValueAxis) {
 // q2 = 0 and q1 > 0: every potential sample is positive, so v_min = v_lo = 0; the x axis is lifted
 // to 0.05 d_val, its labels stand at 0.8 d_val and its title at 1.5 d_val.
 TEST(ProfileDrawing, PositiveProfileLiftsTheXAxis) {
-    Scene sc;
-    sc.m.q2 = 0;
+    Profiles sc({.q2 = 0});
     sc.draw(ProfileId::PhiAlongX);
     const ProfileSamples& s = sc.s(ProfileId::PhiAlongX);
     EXPECT_EQ(s.min_value, 0.0f);
@@ -147,12 +123,7 @@ TEST(ProfileDrawing, PositiveProfileLiftsTheXAxis) {
 // 0.1 v_hi, its title "X, м" at 2.7 d_val, its first caption at v_hi and, with no positive value,
 // its value title at 0.9 v_lo.
 TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
-    Scene sc;
-    sc.m.half_width = 1;
-    sc.frame();
-    sc.m.y_fixed = 3;
-    sc.m.q1 = 0.4;
-    sc.m.q2 = -0.4;
+    Profiles sc({.q2 = -0.4, .half_width = 1, .y_fixed = 3});
     sc.draw(ProfileId::ExAlongX);
     const ProfileSamples& s = sc.s(ProfileId::ExAlongX);
     ASSERT_EQ(s.axis_low, 0.0);
@@ -168,8 +139,8 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
         }
     }
 
-    sc.m.q1 = -0.4;
-    sc.m.q2 = 0.4;
+    sc.params.q1 = -0.4;
+    sc.params.q2 = 0.4;
     sc.draw(ProfileId::ExAlongX);
     ASSERT_EQ(sc.s(ProfileId::ExAlongX).axis_high, 0.0);
     for (const DrawCall& c : sc.pic.calls) {
@@ -183,7 +154,7 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
 // Default model: 31 vertical grid lines at -3.75 ... 3.75, x labels 2 i tick with one decimal,
 // the two titles.
 TEST(ProfileDrawing, DefaultGridAndTitles) {
-    Scene sc;
+    Profiles sc;
     sc.draw(ProfileId::PhiAlongX);
     std::vector<float> xs;
     for (const DrawCall& c : sc.pic.of(DrawCall::Line, kGridColour)) {
@@ -204,8 +175,7 @@ TEST(ProfileDrawing, DefaultGridAndTitles) {
 
 // y_fixed = 0: Ey vanishes on the axis, EyAlongX warns with its own lines and stays blank.
 TEST(ProfileDrawing, EyAlongTheAxisIsNoField) {
-    Scene sc;
-    sc.m.y_fixed = 0;
+    Profiles sc({.y_fixed = 0});
     sc.draw(ProfileId::EyAlongX);
     const ProfileSamples& s = sc.s(ProfileId::EyAlongX);
     EXPECT_TRUE(std::all_of(s.values.begin(), s.values.end(), [](float v) { return v == 0; }));
@@ -218,19 +188,20 @@ TEST(ProfileDrawing, EyAlongTheAxisIsNoField) {
 // q1 = q2 = 0: every window fails the no-field test with its own texts; with x_fixed = 0 the
 // potential window on x = x_fixed shows its own three-line message instead.
 TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
-    Scene sc;
-    sc.m.q1 = 0;
-    sc.m.q2 = 0;
-    const char* expected[] = {
-        "Зарядов нет?\rПоля нет-3!",           "Зарядов нет? Совсем?\rПоля нет!",
-        "Зарядов нет?\rПоля нет-Exx!",         "При y=0\rEy=0!",
-        "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
-    for (ProfileId id : kAll) {
+    Profiles sc({.q1 = 0, .q2 = 0});
+    const std::pair<ProfileId, const char*> warnings[] = {
+        {ProfileId::PhiAlongX, "Зарядов нет?\rПоля нет-3!"},
+        {ProfileId::PhiAlongY, "Зарядов нет? Совсем?\rПоля нет!"},
+        {ProfileId::ExAlongX, "Зарядов нет?\rПоля нет-Exx!"},
+        {ProfileId::EyAlongX, "При y=0\rEy=0!"},
+        {ProfileId::ExAlongY, "Зарядов нет? Совсем?\rПоля нет-Exy!"},
+        {ProfileId::EyAlongY, "Зарядов нет? Совсем?\rПоля нет-Eyy!"}};
+    for (const auto& [id, warning] : warnings) {
         sc.draw(id);
-        EXPECT_EQ(sc.warning(), expected[to_index(id)]);
+        EXPECT_EQ(sc.warning(), warning);
         EXPECT_TRUE(sc.pic.calls.empty());
     }
-    sc.m.x_fixed = 0;
+    sc.params.x_fixed = 0;
     sc.draw(ProfileId::PhiAlongY);
     EXPECT_EQ(sc.warning(), "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине "
                             "разноименных зарядах\rпри x=0 y-любое!");
@@ -239,9 +210,7 @@ TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
 // q2 = -q1 and x_fixed = 0: PhiAlongY warns before sampling, EyAlongY finds no field, ExAlongY
 // draws.
 TEST(ProfileDrawing, OppositeChargesOnTheBisector) {
-    Scene sc;
-    sc.m.q2 = -0.4;
-    sc.m.x_fixed = 0;
+    Profiles sc({.q2 = -0.4, .x_fixed = 0});
     sc.draw(ProfileId::PhiAlongY);
     ASSERT_EQ(sc.dialogs.shown.size(), 1u);
     const std::string text = sc.warning();
@@ -257,9 +226,7 @@ TEST(ProfileDrawing, OppositeChargesOnTheBisector) {
 
 // q1 = q2 with x_fixed = 0: Ex vanishes on the bisector, so ExAlongY warns; PhiAlongY draws.
 TEST(ProfileDrawing, EqualChargesOnTheBisector) {
-    Scene sc;
-    sc.m.q2 = 0.4;
-    sc.m.x_fixed = 0;
+    Profiles sc({.q2 = 0.4, .x_fixed = 0});
     sc.draw(ProfileId::ExAlongY);
     EXPECT_EQ(sc.warning(), "Зарядов нет? Совсем?\rПоля нет-Exy!");
     EXPECT_TRUE(sc.pic.calls.empty());
@@ -272,10 +239,8 @@ TEST(ProfileDrawing, EqualChargesOnTheBisector) {
 // only
 // +-4.75 whatever the region.
 TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
-    Scene sc;
-    sc.m.half_width = 6;
-    sc.frame();
-    ASSERT_DOUBLE_EQ(sc.main_frame.grid_steps, 48);
+    Profiles sc({.half_width = 6});
+    ASSERT_DOUBLE_EQ(sc.picture.frame.grid_steps, 48);
     const std::pair<ProfileId, float> cases[] = {
         {ProfileId::PhiAlongY, 4.75f}, {ProfileId::ExAlongY, 5.75f}, {ProfileId::EyAlongY, 5.75f}};
     for (const auto& [id, reach] : cases) {
@@ -295,28 +260,31 @@ TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
 // Every vertex of every curve lies where Coulomb's law puts the field at its sample, with the
 // picture turned for the windows on x = x_fixed; the polyline is continuous from the line's start.
 TEST(ProfileCurves, VerticesFollowTheExactField) {
-    Scene sc;
-    struct Inputs {
+    struct Row {
+        const char* name;
         double q1, q2, L, Y_fix, X_fix;
     };
-    for (const Inputs& in : {Inputs{0.4, -0.1, 4, 0.1, 0.75}, Inputs{-0.7, 0.35, 2.5, -0.6, -1.3},
-                             Inputs{1, 1, 7, 2, 0.2}}) {
-        sc.m.q1 = in.q1;
-        sc.m.q2 = in.q2;
-        sc.m.half_width = in.L;
-        sc.m.y_fixed = in.Y_fix;
-        sc.m.x_fixed = in.X_fix;
-        sc.frame();
-        const Exact exact{in.q1, in.q2};
+    const Row rows[] = {
+        {"defaults", 0.4, -0.1, 4, 0.1, 0.75},
+        {"weaker right charge, lines below the axis and left of the charges", -0.7, 0.35, 2.5, -0.6,
+         -1.3},
+        {"the largest equal charges in the largest region", 1, 1, 7, 2, 0.2},
+    };
+    for (const Row& in : rows) {
+        Profiles sc({.q1 = in.q1,
+                     .q2 = in.q2,
+                     .half_width = in.L,
+                     .y_fixed = in.Y_fix,
+                     .x_fixed = in.X_fix});
         for (ProfileId id : kAll) {
-            SCOPED_TRACE(testing::Message() << "window " << to_index(id) << " L " << in.L);
+            SCOPED_TRACE(testing::Message() << in.name << ", window " << to_index(id));
             sc.draw(id);
             const bool vertical = profile_kind(id).vertical;
             const auto lines = curve(sc.pic);
             ASSERT_EQ(lines.size(), 500u);
             const auto at = [&](double pos) {
-                const double v =
-                    vertical ? exact.of(id, in.X_fix, pos) : exact.of(id, pos, in.Y_fix);
+                const double v = vertical ? exact(sc.params, id, in.X_fix, pos)
+                                          : exact(sc.params, id, pos, in.Y_fix);
                 return vertical ? std::pair{v, pos} : std::pair{pos, v};
             };
             const auto near = [](double got, double want) {
@@ -345,16 +313,16 @@ TEST(ProfileCurves, VerticesFollowTheExactField) {
 // charge, where Ex overflows; on y = 0 with L = 5 samples land on both charges; a y beyond the
 // range of the fields gives no number, which counts as no field.
 TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
-    Scene sc;
-    sc.m.x_fixed = std::nextafter(0.5, 1.0);
+    Profiles sc;
+    sc.params.x_fixed = std::nextafter(0.5, 1.0);
     sc.draw(ProfileId::ExAlongY);
     EXPECT_EQ(sc.pic.rejected(), 0u);
     EXPECT_EQ(sc.s(ProfileId::ExAlongY).min_value, -kSampleLimit);
     EXPECT_EQ(curve(sc.pic).size(), 500u);
 
-    sc.m.half_width = 5;
+    sc.params.half_width = 5;
     sc.frame();
-    sc.m.y_fixed = 0;
+    sc.params.y_fixed = 0;
     for (ProfileId id : {ProfileId::PhiAlongX, ProfileId::ExAlongX}) {
         sc.draw(id);
         EXPECT_EQ(sc.pic.rejected(), 0u);
@@ -362,7 +330,7 @@ TEST(ProfileDrawing, SamplesAtChargesStayFinite) {
         EXPECT_TRUE(std::all_of(val.begin(), val.end(), [](float v) { return std::isfinite(v); }));
     }
 
-    sc.m.y_fixed = 1.7e308;
+    sc.params.y_fixed = 1.7e308;
     sc.draw(ProfileId::EyAlongX);
     EXPECT_EQ(sc.pic.rejected(), 0u);
     EXPECT_EQ(sc.warning(), "При y=0\rEy=0!");

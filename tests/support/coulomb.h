@@ -5,11 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "analysis/characteristic_results.h"
 #include "model/field_params.h"
 #include "picture/equipotentials.h"
-#include "picture/frame.h"
-#include "support/recording_picture_box.h"
+#include "support/scene.h"
 
 namespace coulomb {
 
@@ -43,40 +41,18 @@ inline Field field(const FieldParams& p, double x, double y) {
 
 } // namespace coulomb
 
-// The inputs of a field with the default parameters and the given charges and region, its
-// frame and charges drawn (which sets the region and the charge ratio), ready for a
-// characteristic line, and what the lines find.
-struct DrawnField {
-    FieldParams params;
-    FieldPicture picture;
-    CharacteristicResults results;
-};
-
-inline DrawnField field_with(double q1, double q2, double L = 4, const std::string& sep = ".") {
-    DrawnField f;
-    f.params.q1 = q1;
-    f.params.q2 = q2;
-    f.params.half_width = L;
-    f.params.decimal_separator = sep;
-    RecordingPictureBox frame;
-    f.picture.frame = draw_frame(f.params, frame);
-    f.picture.charges = draw_charges(f.params, frame);
-    return f;
-}
-
 // Every scanned dot lies midway between two rows whose potentials bracket the level.
-inline void expect_dots_bracket(const DrawnField& f, const RecordingPictureBox& pic, Colour c,
-                                double level) {
-    const auto dots = pic.of(DrawCall::Dot, c);
-    const double half = scan_steps(f.picture.frame).upward / 2;
+inline void expect_dots_bracket(const Scene& s, Colour c, double level) {
+    const auto dots = s.pic.of(DrawCall::Dot, c);
+    const double half = scan_steps(s.picture.frame).upward / 2;
     for (const auto& d : dots) {
         EXPECT_EQ(d.width, 2);
         const double y = std::abs(d.y1);
         EXPECT_GE(y, half * 0.999);
-        const double below = coulomb::potential(f.params, d.x1, y - half) - level;
-        const double above = coulomb::potential(f.params, d.x1, y + half) - level;
+        const double below = coulomb::potential(s.params, d.x1, y - half) - level;
+        const double above = coulomb::potential(s.params, d.x1, y + half) - level;
         // The scan works in single precision: a level met within its rounding counts.
-        const double tolerance = 1e-6 * coulomb::potential_scale(f.params, d.x1, y);
+        const double tolerance = 1e-6 * coulomb::potential_scale(s.params, d.x1, y);
         EXPECT_TRUE(below * above <= 0 || std::min(std::abs(below), std::abs(above)) <= tolerance)
             << "dot at (" << d.x1 << ", " << d.y1 << ")";
     }
