@@ -144,7 +144,7 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
     sc.draw(ProfileId::ExAlongX);
     ASSERT_EQ(sc.s(ProfileId::ExAlongX).axis_high, 0.0);
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Text && c.text == "Ex(x,Y_fix), B/м") {
+        if (c.kind == DrawCall::Text && c.text == "Ex(x,y_fix), B/м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::ExAlongX).axis_low));
         }
     }
@@ -170,7 +170,7 @@ TEST(ProfileDrawing, DefaultGridAndTitles) {
     EXPECT_EQ(texts[14], "-0.5");
     EXPECT_EQ(texts[15], "0.5");
     EXPECT_NE(std::find(texts.begin(), texts.end(), "X, м"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,Y_fix), B"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,y_fix), B"), texts.end());
 }
 
 // y_fixed = 0: Ey vanishes on the axis, EyAlongX warns with its own lines and stays blank.
@@ -203,7 +203,7 @@ TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
     }
     sc.params.x_fixed = 0;
     sc.draw(ProfileId::PhiAlongY);
-    EXPECT_EQ(sc.warning(), "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине "
+    EXPECT_EQ(sc.warning(), "Для зависимости fi(x_fix,y)  \rПри одинаковых по величине "
                             "разноименных зарядах\rпри x=0 y-любое!");
 }
 
@@ -262,7 +262,7 @@ TEST(ProfileDrawing, PositionGridExtentsOnTheVerticalLine) {
 TEST(ProfileCurves, VerticesFollowTheExactField) {
     struct Row {
         const char* name;
-        double q1, q2, L, Y_fix, X_fix;
+        double q1, q2, L, y_fix, x_fix;
     };
     const Row rows[] = {
         {"defaults", 0.4, -0.1, 4, 0.1, 0.75},
@@ -274,8 +274,8 @@ TEST(ProfileCurves, VerticesFollowTheExactField) {
         Profiles sc({.q1 = in.q1,
                      .q2 = in.q2,
                      .half_width = in.L,
-                     .y_fixed = in.Y_fix,
-                     .x_fixed = in.X_fix});
+                     .y_fixed = in.y_fix,
+                     .x_fixed = in.x_fix});
         for (ProfileId id : kAll) {
             SCOPED_TRACE(testing::Message() << in.name << ", window " << to_index(id));
             sc.draw(id);
@@ -283,8 +283,8 @@ TEST(ProfileCurves, VerticesFollowTheExactField) {
             const auto lines = curve(sc.pic);
             ASSERT_EQ(lines.size(), 500u);
             const auto at = [&](double pos) {
-                const double v = vertical ? exact(sc.params, id, in.X_fix, pos)
-                                          : exact(sc.params, id, pos, in.Y_fix);
+                const double v = vertical ? exact(sc.params, id, in.x_fix, pos)
+                                          : exact(sc.params, id, pos, in.y_fix);
                 return vertical ? std::pair{v, pos} : std::pair{pos, v};
             };
             const auto near = [](double got, double want) {
