@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and builds the Debian package, and checks that
-# both hold the program, its documents, its icon and a valid desktop entry.
+# both hold the program, its documents (the English ones in en/), its icon and a valid desktop
+# entry.
 set -euo pipefail
 build=${1:?usage: install_test.sh BUILD_DIR}
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -10,7 +11,8 @@ trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 [ -x "$prefix/bin/chargefield" ] || fail "no program in bin"
-for f in spravka.pdf gauss.pdf uprav.pdf instruction.txt; do
+for f in spravka.pdf gauss.pdf uprav.pdf instruction.txt \
+         en/spravka.pdf en/gauss.pdf en/uprav.pdf en/instruction.txt; do
   [ -s "$prefix/share/chargefield/$f" ] || fail "no $f in share/chargefield"
 done
 svg=$prefix/share/icons/hicolor/scalable/apps/chargefield.svg
@@ -35,6 +37,8 @@ contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/chargefield ./usr/share/chargefield/spravka.pdf \
          ./usr/share/chargefield/gauss.pdf ./usr/share/chargefield/uprav.pdf \
          ./usr/share/chargefield/instruction.txt \
+         ./usr/share/chargefield/en/spravka.pdf ./usr/share/chargefield/en/gauss.pdf \
+         ./usr/share/chargefield/en/uprav.pdf ./usr/share/chargefield/en/instruction.txt \
          ./usr/share/icons/hicolor/scalable/apps/chargefield.svg \
          ./usr/share/applications/chargefield.desktop; do
   grep -q -- " $f\$" <<<"$contents" || fail "$f not in the package"
