@@ -1,15 +1,14 @@
 #include "ui/picture_export.h"
 
 #include <QBuffer>
-#include <QFileInfo>
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
-#include <cerrno>
 #include <cmath>
 
+#include "base/file_output.h"
 #include "model/numbers.h"
 #include "ui/fonts.h"
 #include "ui/picture_render.h"
@@ -90,53 +89,6 @@ void svg_dots(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& 
     p.setPen(Qt::NoPen);
     p.setBrush(to_qcolor(ops[first].colour));
     p.drawPath(path);
-}
-
-// Why a file could not be written, from the error number of the call that failed.
-QString reason_of(int err, const QString& system_text) {
-    switch (err) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("на диске нет места");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на запись в эту папку");
-    case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
-    case ENOENT:
-        return QStringLiteral("такой папки нет");
-    case ENOTDIR:
-        return QStringLiteral("путь к файлу проходит через то, что не является папкой");
-    case EISDIR:
-        return QStringLiteral("под этим именем уже есть папка");
-    case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя файла");
-    case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
-    default:
-        return system_text.isEmpty() ? QStringLiteral("неизвестная ошибка") : system_text;
-    }
-}
-
-bool fail(QString* reason, const QString& why) {
-    if (reason) {
-        *reason = why;
-    }
-    return false;
-}
-
-// A device or a pipe is written as it is: there is no file to replace.
-bool write_directly(const QString& path, const QByteArray& data, QString* reason) {
-    QFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    errno = 0;
-    if (f.write(data) != data.size()) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    return true;
 }
 
 } // namespace
@@ -224,31 +176,14 @@ QString field_picture_title(const FieldParams& params, const Frame& frame) {
 }
 
 bool write_file(const QString& path, const QByteArray& data, QString* reason) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return fail(reason, reason_of(EISDIR, {}));
+    std::string why;
+    if (write_whole_file(QFile::encodeName(path).toStdString(),
+                         std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                         &why)) {
+        return true;
     }
-    if (info.exists() && !info.isFile()) {
-        return write_directly(path, data, reason);
+    if (reason != nullptr) {
+        *reason = QString::fromStdString(why);
     }
-    if (info.exists() && !info.isWritable()) {
-        return fail(reason, QStringLiteral("файл защищён от записи"));
-    }
-    QSaveFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    errno = 0;
-    if (f.write(data) != data.size()) {
-        const int err = errno;
-        const QString text = f.errorString();
-        f.cancelWriting();
-        return fail(reason, reason_of(err, text));
-    }
-    errno = 0;
-    if (!f.commit()) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    return true;
+    return false;
 }

@@ -37,6 +37,6 @@ QString field_picture_title(const FieldParams& params, const Frame& frame);
 
 // Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
 // so that a failed write leaves nothing under that name (a device such as /dev/null, which
-// cannot be replaced, is written directly). On failure returns false and sets `reason` to why,
-// in Russian.
+// cannot be replaced, is written directly; see base/file_output.h). On failure returns false and
+// sets `reason` to why, in Russian.
 bool write_file(const QString& path, const QByteArray& data, QString* reason);

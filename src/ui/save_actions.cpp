@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "base/file_output.h"
 #include "ui/picture_export.h"
 
 namespace {
@@ -35,8 +36,16 @@ QString with_extension(const QString& name, const QString& ext, const QStringLis
     return name + QLatin1Char('.') + ext;
 }
 
-// False when the file exists and the user would rather keep it.
+// False when the file cannot be written, which a box tells (before any question whether to
+// replace it), or exists and the user would rather keep it.
 bool may_write(const QString& path, Dialogs& dialogs) {
+    const std::string why = output_problem_tried(QFile::encodeName(path).toStdString());
+    if (!why.empty()) {
+        dialogs.message(
+            utf8(save_failed_text(QDir::toNativeSeparators(path), QString::fromStdString(why))),
+            kWarningTitle);
+        return false;
+    }
     return !QFileInfo(path).isFile() ||
            dialogs.ask_yes_no(utf8(replace_question(QDir::toNativeSeparators(path))),
                               kReplaceTitle);

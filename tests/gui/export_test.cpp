@@ -2,6 +2,7 @@
 // platform with a file chooser that answers from a script.
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
@@ -147,8 +148,9 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     EXPECT_EQ(png(w.path("big.png")), screen);
 }
 
-// A folder that cannot be written (for root, who may write anywhere else, /sys), and a full
-// disk: a box names the file and the reason, and nothing is left under the name.
+// A folder that cannot be written (for root, who may write anywhere else, /sys), a file that
+// cannot be replaced and a full disk: a box names the file and the reason, before any question
+// whether to replace the file, and nothing is left or changed under the name.
 TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
     Window w;
     w.ui.compute_button->click();
@@ -159,12 +161,25 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         probe.remove();
         folder = QStringLiteral("/sys");
     }
+    QTemporaryDir open_folder;
+    QString protected_file = open_folder.filePath("protected.png");
+    const char* protected_reason = "файл защищён от записи";
+    if (QFile f(protected_file); f.open(QIODevice::WriteOnly)) {
+        f.write("the user's");
+    }
+    QFile::setPermissions(protected_file, QFileDevice::ReadOwner);
+    if (folder == QLatin1String("/sys")) {
+        QDirIterator files(QStringLiteral("/sys/kernel"), QDir::Files);
+        protected_file = files.next();
+        protected_reason = nullptr;
+    }
     struct Case {
         QString path;
         int kind;
         const char* reason;
     };
     const Case cases[] = {
+        {protected_file, Screen, protected_reason},
         {folder + "/picture.png", Screen, nullptr},
         {folder + "/picture.svg", Svg, nullptr},
         {QStringLiteral("/dev/full"), X2, "на диске нет места"},
@@ -172,8 +187,11 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
+        const bool existed = QFileInfo(c.path).isFile();
+        const QByteArray before = existed ? read_all(c.path) : QByteArray();
         w.dialogs.shown.clear();
         w.save(c.path, c.kind);
+        ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
         ASSERT_EQ(w.warnings().size(), 1u);
         const std::string text = w.warnings()[0];
         EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
@@ -181,7 +199,10 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         if (c.reason) {
             EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         }
-        EXPECT_FALSE(QFileInfo(c.path).isFile());
+        EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
+        if (existed) {
+            EXPECT_EQ(read_all(c.path), before);
+        }
     }
     QFile::setPermissions(locked.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
