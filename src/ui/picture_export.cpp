@@ -36,7 +36,14 @@ QPointF stroke_offset(int width) {
     return width % 2 != 0 ? QPointF(0.5, 0.5) : QPointF(0, 0);
 }
 
-// Consecutive line runs as one path: each curve of a run a stroke, which goes on from the
+// Elements of one <path>: a few tens of kilobytes of text, which every SVG reader opens (some
+// refuse an attribute of ten megabytes). A path ends where a stroke ends once it has the first
+// number of elements, or within a stroke at the second; the stroke then goes on in the next path
+// from its last segment again, so that the join at the cut is drawn as before.
+constexpr int kPathElements = 4096;
+constexpr int kMaxPathElements = 2 * kPathElements;
+
+// Consecutive line runs as paths of a pen: each curve of a run a stroke, which goes on from the
 // previous stroke where it starts at its end.
 void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, std::size_t first,
                std::size_t end) {
@@ -44,9 +51,19 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
     const DrawOp& head = ops[first];
     const QPointF off = stroke_offset(head.width);
     const auto px = [&](const ListPoint& q) { return r.to_pixels(q.x, q.y) + off; };
+    QPen pen(to_qcolor(head.colour));
+    pen.setWidth(head.width);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
     QPainterPath path;
     bool started = false;
-    QPointF last;
+    QPointF before_last, last;
+    const auto draw = [&] {
+        p.drawPath(path);
+        path.clear();
+    };
     for (std::size_t i = first; i < end; ++i) {
         const DrawOp& op = ops[i];
         const ListPoint* q = list.run_points(op);
@@ -57,38 +74,53 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
         for (std::size_t k = 0; k < curves && k < op.count; ++k) {
             const QPointF start = px(q[k]);
             if (!started || start != last) {
+                if (path.elementCount() >= kPathElements) {
+                    draw();
+                }
                 path.moveTo(start);
+                last = start;
             }
             started = true;
             for (std::size_t j = k; j < op.count; j += curves) {
+                before_last = last;
                 last = px(q[curves + j]);
                 path.lineTo(last);
+                if (path.elementCount() >= kMaxPathElements) {
+                    draw();
+                    path.moveTo(before_last);
+                    path.lineTo(last);
+                }
             }
         }
     }
-    QPen pen(to_qcolor(head.colour));
-    pen.setWidth(head.width);
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    if (path.elementCount() > 1) {
+        p.drawPath(path);
+    }
 }
 
-// Consecutive dots as one path of squares, placed as the screen places them.
+// Consecutive dots as paths of squares, placed as the screen places them.
 void svg_dots(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& ops,
               std::size_t first, std::size_t end) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(to_qcolor(ops[first].colour));
     QPainterPath path;
+    // Squares that overlap cover their union, as on the screen (not holes, as under even-odd).
+    path.setFillRule(Qt::WindingFill);
     for (std::size_t i = first; i < end; ++i) {
         const int w = ops[i].width;
         const QPointF px = r.to_pixels(ops[i].a, ops[i].b);
         const double half = w / 2.0;
         path.addRect(
             QRectF(std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5), w, w));
+        if (path.elementCount() >= kPathElements) {
+            p.drawPath(path);
+            path.clear();
+            path.setFillRule(Qt::WindingFill);
+        }
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(to_qcolor(ops[first].colour));
-    p.drawPath(path);
+    if (!path.isEmpty()) {
+        p.drawPath(path);
+    }
 }
 
 } // namespace

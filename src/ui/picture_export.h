@@ -26,9 +26,10 @@ QByteArray encode_png(const QImage& image);
 
 // The picture as an SVG document `size` pixels at 96 dots per inch, titled `title`: the
 // background, then every primitive in drawing order. Lines of one colour and width that follow
-// each other become one path, dots of one colour one path of squares; strokes of an odd width
-// lie on pixel centres, as the screen draws them, so that the document shows crisp lines at
-// its own size; texts are in Liberation Serif, Times New Roman's metric twin.
+// each other become paths of a few thousand points each, dots of one colour paths of squares;
+// strokes of an odd width lie on pixel centres, as the screen draws them, so that the document
+// shows crisp lines at its own size; texts are in Liberation Serif, Times New Roman's metric
+// twin.
 QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
                       const QString& title);
 
