@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 
 #include "base/file_output.h"
@@ -36,6 +37,25 @@ QPointF stroke_offset(int width) {
     return width % 2 != 0 ? QPointF(0.5, 0.5) : QPointF(0, 0);
 }
 
+// The share of the work done on a list, primitives and points of lines counted alike.
+class ListWork {
+  public:
+    ListWork(const DisplayList& list, Progress& progress)
+        : progress_(progress),
+          total_(static_cast<double>(list.ops().size() + list.points().size()) + 1) {}
+    // `n` more done; false once the work is to stop.
+    bool add(std::size_t n) {
+        done_ += static_cast<double>(n);
+        return progress_.report(done_ / total_);
+    }
+    bool stopped() const { return progress_.stopped(); }
+
+  private:
+    Progress& progress_;
+    double total_;
+    double done_ = 0;
+};
+
 // Elements of one <path>: a few tens of kilobytes of text, which every SVG reader opens (some
 // refuse an attribute of ten megabytes). A path ends where a stroke ends once it has the first
 // number of elements, or within a stroke at the second; the stroke then goes on in the next path
@@ -46,7 +66,7 @@ constexpr int kMaxPathElements = 2 * kPathElements;
 // Consecutive line runs as paths of a pen: each curve of a run a stroke, which goes on from the
 // previous stroke where it starts at its end.
 void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, std::size_t first,
-               std::size_t end) {
+               std::size_t end, ListWork& work) {
     const std::vector<DrawOp>& ops = list.ops();
     const DrawOp& head = ops[first];
     const QPointF off = stroke_offset(head.width);
@@ -62,9 +82,11 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
     QPointF before_last, last;
     const auto draw = [&] {
         p.drawPath(path);
+        const bool go_on = work.add(static_cast<std::size_t>(path.elementCount()));
         path.clear();
+        return go_on;
     };
-    for (std::size_t i = first; i < end; ++i) {
+    for (std::size_t i = first; i < end && !work.stopped(); ++i) {
         const DrawOp& op = ops[i];
         const ListPoint* q = list.run_points(op);
         if (q == nullptr) {
@@ -74,8 +96,8 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
         for (std::size_t k = 0; k < curves && k < op.count; ++k) {
             const QPointF start = px(q[k]);
             if (!started || start != last) {
-                if (path.elementCount() >= kPathElements) {
-                    draw();
+                if (path.elementCount() >= kPathElements && !draw()) {
+                    return;
                 }
                 path.moveTo(start);
                 last = start;
@@ -86,7 +108,9 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
                 last = px(q[curves + j]);
                 path.lineTo(last);
                 if (path.elementCount() >= kMaxPathElements) {
-                    draw();
+                    if (!draw()) {
+                        return;
+                    }
                     path.moveTo(before_last);
                     path.lineTo(last);
                 }
@@ -123,6 +147,26 @@ void svg_dots(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& 
     }
 }
 
+// A buffer for an encoded image that reports its growth, and fails a write once the work is to
+// stop (which ends the encoding).
+class ReportingBuffer : public QBuffer {
+  public:
+    ReportingBuffer(QByteArray* bytes, Progress& progress, double expected)
+        : QBuffer(bytes), progress_(progress), expected_(expected) {}
+
+  protected:
+    qint64 writeData(const char* data, qint64 len) override {
+        if (!progress_.report(std::min(0.99, static_cast<double>(size()) / expected_))) {
+            return -1;
+        }
+        return QBuffer::writeData(data, len);
+    }
+
+  private:
+    Progress& progress_;
+    double expected_;
+};
+
 } // namespace
 
 QFont picture_font() {
@@ -130,28 +174,48 @@ QFont picture_font() {
 }
 
 QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                  qreal scale) {
+                  qreal scale, Progress& progress) {
     QImage image((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(background);
     QPainter p(&image);
-    paint_display_list(p, QSizeF(size), font, list);
+    // In pieces of some ten thousand segments, reporting after each.
+    constexpr std::size_t kPiece = std::size_t{1} << 14;
+    ListWork work(list, progress);
+    PictureRenderer r(p, QSizeF(size), font);
+    const std::vector<DrawOp>& ops = list.ops();
+    for (std::size_t first = 0; first < ops.size();) {
+        std::size_t last = first;
+        std::size_t amount = 0;
+        while (last < ops.size() && amount < kPiece) {
+            amount += 1 + (ops[last].kind == DrawOp::Kind::Line ? ops[last].count : 0);
+            ++last;
+        }
+        r.paint(list, first, last);
+        first = last;
+        if (!work.add(amount)) {
+            break;
+        }
+    }
     return image;
 }
 
-QByteArray encode_png(const QImage& image) {
+QByteArray encode_png(const QImage& image, Progress& progress) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
+    // An image of lines on a plain background packs to about a twentieth of its pixels' bytes.
+    ReportingBuffer buffer(&bytes, progress, std::max(1.0, image.sizeInBytes() / 20.0));
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     // Compression level 3 instead of zlib's 6: half the time for a fifth more bytes.
     writer.setQuality(60);
-    writer.write(image);
+    if (!writer.write(image) || progress.stopped()) {
+        return {};
+    }
     return bytes;
 }
 
 QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                      const QString& title) {
+                      const QString& title, Progress& progress) {
     QByteArray bytes;
     bytes.reserve(64 * static_cast<qsizetype>(list.size()) + 4096);
     QBuffer buffer(&bytes);
@@ -171,17 +235,17 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
     QPainter p(&svg);
     p.fillRect(QRect(QPoint(0, 0), size), background);
     PictureRenderer r(p, QSizeF(size), text_font);
+    ListWork work(list, progress);
     const std::vector<DrawOp>& ops = list.ops();
-    for (std::size_t i = 0; i < ops.size();) {
+    for (std::size_t i = 0; i < ops.size() && !work.stopped();) {
         const DrawOp& op = ops[i];
+        std::size_t end = i + 1;
         if (op.kind == DrawOp::Kind::Line) {
-            const std::size_t end = run_end(ops, i);
-            svg_lines(p, r, list, i, end);
-            i = end;
+            end = run_end(ops, i);
+            svg_lines(p, r, list, i, end, work);
         } else if (op.kind == DrawOp::Kind::Dot) {
-            const std::size_t end = run_end(ops, i);
+            end = run_end(ops, i);
             svg_dots(p, r, ops, i, end);
-            i = end;
         } else {
             // Scales, circles and texts as the screen paints them; a circle's outline on pixel
             // centres like the lines.
@@ -190,10 +254,14 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
             p.translate(off);
             r.paint(list, i, i + 1);
             p.translate(-off);
-            ++i;
         }
+        work.add(end - i);
+        i = end;
     }
     p.end();
+    if (work.stopped()) {
+        return {};
+    }
     return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include "base/file_output.h"
+#include "ui/computation.h"
 #include "ui/picture_export.h"
 
 namespace {
@@ -125,16 +126,24 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
     if (!may_write(path, dialogs)) {
         return;
     }
+    // A large picture takes seconds: the progress window shows, and a stop leaves no file.
+    Computation c(parent, Computation::kSaving);
+    Progress& progress = c.progress();
     QByteArray data;
     if (kind.svg) {
-        data = render_svg(list, box.size(), box.font(), box.background(), title);
+        data = render_svg(list, box.size(), box.font(), box.background(), title, progress);
     } else {
-        QImage image = use_list ? render_png(list, box.size(), box.font(), box.background(), scale)
-                                : box.image();
+        ProgressPart painting(progress, 0, use_list ? 0.5 : 0);
+        ProgressPart encoding(progress, use_list ? 0.5 : 0, 1);
+        QImage image =
+            use_list ? render_png(list, box.size(), box.font(), box.background(), scale, painting)
+                     : box.image();
         image.setText(QStringLiteral("Title"), title);
-        data = encode_png(image);
+        data = encode_png(image, encoding);
     }
-    write_or_tell(path, data, dialogs);
+    if (!c.stopped()) {
+        write_or_tell(path, data, dialogs);
+    }
 }
 
 void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QString& caption,

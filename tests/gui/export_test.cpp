@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -17,6 +20,7 @@
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/svg_raster.h"
+#include "ui/computation.h"
 #include "ui/save_actions.h"
 
 namespace {
@@ -208,6 +212,48 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QDir(locked.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+// A save that takes long shows its progress window, whose "Остановить" leaves no file.
+TEST(SavePicture, LongSaveShowsProgressAndStopLeavesNoFile) {
+    Window w;
+    QtPictureBox& box = *w.ui.picture;
+    // A walk of some million segments.
+    float x = 0, y = 0;
+    std::uint32_t seed = 1;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / 16777216.0f - 0.5f;
+    };
+    for (int i = 0; i < 6'000'000; ++i) {
+        const float x2 = std::clamp(x + 0.05f * next(), -3.9f, 3.9f);
+        const float y2 = std::clamp(y + 0.05f * next(), -3.9f, 3.9f);
+        box.line(x, y, x2, y2, rgb(200, 0, 0));
+        x = x2;
+        y = y2;
+    }
+    ASSERT_TRUE(box.display_list().complete());
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QProgressDialog* d : w.window.findChildren<QProgressDialog*>()) {
+            if (d->isVisible() && title.isEmpty()) {
+                title = d->windowTitle();
+                for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                }
+            }
+        }
+    });
+    poll.start();
+    w.save("large.svg", Svg);
+    poll.stop();
+    EXPECT_EQ(title, QString::fromUtf8(Computation::kSaving));
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_TRUE(QDir(w.dir.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
 }
 
 // Ctrl+C copies the picture while the picture has the focus, which a click gives it; in a text
