@@ -1,4 +1,4 @@
-// Saving and copying the pictures, the profile data and the command line, on the offscreen
+// Saving and copying the pictures and the profile data, on the offscreen
 // platform with a file chooser that answers from a script.
 #include <QClipboard>
 #include <QDir>
@@ -12,9 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <sstream>
 
-#include "app/command_line.h"
 #include "profiles/profile_csv.h"
 #include "support/files.h"
 #include "support/main_window.h"
@@ -308,88 +306,6 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);
-}
-
-struct CliRun {
-    int code;
-    std::string out, err;
-};
-
-CliRun run(const QStringList& args) {
-    std::ostringstream out, err;
-    const int code = run_command_line(QStringList{"chargefield"} + args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-// The command line draws at the size of the picture in a newly opened window (the end-to-end
-// test compares its pictures with the window's); a charge is read to its step; warnings go to
-// the error stream and the file is still written.
-TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
-    QTemporaryDir dir;
-    const QString png_path = dir.filePath("x.png");
-    ASSERT_EQ(run({"--export", png_path}).code, 0);
-    Window w;
-    EXPECT_EQ(w.ui.picture->size(), QImage(png_path).size());
-    EXPECT_EQ(QImage(png_path).size(),
-              QSize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize));
-
-    const CliRun rounded = run({"--q1", "0.42", "--pixels", "200", "--export", png_path});
-    EXPECT_EQ(rounded.code, 0);
-    EXPECT_EQ(QImage(png_path).size(), QSize(200, 200));
-    EXPECT_TRUE(QImage(png_path).text("Title").contains("q1 = 0.4 нКл"));
-
-    const CliRun none = run({"--q1", "0", "--q2", "0", "--export", png_path});
-    EXPECT_EQ(none.code, 0);
-    EXPECT_EQ(none.err, "chargefield: ПРЕДУПРЕЖДЕНИЕ: Зарядов нет? Поля нет-1!\n");
-    EXPECT_EQ(run({"--version"}).out, "chargefield 1.0.0\n");
-    EXPECT_NE(run({"--help"}).out.find("--export-csv <файл>"), std::string::npos);
-}
-
-// Every faulty input ends the run with code 2 and one line naming the option, before anything
-// is written.
-TEST(CommandLine, FaultyInputsEndWithOneLineAndCode2) {
-    QTemporaryDir dir;
-    const QString out = dir.filePath("out.png");
-    const QString csv = dir.filePath("out.csv");
-    const struct {
-        QStringList args;
-        const char* message;
-    } cases[] = {
-        {{"--q1", "5", "--export", out}, "--q1 5: вне диапазона от -1 до 1 нКл (шаг 0.05)"},
-        {{"--q2", "-1.03", "--export", out}, "--q2 -1.03: вне диапазона от -1 до 1 нКл"},
-        {{"--size", "7.5", "--export", out}, "--size 7.5: вне диапазона от 1 до 7 м (шаг 0.5)"},
-        {{"--q1", "0,4", "--export", out}, "--q1 0,4: нужно число с точкой"},
-        {{"--n-fi", "nan", "--export", out}, "--n-fi nan: нужно число"},
-        {{"--n-e", "40000", "--export", out}, "--n-e 40000: вне диапазона"},
-        {{"--lines", "dots", "--export", out}, "--lines dots: нужно potential, field или all"},
-        {{"--pixels", "10", "--export", out}, "--pixels 10: нужно целое число от 16 до 8192"},
-        {{"--export", dir.filePath("out.jpg")}, ".jpg: имя файла должно кончаться на .png"},
-        {{"--profile", "fi-z", "--export-csv", csv}, "--profile fi-z: нужно fi-x"},
-        {{"--export-csv", csv}, "--export-csv: укажите график параметром --profile"},
-        {{"--profile", "fi-x"}, "--profile: укажите файл параметром --export-csv"},
-        {{"--q1", "0.5"}, "укажите, что сохранить"},
-        {{"--bogus", "--export", out}, "неизвестный параметр --bogus"},
-        {{"--export", out, "extra"}, "лишний аргумент extra"},
-        {{"--export", dir.filePath("missing/out.png")}, "не удалось сохранить: такой папки нет"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CliRun r = run(c.args);
-        EXPECT_EQ(r.code, kUsageError);
-        EXPECT_EQ(r.err.rfind("chargefield: ", 0), 0u) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-    }
-
-    // Only arguments of its own start the command line: the window keeps Qt's options.
-    const auto cli = [](std::initializer_list<const char*> args) {
-        return is_command_line(static_cast<int>(args.size()), std::data(args));
-    };
-    EXPECT_FALSE(cli({"chargefield"}));
-    EXPECT_FALSE(cli({"chargefield", "-style", "fusion"}));
-    EXPECT_TRUE(cli({"chargefield", "--export", "x.png"}));
-    EXPECT_TRUE(cli({"chargefield", "-v"}));
 }
 
 } // namespace
