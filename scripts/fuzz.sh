@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs both fuzz targets of a build configured with CHARGEFIELD_FUZZ for SECONDS each, side by
+# Runs the fuzz targets of a build configured with CHARGEFIELD_FUZZ for SECONDS each, side by
 # side, starting from the stored inputs in tests/fuzz/corpus. New inputs go to
 # BUILD_DIR/fuzz-corpus/; an input that breaks a contract is kept as BUILD_DIR/fuzz-crash-*
 # (once the fault is mended, add it to the stored inputs, which every build runs as a test).
@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:?usage: fuzz.sh BUILD_DIR [SECONDS]}
 seconds=${2:-60}
-targets=(text_inputs point_log)
+targets=(text_inputs point_log command_line)
 
 pids=()
 for t in "${targets[@]}"; do

@@ -1,8 +1,10 @@
 // chargefield: the electrostatic field of two point charges.
 #include <QApplication>
+#include <csignal>
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/command_line_args.h"
 #include "model/field_params.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
@@ -20,13 +22,19 @@ void quiet_messages(QtMsgType type, const QMessageLogContext&, const QString& te
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (is_command_line(argc, argv)) {
-        // The command line draws and writes without a window: it needs no display.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    if (!opens_window({arguments.begin() + 1, arguments.end()})) {
+        // The command line draws and writes without a window: it needs no display. Qt is given
+        // none of its arguments, which are the command line's alone; a closed standard output
+        // is told as a failure rather than ending the program mid-way.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quiet_messages);
-        QApplication app(argc, argv);
+        std::signal(SIGPIPE, SIG_IGN);
+        int qt_argc = 1;
+        char* qt_argv[] = {argv[0], nullptr};
+        QApplication app(qt_argc, qt_argv);
         QApplication::setApplicationName(QStringLiteral("chargefield"));
-        return run_command_line(QApplication::arguments(), std::cout, std::cerr);
+        return run_command_line(arguments, std::cout, std::cerr);
     }
 
     QApplication app(argc, argv);

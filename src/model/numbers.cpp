@@ -13,7 +13,7 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-double read_based(const std::string& s, std::size_t pos, int base) {
+double read_based(const std::string& s, std::size_t pos, int base, bool* whole) {
     // An integer in base 16 or 8: 16-bit values are taken as signed 16-bit numbers and
     // 32-bit values as signed 32-bit numbers, as the old basic dialects did.
     unsigned long long v = 0;
@@ -41,6 +41,7 @@ double read_based(const std::string& s, std::size_t pos, int base) {
             v = v * static_cast<unsigned>(base) + static_cast<unsigned>(d);
         }
     }
+    *whole = any && pos == s.size();
     if (!any) {
         return 0;
     }
@@ -80,9 +81,10 @@ bool beyond_largest(std::string_view num) {
     return order > 0;
 }
 
-} // namespace
-
-double read_number(std::string_view text) {
+// The number at the start of `text`, as read_number reads it; `whole` tells whether it is all of
+// the text but for blanks.
+double scan_number(std::string_view text, bool* whole) {
+    *whole = false;
     std::string s;
     s.reserve(text.size());
     for (char c : text) {
@@ -92,10 +94,10 @@ double read_number(std::string_view text) {
     }
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'h' || s[1] == 'H') {
-            return read_based(s, 2, 16);
+            return read_based(s, 2, 16, whole);
         }
         if (s[1] == 'o' || s[1] == 'O') {
-            return read_based(s, 2, 8);
+            return read_based(s, 2, 8, whole);
         }
         return 0;
     }
@@ -138,8 +140,10 @@ double read_number(std::string_view text) {
         }
         if (exp_digits) {
             num += ex;
+            p = q;
         }
     }
+    *whole = p == s.size();
     if (num.front() == '.') {
         num.insert(num.begin(), '0');
     }
@@ -152,6 +156,19 @@ double read_number(std::string_view text) {
         v = 0;
     }
     return negative ? -v : v;
+}
+
+} // namespace
+
+double read_number(std::string_view text) {
+    bool whole = false;
+    return scan_number(text, &whole);
+}
+
+bool is_number_text(std::string_view text) {
+    bool whole = false;
+    scan_number(text, &whole);
+    return whole;
 }
 
 std::int16_t to_int16_even(double v) {

@@ -11,6 +11,11 @@
 // as 0; a number beyond the range of a double reads as that double's limit.
 double read_number(std::string_view text);
 
+// Whether read_number reads all of `text`: blanks aside, one number with at least one digit and
+// nothing after it ("0,5", " 1e3", "&H10"; not "", "nan", "1,2.3", "1e" or "5 V"). The command
+// line reads its numbers as the text boxes do and refuses the texts that are not this.
+bool is_number_text(std::string_view text);
+
 // Nearest 16-bit integer, halves to even, clamped to the 16-bit range (2.5 -> 2, 3.5 -> 4).
 std::int16_t to_int16_even(double v);
 

@@ -63,7 +63,7 @@ Running& running() {
 // user's input from the other windows while the window shows.
 class Computation::Shown : public Progress, public QObject {
   public:
-    explicit Shown(QWidget* window) : window_(window) {
+    Shown(QWidget* window, const char* label) : window_(window), label_(label) {
         clock_.start();
         qApp->installEventFilter(this);
     }
@@ -104,10 +104,13 @@ class Computation::Shown : public Progress, public QObject {
         const QEvent::Type t = event->type();
         if (t == QEvent::Close) {
             // A window closed while the computation runs (by the window manager) closes when it
-            // has ended, as it would have had the computation held the program until then.
+            // has ended; the window it draws on stops it.
             auto* w = qobject_cast<QWidget*>(watched);
             if (w == nullptr || !w->isWindow() || reaches_allowed_window(w)) {
                 return false;
+            }
+            if (window_ != nullptr && w == window_->window()) {
+                stop_ = true;
             }
             event->ignore();
             const QPointer<QWidget> window(w);
@@ -127,10 +130,11 @@ class Computation::Shown : public Progress, public QObject {
     static constexpr int kSteps = 1000;
 
     void show_dialog() {
-        dialog_ = new QProgressDialog(QString::fromUtf8(kLabel), QString::fromUtf8(kStop), 0,
+        dialog_ = new QProgressDialog(QString::fromUtf8(label_), QString::fromUtf8(kStop), 0,
                                       kSteps, window_);
-        dialog_->setWindowTitle(QString::fromUtf8(kLabel));
-        dialog_->setWindowModality(Qt::WindowModal);
+        dialog_->setWindowTitle(QString::fromUtf8(label_));
+        // Not modal (see computation.h): the event filter keeps the input from other windows.
+        dialog_->setWindowModality(Qt::NonModal);
         dialog_->setMinimumDuration(0);
         dialog_->setAutoReset(false);
         dialog_->setAutoClose(false);
@@ -158,16 +162,17 @@ class Computation::Shown : public Progress, public QObject {
     }
 
     QPointer<QWidget> window_;
+    const char* label_;
     QElapsedTimer clock_;
     qint64 next_events_ = kEventsEvery;
     QProgressDialog* dialog_ = nullptr;
     bool stop_ = false;
 };
 
-Computation::Computation(QWidget* window) {
+Computation::Computation(QWidget* window, const char* label) {
     Running& r = running();
     if (r.depth++ == 0) {
-        shown_ = std::make_unique<Shown>(window);
+        shown_ = std::make_unique<Shown>(window, label);
         r.outermost = shown_.get();
     }
 }

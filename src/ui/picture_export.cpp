@@ -1,15 +1,15 @@
 #include "ui/picture_export.h"
 
 #include <QBuffer>
-#include <QFileInfo>
+#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
 #include <QSvgGenerator>
-#include <cerrno>
+#include <algorithm>
 #include <cmath>
 
+#include "base/file_output.h"
 #include "model/numbers.h"
 #include "ui/fonts.h"
 #include "ui/picture_render.h"
@@ -37,18 +37,56 @@ QPointF stroke_offset(int width) {
     return width % 2 != 0 ? QPointF(0.5, 0.5) : QPointF(0, 0);
 }
 
-// Consecutive line runs as one path: each curve of a run a stroke, which goes on from the
+// The share of the work done on a list, primitives and points of lines counted alike.
+class ListWork {
+  public:
+    ListWork(const DisplayList& list, Progress& progress)
+        : progress_(progress),
+          total_(static_cast<double>(list.ops().size() + list.points().size()) + 1) {}
+    // `n` more done; false once the work is to stop.
+    bool add(std::size_t n) {
+        done_ += static_cast<double>(n);
+        return progress_.report(done_ / total_);
+    }
+    bool stopped() const { return progress_.stopped(); }
+
+  private:
+    Progress& progress_;
+    double total_;
+    double done_ = 0;
+};
+
+// Elements of one <path>: a few tens of kilobytes of text, which every SVG reader opens (some
+// refuse an attribute of ten megabytes). A path ends where a stroke ends once it has the first
+// number of elements, or within a stroke at the second; the stroke then goes on in the next path
+// from its last segment again, so that the join at the cut is drawn as before.
+constexpr int kPathElements = 4096;
+constexpr int kMaxPathElements = 2 * kPathElements;
+
+// Consecutive line runs as paths of a pen: each curve of a run a stroke, which goes on from the
 // previous stroke where it starts at its end.
 void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, std::size_t first,
-               std::size_t end) {
+               std::size_t end, ListWork& work) {
     const std::vector<DrawOp>& ops = list.ops();
     const DrawOp& head = ops[first];
     const QPointF off = stroke_offset(head.width);
     const auto px = [&](const ListPoint& q) { return r.to_pixels(q.x, q.y) + off; };
+    QPen pen(to_qcolor(head.colour));
+    pen.setWidth(head.width);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
     QPainterPath path;
     bool started = false;
-    QPointF last;
-    for (std::size_t i = first; i < end; ++i) {
+    QPointF before_last, last;
+    const auto draw = [&] {
+        p.drawPath(path);
+        const bool go_on = work.add(static_cast<std::size_t>(path.elementCount()));
+        path.clear();
+        return go_on;
+    };
+    for (std::size_t i = first; i < end && !work.stopped(); ++i) {
         const DrawOp& op = ops[i];
         const ListPoint* q = list.run_points(op);
         if (q == nullptr) {
@@ -58,86 +96,76 @@ void svg_lines(QPainter& p, const PictureRenderer& r, const DisplayList& list, s
         for (std::size_t k = 0; k < curves && k < op.count; ++k) {
             const QPointF start = px(q[k]);
             if (!started || start != last) {
+                if (path.elementCount() >= kPathElements && !draw()) {
+                    return;
+                }
                 path.moveTo(start);
+                last = start;
             }
             started = true;
             for (std::size_t j = k; j < op.count; j += curves) {
+                before_last = last;
                 last = px(q[curves + j]);
                 path.lineTo(last);
+                if (path.elementCount() >= kMaxPathElements) {
+                    if (!draw()) {
+                        return;
+                    }
+                    path.moveTo(before_last);
+                    path.lineTo(last);
+                }
             }
         }
     }
-    QPen pen(to_qcolor(head.colour));
-    pen.setWidth(head.width);
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+    if (path.elementCount() > 1) {
+        p.drawPath(path);
+    }
 }
 
-// Consecutive dots as one path of squares, placed as the screen places them.
+// Consecutive dots as paths of squares, placed as the screen places them.
 void svg_dots(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& ops,
               std::size_t first, std::size_t end) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(to_qcolor(ops[first].colour));
     QPainterPath path;
+    // Squares that overlap cover their union, as on the screen (not holes, as under even-odd).
+    path.setFillRule(Qt::WindingFill);
     for (std::size_t i = first; i < end; ++i) {
         const int w = ops[i].width;
         const QPointF px = r.to_pixels(ops[i].a, ops[i].b);
         const double half = w / 2.0;
         path.addRect(
             QRectF(std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5), w, w));
+        if (path.elementCount() >= kPathElements) {
+            p.drawPath(path);
+            path.clear();
+            path.setFillRule(Qt::WindingFill);
+        }
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(to_qcolor(ops[first].colour));
-    p.drawPath(path);
-}
-
-// Why a file could not be written, from the error number of the call that failed.
-QString reason_of(int err, const QString& system_text) {
-    switch (err) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("на диске нет места");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на запись в эту папку");
-    case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
-    case ENOENT:
-        return QStringLiteral("такой папки нет");
-    case ENOTDIR:
-        return QStringLiteral("путь к файлу проходит через то, что не является папкой");
-    case EISDIR:
-        return QStringLiteral("под этим именем уже есть папка");
-    case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя файла");
-    case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
-    default:
-        return system_text.isEmpty() ? QStringLiteral("неизвестная ошибка") : system_text;
+    if (!path.isEmpty()) {
+        p.drawPath(path);
     }
 }
 
-bool fail(QString* reason, const QString& why) {
-    if (reason) {
-        *reason = why;
-    }
-    return false;
-}
+// A buffer for an encoded image that reports its growth, and fails a write once the work is to
+// stop (which ends the encoding).
+class ReportingBuffer : public QBuffer {
+  public:
+    ReportingBuffer(QByteArray* bytes, Progress& progress, double expected)
+        : QBuffer(bytes), progress_(progress), expected_(expected) {}
 
-// A device or a pipe is written as it is: there is no file to replace.
-bool write_directly(const QString& path, const QByteArray& data, QString* reason) {
-    QFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(reason, reason_of(errno, f.errorString()));
+  protected:
+    qint64 writeData(const char* data, qint64 len) override {
+        if (!progress_.report(std::min(0.99, static_cast<double>(size()) / expected_))) {
+            return -1;
+        }
+        return QBuffer::writeData(data, len);
     }
-    errno = 0;
-    if (f.write(data) != data.size()) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    return true;
-}
+
+  private:
+    Progress& progress_;
+    double expected_;
+};
 
 } // namespace
 
@@ -146,28 +174,48 @@ QFont picture_font() {
 }
 
 QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                  qreal scale) {
+                  qreal scale, Progress& progress) {
     QImage image((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(background);
     QPainter p(&image);
-    paint_display_list(p, QSizeF(size), font, list);
+    // In pieces of some ten thousand segments, reporting after each.
+    constexpr std::size_t kPiece = std::size_t{1} << 14;
+    ListWork work(list, progress);
+    PictureRenderer r(p, QSizeF(size), font);
+    const std::vector<DrawOp>& ops = list.ops();
+    for (std::size_t first = 0; first < ops.size();) {
+        std::size_t last = first;
+        std::size_t amount = 0;
+        while (last < ops.size() && amount < kPiece) {
+            amount += 1 + (ops[last].kind == DrawOp::Kind::Line ? ops[last].count : 0);
+            ++last;
+        }
+        r.paint(list, first, last);
+        first = last;
+        if (!work.add(amount)) {
+            break;
+        }
+    }
     return image;
 }
 
-QByteArray encode_png(const QImage& image) {
+QByteArray encode_png(const QImage& image, Progress& progress) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
+    // An image of lines on a plain background packs to about a twentieth of its pixels' bytes.
+    ReportingBuffer buffer(&bytes, progress, std::max(1.0, image.sizeInBytes() / 20.0));
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     // Compression level 3 instead of zlib's 6: half the time for a fifth more bytes.
     writer.setQuality(60);
-    writer.write(image);
+    if (!writer.write(image) || progress.stopped()) {
+        return {};
+    }
     return bytes;
 }
 
 QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                      const QString& title) {
+                      const QString& title, Progress& progress) {
     QByteArray bytes;
     bytes.reserve(64 * static_cast<qsizetype>(list.size()) + 4096);
     QBuffer buffer(&bytes);
@@ -187,17 +235,17 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
     QPainter p(&svg);
     p.fillRect(QRect(QPoint(0, 0), size), background);
     PictureRenderer r(p, QSizeF(size), text_font);
+    ListWork work(list, progress);
     const std::vector<DrawOp>& ops = list.ops();
-    for (std::size_t i = 0; i < ops.size();) {
+    for (std::size_t i = 0; i < ops.size() && !work.stopped();) {
         const DrawOp& op = ops[i];
+        std::size_t end = i + 1;
         if (op.kind == DrawOp::Kind::Line) {
-            const std::size_t end = run_end(ops, i);
-            svg_lines(p, r, list, i, end);
-            i = end;
+            end = run_end(ops, i);
+            svg_lines(p, r, list, i, end, work);
         } else if (op.kind == DrawOp::Kind::Dot) {
-            const std::size_t end = run_end(ops, i);
+            end = run_end(ops, i);
             svg_dots(p, r, ops, i, end);
-            i = end;
         } else {
             // Scales, circles and texts as the screen paints them; a circle's outline on pixel
             // centres like the lines.
@@ -206,10 +254,14 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
             p.translate(off);
             r.paint(list, i, i + 1);
             p.translate(-off);
-            ++i;
         }
+        work.add(end - i);
+        i = end;
     }
     p.end();
+    if (work.stopped()) {
+        return {};
+    }
     return bytes;
 }
 
@@ -224,31 +276,14 @@ QString field_picture_title(const FieldParams& params, const Frame& frame) {
 }
 
 bool write_file(const QString& path, const QByteArray& data, QString* reason) {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        return fail(reason, reason_of(EISDIR, {}));
+    std::string why;
+    if (write_whole_file(QFile::encodeName(path).toStdString(),
+                         std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                         &why)) {
+        return true;
     }
-    if (info.exists() && !info.isFile()) {
-        return write_directly(path, data, reason);
+    if (reason != nullptr) {
+        *reason = QString::fromStdString(why);
     }
-    if (info.exists() && !info.isWritable()) {
-        return fail(reason, QStringLiteral("файл защищён от записи"));
-    }
-    QSaveFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    errno = 0;
-    if (f.write(data) != data.size()) {
-        const int err = errno;
-        const QString text = f.errorString();
-        f.cancelWriting();
-        return fail(reason, reason_of(err, text));
-    }
-    errno = 0;
-    if (!f.commit()) {
-        return fail(reason, reason_of(errno, f.errorString()));
-    }
-    return true;
+    return false;
 }

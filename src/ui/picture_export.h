@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "base/display_list.h"
+#include "base/progress.h"
 #include "model/field_params.h"
 #include "picture/frame.h"
 
@@ -19,24 +20,27 @@ QFont picture_font();
 
 // The picture painted from `list` on a background, `size` logical pixels at `scale` device
 // pixels each (the image's device pixel ratio). At the screen's device pixel ratio this is the
-// image the picture box shows.
+// image the picture box shows. Reports its progress as it paints; stopped, the image holds what
+// was painted so far.
 QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                  qreal scale);
-QByteArray encode_png(const QImage& image);
+                  qreal scale, Progress& progress = no_progress());
+// The image as a PNG file; reports its progress, and gives nothing once stopped.
+QByteArray encode_png(const QImage& image, Progress& progress = no_progress());
 
 // The picture as an SVG document `size` pixels at 96 dots per inch, titled `title`: the
 // background, then every primitive in drawing order. Lines of one colour and width that follow
-// each other become one path, dots of one colour one path of squares; strokes of an odd width
-// lie on pixel centres, as the screen draws them, so that the document shows crisp lines at
-// its own size; texts are in Liberation Serif, Times New Roman's metric twin.
+// each other become paths of a few thousand points each, dots of one colour paths of squares;
+// strokes of an odd width lie on pixel centres, as the screen draws them, so that the document
+// shows crisp lines at its own size; texts are in Liberation Serif, Times New Roman's metric
+// twin. Reports its progress; gives nothing once stopped.
 QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
-                      const QString& title);
+                      const QString& title, Progress& progress = no_progress());
 
 // The title of a saved field picture: the charges and the region.
 QString field_picture_title(const FieldParams& params, const Frame& frame);
 
 // Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
 // so that a failed write leaves nothing under that name (a device such as /dev/null, which
-// cannot be replaced, is written directly). On failure returns false and sets `reason` to why,
-// in Russian.
+// cannot be replaced, is written directly; see base/file_output.h). On failure returns false and
+// sets `reason` to why, in Russian.
 bool write_file(const QString& path, const QByteArray& data, QString* reason);

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include "base/file_output.h"
+#include "ui/computation.h"
 #include "ui/picture_export.h"
 
 namespace {
@@ -35,8 +37,16 @@ QString with_extension(const QString& name, const QString& ext, const QStringLis
     return name + QLatin1Char('.') + ext;
 }
 
-// False when the file exists and the user would rather keep it.
+// False when the file cannot be written, which a box tells (before any question whether to
+// replace it), or exists and the user would rather keep it.
 bool may_write(const QString& path, Dialogs& dialogs) {
+    const std::string why = output_problem_tried(QFile::encodeName(path).toStdString());
+    if (!why.empty()) {
+        dialogs.message(
+            utf8(save_failed_text(QDir::toNativeSeparators(path), QString::fromStdString(why))),
+            kWarningTitle);
+        return false;
+    }
     return !QFileInfo(path).isFile() ||
            dialogs.ask_yes_no(utf8(replace_question(QDir::toNativeSeparators(path))),
                               kReplaceTitle);
@@ -116,16 +126,24 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
     if (!may_write(path, dialogs)) {
         return;
     }
+    // A large picture takes seconds: the progress window shows, and a stop leaves no file.
+    Computation c(parent, Computation::kSaving);
+    Progress& progress = c.progress();
     QByteArray data;
     if (kind.svg) {
-        data = render_svg(list, box.size(), box.font(), box.background(), title);
+        data = render_svg(list, box.size(), box.font(), box.background(), title, progress);
     } else {
-        QImage image = use_list ? render_png(list, box.size(), box.font(), box.background(), scale)
-                                : box.image();
+        ProgressPart painting(progress, 0, use_list ? 0.5 : 0);
+        ProgressPart encoding(progress, use_list ? 0.5 : 0, 1);
+        QImage image =
+            use_list ? render_png(list, box.size(), box.font(), box.background(), scale, painting)
+                     : box.image();
         image.setText(QStringLiteral("Title"), title);
-        data = encode_png(image);
+        data = encode_png(image, encoding);
     }
-    write_or_tell(path, data, dialogs);
+    if (!c.stopped()) {
+        write_or_tell(path, data, dialogs);
+    }
 }
 
 void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QString& caption,

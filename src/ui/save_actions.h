@@ -17,11 +17,14 @@ QStringList picture_filters();
 // Asks for a file and saves the picture of `box` in the kind chosen; the extension of a typed
 // name (.png or .svg) takes precedence over the kind, and a name without one gets the kind's.
 // A picture too large to be kept whole in the box's display list is offered as PNG as on the
-// screen instead. `title` names the picture inside the file.
+// screen instead. A file that cannot be written is told before the question whether to replace
+// it. The rendering is a computation (ui/computation.h) with its own progress window
+// («Сохранение…») after half a second, whose stop leaves no file. `title` names the picture
+// inside the file.
 void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dialogs& dialogs,
                   const QString& caption, const QString& suggested_name, const QString& title);
 
-// Asks for a file and writes a CSV table to it.
+// Asks for a file and writes a CSV table to it, with the same checks.
 void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QString& caption,
               const QString& suggested_name, const std::string& table);
 

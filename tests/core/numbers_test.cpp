@@ -10,36 +10,34 @@
 namespace {
 
 // The reading of a text box: point or comma, blanks skipped, &H/&O integers, E or D exponents,
-// stops at the first character that cannot continue the number, never fails.
+// stops at the first character that cannot continue the number, never fails; and whether the
+// number read is all of the text, as the command line requires.
 TEST(Numbers, ReadNumber) {
     struct Case {
         const char* text;
         double want;
+        bool whole; // the number is all of the text (is_number_text)
     };
     const Case cases[] = {
-        {"0.5", 0.5},       {"0,5", 0.5},
-        {"-1,25e1", -12.5}, {"1,2.3", 1.2},
-        {",5", 0.5},        {"1.2,3", 1.2},
-        {"1e-1", 0.1},      {"1 0", 10},
-        {" -2.5 ", -2.5},   {"\t3\n", 3},
-        {"&HFF", 255},      {"&hff", 255},
-        {"&HFFFF", -1},     {"&H7FFF", 32767},
-        {"&H10000", 65536}, {"&HFFFFFFFF", -1},
-        {"&O17", 15},       {"&o777", 511},
-        {"&O8", 0},         {"&H", 0},
-        {"&X1", 0},         {"", 0},
-        {"abc", 0},         {"-", 0},
-        {".", 0},           {".5", 0.5},
-        {"5.", 5},          {"+7", 7},
-        {"1.2.3", 1.2},     {"12abc", 12},
-        {"2D3", 2000},      {"2d-3", 0.002},
-        {"1e", 1},          {"1e+", 1},
-        {"1E+2x", 100},     {"1e-999", 0},
-        {"1e999", DBL_MAX}, {"-1e999", -DBL_MAX},
-        {"- 1 e 2", -100},  {"+-5", 0},
+        {"0.5", 0.5, true},       {"0,5", 0.5, true},         {"-1,25e1", -12.5, true},
+        {"1,2.3", 1.2, false},    {",5", 0.5, true},          {"1.2,3", 1.2, false},
+        {"1e-1", 0.1, true},      {"1 0", 10, true},          {" -2.5 ", -2.5, true},
+        {"\t3\n", 3, true},       {"&HFF", 255, true},        {"&hff", 255, true},
+        {"&HFFFF", -1, true},     {"&H7FFF", 32767, true},    {"&H10000", 65536, true},
+        {"&HFFFFFFFF", -1, true}, {"&O17", 15, true},         {"&o777", 511, true},
+        {"&O8", 0, false},        {"&H", 0, false},           {"&X1", 0, false},
+        {"", 0, false},           {"abc", 0, false},          {"-", 0, false},
+        {".", 0, false},          {".5", 0.5, true},          {"5.", 5, true},
+        {"+7", 7, true},          {"1.2.3", 1.2, false},      {"12abc", 12, false},
+        {"2D3", 2000, true},      {"2d-3", 0.002, true},      {"1e", 1, false},
+        {"1e+", 1, false},        {"1E+2x", 100, false},      {"1e-999", 0, true},
+        {"1e999", DBL_MAX, true}, {"-1e999", -DBL_MAX, true}, {"- 1 e 2", -100, true},
+        {"+-5", 0, false},        {"nan", 0, false},          {"inf", 0, false},
+        {"0x10", 0, false},       {"1,000", 1, true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(read_number(c.text), c.want) << '"' << c.text << '"';
+        EXPECT_EQ(is_number_text(c.text), c.whole) << '"' << c.text << '"';
     }
     // Beyond a double's range the value decides, not the notation: too small reads as 0 (with
     // its sign), too large as the largest double.

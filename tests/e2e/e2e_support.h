@@ -14,6 +14,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include "support/pixels.h"
@@ -97,6 +101,31 @@ inline void key(const QString& keysym) {
 inline void type_text(const QString& text) {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
     QTest::qWait(200);
+}
+
+// What the window manager sends when its close box is clicked: the WM_DELETE_WINDOW message of
+// the window's protocols.
+inline void request_close(const QString& id) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    ASSERT_NE(x11, nullptr) << "not on X11";
+    xcb_connection_t* c = x11->connection();
+    const auto atom = [c](const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = r != nullptr ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(r);
+        return a;
+    };
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = id.toUInt();
+    event.type = atom("WM_PROTOCOLS");
+    event.data.data32[0] = atom("WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(c, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(c);
 }
 
 // Waits until no visible window whose title contains `name` is left.

@@ -93,4 +93,23 @@ TEST_F(EndToEnd, SizeArrowAndCalculateDrawTheField) {
     }
 }
 
+// The close box of the window manager clicked while "Расчёт…" shows: the computation stops and
+// the exit question comes at once; No keeps the program with what was drawn.
+TEST_F(EndToEnd, CloseBoxDuringComputationAsksAtOnce) {
+    const int X0 = e2e::MainWindowOnScreen::kColumn;
+    // The line count (at X0 + 97.5, top 238, 32.5 x 22), then «расчёт».
+    e2e::click_at(main.at(X0 + 113, 238 + 11));
+    e2e::key(QStringLiteral("ctrl+a"));
+    e2e::type_text(QStringLiteral("20000"));
+    e2e::click_at(main.at(X0 + 32 + 32, 278 + 11));
+    ASSERT_FALSE(e2e::wait_window(QStringLiteral("Расчёт…")).isEmpty()) << "no progress window";
+    e2e::request_close(main.id);
+    ASSERT_FALSE(e2e::wait_window(QStringLiteral("На Выход"), 5000).isEmpty()) << "no question";
+    EXPECT_TRUE(e2e::wait_gone(QStringLiteral("Расчёт…")));
+    e2e::key(QStringLiteral("Escape"));
+    EXPECT_TRUE(e2e::wait_gone(QStringLiteral("На Выход")));
+    EXPECT_FALSE(e2e::wait_window(QStringLiteral("Расчёт остановлен")).isEmpty());
+    EXPECT_TRUE(program.running());
+}
+
 } // namespace

@@ -3,7 +3,7 @@
 // the field-line count is the nearest integer of the number read (or the end of the 16-bit
 // range it lies beyond); the potential moves by at most half a hundredth in rounding; and a text
 // that is a plain decimal number reads as the C library reads it (its overflow being the
-// largest double, its underflow zero).
+// largest double, its underflow zero) and is taken whole by the command line.
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -86,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             c = std::copysign(DBL_MAX, c);
         }
         fuzz_require(v == c, "a plain decimal number reads as the C library reads it", text);
+        fuzz_require(is_number_text(text), "a plain decimal number is all number", text);
     }
     return 0;
 }

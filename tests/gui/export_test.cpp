@@ -1,21 +1,24 @@
-// Saving and copying the pictures, the profile data and the command line, on the offscreen
+// Saving and copying the pictures and the profile data, on the offscreen
 // platform with a file chooser that answers from a script.
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <sstream>
 
-#include "app/command_line.h"
 #include "profiles/profile_csv.h"
 #include "support/files.h"
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/svg_raster.h"
+#include "ui/computation.h"
 #include "ui/save_actions.h"
 
 namespace {
@@ -147,8 +150,9 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     EXPECT_EQ(png(w.path("big.png")), screen);
 }
 
-// A folder that cannot be written (for root, who may write anywhere else, /sys), and a full
-// disk: a box names the file and the reason, and nothing is left under the name.
+// A folder that cannot be written (for root, who may write anywhere else, /sys), a file that
+// cannot be replaced and a full disk: a box names the file and the reason, before any question
+// whether to replace the file, and nothing is left or changed under the name.
 TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
     Window w;
     w.ui.compute_button->click();
@@ -159,12 +163,25 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         probe.remove();
         folder = QStringLiteral("/sys");
     }
+    QTemporaryDir open_folder;
+    QString protected_file = open_folder.filePath("protected.png");
+    const char* protected_reason = "файл защищён от записи";
+    if (QFile f(protected_file); f.open(QIODevice::WriteOnly)) {
+        f.write("the user's");
+    }
+    QFile::setPermissions(protected_file, QFileDevice::ReadOwner);
+    if (folder == QLatin1String("/sys")) {
+        QDirIterator files(QStringLiteral("/sys/kernel"), QDir::Files);
+        protected_file = files.next();
+        protected_reason = nullptr;
+    }
     struct Case {
         QString path;
         int kind;
         const char* reason;
     };
     const Case cases[] = {
+        {protected_file, Screen, protected_reason},
         {folder + "/picture.png", Screen, nullptr},
         {folder + "/picture.svg", Svg, nullptr},
         {QStringLiteral("/dev/full"), X2, "на диске нет места"},
@@ -172,8 +189,11 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
+        const bool existed = QFileInfo(c.path).isFile();
+        const QByteArray before = existed ? read_all(c.path) : QByteArray();
         w.dialogs.shown.clear();
         w.save(c.path, c.kind);
+        ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
         ASSERT_EQ(w.warnings().size(), 1u);
         const std::string text = w.warnings()[0];
         EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
@@ -181,12 +201,57 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         if (c.reason) {
             EXPECT_NE(text.find(c.reason), std::string::npos) << text;
         }
-        EXPECT_FALSE(QFileInfo(c.path).isFile());
+        EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
+        if (existed) {
+            EXPECT_EQ(read_all(c.path), before);
+        }
     }
     QFile::setPermissions(locked.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QDir(locked.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
+}
+
+// A save that takes long shows its progress window, whose "Остановить" leaves no file.
+TEST(SavePicture, LongSaveShowsProgressAndStopLeavesNoFile) {
+    Window w;
+    QtPictureBox& box = *w.ui.picture;
+    // A walk of some million segments.
+    float x = 0, y = 0;
+    std::uint32_t seed = 1;
+    const auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<float>(seed >> 8) / 16777216.0f - 0.5f;
+    };
+    for (int i = 0; i < 6'000'000; ++i) {
+        const float x2 = std::clamp(x + 0.05f * next(), -3.9f, 3.9f);
+        const float y2 = std::clamp(y + 0.05f * next(), -3.9f, 3.9f);
+        box.line(x, y, x2, y2, rgb(200, 0, 0));
+        x = x2;
+        y = y2;
+    }
+    ASSERT_TRUE(box.display_list().complete());
+    QString title;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QProgressDialog* d : w.window.findChildren<QProgressDialog*>()) {
+            if (d->isVisible() && title.isEmpty()) {
+                title = d->windowTitle();
+                for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                }
+            }
+        }
+    });
+    poll.start();
+    w.save("large.svg", Svg);
+    poll.stop();
+    EXPECT_EQ(title, QString::fromUtf8(Computation::kSaving));
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_TRUE(QDir(w.dir.path())
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
 }
 
 // Ctrl+C copies the picture while the picture has the focus, which a click gives it; in a text
@@ -241,88 +306,6 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);
-}
-
-struct CliRun {
-    int code;
-    std::string out, err;
-};
-
-CliRun run(const QStringList& args) {
-    std::ostringstream out, err;
-    const int code = run_command_line(QStringList{"chargefield"} + args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-// The command line draws at the size of the picture in a newly opened window (the end-to-end
-// test compares its pictures with the window's); a charge is read to its step; warnings go to
-// the error stream and the file is still written.
-TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
-    QTemporaryDir dir;
-    const QString png_path = dir.filePath("x.png");
-    ASSERT_EQ(run({"--export", png_path}).code, 0);
-    Window w;
-    EXPECT_EQ(w.ui.picture->size(), QImage(png_path).size());
-    EXPECT_EQ(QImage(png_path).size(),
-              QSize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize));
-
-    const CliRun rounded = run({"--q1", "0.42", "--pixels", "200", "--export", png_path});
-    EXPECT_EQ(rounded.code, 0);
-    EXPECT_EQ(QImage(png_path).size(), QSize(200, 200));
-    EXPECT_TRUE(QImage(png_path).text("Title").contains("q1 = 0.4 нКл"));
-
-    const CliRun none = run({"--q1", "0", "--q2", "0", "--export", png_path});
-    EXPECT_EQ(none.code, 0);
-    EXPECT_EQ(none.err, "chargefield: ПРЕДУПРЕЖДЕНИЕ: Зарядов нет? Поля нет-1!\n");
-    EXPECT_EQ(run({"--version"}).out, "chargefield 1.0.0\n");
-    EXPECT_NE(run({"--help"}).out.find("--export-csv <файл>"), std::string::npos);
-}
-
-// Every faulty input ends the run with code 2 and one line naming the option, before anything
-// is written.
-TEST(CommandLine, FaultyInputsEndWithOneLineAndCode2) {
-    QTemporaryDir dir;
-    const QString out = dir.filePath("out.png");
-    const QString csv = dir.filePath("out.csv");
-    const struct {
-        QStringList args;
-        const char* message;
-    } cases[] = {
-        {{"--q1", "5", "--export", out}, "--q1 5: вне диапазона от -1 до 1 нКл (шаг 0.05)"},
-        {{"--q2", "-1.03", "--export", out}, "--q2 -1.03: вне диапазона от -1 до 1 нКл"},
-        {{"--size", "7.5", "--export", out}, "--size 7.5: вне диапазона от 1 до 7 м (шаг 0.5)"},
-        {{"--q1", "0,4", "--export", out}, "--q1 0,4: нужно число с точкой"},
-        {{"--n-fi", "nan", "--export", out}, "--n-fi nan: нужно число"},
-        {{"--n-e", "40000", "--export", out}, "--n-e 40000: вне диапазона"},
-        {{"--lines", "dots", "--export", out}, "--lines dots: нужно potential, field или all"},
-        {{"--pixels", "10", "--export", out}, "--pixels 10: нужно целое число от 16 до 8192"},
-        {{"--export", dir.filePath("out.jpg")}, ".jpg: имя файла должно кончаться на .png"},
-        {{"--profile", "fi-z", "--export-csv", csv}, "--profile fi-z: нужно fi-x"},
-        {{"--export-csv", csv}, "--export-csv: укажите график параметром --profile"},
-        {{"--profile", "fi-x"}, "--profile: укажите файл параметром --export-csv"},
-        {{"--q1", "0.5"}, "укажите, что сохранить"},
-        {{"--bogus", "--export", out}, "неизвестный параметр --bogus"},
-        {{"--export", out, "extra"}, "лишний аргумент extra"},
-        {{"--export", dir.filePath("missing/out.png")}, "не удалось сохранить: такой папки нет"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const CliRun r = run(c.args);
-        EXPECT_EQ(r.code, kUsageError);
-        EXPECT_EQ(r.err.rfind("chargefield: ", 0), 0u) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
-    }
-
-    // Only arguments of its own start the command line: the window keeps Qt's options.
-    const auto cli = [](std::initializer_list<const char*> args) {
-        return is_command_line(static_cast<int>(args.size()), std::data(args));
-    };
-    EXPECT_FALSE(cli({"chargefield"}));
-    EXPECT_FALSE(cli({"chargefield", "-style", "fusion"}));
-    EXPECT_TRUE(cli({"chargefield", "--export", "x.png"}));
-    EXPECT_TRUE(cli({"chargefield", "-v"}));
 }
 
 } // namespace

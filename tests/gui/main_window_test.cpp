@@ -1,4 +1,5 @@
 // The main window on the offscreen platform: start-up state, layout, inputs, the command.
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMenuBar>
@@ -605,7 +606,7 @@ QProgressDialog* progress_window(MainWindow& window) {
 // A computation still running after half a second shows the progress window; "Остановить"
 // ends it at once with what was drawn so far, and the caption says it was stopped. The
 // default computation is over long before and shows none. The waits are bounded generously.
-// The main window closed meanwhile asks for confirmation only after the computation.
+// Meanwhile the main window takes no input.
 TEST(MainWindow, LongComputationShowsProgressAndStops) {
     Window w;
     bool seen = false;
@@ -635,10 +636,8 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
             shown_at = now;
             first_value = d->value();
             EXPECT_EQ(d->labelText(), QString::fromUtf8(Computation::kLabel));
-            EXPECT_TRUE(d->isModal());
-            // Closing the main window waits for the end of the computation.
-            w.window.close();
-            EXPECT_TRUE(w.dialogs.shown.empty());
+            QTest::keyClicks(w.ui.level_count_edit, QStringLiteral("5"));
+            EXPECT_EQ(w.ui.level_count_edit->text(), QStringLiteral("11"));
         }
         last_value = d->value();
         if (now - shown_at < 300) {
@@ -694,10 +693,42 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
     EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
         << w.window.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only
-    // The close asked for its confirmation after the computation (and was refused).
+}
+
+// A close request while "Расчёт…" shows, sent as the window manager's is (to the window, which
+// no modal window may block, or the window system would drop it), stops the computation and
+// asks the exit question at once; No keeps the window with what was drawn.
+TEST(MainWindow, CloseDuringComputationStopsItAndAsks) {
+    Window w;
+    w.ui.line_count_edit->setText(QStringLiteral("20000"));
+    QElapsedTimer clock;
+    qint64 closed_at = -1;
+    bool blocked = true;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (closed_at < 0 && progress_window(w.window) != nullptr) {
+            blocked = QGuiApplication::modalWindow() != nullptr;
+            closed_at = clock.elapsed();
+            QCloseEvent close;
+            QCoreApplication::sendEvent(w.window.windowHandle(), &close);
+            EXPECT_TRUE(w.dialogs.shown.empty());
+        }
+    });
+    poll.start();
+    clock.start();
+    w.ui.compute_button->click();
+    const qint64 ended_at = clock.elapsed();
+    poll.stop();
+
+    ASSERT_GE(closed_at, 0) << "no progress window";
+    EXPECT_FALSE(blocked);
+    EXPECT_LE(ended_at - closed_at, 500);
     ASSERT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_TRUE(w.dialogs.shown[0].question);
+    EXPECT_EQ(w.dialogs.shown[0].text, "Вы абсолютно уверены?");
     EXPECT_TRUE(w.window.isVisible());
+    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)));
 }
 
 } // namespace

@@ -1,0 +1,299 @@
+#include "base/file_output.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <random>
+
+namespace {
+
+constexpr std::string_view kProtected = "файл защищён от записи";
+
+bool has_nul(const std::string& path) {
+    return path.find('\0') != std::string::npos;
+}
+
+// The folder of a path ("." for a bare name) and its last part.
+std::string folder_of(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string name_of(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The path with its links resolved, or an empty text when it names nothing.
+std::string resolved(const std::string& path) {
+    char* r = realpath(path.c_str(), nullptr);
+    if (r == nullptr) {
+        return {};
+    }
+    std::string s(r);
+    std::free(r);
+    return s;
+}
+
+// Whether the program may write (and, for a folder, enter) `path`, with its effective ids.
+bool may(const std::string& path, int mode) {
+    return faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
+}
+
+// A name for a temporary file: six random letters and digits.
+std::string random_suffix() {
+    static constexpr char kChars[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 gen{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof(kChars) - 2);
+    std::string s(6, 'x');
+    for (char& c : s) {
+        c = kChars[pick(gen)];
+    }
+    return s;
+}
+
+} // namespace
+
+std::string reason_of_error(int err) {
+    switch (err) {
+    case ENOSPC:
+    case EDQUOT:
+        return "на диске нет места";
+    case EACCES:
+    case EPERM:
+        return "нет прав на запись в эту папку";
+    case EROFS:
+        return "диск доступен только для чтения";
+    case ENOENT:
+        return "такой папки нет";
+    case ENOTDIR:
+        return "путь к файлу проходит через то, что не является папкой";
+    case EISDIR:
+        return "под этим именем уже есть папка";
+    case ENAMETOOLONG:
+        return "слишком длинное имя файла";
+    case EIO:
+        return "ошибка ввода-вывода";
+    case ELOOP:
+        return "в пути к файлу слишком много ссылок";
+    case EFBIG:
+        return "файл слишком велик";
+    case EMFILE:
+    case ENFILE:
+        return "открыто слишком много файлов";
+    case EBUSY:
+    case ETXTBSY:
+        return "файл занят";
+    case EPIPE:
+        return "получатель данных закрыт";
+    default:
+        return "ошибка записи (код " + std::to_string(err) + ")";
+    }
+}
+
+std::string output_problem(const std::string& path) {
+    if (path.empty()) {
+        return "не указано имя файла";
+    }
+    if (has_nul(path)) {
+        return "в имени файла есть нулевой байт";
+    }
+    std::string folder;
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            return reason_of_error(EISDIR);
+        }
+        if (!may(path, W_OK)) {
+            const int err = errno;
+            return err == EROFS || !S_ISREG(st.st_mode) ? reason_of_error(err)
+                                                        : std::string(kProtected);
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return {}; // a device or a pipe, written directly
+        }
+        const std::string file = resolved(path);
+        folder = folder_of(file.empty() ? path : file);
+    } else if (errno == ENOENT) {
+        folder = folder_of(path);
+    } else {
+        return reason_of_error(errno);
+    }
+    struct stat fs {};
+    if (stat(folder.c_str(), &fs) != 0) {
+        return reason_of_error(errno);
+    }
+    if (!S_ISDIR(fs.st_mode)) {
+        return reason_of_error(ENOTDIR);
+    }
+    if (!may(folder, W_OK | X_OK)) {
+        return reason_of_error(errno);
+    }
+    return {};
+}
+
+std::string output_problem_tried(const std::string& path) {
+    std::string why = output_problem(path);
+    struct stat st {};
+    if (!why.empty() || (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) {
+        return why;
+    }
+    PendingFile probe(path);
+    return probe.open() ? std::string() : probe.problem();
+}
+
+std::string output_identity(const std::string& path) {
+    if (std::string file = resolved(path); !file.empty()) {
+        return file;
+    }
+    const std::string folder = resolved(folder_of(path));
+    return (folder.empty() ? folder_of(path) : folder) + "/" + name_of(path);
+}
+
+PendingFile::PendingFile(std::string path) : path_(std::move(path)) {}
+
+PendingFile::~PendingFile() {
+    if (!placed_) {
+        cancel();
+    }
+}
+
+bool PendingFile::fail(const std::string& why) {
+    problem_ = why;
+    cancel();
+    return false;
+}
+
+bool PendingFile::open() {
+    if (opened_) {
+        return fd_ >= 0 || finished_;
+    }
+    opened_ = true;
+    if (path_.empty() || has_nul(path_)) {
+        return fail(output_problem(path_));
+    }
+    struct stat st {};
+    const bool exists = stat(path_.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        return fail_errno(EISDIR);
+    }
+    if (exists && !S_ISREG(st.st_mode)) {
+        fd_ = ::open(path_.c_str(), O_WRONLY | O_CLOEXEC);
+        return fd_ >= 0 || fail_errno(errno);
+    }
+    if (exists && !may(path_, W_OK)) {
+        return errno == EROFS ? fail_errno(EROFS) : fail(std::string(kProtected));
+    }
+    target_ = exists ? resolved(path_) : path_;
+    if (target_.empty()) {
+        target_ = path_;
+    }
+    // Beside the file; a name too long for the suffix gets a short one in the same folder.
+    std::string stem = target_ + ".";
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        temp_ = stem + random_suffix();
+        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno == ENAMETOOLONG && stem != folder_of(target_) + "/.chargefield.") {
+            stem = folder_of(target_) + "/.chargefield.";
+        } else if (fd_ < 0 && errno != EEXIST) {
+            const int err = errno;
+            temp_.clear();
+            // A folder that exists but takes no new files (such as /proc).
+            struct stat fs {};
+            if (err == ENOENT && stat(folder_of(target_).c_str(), &fs) == 0 &&
+                S_ISDIR(fs.st_mode)) {
+                return fail("в этой папке нельзя создать файл");
+            }
+            return fail_errno(err);
+        }
+    }
+    if (fd_ < 0) {
+        temp_.clear();
+        return fail_errno(EEXIST);
+    }
+    if (exists) {
+        // The replacement keeps the permissions of the file it replaces (where it may).
+        (void)fchmod(fd_, st.st_mode & 07777);
+    }
+    return true;
+}
+
+bool PendingFile::write(std::string_view data) {
+    if (!open() || finished_) {
+        return false;
+    }
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd_, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return fail_errno(errno);
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool PendingFile::finish() {
+    if (!open()) {
+        return false;
+    }
+    if (finished_) {
+        return true;
+    }
+    // A file system that finds no room only when the data reach the disk tells it here.
+    if (!temp_.empty() && fdatasync(fd_) != 0 &&
+        (errno == EIO || errno == ENOSPC || errno == EDQUOT)) {
+        return fail_errno(errno);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) {
+        return fail_errno(errno);
+    }
+    finished_ = true;
+    return true;
+}
+
+bool PendingFile::put_in_place() {
+    if (!finish()) {
+        return false;
+    }
+    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0) {
+        return fail_errno(errno);
+    }
+    placed_ = true;
+    return true;
+}
+
+void PendingFile::cancel() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!temp_.empty() && !placed_) {
+        ::unlink(temp_.c_str());
+    }
+    temp_.clear();
+    finished_ = false;
+    opened_ = true; // a cancelled file stays closed
+}
+
+bool write_whole_file(const std::string& path, std::string_view data, std::string* reason) {
+    PendingFile f(path);
+    if (f.write(data) && f.put_in_place()) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = f.problem();
+    }
+    return false;
+}

@@ -1,0 +1,262 @@
+// The command line: in this process, and as the real program run without a display.
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/command_line_args.h"
+#include "support/main_window.h"
+#include "support/spawn.h"
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+CliRun run(const QStringList& args) {
+    std::ostringstream out, err;
+    std::vector<std::string> arguments = {"chargefield"};
+    for (const QString& a : args) {
+        arguments.push_back(QFile::encodeName(a).toStdString());
+    }
+    const int code = run_command_line(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The command line draws at the size of the picture in a newly opened window (the end-to-end
+// test compares its pictures with the window's); a charge is read to its step; warnings go to
+// the error stream and the file is still written.
+TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
+    QTemporaryDir dir;
+    const QString png_path = dir.filePath("x.png");
+    ASSERT_EQ(run({"--export", png_path}).code, 0);
+    ShownMainWindow w;
+    EXPECT_EQ(w.ui.picture->size(), QImage(png_path).size());
+    EXPECT_EQ(QImage(png_path).size(),
+              QSize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize));
+
+    const CliRun rounded = run({"--q1", "0.42", "--pixels", "200", "--export", png_path});
+    EXPECT_EQ(rounded.code, 0);
+    EXPECT_EQ(QImage(png_path).size(), QSize(200, 200));
+    EXPECT_TRUE(QImage(png_path).text("Title").contains("q1 = 0.4 нКл"));
+
+    const CliRun none = run({"--q1", "0", "--q2", "0", "--export", png_path});
+    EXPECT_EQ(none.code, 0);
+    EXPECT_EQ(none.err, "chargefield: ПРЕДУПРЕЖДЕНИЕ: Зарядов нет? Поля нет-1!\n");
+    EXPECT_EQ(run({"--version"}).out, "chargefield 1.0.0\n");
+    EXPECT_NE(run({"--help"}).out.find("--export-csv <файл>"), std::string::npos);
+
+    // The window opens without arguments or with Qt's options alone; any other argument is the
+    // command line's, which refuses what it does not know.
+    const auto cli = [](std::vector<std::string> args) { return !opens_window(args); };
+    EXPECT_FALSE(cli({}));
+    EXPECT_FALSE(cli({"-style", "fusion"}));
+    EXPECT_FALSE(cli({"-platform=xcb", "-reverse"}));
+    EXPECT_TRUE(cli({"--export", "x.png"}));
+    EXPECT_TRUE(cli({"-v"}));
+    for (const std::vector<std::string>& stray :
+         {std::vector<std::string>{"-x"}, {"-q1", "0.4"}, {"-vh"}, {"word"}, {"-style"}}) {
+        EXPECT_TRUE(cli(stray)) << stray[0];
+    }
+}
+
+using Folder = std::map<std::string, std::string>; // name (bytes) -> contents
+
+Folder snapshot(const std::string& path) {
+    Folder f;
+    for (const auto& e : std::filesystem::directory_iterator(path)) {
+        std::ifstream in(e.path(), std::ios::binary);
+        f[e.path().filename().native()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return f;
+}
+
+// A complete output: a PNG that decodes at the picture's size; an SVG that a strict XML reader
+// reads to its end, every path under a megabyte, with the grid and its labels; a CSV with its
+// header and a row per point.
+void expect_whole(const std::string& name, const std::string& bytes) {
+    SCOPED_TRACE(echo(name));
+    const std::string ext = name == "-" ? "csv" : name.substr(name.size() - 3);
+    if (ext == "png") {
+        const QImage image = QImage::fromData(QByteArray::fromStdString(bytes), "png");
+        EXPECT_EQ(image.size(), QSize(kDefaultPixels, kDefaultPixels));
+    } else if (ext == "svg") {
+        QXmlStreamReader xml(QByteArray::fromStdString(bytes));
+        int paths = 0, labels = 0;
+        qsizetype longest = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (xml.name() == QLatin1String("path")) {
+                ++paths;
+                longest = std::max(longest, xml.attributes().value("d").size());
+            } else if (xml.name() == QLatin1String("text")) {
+                bool number = false;
+                xml.readElementText().toDouble(&number);
+                labels += number;
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_LT(longest, 1'000'000);
+        EXPECT_GE(paths, 30); // the grid's lines and more
+        EXPECT_GE(labels, 20);
+    } else {
+        std::istringstream in(bytes);
+        std::string comment, header, row;
+        std::getline(in, comment);
+        std::getline(in, header);
+        int rows = 0;
+        while (std::getline(in, row)) {
+            rows += std::count(row.begin(), row.end(), ',') == 1;
+        }
+        EXPECT_EQ(comment.rfind("# ", 0), 0u);
+        EXPECT_TRUE(header == "x_m,fi_V" || header.rfind("y_m,E", 0) == 0) << header;
+        EXPECT_EQ(rows, FieldParams{}.profile_steps + 1);
+    }
+}
+
+// One command is one job. The real program without a display, in a folder holding a picture of
+// its own: a failure is exit code 2, one line on the error stream and the folder as it was; a
+// success is exit code 0 and the files asked for, each whole, and nothing else.
+TEST(CommandLine, RunsWholeOrNotAtAll) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        const char* error;                  // exit 2 with one line holding this; null: exit 0
+        std::vector<std::string> made = {}; // exit 0: the outputs ("-": the standard output)
+        std::vector<std::string> like = {}; // exit 0: a run whose outputs are the same bytes
+    };
+    const Case cases[] = {
+        {"charge beyond its bar",
+         {"--q1", "5", "--export", "x.png"},
+         "--q1 5: вне диапазона от -1 до 1 нКл (шаг 0.05)"},
+        {"charge between steps beyond",
+         {"--q2", "-1.03", "--export", "x.png"},
+         "--q2 -1.03: вне диапазона от -1 до 1 нКл"},
+        {"size beyond",
+         {"--size", "7.5", "--export", "x.png"},
+         "--size 7.5: вне диапазона от 1 до 7 м (шаг 0.5)"},
+        {"two separators", {"--q1", "0,4,5", "--export", "x.png"}, "--q1 0,4,5: нужно число"},
+        {"not a number", {"--n-fi", "nan", "--export", "x.png"}, "--n-fi nan: нужно число"},
+        {"count beyond 16 bits",
+         {"--n-e", "40000", "--export", "x.png"},
+         "--n-e 40000: вне диапазона"},
+        {"unknown family",
+         {"--lines", "dots", "--export", "x.png"},
+         "--lines dots: нужно potential, field или all"},
+        {"tiny picture",
+         {"--pixels", "10", "--export", "x.png"},
+         "--pixels 10: нужно целое число от 16 до 8192"},
+        {"other picture type", {"--export", "x.jpg"}, "x.jpg: имя файла должно кончаться на .png"},
+        {"unknown profile",
+         {"--profile", "fi-z", "--export-csv", "x.csv"},
+         "--profile fi-z: нужно fi-x"},
+        {"data without profile", {"--export-csv", "x.csv"}, "укажите график параметром --profile"},
+        {"profile without file", {"--profile", "fi-x"}, "укажите файл параметром --export-csv"},
+        {"nothing to save", {"--q1", "0.5"}, "укажите, что сохранить"},
+        {"unknown option", {"--bogus", "--export", "x.png"}, "неизвестный параметр --bogus"},
+        {"stray word", {"--export", "x.png", "extra"}, "лишний аргумент extra"},
+        {"value given twice",
+         {"--q1", "0.4", "--q1", "0.5", "--export", "x.png"},
+         "--q1: параметр указан дважды"},
+        {"missing folder", {"--export", "missing/x.png"}, "не удалось сохранить: такой папки нет"},
+        {"cut picture as svg",
+         {"--n-e", "6000", "--export", "x.png", "--export", "x.svg"},
+         "x.svg: рисунок слишком велик для SVG"},
+        {"earlier output of a failed run",
+         {"--export", "old.png", "--export", "missing/y.png"},
+         "--export missing/y.png: не удалось сохранить: такой папки нет"},
+        {"output failing after the work",
+         {"--export", "x.png", "--profile", "fi-x", "--export-csv", "/dev/full"},
+         "--export-csv /dev/full: не удалось сохранить: на диске нет места"},
+        {"one file named twice",
+         {"--export", "x.png", "--export", "./x.png"},
+         "--export ./x.png: это тот же файл, что и --export x.png"},
+        {"data under a picture's name",
+         {"--export", "x.png", "--export-csv", "x.png", "--profile", "ey-y"},
+         "--export-csv x.png: это имя рисунка (.png)"},
+        {"data as svg", {"--profile", "fi-x", "--export-csv", "x.svg"}, "это имя рисунка (.svg)"},
+        {"line feed in a value",
+         {"--profile", "ey-y\n", "--export-csv", "x.csv"},
+         "--profile ey-y\\n: нужно fi-x"},
+        {"warning before a failure",
+         {"--yfix", "-1e308", "--profile", "ex-x", "--export-csv", "/dev/full"},
+         "на диске нет места"},
+        {"single dash", {"-x"}, "неизвестный параметр -x"},
+        {"single-dash option", {"-q1", "0.4"}, "неизвестный параметр -q1"},
+        {"short options together", {"-vh"}, "неизвестный параметр -vh"},
+        {"bare word", {"word"}, "лишний аргумент word"},
+        {"missing value", {"--q1"}, "--q1: не указано значение"},
+        {"empty data name",
+         {"--profile", "fi-x", "--export-csv", ""},
+         "--export-csv: не указано имя файла"},
+        {"empty picture name", {"--export", ""}, "--export: не указано имя файла"},
+        {"every output",
+         {"--export", "x.png", "--export", "x.svg", "--profile", "fi-x", "--export-csv", "x.csv"},
+         nullptr,
+         {"x.png", "x.svg", "x.csv"}},
+        {"large svg", {"--n-e", "500", "--export", "x.svg"}, nullptr, {"x.svg"}},
+        {"cut picture as png", {"--n-e", "6000", "--export", "x.png"}, nullptr, {"x.png"}},
+        {"data to the standard output", {"--profile", "ey-y", "--export-csv", "-"}, nullptr, {"-"}},
+        {"name not utf-8", {"--export", "\xff\xfeout.png"}, nullptr, {"\xff\xfeout.png"}},
+        {"existing file replaced", {"--export", "old.png"}, nullptr, {"old.png"}},
+        {"decimal commas",
+         {"--q1", "0,5", "--n-e", "1,000", "--size", "1,5", "--export", "x.png"},
+         nullptr,
+         {"x.png"},
+         {"--q1", "0.5", "--n-e", "1", "--size", "1.5", "--export", "x.png"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString();
+        // Qt cannot name a file whose name is not UTF-8: the folder is emptied here.
+        const std::unique_ptr<const char, void (*)(const char*)> empty_it(
+            folder.c_str(), [](const char* f) {
+                for (const auto& e : std::filesystem::directory_iterator(f)) {
+                    std::filesystem::remove(e.path());
+                }
+            });
+        std::ofstream(folder + "/old.png") << "a picture of the user's";
+        const Folder before = snapshot(folder);
+        const Ran r = run_without_display(CHARGEFIELD_BINARY, c.args, folder);
+        Folder after = snapshot(folder);
+        if (c.error != nullptr) {
+            EXPECT_EQ(r.code, kUsageError) << r.err;
+            EXPECT_EQ(r.err.rfind("chargefield: ", 0), 0u) << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+            EXPECT_NE(r.err.find(c.error), std::string::npos) << r.err;
+            EXPECT_EQ(after, before);
+            continue;
+        }
+        EXPECT_EQ(r.code, 0) << r.err;
+        for (const std::string& name : c.made) {
+            expect_whole(name, name == "-" ? r.out : after[name]);
+            after.erase(name);
+        }
+        after.erase("old.png");
+        EXPECT_TRUE(after.empty()) << echo(after.begin()->first); // no temporary file left
+        if (!c.like.empty()) {
+            QTemporaryDir other;
+            ASSERT_EQ(
+                run_without_display(CHARGEFIELD_BINARY, c.like, other.path().toStdString()).code,
+                0);
+            for (const std::string& name : c.made) {
+                EXPECT_EQ(snapshot(other.path().toStdString())[name], snapshot(folder)[name]);
+            }
+        }
+    }
+}
+
+} // namespace
