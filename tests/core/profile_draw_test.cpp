@@ -144,7 +144,7 @@ TEST(ProfileDrawing, FieldAlongXHasItsOwnConstants) {
     sc.draw(ProfileId::ExAlongX);
     ASSERT_EQ(sc.s(ProfileId::ExAlongX).axis_high, 0.0);
     for (const DrawCall& c : sc.pic.calls) {
-        if (c.kind == DrawCall::Text && c.text == "Ex(x,y_fix), B/м") {
+        if (c.kind == DrawCall::Text && c.text == "Ex(x,Y_fix), B/м") {
             EXPECT_FLOAT_EQ(c.y1, static_cast<float>(0.9 * sc.s(ProfileId::ExAlongX).axis_low));
         }
     }
@@ -170,7 +170,7 @@ TEST(ProfileDrawing, DefaultGridAndTitles) {
     EXPECT_EQ(texts[14], "-0.5");
     EXPECT_EQ(texts[15], "0.5");
     EXPECT_NE(std::find(texts.begin(), texts.end(), "X, м"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,y_fix), B"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Fi(x,Y_fix), B"), texts.end());
 }
 
 // y_fixed = 0: Ey vanishes on the axis, EyAlongX warns with its own lines and stays blank.
@@ -203,7 +203,7 @@ TEST(ProfileDrawing, NoChargesWarnInEveryWindow) {
     }
     sc.params.x_fixed = 0;
     sc.draw(ProfileId::PhiAlongY);
-    EXPECT_EQ(sc.warning(), "Для зависимости fi(x_fix,y)  \rПри одинаковых по величине "
+    EXPECT_EQ(sc.warning(), "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине "
                             "разноименных зарядах\rпри x=0 y-любое!");
 }
 
