@@ -4,8 +4,8 @@
 //
 // Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
 // exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
-// (main_window_handlers.cpp), the menus (main_window_menus.cpp) and saving and copying the
-// picture (main_window_export.cpp).
+// (main_window_handlers.cpp), the menus (main_window_menus.cpp) and saving, copying and
+// printing the picture (main_window_export.cpp).
 #include <QMainWindow>
 #include <array>
 #include <initializer_list>
@@ -21,6 +21,7 @@
 #include "ui/authors_window.h"
 #include "ui/file_chooser.h"
 #include "ui/main_window_controls.h"
+#include "ui/picture_print.h"
 #include "ui/profile_window.h"
 
 class MainWindow : public QMainWindow {
@@ -97,6 +98,10 @@ class MainWindow : public QMainWindow {
     void show_registration();
     void save_field_picture();
     void copy_field_picture();
+    void print_field_picture();
+    void preview_field_picture();
+    // The printer of this window and of the profile windows, with the settings last chosen.
+    PicturePrinter& picture_printer() { return printer_; }
 
   signals:
     // The user confirmed the exit: every window is closed and the program is to end.
@@ -136,4 +141,5 @@ class MainWindow : public QMainWindow {
     bool readout_shown_ = false; // the readout labels show a point of the picture
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
+    PicturePrinter printer_;
 };

@@ -182,9 +182,16 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
     svg.setTitle(title);
     svg.setDescription(QStringLiteral("chargefield"));
 
+    QPainter p(&svg);
+    paint_vectors(p, list, size, font, background);
+    p.end();
+    return bytes;
+}
+
+void paint_vectors(QPainter& p, const DisplayList& list, QSize size, const QFont& font,
+                   QColor background) {
     QFont text_font = font;
     text_font.setFamily(QStringLiteral("Liberation Serif"));
-    QPainter p(&svg);
     p.fillRect(QRect(QPoint(0, 0), size), background);
     PictureRenderer r(p, QSizeF(size), text_font);
     const std::vector<DrawOp>& ops = list.ops();
@@ -209,8 +216,6 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
             ++i;
         }
     }
-    p.end();
-    return bytes;
 }
 
 QString field_picture_title(const FieldParams& params, const Frame& frame) {
