@@ -4,8 +4,9 @@
 //
 // Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
 // exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
-// (main_window_handlers.cpp), the menus (main_window_menus.cpp) and saving, copying and
-// printing the picture (main_window_export.cpp).
+// (main_window_handlers.cpp), the menus (main_window_menus.cpp), saving, copying and printing
+// the picture (main_window_export.cpp) and the access by screen readers and the keyboard
+// (main_window_access.cpp).
 #include <QMainWindow>
 #include <array>
 #include <initializer_list>
@@ -128,6 +129,21 @@ class MainWindow : public QMainWindow {
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;
 
+    // The controls' accessible names and descriptions, the order of the keyboard focus and the
+    // frames that show it.
+    void set_up_access();
+    // The accessible names that say a value: of the scroll bars, their labels and the readout.
+    void describe_values();
+    // The picture's accessible description: the charges, the region and what it shows.
+    void describe_picture();
+    // What the picture shows, for its description: the frame alone or with the charges after it
+    // was cleared; the frame, the charges and the lines of a computation; `what` added over it
+    // by a handler when the picture holds more primitives than it held before.
+    void note_frame(bool with_charges);
+    void note_computed(bool stopped);
+    void note_drawn(std::size_t primitives_before, const QString& what);
+    QString chosen_potential_note() const;
+
     FieldParams& params_;
     FieldPicture field_picture_;
     CharacteristicResults results_;
@@ -139,6 +155,7 @@ class MainWindow : public QMainWindow {
     AuthorsWindow* authors_window_ = nullptr;
     PointLog point_log_;
     bool readout_shown_ = false; // the readout labels show a point of the picture
+    QStringList drawn_;          // what the picture shows, in words
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
     PicturePrinter printer_;

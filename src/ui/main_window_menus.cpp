@@ -36,7 +36,8 @@ void add_separator(QMenu* menu, const char* name) {
 } // namespace
 
 void MainWindowControls::create_menus(QMenuBar* bar) {
-    file_menu = bar->addMenu(QStringLiteral("Файл"));
+    // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
+    file_menu = bar->addMenu(QStringLiteral("&Файл"));
     help_menu = bar->addMenu(QStringLiteral("&Помощь"));
     file_menu->setObjectName(QStringLiteral("file_menu"));
     help_menu->setObjectName(QStringLiteral("help_menu"));

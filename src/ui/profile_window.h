@@ -84,6 +84,10 @@ class ProfileWindow : public QWidget {
 
   private:
     void create_export_actions();
+    // Accessible names and descriptions, the order of the keyboard focus and its frames.
+    void set_up_access();
+    // The scale bar's and its label's accessible names, which say the scale factor.
+    void describe_scale();
 
     const FieldParams& params_;
     // The main window's picture as last drawn, and its layout measures.
