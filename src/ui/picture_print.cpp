@@ -127,27 +127,35 @@ QString print_failed_text(const QPrinter& printer) {
         .arg(printer.printerName());
 }
 
-PicturePrinter::PicturePrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    printer_->setDocName(QStringLiteral("chargefield"));
-}
+PicturePrinter::PicturePrinter() = default;
 
 PicturePrinter::~PicturePrinter() = default;
 
+QPrinter& PicturePrinter::printer() {
+    // Made when first asked for: finding the printers can take a while, which the start of the
+    // program should not wait for.
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setDocName(QStringLiteral("chargefield"));
+    }
+    return *printer_;
+}
+
 void PicturePrinter::print(QWidget* parent, const PrintedPicture& picture, Dialogs& dialogs) {
-    QPrintDialog dialog(printer_.get(), parent);
+    QPrintDialog dialog(&printer(), parent);
     dialog.setWindowTitle(PicturePrint::tr("Печать"));
     // One page: no range of pages to choose.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (!print_page(*printer_, picture)) {
-        dialogs.message(print_failed_text(*printer_).toStdString(), kWarningTitle);
+    if (!print_page(printer(), picture)) {
+        dialogs.message(print_failed_text(printer()).toStdString(), kWarningTitle);
     }
 }
 
 void PicturePrinter::preview(QWidget* parent, const PrintedPicture& picture, Dialogs& dialogs) {
-    QPrintPreviewDialog dialog(printer_.get(), parent);
+    QPrintPreviewDialog dialog(&printer(), parent);
     dialog.setWindowTitle(PicturePrint::tr("Предварительный просмотр"));
     // The preview paints the page on its own device; printing from it, on the printer chosen.
     bool failed = false;
@@ -155,6 +163,6 @@ void PicturePrinter::preview(QWidget* parent, const PrintedPicture& picture, Dia
                      [&](QPrinter* printer) { failed = !print_page(*printer, picture) || failed; });
     dialog.exec();
     if (failed) {
-        dialogs.message(print_failed_text(*printer_).toStdString(), kWarningTitle);
+        dialogs.message(print_failed_text(printer()).toStdString(), kWarningTitle);
     }
 }

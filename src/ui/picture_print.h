@@ -65,7 +65,7 @@ class PicturePrinter {
     void preview(QWidget* parent, const PrintedPicture& picture, Dialogs& dialogs);
 
     // The printer the dialogs start from.
-    QPrinter& printer() { return *printer_; }
+    QPrinter& printer();
 
   private:
     std::unique_ptr<QPrinter> printer_;
