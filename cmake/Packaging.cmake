@@ -23,10 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "chargefield draws the field lines and equipotentials of two point charges,\ntheir characteristic lines and points, and profiles of the potential and\nthe field along straight lines. The interface is in Russian.")
-# Qt's libraries, the platform and SVG plugins, Qt's own Russian texts (the buttons of its
-# boxes, the menus of its text fields) and the font the program draws its text in.
+# Qt's libraries (printing among them), the platform and SVG plugins, Qt's own Russian texts (the
+# buttons of its boxes, the menus of its text fields) and the font the program draws its text in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-translations-l10n, fonts-liberation")
+  "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-translations-l10n, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-qpa-plugins")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -19,6 +19,8 @@ AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         QSvgRenderer(QStringLiteral(":/icons/emblem.svg")).render(&p);
     }
     emblem->setPixmap(image);
+    emblem->setAccessibleName(tr("Эмблема программы"));
+    emblem->setAccessibleDescription(tr("Рисунок: эмблема chargefield"));
 
     credits = new QLabel(this);
     credits->setObjectName(QStringLiteral("credits"));
@@ -29,4 +31,6 @@ AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     credits->setFont(f);
     credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     credits->setTextFormat(Qt::PlainText);
+    // Its name is its text, the lines about the program.
+    credits->setAccessibleDescription(tr("Сведения о программе и её разработчиках"));
 }

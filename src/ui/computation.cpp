@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QWidget>
 #include <QWindow>
@@ -139,7 +140,24 @@ class Computation::Shown : public Progress, public QObject {
         dialog_->setAutoReset(false);
         dialog_->setAutoClose(false);
         QObject::connect(dialog_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
+        describe(dialog_);
         dialog_->show();
+    }
+
+    // Accessible names and descriptions of the window, its bar and its button.
+    static void describe(QProgressDialog* dialog) {
+        dialog->setAccessibleName(QCoreApplication::translate("Computation", "Ход расчёта"));
+        dialog->setAccessibleDescription(QCoreApplication::translate(
+            "Computation", "Расчёт идёт; кнопка «Остановить» прерывает его"));
+        for (QProgressBar* bar : dialog->findChildren<QProgressBar*>()) {
+            bar->setAccessibleName(QCoreApplication::translate("Computation", "Выполнено"));
+            bar->setAccessibleDescription(
+                QCoreApplication::translate("Computation", "Доля расчёта, выполненная до сих пор"));
+        }
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            button->setAccessibleDescription(QCoreApplication::translate(
+                "Computation", "Прерывает расчёт; нарисованное до сих пор остаётся"));
+        }
     }
 
     // Input may reach the progress window and a message box the computation shows.

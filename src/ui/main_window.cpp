@@ -46,6 +46,8 @@ MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform
     for (const ProfileKind& kind : kProfiles) {
         profile(kind.id).place_beside_main(frame_twips());
     }
+    note_frame(false);
+    set_up_access();
     ready_ = true;
 }
 

@@ -4,8 +4,9 @@
 //
 // Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
 // exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
-// (main_window_handlers.cpp), the menus (main_window_menus.cpp) and saving and copying the
-// picture (main_window_export.cpp).
+// (main_window_handlers.cpp), the menus (main_window_menus.cpp), saving, copying and printing
+// the picture (main_window_export.cpp) and the access by screen readers and the keyboard
+// (main_window_access.cpp).
 #include <QMainWindow>
 #include <array>
 #include <initializer_list>
@@ -21,6 +22,7 @@
 #include "ui/authors_window.h"
 #include "ui/file_chooser.h"
 #include "ui/main_window_controls.h"
+#include "ui/picture_print.h"
 #include "ui/profile_window.h"
 
 class MainWindow : public QMainWindow {
@@ -97,6 +99,10 @@ class MainWindow : public QMainWindow {
     void show_registration();
     void save_field_picture();
     void copy_field_picture();
+    void print_field_picture();
+    void preview_field_picture();
+    // The printer of this window and of the profile windows, with the settings last chosen.
+    PicturePrinter& picture_printer() { return printer_; }
 
   signals:
     // The user confirmed the exit: every window is closed and the program is to end.
@@ -123,6 +129,21 @@ class MainWindow : public QMainWindow {
     // This window's outer position and size in twips.
     TwipRect frame_twips() const;
 
+    // The controls' accessible names and descriptions, the order of the keyboard focus and the
+    // frames that show it.
+    void set_up_access();
+    // The accessible names that say a value: of the scroll bars, their labels and the readout.
+    void describe_values();
+    // The picture's accessible description: the charges, the region and what it shows.
+    void describe_picture();
+    // What the picture shows, for its description: the frame alone or with the charges after it
+    // was cleared; the frame, the charges and the lines of a computation; `what` added over it
+    // by a handler when the picture holds more primitives than it held before.
+    void note_frame(bool with_charges);
+    void note_computed(bool stopped);
+    void note_drawn(std::size_t primitives_before, const QString& what);
+    QString chosen_potential_note() const;
+
     FieldParams& params_;
     FieldPicture field_picture_;
     CharacteristicResults results_;
@@ -134,6 +155,8 @@ class MainWindow : public QMainWindow {
     AuthorsWindow* authors_window_ = nullptr;
     PointLog point_log_;
     bool readout_shown_ = false; // the readout labels show a point of the picture
+    QStringList drawn_;          // what the picture shows, in words
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
+    PicturePrinter printer_;
 };

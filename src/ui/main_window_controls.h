@@ -84,12 +84,14 @@ struct MainWindowControls {
     QLineEdit* chosen_potential_edit = nullptr;
     QCheckBox* log_check = nullptr;
 
-    // «Файл»: the help documents, saving and copying the picture, the exit.
+    // «Файл»: the help documents, saving, copying and printing the picture, the exit.
     QMenu* file_menu = nullptr;
     QAction* spravka_action = nullptr;
     QAction* gauss_action = nullptr;
     QAction* save_picture_action = nullptr;
     QAction* copy_picture_action = nullptr;
+    QAction* print_action = nullptr;
+    QAction* print_preview_action = nullptr;
     QAction* exit_action = nullptr;
     // «Помощь»: the instruction and the guide to the controls, the information boxes.
     QMenu* help_menu = nullptr;

@@ -1,6 +1,7 @@
-// Saving and copying the field picture of the main window.
+// Saving, copying and printing the field picture of the main window.
 #include "ui/main_window.h"
 #include "ui/picture_export.h"
+#include "ui/picture_print.h"
 #include "ui/save_actions.h"
 
 void MainWindow::set_up_export() {
@@ -10,6 +11,9 @@ void MainWindow::set_up_export() {
     ui.copy_picture_action->setShortcutContext(Qt::WidgetShortcut);
     ui.picture->addAction(ui.copy_picture_action);
     set_file_chooser(*chooser_);
+    for (auto& w : profiles_) {
+        w->set_printer(printer_);
+    }
 }
 
 void MainWindow::set_file_chooser(FileChooser& chooser) {
@@ -27,4 +31,16 @@ void MainWindow::save_field_picture() {
 
 void MainWindow::copy_field_picture() {
     copy_picture(*ui.picture);
+}
+
+void MainWindow::print_field_picture() {
+    printer_.print(this,
+                   printed_picture(*ui.picture, field_picture_title(params_, field_picture_.frame)),
+                   dialogs_);
+}
+
+void MainWindow::preview_field_picture() {
+    printer_.preview(
+        this, printed_picture(*ui.picture, field_picture_title(params_, field_picture_.frame)),
+        dialogs_);
 }

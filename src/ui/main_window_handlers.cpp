@@ -46,6 +46,7 @@ void MainWindow::on_bar_changed(PositionScrollBar* bar, double factor, double& v
                                 QLabel* label) {
     value = bar->position() * factor;
     label->setText(qs(format_fixed(value, 2, params_.decimal_separator)));
+    describe_values();
     const Computation c(this);
     relayout_and_redraw();
     redraw_profiles({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
@@ -142,28 +143,37 @@ void MainWindow::compute() {
     const QTime end = QTime::currentTime();
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
     setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
+    note_computed(c.stopped());
 }
 
 void MainWindow::explain_zero_potential() {
+    const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     show_zero_potential_line(params_, field_picture_, results_, *ui.picture, dialogs_,
                              c.progress());
+    note_drawn(before, tr("линия нулевого потенциала"));
 }
 
 void MainWindow::explain_zero_field() {
+    const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     show_zero_field_point(params_, field_picture_, results_, *ui.picture, dialogs_, c.progress());
+    note_drawn(before, tr("точка нулевой напряжённости и линия потенциала через неё"));
 }
 
 void MainWindow::explain_field_direction() {
+    const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     show_field_direction_lines(params_, field_picture_, results_, *ui.picture, dialogs_,
                                c.progress());
+    note_drawn(before, tr("линии горизонтального и вертикального поля"));
 }
 
 void MainWindow::draw_chosen_equipotential() {
+    const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     ::draw_chosen_equipotential(params_, field_picture_.frame, *ui.picture, c.progress());
+    note_drawn(before, chosen_potential_note());
 }
 
 void MainWindow::show_readout(float x, float y) {
@@ -175,6 +185,7 @@ void MainWindow::show_readout(float x, float y) {
     show_whole(ui.readout_ex_value, qs(r.Ex), usual);
     show_whole(ui.readout_ey_value, qs(r.Ey), usual);
     readout_shown_ = true;
+    describe_values();
 }
 
 // A double click on the picture: the readout's five values as a line of the log.

@@ -116,6 +116,7 @@ void MainWindow::relayout_and_redraw() {
     ui.picture->clear();
     field_picture_.frame = draw_frame(params_, *ui.picture);
     field_picture_.charges = draw_charges(params_, *ui.picture);
+    note_frame(true);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,4 +1,5 @@
-// The menus of the main window: help documents, information boxes, the Authors window, exit.
+// The menus of the main window: help documents, information boxes, the Authors window, saving,
+// copying and printing the picture, exit.
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -35,7 +36,8 @@ void add_separator(QMenu* menu, const char* name) {
 } // namespace
 
 void MainWindowControls::create_menus(QMenuBar* bar) {
-    file_menu = bar->addMenu(QStringLiteral("Файл"));
+    // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
+    file_menu = bar->addMenu(QStringLiteral("&Файл"));
     help_menu = bar->addMenu(QStringLiteral("&Помощь"));
     file_menu->setObjectName(QStringLiteral("file_menu"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
@@ -51,6 +53,12 @@ void MainWindowControls::create_menus(QMenuBar* bar) {
     save_picture_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     copy_picture_action = add_item(file_menu, "copy_picture_action",
                                    QStringLiteral("Копировать рисунок"), ":/icons/menu_copy.svg");
+    print_action =
+        add_item(file_menu, "print_action", MainWindow::tr("Печать…"), ":/icons/menu_print.svg");
+    print_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    print_preview_action =
+        add_item(file_menu, "print_preview_action", MainWindow::tr("Предварительный просмотр…"),
+                 ":/icons/menu_print_preview.svg");
     add_separator(file_menu, "file_separator_3");
     exit_action =
         add_item(file_menu, "exit_action", QStringLiteral("&Выход"), ":/icons/menu_power.svg");
@@ -79,6 +87,8 @@ void MainWindow::connect_menus() {
     connect(ui.gauss_action, &QAction::triggered, this, &MainWindow::open_gauss);
     connect(ui.save_picture_action, &QAction::triggered, this, &MainWindow::save_field_picture);
     connect(ui.copy_picture_action, &QAction::triggered, this, &MainWindow::copy_field_picture);
+    connect(ui.print_action, &QAction::triggered, this, &MainWindow::print_field_picture);
+    connect(ui.print_preview_action, &QAction::triggered, this, &MainWindow::preview_field_picture);
     // The exit asks for confirmation in closeEvent, as the close box does.
     connect(ui.exit_action, &QAction::triggered, this, &QWidget::close);
     connect(ui.instruction_action, &QAction::triggered, this, &MainWindow::open_instruction);

@@ -230,9 +230,19 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
     svg.setTitle(title);
     svg.setDescription(QStringLiteral("chargefield"));
 
+    QPainter p(&svg);
+    const bool whole = paint_vectors(p, list, size, font, background, progress);
+    p.end();
+    if (!whole) {
+        return {};
+    }
+    return bytes;
+}
+
+bool paint_vectors(QPainter& p, const DisplayList& list, QSize size, const QFont& font,
+                   QColor background, Progress& progress) {
     QFont text_font = font;
     text_font.setFamily(QStringLiteral("Liberation Serif"));
-    QPainter p(&svg);
     p.fillRect(QRect(QPoint(0, 0), size), background);
     PictureRenderer r(p, QSizeF(size), text_font);
     ListWork work(list, progress);
@@ -258,11 +268,7 @@ QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QC
         work.add(end - i);
         i = end;
     }
-    p.end();
-    if (work.stopped()) {
-        return {};
-    }
-    return bytes;
+    return !work.stopped();
 }
 
 QString field_picture_title(const FieldParams& params, const Frame& frame) {

@@ -14,6 +14,8 @@
 #include "model/field_params.h"
 #include "picture/frame.h"
 
+class QPainter;
+
 // The font of the field picture and of the profile graphs: Times New Roman 11.25 pt at 96 dots
 // per inch (15 pixels), drawn with its metric twin Liberation Serif where it is missing.
 QFont picture_font();
@@ -35,6 +37,12 @@ QByteArray encode_png(const QImage& image, Progress& progress = no_progress());
 // twin. Reports its progress; gives nothing once stopped.
 QByteArray render_svg(const DisplayList& list, QSize size, const QFont& font, QColor background,
                       const QString& title, Progress& progress = no_progress());
+
+// The picture as true vectors on any painter, `size` pixels in the painter's units: the
+// background, then every primitive as render_svg writes it (the SVG and PDF documents and the
+// printed page). Reports its progress; false once stopped, the picture then incomplete.
+bool paint_vectors(QPainter& painter, const DisplayList& list, QSize size, const QFont& font,
+                   QColor background, Progress& progress = no_progress());
 
 // The title of a saved field picture: the charges and the region.
 QString field_picture_title(const FieldParams& params, const Frame& frame);

@@ -1,5 +1,7 @@
-// Saving a profile window's graph and data, from the graph's context menu.
+// Saving and printing a profile window's graph and saving its data, from the graph's context
+// menu.
 #include <QAction>
+#include <optional>
 
 #include "model/numbers.h"
 #include "profiles/profile_csv.h"
@@ -29,20 +31,42 @@ void ProfileWindow::create_export_actions() {
     connect(save_graph_action, &QAction::triggered, this, &ProfileWindow::save_graph);
     connect(save_data_action, &QAction::triggered, this, &ProfileWindow::save_data);
     connect(copy_graph_action, &QAction::triggered, this, [this] { copy_picture(*picture); });
-    picture->addActions({save_graph_action, save_data_action, copy_graph_action});
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    print_action = new QAction(tr("Печать…"), this);
+    print_preview_action = new QAction(tr("Предварительный просмотр…"), this);
+    connect(print_action, &QAction::triggered, this, &ProfileWindow::print_graph);
+    connect(print_preview_action, &QAction::triggered, this, &ProfileWindow::preview_graph);
+    picture->addActions({save_graph_action, save_data_action, copy_graph_action, separator,
+                         print_action, print_preview_action});
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QString ProfileWindow::graph_title() const {
+    const QString fixed = kind_.vertical
+                              ? QStringLiteral("X_fix = %1 м").arg(num(params_, params_.x_fixed))
+                              : QStringLiteral("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
+    return QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
+        .arg(windowTitle(), fixed, num(params_, params_.q1), num(params_, params_.q2));
 }
 
 void ProfileWindow::save_graph() {
     static QtFileChooser own;
-    const QString fixed = kind_.vertical
-                              ? QStringLiteral("X_fix = %1 м").arg(num(params_, params_.x_fixed))
-                              : QStringLiteral("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
-    const QString title =
-        QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
-            .arg(windowTitle(), fixed, num(params_, params_.q1), num(params_, params_.q2));
     save_picture(this, *picture, chooser_ ? *chooser_ : own, dialogs_,
-                 QStringLiteral("Сохранить график"), file_name(kind_.id, "png"), title);
+                 QStringLiteral("Сохранить график"), file_name(kind_.id, "png"), graph_title());
+}
+
+// Without the main window's printer (a window on its own), a printer for this print alone.
+void ProfileWindow::print_graph() {
+    std::optional<PicturePrinter> own;
+    PicturePrinter& printer = printer_ ? *printer_ : own.emplace();
+    printer.print(this, printed_picture(*picture, graph_title()), dialogs_);
+}
+
+void ProfileWindow::preview_graph() {
+    std::optional<PicturePrinter> own;
+    PicturePrinter& printer = printer_ ? *printer_ : own.emplace();
+    printer.preview(this, printed_picture(*picture, graph_title()), dialogs_);
 }
 
 void ProfileWindow::save_data() {

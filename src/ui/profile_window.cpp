@@ -7,6 +7,7 @@
 #include "model/numbers.h"
 #include "ui/computation.h"
 #include "ui/fonts.h"
+#include "ui/keyboard_focus.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
@@ -82,6 +83,30 @@ ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& fiel
         scale_label->setLineWidth(1);
     }
     create_export_actions();
+    set_up_access();
+}
+
+void ProfileWindow::set_up_access() {
+    picture->setAccessibleName(tr("График: %1").arg(windowTitle()));
+    scale_bar->setAccessibleDescription(
+        tr("Растягивает или сжимает ось значений графика; клавиши со стрелками меняют масштаб на "
+           "шаг"));
+    scale_label->setAccessibleDescription(*kind_.label_tip != '\0' ? text_of(kind_.label_tip)
+                                                                   : tr("Масштаб оси значений"));
+    // The keyboard reaches the scale bar, then the graph, whose context menu (the menu key)
+    // saves and prints it; a click gives the focus to the graph alone, as before.
+    picture->setFocusPolicy(Qt::StrongFocus);
+    scale_bar->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(scale_bar, picture);
+    show_keyboard_focus(picture);
+    show_keyboard_focus(scale_bar);
+    describe_scale();
+}
+
+void ProfileWindow::describe_scale() {
+    const QString name = tr("Масштаб оси значений: %1").arg(scale_label->text());
+    scale_bar->setAccessibleName(name);
+    scale_label->setAccessibleName(name);
 }
 
 void ProfileWindow::place_beside_main(const TwipRect& main_window) {
@@ -95,6 +120,7 @@ void ProfileWindow::place_beside_main(const TwipRect& main_window) {
     scale_bar->setPosition(to_int32_even(scale_));
     scale_label->setText(
         QString::fromStdString(format_fixed(scale_, 1, params_.decimal_separator)));
+    describe_scale();
     ready_ = true;
 }
 
@@ -133,6 +159,7 @@ void ProfileWindow::redraw(Progress& progress, Warning warning) {
     PictureNotice notice(*picture);
     draw_profile(params_, field_picture_.frame, kind_, scale_, samples_, *picture,
                  warning == Warning::Box ? dialogs_ : notice, progress);
+    picture->setAccessibleDescription(graph_title());
 }
 
 void ProfileWindow::set_shown(bool shown) {
@@ -151,6 +178,7 @@ void ProfileWindow::on_scale_changed() {
     scale_ = profile_factor(scale_bar->position());
     scale_label->setText(
         QString::fromStdString(format_fixed(scale_, 2, params_.decimal_separator)));
+    describe_scale();
     redraw();
 }
 

@@ -13,6 +13,7 @@
 #include "profiles/profile_draw.h"
 #include "profiles/profile_family.h"
 #include "ui/file_chooser.h"
+#include "ui/picture_print.h"
 #include "ui/position_scroll_bar.h"
 #include "ui/qt_picture_box.h"
 
@@ -50,14 +51,22 @@ class ProfileWindow : public QWidget {
     const ProfileSamples& samples() const { return samples_; }
     double scale() const { return scale_; }
 
-    // The graph's context menu: the picture as PNG or SVG, the data as CSV, the picture to the
-    // clipboard. Files are chosen through `chooser`.
+    // The graph's context menu: the picture as PNG, SVG or PDF, the data as CSV, the picture to
+    // the clipboard, the picture printed. Files are chosen through `chooser`, printers through
+    // `printer`.
     void set_file_chooser(FileChooser& chooser) { chooser_ = &chooser; }
+    void set_printer(PicturePrinter& printer) { printer_ = &printer; }
     void save_graph();
     void save_data();
+    void print_graph();
+    void preview_graph();
+    // The graph's line and the charges, as its files and printed pages name it.
+    QString graph_title() const;
     QAction* save_graph_action = nullptr;
     QAction* save_data_action = nullptr;
     QAction* copy_graph_action = nullptr;
+    QAction* print_action = nullptr;
+    QAction* print_preview_action = nullptr;
 
     QtPictureBox* picture;
     // The scale of the value axis: vertical on the windows along y = y_fixed, horizontal on those
@@ -75,6 +84,10 @@ class ProfileWindow : public QWidget {
 
   private:
     void create_export_actions();
+    // Accessible names and descriptions, the order of the keyboard focus and its frames.
+    void set_up_access();
+    // The scale bar's and its label's accessible names, which say the scale factor.
+    void describe_scale();
 
     const FieldParams& params_;
     // The main window's picture as last drawn, and its layout measures.
@@ -89,6 +102,7 @@ class ProfileWindow : public QWidget {
     const ProfileKind& kind_;
     QSize laid_out_; // the inner size of the last layout
     FileChooser* chooser_ = nullptr;
+    PicturePrinter* printer_ = nullptr;
 };
 
 // Twips per pixel of the windows' positions and sizes.

@@ -1,6 +1,7 @@
 #include "ui/save_actions.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,20 +9,38 @@
 #include "base/file_output.h"
 #include "ui/computation.h"
 #include "ui/picture_export.h"
+#include "ui/picture_print.h"
 
 namespace {
 
+enum class Format { Png, Svg, Pdf };
+
 struct PictureKind {
     const char* filter;
-    bool svg;
+    Format format;
     qreal scale; // device pixels per pixel; 0: the screen's
 };
 
 constexpr PictureKind kKinds[] = {
-    {"PNG — как на экране (*.png)", false, 0},    {"PNG — масштаб 1× (*.png)", false, 1},
-    {"PNG — масштаб 2× (*.png)", false, 2},       {"PNG — масштаб 4× (*.png)", false, 4},
-    {"SVG — векторный рисунок (*.svg)", true, 0},
+    {"PNG — как на экране (*.png)", Format::Png, 0},
+    {"PNG — масштаб 1× (*.png)", Format::Png, 1},
+    {"PNG — масштаб 2× (*.png)", Format::Png, 2},
+    {"PNG — масштаб 4× (*.png)", Format::Png, 4},
+    {"SVG — векторный рисунок (*.svg)", Format::Svg, 0},
+    {QT_TRANSLATE_NOOP("SaveActions", "PDF — векторный документ (*.pdf)"), Format::Pdf, 0},
 };
+
+// The extensions of the formats, in the order of Format.
+const QStringList& extensions() {
+    static const QStringList known = {QStringLiteral("png"), QStringLiteral("svg"),
+                                      QStringLiteral("pdf")};
+    return known;
+}
+
+Format format_of(const QString& path) {
+    const qsizetype i = extensions().indexOf(QFileInfo(path).suffix().toLower());
+    return i < 0 ? Format::Png : static_cast<Format>(i);
+}
 
 std::string utf8(const QString& s) {
     return s.toStdString();
@@ -70,17 +89,18 @@ QString save_failed_text(const QString& path, const QString& reason) {
     return QStringLiteral("Не удалось сохранить файл\r\n%1:\r\n%2.").arg(path, reason);
 }
 
-QString too_large_question(std::size_t primitives) {
-    return QStringLiteral("Рисунок слишком велик, чтобы сохранить его в SVG или в другом "
+QString too_large_question(std::size_t primitives, const QString& format) {
+    return QStringLiteral("Рисунок слишком велик, чтобы сохранить его в %2 или в другом "
                           "масштабе: в нём больше %1 элементов.\r\nСохранить его в PNG, как на "
                           "экране?")
-        .arg(primitives);
+        .arg(primitives)
+        .arg(format);
 }
 
 QStringList picture_filters() {
     QStringList filters;
     for (const PictureKind& k : kKinds) {
-        filters << QString::fromUtf8(k.filter);
+        filters << QCoreApplication::translate("SaveActions", k.filter);
     }
     return filters;
 }
@@ -99,27 +119,31 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
     }
     last_kind = chosen;
     PictureKind kind = kKinds[chosen];
-    const QStringList known = {QStringLiteral("png"), QStringLiteral("svg")};
-    path = with_extension(path, kind.svg ? known[1] : known[0], known);
-    const bool svg = QFileInfo(path).suffix().toLower() == known[1];
-    if (kind.svg && !svg) {
-        kind = kKinds[0]; // a PNG name typed with the SVG kind chosen: as on the screen
+    const QStringList& known = extensions();
+    path = with_extension(path, known[static_cast<int>(kind.format)], known);
+    const Format typed = format_of(path);
+    if (kind.format != Format::Png && typed == Format::Png) {
+        kind = kKinds[0]; // a PNG name typed with a vector kind chosen: as on the screen
     }
-    kind.svg = svg;
+    kind.format = typed;
 
     const qreal screen = box.image().devicePixelRatio();
     const qreal scale = kind.scale > 0 ? kind.scale : screen;
-    const bool from_list = kind.svg || scale != screen;
+    const bool vector = kind.format != Format::Png;
+    const bool from_list = vector || scale != screen;
     const DisplayList& list = box.display_list();
     bool use_list = from_list;
     if (from_list && !list.complete()) {
-        if (!dialogs.ask_yes_no(utf8(too_large_question(DisplayList::kDefaultMaxOps)),
+        // The question names SVG for every kind but PDF, as it did before PDF was offered.
+        const QString format =
+            kind.format == Format::Pdf ? QStringLiteral("PDF") : QStringLiteral("SVG");
+        if (!dialogs.ask_yes_no(utf8(too_large_question(DisplayList::kDefaultMaxOps, format)),
                                 kWarningTitle)) {
             return;
         }
         use_list = false;
-        kind.svg = false;
-        if (svg) {
+        kind.format = Format::Png;
+        if (vector) {
             path = path.left(path.size() - 3) + known[0];
         }
     }
@@ -130,8 +154,10 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
     Computation c(parent, Computation::kSaving);
     Progress& progress = c.progress();
     QByteArray data;
-    if (kind.svg) {
+    if (kind.format == Format::Svg) {
         data = render_svg(list, box.size(), box.font(), box.background(), title, progress);
+    } else if (kind.format == Format::Pdf) {
+        data = render_pdf(list, box.size(), box.font(), box.background(), title, progress);
     } else {
         ProgressPart painting(progress, 0, use_list ? 0.5 : 0);
         ProgressPart encoding(progress, use_list ? 0.5 : 0, 1);

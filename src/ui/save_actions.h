@@ -1,5 +1,5 @@
 #pragma once
-// Saving and copying what a window shows: the picture as PNG or SVG, a table as CSV. The file
+// Saving and copying what a window shows: the picture as PNG, SVG or PDF, a table as CSV. The file
 // is chosen through a FileChooser and every failure is told through the dialogs, in Russian.
 #include <QString>
 #include <string>
@@ -11,11 +11,11 @@
 class QWidget;
 
 // The kinds of picture file, in the order the save dialog lists them: PNG as on the screen,
-// PNG at 1, 2 and 4 device pixels per pixel (for print), SVG.
+// PNG at 1, 2 and 4 device pixels per pixel (for print), SVG, PDF.
 QStringList picture_filters();
 
 // Asks for a file and saves the picture of `box` in the kind chosen; the extension of a typed
-// name (.png or .svg) takes precedence over the kind, and a name without one gets the kind's.
+// name (.png, .svg or .pdf) takes precedence over the kind, and a name without one gets the kind's.
 // A picture too large to be kept whole in the box's display list is offered as PNG as on the
 // screen instead. A file that cannot be written is told before the question whether to replace
 // it. The rendering is a computation (ui/computation.h) with its own progress window
@@ -35,4 +35,5 @@ void copy_picture(QtPictureBox& box);
 inline constexpr const char* kReplaceTitle = "Сохранение";
 QString replace_question(const QString& path);
 QString save_failed_text(const QString& path, const QString& reason);
-QString too_large_question(std::size_t primitives);
+// `format`: the vector format asked for (or the PNG of another scale), as the question names it.
+QString too_large_question(std::size_t primitives, const QString& format = QStringLiteral("SVG"));

@@ -38,9 +38,9 @@ TEST_F(MenusEndToEnd, ExitItemAsksAndYesEndsTheProgram) {
     const QRect win = main.win;
     const auto choose_exit = [&] {
         open_menu(win.topLeft() + QPoint(20, 10));
-        // Справка, Гаусс, Сохранить рисунок…, Копировать рисунок, Выход: separators are
-        // skipped.
-        for (int i = 0; i < 5; ++i) {
+        // Справка, Гаусс, Сохранить рисунок…, Копировать рисунок, Печать…, Предварительный
+        // просмотр…, Выход: separators are skipped.
+        for (int i = 0; i < 7; ++i) {
             e2e::key(QStringLiteral("Down"));
         }
         e2e::key(QStringLiteral("Return"));

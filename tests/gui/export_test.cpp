@@ -1,11 +1,15 @@
 // Saving and copying the pictures and the profile data, on the offscreen
 // platform with a file chooser that answers from a script.
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -19,6 +23,8 @@
 #include "support/pixels.h"
 #include "support/svg_raster.h"
 #include "ui/computation.h"
+#include "ui/picture_export.h"
+#include "ui/picture_print.h"
 #include "ui/save_actions.h"
 
 namespace {
@@ -47,7 +53,7 @@ class ScriptedChooser : public FileChooser {
     }
 };
 
-enum Kind { Screen, X1, X2, X4, Svg };
+enum Kind { Screen, X1, X2, X4, Svg, Pdf };
 
 struct Window : ShownMainWindow {
     QTemporaryDir dir;
@@ -125,6 +131,57 @@ TEST(SavePicture, PngAndSvgShowThePictureOnTheScreen) {
     EXPECT_EQ(QDir(w.dir.path()).entryList(QDir::Files).size(), 4); // no temporary files left
 }
 
+// What a program of poppler-utils writes for a PDF file.
+QString poppler(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(p.exitCode(), 0) << program.toStdString() << ": " << p.readAllStandardError().data();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The lines of `pdfimages -list` after its two lines of heading: the images in the file.
+int images_in(const QString& pdf) {
+    return static_cast<int>(
+               poppler("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).size()) -
+           2;
+}
+
+// The page of a PDF drawn at 96 dots per inch, as the picture's pixels are.
+QImage pdf_page(const QString& pdf, const QString& dir) {
+    poppler("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dir + "/page"});
+    return QImage(dir + "/page.png").convertToFormat(QImage::Format_RGB32);
+}
+
+// PDF: one page the size of the picture, titled like the SVG, its drawing paths and its texts
+// text (the axis labels read back from it), no image; drawn, it is the picture on the screen.
+TEST(SavePicture, PdfIsVectorsWithItsTextsAsText) {
+    Window w;
+    w.ui.compute_button->click();
+    QTest::mouseClick(w.ui.q2_heading, Qt::LeftButton);
+    w.dialogs.shown.clear();
+    const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
+    w.save("vectors", Pdf);
+    w.save("typed.pdf", X4); // the typed extension wins
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    for (const char* name : {"vectors.pdf", "typed.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString path = w.path(name);
+        const QString info = poppler("pdfinfo", {path});
+        EXPECT_TRUE(info.contains(QRegularExpression("Page size: +408 x 408 pts")))
+            << info.toStdString();
+        EXPECT_TRUE(info.contains("q1 = 0.4 нКл (x = -0.5 м), q2 = -0.1 нКл"))
+            << info.toStdString();
+        const QString text = poppler("pdftotext", {"-raw", "-enc", "UTF-8", path, "-"});
+        for (const char* label : {"X, м", "Y, м", "-4.0", "3.5", "E=0"}) {
+            EXPECT_TRUE(text.contains(QString::fromUtf8(label))) << label;
+        }
+        EXPECT_EQ(images_in(path), 0);
+        EXPECT_GE(share_within_one_pixel(screen, pdf_page(path, w.dir.path()), w.background()),
+                  0.99);
+    }
+}
+
 // A picture larger than its display list keeps whole: SVG and other scales are refused with an
 // offer of PNG as on the screen, which a Yes saves under the name made .png.
 TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
@@ -138,14 +195,16 @@ TEST(SavePicture, TooLargeAPictureIsOfferedAsPngAsOnTheScreen) {
     EXPECT_EQ(w.picture().convertToFormat(QImage::Format_RGB32), screen);
     ASSERT_FALSE(box.display_list().complete());
 
-    w.dialogs.answers = {false, true};
+    w.dialogs.answers = {false, true, false};
     w.save("big.svg", Svg);
     w.save("big.svg", Svg);
     w.save("small", Screen); // needs no list: no question
-    ASSERT_EQ(w.dialogs.shown.size(), 2u);
+    w.save("big.pdf", Pdf);
+    ASSERT_EQ(w.dialogs.shown.size(), 3u);
     EXPECT_TRUE(w.dialogs.shown[1].question);
     EXPECT_EQ(w.dialogs.shown[1].text,
               too_large_question(DisplayList::kDefaultMaxOps).toStdString());
+    EXPECT_NE(w.dialogs.shown[2].text.find("сохранить его в PDF"), std::string::npos);
     EXPECT_EQ(QDir(w.dir.path()).entryList(QDir::Files), QStringList({"big.png", "small.png"}));
     EXPECT_EQ(png(w.path("big.png")), screen);
 }
@@ -287,9 +346,11 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     for (const QAction* a : p.picture->actions()) {
         texts << a->text();
     }
-    EXPECT_EQ(texts, QStringList({QStringLiteral("Сохранить график…"),
-                                  QStringLiteral("Сохранить данные (CSV)…"),
-                                  QStringLiteral("Копировать график")}));
+    EXPECT_EQ(
+        texts,
+        QStringList({QStringLiteral("Сохранить график…"), QStringLiteral("Сохранить данные (CSV)…"),
+                     QStringLiteral("Копировать график"), QString(), QStringLiteral("Печать…"),
+                     QStringLiteral("Предварительный просмотр…")}));
 
     w.chooser.answers = {{w.path("graph"), Svg}, {w.path("fi"), 0}, {"/dev/full", 0}};
     p.save_graph_action->trigger();
@@ -306,6 +367,116 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);
+
+    // A graph wider than high: a landscape page of its size, a pixel three quarters of a point.
+    w.chooser.answers = {{w.path("graph"), Pdf}};
+    p.save_graph_action->trigger();
+    const QRegularExpressionMatch page = QRegularExpression("Page size: +([0-9.]+) x ([0-9.]+)")
+                                             .match(poppler("pdfinfo", {w.path("graph.pdf")}));
+    EXPECT_NEAR(page.captured(1).toDouble(), 0.75 * p.picture->width(), 0.5);
+    EXPECT_NEAR(page.captured(2).toDouble(), 0.75 * p.picture->height(), 0.5);
+    EXPECT_GT(p.picture->width(), 2 * p.picture->height());
+}
+
+// Closes the next modal dialog once it shows, accepting or rejecting it, and keeps its class.
+struct NextDialog {
+    QString shown;
+    explicit NextDialog(bool accept) {
+        QTimer::singleShot(0, [this, accept] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (d == nullptr) {
+                return;
+            }
+            shown = QString::fromLatin1(d->metaObject()->className());
+            EXPECT_TRUE(d->isVisible());
+            accept ? d->accept() : d->reject();
+        });
+    }
+};
+
+// «Печать…» through Qt's print dialog to a PDF file: the picture's page with its texts as text,
+// no image, and the caption naming the charges, the region and the date; the profile's «Печать…»
+// the same for its graph. A file that cannot be written is told; the print preview opens over
+// the window and closes.
+TEST(Print, PrintsThePictureWithItsCaption) {
+    Window w;
+    w.ui.compute_button->click();
+    QPrinter& printer = w.window.picture_printer().printer();
+    const struct {
+        QAction* action;
+        const char* name;
+        const char* caption; // the start of the caption
+    } rows[] = {
+        {w.ui.print_action, "picture.pdf", "Поле двух точечных зарядов: q1 = 0.4 нКл"},
+        {w.window.profile(ProfileId::PhiAlongX).print_action, "graph.pdf",
+         "Потенциал fi(x, Y) при фиксированном Y; Y_fix = 0.1 м"},
+    };
+    w.ui.phi_along_x_check->setChecked(true);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        printer.setOutputFileName(w.path(r.name));
+        const NextDialog dialog(true);
+        r.action->trigger();
+        EXPECT_EQ(dialog.shown, QStringLiteral("QPrintDialog"));
+        const QString text = poppler("pdftotext", {"-raw", "-enc", "UTF-8", w.path(r.name), "-"});
+        EXPECT_TRUE(text.contains(QString::fromUtf8(r.caption))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QRegularExpression("Напечатано \\d\\d\\.\\d\\d\\.\\d{4}")));
+        EXPECT_EQ(images_in(w.path(r.name)), 0);
+    }
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    printer.setOutputFileName(w.path("no such folder/page.pdf"));
+    {
+        const NextDialog dialog(true);
+        w.ui.print_action->trigger();
+    }
+    ASSERT_EQ(w.warnings().size(), 1u);
+    EXPECT_EQ(w.warnings()[0], print_failed_text(printer).toStdString());
+    EXPECT_NE(w.warnings()[0].find("no such folder/page.pdf"), std::string::npos);
+
+    w.dialogs.shown.clear();
+    const NextDialog preview(false);
+    w.ui.print_preview_action->trigger();
+    EXPECT_EQ(preview.shown, QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// The page: the picture as wide as the page, or as high as the caption below it leaves room
+// for, centred at the top with its proportions; and the caption's date.
+TEST(Print, PictureFillsThePageAboveItsCaption) {
+    const DisplayList empty;
+    const QRgb background = qRgb(255, 255, 192);
+    const struct {
+        const char* name;
+        QSize page, picture;
+        bool as_wide_as_the_page;
+    } rows[] = {
+        {"square picture, upright page", {600, 800}, {544, 544}, true},
+        {"square picture, page on its side", {800, 600}, {544, 544}, false},
+        {"wide graph, upright page", {600, 800}, {700, 300}, true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QImage page(r.page, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter p(&page);
+        const QRectF at =
+            paint_page(p, QRectF(QPointF(0, 0), QSizeF(r.page)),
+                       {empty, r.picture, picture_font(), QColor(background), "Подпись\nдата", {}});
+        p.end();
+        EXPECT_EQ(at.top(), 0);
+        EXPECT_NEAR(at.center().x(), r.page.width() / 2.0, 0.5);
+        EXPECT_NEAR(at.width() / at.height(), double(r.picture.width()) / r.picture.height(), 1e-9);
+        if (r.as_wide_as_the_page) {
+            EXPECT_DOUBLE_EQ(at.width(), r.page.width());
+        } else {
+            EXPECT_LT(at.width(), r.page.width());
+            EXPECT_GT(at.height(), 0.8 * r.page.height());
+        }
+        const QRect inside = at.toAlignedRect().adjusted(1, 1, -1, -1);
+        EXPECT_EQ(count_colour(page, background, inside), inside.width() * inside.height());
+    }
+    EXPECT_EQ(print_caption("Поле", QDate(2026, 3, 8)),
+              QStringLiteral("Поле\nНапечатано 08.03.2026"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The main window as an instrument: the characteristic-line clicks, the chosen equipotential,
 // the pointer readout and the point log, on the offscreen platform.
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QtTest/QTest>
@@ -67,6 +68,56 @@ TEST(MainWindowAnalysis, HeadingClicksDrawAndExplain) {
     EXPECT_GT(w.pixels(qRgb(153, 0, 0)), 100);
     EXPECT_EQ(w.last().title, "Характерные линии");
     EXPECT_EQ(w.dialogs.shown.size(), 3u);
+    // The picture's description names what the clicks drew over the frame.
+    EXPECT_TRUE(w.ui.picture->accessibleDescription().endsWith(
+        QStringLiteral("Нарисовано: координатная сетка с осями, заряды, линия нулевого "
+                       "потенциала, точка нулевой напряжённости и линия потенциала через неё, "
+                       "линии горизонтального и вертикального поля.")))
+        << w.ui.picture->accessibleDescription().toStdString();
+    // A click leaves the keyboard focus where it was.
+    EXPECT_EQ(w.window.focusWidget(), w.ui.families_list);
+}
+
+// The headings are buttons for the keyboard and for screen readers: each takes the focus by
+// Tab, shows it in a frame of its own around it (its own pixels unchanged) and draws and explains
+// on Space, Return or Enter, and on the press action of its accessible interface.
+TEST(MainWindowAnalysis, HeadingsArePressedFromTheKeyboard) {
+    Window w;
+    QApplication::setActiveWindow(&w.window);
+    struct Row {
+        ClickLabel* heading;
+        Qt::Key key;
+        const char* title;
+    };
+    const Row rows[] = {{w.ui.q1_heading, Qt::Key_Space, "Линия нулевого потенциала"},
+                        {w.ui.q2_heading, Qt::Key_Return, "Точка с нулевой напряжённостью"},
+                        {w.ui.size_heading, Qt::Key_Enter, "Характерные линии"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.title);
+        const QImage plain = r.heading->grab().toImage();
+        const QImage around = w.window.grab(r.heading->geometry().adjusted(-4, -4, 4, 4)).toImage();
+        w.ui.picture->setFocus(Qt::MouseFocusReason);
+        while (w.window.focusWidget() != r.heading) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_NE(w.window.focusWidget(), w.ui.picture) << "Tab does not reach the heading";
+        }
+        EXPECT_EQ(r.heading->grab().toImage(), plain);
+        EXPECT_NE(w.window.grab(r.heading->geometry().adjusted(-4, -4, 4, 4)).toImage(), around);
+
+        w.dialogs.shown.clear();
+        QTest::keyClick(r.heading, r.key);
+        ASSERT_EQ(w.dialogs.shown.size(), 1u);
+        EXPECT_EQ(w.last().title, r.title);
+
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(r.heading);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::Button);
+        EXPECT_TRUE(face->text(QAccessible::Name).startsWith(r.heading->text()));
+        ASSERT_NE(face->actionInterface(), nullptr);
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_EQ(w.dialogs.shown.size(), 2u);
+        EXPECT_EQ(w.last().title, r.title);
+    }
 }
 
 // The chosen potential's button draws blue dots without a message.
@@ -94,6 +145,9 @@ TEST(MainWindowAnalysis, PointerReadout) {
     EXPECT_NEAR(w.ui.readout_x_value->text().toDouble(), 1, 0.02);
     // fi(1, 1) = 9*(0.4/sqrt(3.25) - 0.1/sqrt(1.25)) = 1.192 V for the defaults.
     EXPECT_NEAR(w.ui.readout_phi_value->text().toDouble(), 1.192, 0.02);
+    // Screen readers hear the value with what it is and its unit.
+    EXPECT_EQ(w.ui.readout_ex_value->accessibleName(),
+              QStringLiteral("Ex под указателем: %1 В/м").arg(w.ui.readout_ex_value->text()));
 
     // Next to the left charge the field runs to five digits before the point, negative on its
     // left (Ex = -9*0.4/0.015^2 = -16000 V/m): every number shows whole, sign and last digit.

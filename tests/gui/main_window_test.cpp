@@ -1,8 +1,10 @@
 // The main window on the offscreen platform: start-up state, layout, inputs, the command.
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -149,7 +151,7 @@ TEST(MainWindow, TextsAndToolTips) {
     EXPECT_EQ(f.line_count_edit->toolTip(), QString());
     const QMenuBar* bar = w.window.menuBar();
     ASSERT_GE(bar->actions().size(), 2);
-    EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("Файл"));
+    EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&Файл"));
     EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Помощь"));
 }
 
@@ -298,6 +300,81 @@ TEST(MainWindow, ComputeDrawsAndTimes) {
     EXPECT_EQ(replay, after);
 }
 
+// The name a screen reader tells for a widget, or its description.
+QString accessible_text(QWidget* w, QAccessible::Text which) {
+    const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face != nullptr ? face->text(which) : QString();
+}
+
+// Tab runs through every input of the window in reading order, the picture first, then the
+// column row by row and left to right, and Shift+Tab back; every control that takes the focus,
+// and every label, has a name and a description for screen readers, in the main window, the
+// profile windows and the Authors window. The window opens with the focus on the list.
+TEST(MainWindow, KeyboardAndScreenReadersReachEveryControl) {
+    Window w;
+    QApplication::setActiveWindow(&w.window);
+    EXPECT_EQ(QApplication::focusWidget(), w.ui.families_list);
+    const MainWindowControls& f = w.ui;
+    // The controls by their object names.
+    const QStringList reading =
+        QStringLiteral("picture q1_heading q1_bar q2_heading q2_bar size_heading size_bar "
+                       "families_list level_count_edit line_count_edit compute_button "
+                       "phi_along_x_check phi_along_y_check y_fixed_edit x_fixed_edit "
+                       "ex_along_x_check ex_along_y_check ey_along_x_check ey_along_y_check "
+                       "chosen_potential_button chosen_potential_edit log_check")
+            .split(' ');
+    f.log_check->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (qsizetype n = 0; n < reading.size(); ++n) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, reading);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), f.chosen_potential_edit);
+    for (QWidget* c : f.inner->findChildren<QWidget*>()) {
+        if (c->isVisible() && (c->focusPolicy() & Qt::TabFocus) != 0) {
+            EXPECT_TRUE(reading.contains(c->objectName()))
+                << "Tab misses " << c->objectName().toStdString();
+        }
+    }
+
+    for (QCheckBox* check : {f.phi_along_x_check, f.phi_along_y_check, f.ex_along_x_check,
+                             f.ey_along_x_check, f.ex_along_y_check, f.ey_along_y_check}) {
+        check->setChecked(true);
+    }
+    f.authors_action->trigger();
+    std::vector<QWidget*> windows = {&w.window, w.window.authors_window()};
+    for (const ProfileKind& kind : kProfiles) {
+        windows.push_back(&w.window.profile(kind.id));
+    }
+    int controls = 0;
+    for (QWidget* window : windows) {
+        for (QWidget* c : window->findChildren<QWidget*>()) {
+            if (!c->isVisible() || (c->focusPolicy() == Qt::NoFocus && !qobject_cast<QLabel*>(c))) {
+                continue;
+            }
+            SCOPED_TRACE(window->windowTitle().toStdString() + ": " +
+                         c->objectName().toStdString());
+            EXPECT_FALSE(accessible_text(c, QAccessible::Name).trimmed().isEmpty());
+            EXPECT_FALSE(accessible_text(c, QAccessible::Description).trimmed().isEmpty());
+            ++controls;
+        }
+    }
+    // The 22 inputs and 15 labels of the main window, the Authors window's two labels, a
+    // profile window's graph, scale bar and label.
+    EXPECT_GE(controls, 22 + 15 + 2 + 6 * 3);
+    // The profile's scale bar says its factor; the graph its line.
+    ProfileWindow& profile = w.window.profile(ProfileId::PhiAlongX);
+    EXPECT_EQ(profile.scale_bar->accessibleName(), QStringLiteral("Масштаб оси значений: 1.0"));
+    EXPECT_EQ(profile.picture->accessibleDescription(), profile.graph_title());
+    // Tab in a profile window: the scale bar, then the graph.
+    QApplication::setActiveWindow(&profile);
+    profile.scale_bar->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(profile.scale_bar, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), profile.picture);
+}
+
 // The list chooses the families and shows only the count input they need.
 TEST(MainWindow, ListChoosesTheFamilies) {
     struct Case {
@@ -330,6 +407,14 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     w.ui.q1_bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_DOUBLE_EQ(w.m.q1, 0.45);
     EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0.45"));
+    // The bar says the new value to screen readers; the picture's description
+    // tells the new charge and no lines.
+    EXPECT_EQ(w.ui.q1_bar->accessibleName(), QStringLiteral("Заряд Q1 слева: 0.45 нКл"));
+    EXPECT_EQ(
+        w.ui.picture->accessibleDescription(),
+        QStringLiteral("Поле двух точечных зарядов: q1 = 0.45 нКл (x = -0.5 м), q2 = -0.1 нКл "
+                       "(x = 0.5 м); область x, y от -4 до 4 м. Нарисовано: координатная "
+                       "сетка с осями, заряды."));
     QImage img = w.picture();
     EXPECT_EQ(count_colour(img, kBlueDots) + count_colour(img, kRedLines), 0);
     EXPECT_GT(count_colour(img, qRgb(255, 0, 0)), 0);
@@ -638,6 +723,14 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
             EXPECT_EQ(d->labelText(), QString::fromUtf8(Computation::kLabel));
             QTest::keyClicks(w.ui.level_count_edit, QStringLiteral("5"));
             EXPECT_EQ(w.ui.level_count_edit->text(), QStringLiteral("11"));
+            // The window, its bar and its button are named for screen readers.
+            EXPECT_FALSE(accessible_text(d, QAccessible::Name).isEmpty());
+            for (QWidget* c : d->findChildren<QWidget*>()) {
+                if (c->focusPolicy() != Qt::NoFocus || qobject_cast<QProgressBar*>(c)) {
+                    EXPECT_FALSE(accessible_text(c, QAccessible::Name).isEmpty());
+                    EXPECT_FALSE(accessible_text(c, QAccessible::Description).isEmpty());
+                }
+            }
         }
         last_value = d->value();
         if (now - shown_at < 300) {

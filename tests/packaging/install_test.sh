@@ -46,8 +46,8 @@ done
 [ "$(dpkg-deb -f "$deb" Package)" = chargefield ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "wrong version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-translations-l10n \
-         fonts-liberation; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libqt6svg6 libqt6printsupport6 \
+         qt6-translations-l10n fonts-liberation; do
   grep -q "\b$p\b" <<<"$depends" || fail "the package does not depend on $p"
 done
 echo "ok: $(basename "$deb")"
