@@ -17,6 +17,7 @@
 #include "profiles/profile_draw.h"
 #include "ui/main_window.h"
 #include "ui/picture_export.h"
+#include "ui/picture_print.h"
 #include "ui/qt_picture_box.h"
 
 #ifndef CHARGEFIELD_VERSION
@@ -174,8 +175,9 @@ void Run::draw_pictures() {
     const DisplayList& list = pic.display_list();
     for (const Output& o : r_.pictures) {
         // The document is the whole picture or nothing; the image is painted whole anyway.
-        if (o.kind == OutputKind::Svg && !list.complete()) {
-            throw Failure{named(o) + ": рисунок слишком велик для SVG (в нём больше " +
+        if ((o.kind == OutputKind::Svg || o.kind == OutputKind::Pdf) && !list.complete()) {
+            throw Failure{named(o) + ": рисунок слишком велик для " +
+                          (o.kind == OutputKind::Svg ? "SVG" : "PDF") + " (в нём больше " +
                           std::to_string(DisplayList::kDefaultMaxOps) +
                           " элементов): сохраните его в PNG, который пишется целиком, или "
                           "уменьшите число линий"};
@@ -186,6 +188,9 @@ void Run::draw_pictures() {
         if (o.kind == OutputKind::Svg) {
             file_of(o).write(
                 bytes_of(render_svg(list, pic.size(), pic.font(), pic.background(), title)));
+        } else if (o.kind == OutputKind::Pdf) {
+            file_of(o).write(
+                bytes_of(render_pdf(list, pic.size(), pic.font(), pic.background(), title)));
         } else {
             QImage image = pic.image();
             image.setText(QStringLiteral("Title"), title);

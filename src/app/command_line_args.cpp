@@ -36,7 +36,7 @@ constexpr Option kOptions[] = {
     {"field-direction", nullptr, false, "нарисовать линии вертикального и горизонтального поля"},
     {"phi", "В", true, "нарисовать эквипотенциаль этого потенциала (можно несколько раз)"},
     {"pixels", "N", false, "размер рисунка в пикселях (544, как в только что открытом окне)"},
-    {"export", "файл", true, "сохранить рисунок в файл .png или .svg (можно несколько раз)"},
+    {"export", "файл", true, "сохранить рисунок в файл .png, .svg или .pdf (можно несколько раз)"},
     {"profile", "вид", false, "график для --export-csv: fi-x, fi-y, ex-x, ey-x, ex-y или ey-y"},
     {"yfix", "м", false, "Y фиксированное для fi-x, ex-x, ey-x (0.1)"},
     {"xfix", "м", false, "X фиксированное для fi-y, ex-y, ey-y (0.75)"},
@@ -113,10 +113,16 @@ Output picture_output(const std::string& path) {
         throw Failure{"--export: не указано имя файла"};
     }
     const std::string ext = extension(path);
-    if (ext != "png" && ext != "svg") {
-        throw Failure{"--export " + echo(path) + ": имя файла должно кончаться на .png или .svg"};
+    if (ext == "png") {
+        return {path, OutputKind::Png, false};
     }
-    return {path, ext == "png" ? OutputKind::Png : OutputKind::Svg, false};
+    if (ext == "svg") {
+        return {path, OutputKind::Svg, false};
+    }
+    if (ext == "pdf") {
+        return {path, OutputKind::Pdf, false};
+    }
+    throw Failure{"--export " + echo(path) + ": имя файла должно кончаться на .png, .svg или .pdf"};
 }
 
 Output csv_output(const std::string& path) {
@@ -127,7 +133,7 @@ Output csv_output(const std::string& path) {
         return {path, OutputKind::Csv, true};
     }
     const std::string ext = extension(path);
-    if (ext == "png" || ext == "svg") {
+    if (ext == "png" || ext == "svg" || ext == "pdf") {
         throw Failure{"--export-csv " + echo(path) + ": это имя рисунка (." + ext +
                       "), а не таблицы; для рисунка есть --export"};
     }

@@ -19,7 +19,7 @@ inline constexpr int kDefaultPixels = 544;
 inline constexpr int kMinPixels = 16;
 inline constexpr int kMaxPixels = 8192;
 
-enum class OutputKind { Png, Svg, Csv };
+enum class OutputKind { Png, Svg, Pdf, Csv };
 
 // A file to write: the bytes of its name as given; "-" for --export-csv is the standard output.
 struct Output {

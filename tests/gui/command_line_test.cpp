@@ -82,8 +82,8 @@ Folder snapshot(const std::string& path) {
 }
 
 // A complete output: a PNG that decodes at the picture's size; an SVG that a strict XML reader
-// reads to its end, every path under a megabyte, with the grid and its labels; a CSV with its
-// header and a row per point.
+// reads to its end, every path under a megabyte, with the grid and its labels; a whole PDF; a
+// CSV with its header and a row per point.
 void expect_whole(const std::string& name, const std::string& bytes) {
     SCOPED_TRACE(echo(name));
     const std::string ext = name == "-" ? "csv" : name.substr(name.size() - 3);
@@ -111,6 +111,12 @@ void expect_whole(const std::string& name, const std::string& bytes) {
         EXPECT_LT(longest, 1'000'000);
         EXPECT_GE(paths, 30); // the grid's lines and more
         EXPECT_GE(labels, 20);
+    } else if (ext == "pdf") {
+        // One page of vectors: the document's frame is whole (the page with its drawing, the
+        // cross-reference table and the end mark).
+        EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+        EXPECT_NE(bytes.find("/Type /Page"), std::string::npos);
+        EXPECT_NE(bytes.find("%%EOF", bytes.size() - 16), std::string::npos);
     } else {
         std::istringstream in(bytes);
         std::string comment, header, row;
@@ -187,6 +193,10 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
          {"--export", "x.png", "--export-csv", "x.png", "--profile", "ey-y"},
          "--export-csv x.png: это имя рисунка (.png)"},
         {"data as svg", {"--profile", "fi-x", "--export-csv", "x.svg"}, "это имя рисунка (.svg)"},
+        {"data as pdf", {"--profile", "fi-x", "--export-csv", "x.pdf"}, "это имя рисунка (.pdf)"},
+        {"cut picture as pdf",
+         {"--n-e", "6000", "--export", "x.pdf"},
+         "x.pdf: рисунок слишком велик для PDF"},
         {"line feed in a value",
          {"--profile", "ey-y\n", "--export-csv", "x.csv"},
          "--profile ey-y\\n: нужно fi-x"},
@@ -203,9 +213,10 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
          "--export-csv: не указано имя файла"},
         {"empty picture name", {"--export", ""}, "--export: не указано имя файла"},
         {"every output",
-         {"--export", "x.png", "--export", "x.svg", "--profile", "fi-x", "--export-csv", "x.csv"},
+         {"--export", "x.png", "--export", "x.svg", "--export", "x.pdf", "--profile", "fi-x",
+          "--export-csv", "x.csv"},
          nullptr,
-         {"x.png", "x.svg", "x.csv"}},
+         {"x.png", "x.svg", "x.pdf", "x.csv"}},
         {"large svg", {"--n-e", "500", "--export", "x.svg"}, nullptr, {"x.svg"}},
         {"cut picture as png", {"--n-e", "6000", "--export", "x.png"}, nullptr, {"x.png"}},
         {"data to the standard output", {"--profile", "ey-y", "--export-csv", "-"}, nullptr, {"-"}},
