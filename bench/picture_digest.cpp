@@ -145,7 +145,7 @@ void hash_picture_values(Hash& h, const FieldPicture& picture,
     }
     add_float(h, f.y_max);
     add_float(h, f.grid_step_single);
-    const std::string tip = level_step.value_or(kLevelStepUnknown);
+    const std::string tip = level_step.value_or(kLevelStepUnknown.text);
     h.bytes(tip.data(), tip.size());
 }
 

@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "chargefield draws the field lines and equipotentials of two point charges,\ntheir characteristic lines and points, and profiles of the potential and\nthe field along straight lines. The interface is in Russian.")
+  "chargefield draws the field lines and equipotentials of two point charges,\ntheir characteristic lines and points, and profiles of the potential and\nthe field along straight lines. The interface is in Russian or in English.")
 # Qt's libraries (printing among them), the platform and SVG plugins, Qt's own Russian texts (the
 # buttons of its boxes, the menus of its text fields) and the font the program draws its text in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS

@@ -82,33 +82,40 @@ void draw_vertical_field_line(const FieldParams& params, const ChargeMarks& char
     }
 }
 
-std::string same_sign_message() {
-    const std::string crlf = "\r\n";
-    return "При одноименных зарядах:" + crlf + "       " + crlf +
-           "Коричневые линии (их две), где напряжённость вертикальна, или Ex=0, или dfi/dx=0, "
-           "или эквипотенциальные линии горизонтальны." +
-           crlf + "Они начинаются в точках y=0 x=+-a." + crlf +
-           "При равенстве по величине зарядов вырождаются в одну линию.";
+std::string same_sign_message(const FieldParams& params) {
+    return translated(
+        params.translator,
+        CF_TEXT("Analysis",
+                "При одноименных зарядах:\r\n       \r\n"
+                "Коричневые линии (их две), где напряжённость вертикальна, или Ex=0, или "
+                "dfi/dx=0, или эквипотенциальные линии горизонтальны.\r\n"
+                "Они начинаются в точках y=0 x=+-a.\r\n"
+                "При равенстве по величине зарядов вырождаются в одну линию."));
 }
 
 std::string opposite_sign_message(const FieldParams& params, const CharacteristicResults& r) {
-    const std::string crlf = "\r\n";
     const std::string line4 =
         params.q1 != -params.q2
-            ? "Это окружность с центром при y=0 и x=" +
-                  format_fixed(r.horizontal_field_centre.value_or(0.0f), 2,
-                               params.decimal_separator) +
-                  " м" + " и радиусом " +
-                  format_fixed(r.horizontal_field_radius.value_or(0.0), 2,
-                               params.decimal_separator) +
-                  " м."
-            : "Если заряды по величине одинаковы, то линия вырождается в вертикальную прямую х=0.";
-    return "При разноименных зарядах:" + crlf + "       " + crlf +
-           "Чёрная линия - напряжённость горизонтальна, или Ey=0, или dfi/dy=0, или "
-           "эквипотенциальные линии вертикальны." +
-           crlf + line4 + crlf + "       " + crlf +
-           "Коричневые линии (их две) - напряжённость вертикальна, или Ex=0, или dfi/dx=0, или "
-           "эквипотенциальные линии горизонтальны.";
+            ? translated(params.translator,
+                         CF_TEXT("Analysis", "Это окружность с центром при y=0 и x=%1 м и "
+                                             "радиусом %2 м."),
+                         {format_fixed(r.horizontal_field_centre.value_or(0.0f), 2,
+                                       params.decimal_separator),
+                          format_fixed(r.horizontal_field_radius.value_or(0.0), 2,
+                                       params.decimal_separator)})
+            : translated(params.translator,
+                         CF_TEXT("Analysis", "Если заряды по величине одинаковы, то линия "
+                                             "вырождается в вертикальную прямую х=0."));
+    return translated(
+        params.translator,
+        CF_TEXT("Analysis",
+                "При разноименных зарядах:\r\n       \r\n"
+                "Чёрная линия - напряжённость горизонтальна, или Ey=0, или dfi/dy=0, или "
+                "эквипотенциальные линии вертикальны.\r\n"
+                "%1\r\n       \r\n"
+                "Коричневые линии (их две) - напряжённость вертикальна, или Ex=0, или dfi/dx=0, "
+                "или эквипотенциальные линии горизонтальны."),
+        {line4});
 }
 
 } // namespace
@@ -133,9 +140,11 @@ void show_field_direction_lines(const FieldParams& params, const FieldPicture& p
     };
     pic.pen_width = 2;
     if (q1 == 0) {
-        message = "Характерных линий при q1=0 нет!";
+        message =
+            translated(params.translator, CF_TEXT("Analysis", "Характерных линий при q1=0 нет!"));
     } else if (q2 == 0) {
-        message = "Характерных линий при q2=0 нет!";
+        message =
+            translated(params.translator, CF_TEXT("Analysis", "Характерных линий при q2=0 нет!"));
     } else if (q1 * q2 > 0) {
         // The zero-field point lies between the charges; the line from the smaller charge
         // ends there, the one from the larger charge runs off towards the middle.
@@ -148,7 +157,7 @@ void show_field_direction_lines(const FieldParams& params, const FieldPicture& p
             line({-a, 0, a / 500, Bound::AtLeast, c});
             line({a, 0, -a / 500, Bound::None, c});
         }
-        message = same_sign_message();
+        message = same_sign_message(params);
     } else {
         if (progress.report(0)) {
             draw_horizontal_field_line(params, picture, results, pic);
@@ -169,5 +178,5 @@ void show_field_direction_lines(const FieldParams& params, const FieldPicture& p
     if (!progress.report(1)) {
         return;
     }
-    dialogs.message(message, kFieldDirectionTitle);
+    dialogs.message(message, translated(params.translator, kFieldDirectionTitle));
 }

@@ -26,7 +26,7 @@ float vertical_field_line_y(const FieldParams& params, const ChargeMarks& charge
 void draw_horizontal_field_line(const FieldParams& params, const FieldPicture& picture,
                                 CharacteristicResults& results, PictureBox& pic);
 
-inline constexpr const char* kFieldDirectionTitle = "Характерные линии";
+inline constexpr SourceText kFieldDirectionTitle = CF_TEXT("Analysis", "Характерные линии");
 
 // Draws the lines for the current charges and shows the explanation (only a message for a zero
 // charge). Reports before each line; stopped, it shows no explanation.

@@ -14,29 +14,30 @@ namespace {
 const std::string kCrLf = "\r\n";
 
 // The reason of a failed file operation, in the user's language.
-std::string describe_errno(int e) {
+std::string describe_errno(int e, const Translator* tr) {
+    const auto say = [tr](const SourceText& text) { return translated(tr, text); };
     switch (e) {
     case EACCES:
     case EPERM:
-        return "нет прав на запись";
+        return say(CF_TEXT("PointLog", "нет прав на запись"));
     case EROFS:
-        return "папка доступна только для чтения";
+        return say(CF_TEXT("PointLog", "папка доступна только для чтения"));
     case ENOSPC:
-        return "на диске нет места";
+        return say(CF_TEXT("PointLog", "на диске нет места"));
 #ifdef EDQUOT
     case EDQUOT:
-        return "превышена дисковая квота";
+        return say(CF_TEXT("PointLog", "превышена дисковая квота"));
 #endif
     case EISDIR:
-        return "на месте файла находится папка";
+        return say(CF_TEXT("PointLog", "на месте файла находится папка"));
     case ENOENT:
     case ENOTDIR:
-        return "папка не найдена";
+        return say(CF_TEXT("PointLog", "папка не найдена"));
     case EFBIG:
-        return "файл слишком велик";
+        return say(CF_TEXT("PointLog", "файл слишком велик"));
     default:
-        return std::string("ошибка ввода-вывода (") + std::strerror(e) + ", код " +
-               std::to_string(e) + ")";
+        return translated(tr, CF_TEXT("PointLog", "ошибка ввода-вывода (%1, код %2)"),
+                          {std::strerror(e), std::to_string(e)});
     }
 }
 
@@ -44,7 +45,7 @@ std::string describe_errno(int e) {
 // file's length is known after every write and a write that fails part-way can be cut back.
 class DiskFile : public LogFile {
   public:
-    explicit DiskFile(int fd) : fd_(fd) {}
+    DiskFile(int fd, const Translator* translator) : fd_(fd), translator_(translator) {}
     ~DiskFile() override {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -55,7 +56,7 @@ class DiskFile : public LogFile {
 
     bool write(std::string_view bytes) override {
         if (fd_ < 0) {
-            error_ = describe_errno(EBADF);
+            error_ = describe_errno(EBADF, translator_);
             return false;
         }
         std::size_t done = 0;
@@ -65,12 +66,14 @@ class DiskFile : public LogFile {
             if (n > 0) {
                 done += static_cast<std::size_t>(n);
             } else if (!(n < 0 && errno == EINTR)) {
-                error_ = describe_errno(n < 0 && errno != 0 ? errno : EIO);
+                error_ = describe_errno(n < 0 && errno != 0 ? errno : EIO, translator_);
                 // A full disk takes what still fits: cut that piece off again, so that the
                 // file ends where the last complete write ended (a whole line).
                 if (done > 0 && (::ftruncate(fd_, length_) != 0 ||
                                  ::lseek(fd_, length_, SEEK_SET) != length_)) {
-                    error_ += "; неполную строку в конце файла удалить не удалось";
+                    error_ += translated(
+                        translator_,
+                        CF_TEXT("PointLog", "; неполную строку в конце файла удалить не удалось"));
                 }
                 return false;
             }
@@ -86,7 +89,7 @@ class DiskFile : public LogFile {
         const int rc = ::close(fd_);
         fd_ = -1;
         if (rc != 0) {
-            error_ = describe_errno(errno != 0 ? errno : EIO);
+            error_ = describe_errno(errno != 0 ? errno : EIO, translator_);
             return false;
         }
         return true;
@@ -95,26 +98,34 @@ class DiskFile : public LogFile {
 
   private:
     int fd_;
+    const Translator* translator_;
     off_t length_ = 0; // bytes of the complete writes
     std::string error_;
 };
 
 } // namespace
 
-std::string log_hint_text() {
-    return std::string("Теперь выбирайте точку на рабочем поле мышью.") +
-           "При двойном щелчке мышью произойдёт запись в файл kerant.txt. " +
-           "Наберите необходимое количество точек и выключите чекбокс. " +
-           "Данные из файла можно обработать где угодно, например, в MS EXCEL. " +
-           "Разделитеелем данных является пробел.";
+std::string log_hint_text(const Translator* translator) {
+    return translated(translator,
+                      CF_TEXT("PointLog",
+                              "Теперь выбирайте точку на рабочем поле мышью."
+                              "При двойном щелчке мышью произойдёт запись в файл kerant.txt. "
+                              "Наберите необходимое количество точек и выключите чекбокс. "
+                              "Данные из файла можно обработать где угодно, например, в MS EXCEL. "
+                              "Разделитеелем данных является пробел."));
 }
 
 std::string log_header(const FieldParams& params) {
     const std::string& sep = params.decimal_separator;
-    return "файл для вывода данных" + kCrLf + "q1= " + format_shortest(params.q1, sep) + " нКл" +
-           kCrLf + "q2= " + format_shortest(params.q2, sep) + " нКл" + kCrLf +
-           "a= " + format_shortest(params.half_distance, sep) + " м" + kCrLf +
-           "x,м          y,м           fi,В           Ex,В/м        Еy,В/м" + kCrLf;
+    return translated(params.translator,
+                      CF_TEXT("PointLog", "файл для вывода данных\r\n"
+                                          "q1= %1 нКл\r\n"
+                                          "q2= %2 нКл\r\n"
+                                          "a= %3 м\r\n"
+                                          "x,м          y,м           fi,В           Ex,В/м        "
+                                          "Еy,В/м\r\n"),
+                      {format_shortest(params.q1, sep), format_shortest(params.q2, sep),
+                       format_shortest(params.half_distance, sep)});
 }
 
 std::string log_line(const std::string& x, const std::string& y, const std::string& fi,
@@ -134,13 +145,13 @@ std::string log_line(const std::string& x, const std::string& y, const std::stri
     return out + Ey + kCrLf;
 }
 
-LogOpen open_disk_file(const std::string& path) {
+LogOpen open_disk_file(const std::string& path, const Translator* translator) {
     errno = 0;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return {nullptr, describe_errno(errno != 0 ? errno : EIO)};
+        return {nullptr, describe_errno(errno != 0 ? errno : EIO, translator)};
     }
-    return {std::make_unique<DiskFile>(fd), {}};
+    return {std::make_unique<DiskFile>(fd, translator), {}};
 }
 
 PointLog::PointLog(LogOpener opener) : opener_(std::move(opener)) {}
@@ -155,23 +166,25 @@ std::string PointLog::where() const {
     return ec ? std::string(kLogName) : (dir / kLogName).string();
 }
 
-void PointLog::fail(std::string_view what, const std::string& reason, std::string_view outcome) {
-    problem_ = std::string(what) + kCrLf + where() + kCrLf + "Причина: " + reason + "." + kCrLf +
-               std::string(outcome);
+void PointLog::fail(const SourceText& what, const std::string& reason, const SourceText& outcome) {
+    problem_ = translated(translator_, what) + kCrLf + where() + kCrLf +
+               translated(translator_, CF_TEXT("PointLog", "Причина: %1."), {reason}) + kCrLf +
+               translated(translator_, outcome);
 }
 
 bool PointLog::start(const FieldParams& params) {
     stop();
     problem_.clear();
-    LogOpen opened = opener_(kLogName);
+    translator_ = params.translator;
+    LogOpen opened = opener_(kLogName, translator_);
     if (!opened.file) {
-        fail("Не удалось создать файл для вывода данных:", opened.error,
-             "Запись в файл не включена.");
+        fail(CF_TEXT("PointLog", "Не удалось создать файл для вывода данных:"), opened.error,
+             CF_TEXT("PointLog", "Запись в файл не включена."));
         return false;
     }
     if (!opened.file->write(utf8_to_cp1251(log_header(params)))) {
-        fail("Не удалось записать заголовок в файл для вывода данных:", opened.file->error(),
-             "Запись в файл не включена.");
+        fail(CF_TEXT("PointLog", "Не удалось записать заголовок в файл для вывода данных:"),
+             opened.file->error(), CF_TEXT("PointLog", "Запись в файл не включена."));
         opened.file->close();
         return false;
     }
@@ -183,13 +196,16 @@ bool PointLog::append(const std::string& x, const std::string& y, const std::str
                       const std::string& Ex, const std::string& Ey) {
     problem_.clear();
     if (!file_) {
-        fail("Файл для вывода данных не открыт:", describe_errno(EBADF),
-             "Включите чекбокс вывода в файл ещё раз.");
+        fail(CF_TEXT("PointLog", "Файл для вывода данных не открыт:"),
+             describe_errno(EBADF, translator_),
+             CF_TEXT("PointLog", "Включите чекбокс вывода в файл ещё раз."));
         return false;
     }
     if (!file_->write(utf8_to_cp1251(log_line(x, y, fi, Ex, Ey)))) {
-        fail("Не удалось записать точку в файл для вывода данных:", file_->error(),
-             "Запись в файл выключена; точки, записанные раньше, остались в файле.");
+        fail(CF_TEXT("PointLog", "Не удалось записать точку в файл для вывода данных:"),
+             file_->error(),
+             CF_TEXT("PointLog",
+                     "Запись в файл выключена; точки, записанные раньше, остались в файле."));
         file_->close();
         file_.reset();
         return false;
@@ -204,8 +220,8 @@ bool PointLog::stop() {
     const bool ok = file_->close();
     if (!ok) {
         problem_.clear();
-        fail("Не удалось закрыть файл для вывода данных:", file_->error(),
-             "Данные в файле могут быть неполными.");
+        fail(CF_TEXT("PointLog", "Не удалось закрыть файл для вывода данных:"), file_->error(),
+             CF_TEXT("PointLog", "Данные в файле могут быть неполными."));
     }
     file_.reset();
     return ok;

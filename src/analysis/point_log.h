@@ -14,13 +14,15 @@
 #include "model/field_params.h"
 
 inline constexpr const char* kLogName = "kerant.txt";
-inline constexpr const char* kHintTitle = "Подсказка";
+inline constexpr SourceText kHintTitle = CF_TEXT("PointLog", "Подсказка");
 // Shown before the log is created.
-std::string log_hint_text();
+std::string log_hint_text(const Translator* translator = nullptr);
 // Shown for a double click while logging is off.
-inline constexpr const char* kLogOffText = "Сначала включите чекбокс вывода в файл";
+inline constexpr SourceText kLogOffText =
+    CF_TEXT("PointLog", "Сначала включите чекбокс вывода в файл");
 
-// The five header lines (UTF-8, each ended by CR LF) for the current charges.
+// The five header lines (UTF-8, each ended by CR LF) for the current charges, in the language of
+// params.translator (whose header must keep to the letters of Windows-1251).
 std::string log_header(const FieldParams& params);
 // One data line (UTF-8, ended by CR LF): the five texts set in columns 14 characters wide under
 // the header's captions, with at least one blank between neighbours however long they are.
@@ -44,11 +46,12 @@ struct LogOpen {
     std::unique_ptr<LogFile> file;
     std::string error;
 };
-using LogOpener = std::function<LogOpen(const std::string& path)>;
+// Opens `path`; the reasons of failures are told in the language of `translator`.
+using LogOpener = std::function<LogOpen(const std::string& path, const Translator* translator)>;
 
 // Opens a file of the file system for unbuffered writes; a write that fails part-way (a full
 // disk) is cut off again, so that the file ends with the last complete write.
-LogOpen open_disk_file(const std::string& path);
+LogOpen open_disk_file(const std::string& path, const Translator* translator = nullptr);
 
 // The log's two states: off (no file) and on (the file open, the header written).
 class PointLog {
@@ -59,7 +62,8 @@ class PointLog {
     PointLog& operator=(const PointLog&) = delete;
 
     // Creates kLogName in the current directory anew and writes the header. On failure the log
-    // stays off and problem() holds the text for a warning.
+    // stays off and problem() holds the text for a warning. The warnings of this and the later
+    // calls are in the language of params.translator.
     bool start(const FieldParams& params);
     // Appends one data line. On failure the file is closed, the log is off and problem() holds
     // the text for a warning; the lines written before stay in the file.
@@ -73,9 +77,10 @@ class PointLog {
 
   private:
     std::string where() const;
-    void fail(std::string_view what, const std::string& reason, std::string_view outcome);
+    void fail(const SourceText& what, const std::string& reason, const SourceText& outcome);
 
     LogOpener opener_;
+    const Translator* translator_ = nullptr;
     std::unique_ptr<LogFile> file_;
     std::string problem_;
 };

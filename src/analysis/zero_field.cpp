@@ -128,18 +128,23 @@ std::string zero_field_message(const FieldParams& params, const CharacteristicRe
     const double d = zero_field_distance(params);
     const std::string A = none ? "->00" : format_fixed(d, 2, sep);
     const std::string B = none ? "->00" : format_fixed(d - params.half_distance, 2, sep);
-    const bool no_units = no_zero_field_point(params);
-    const std::string U1 = no_units ? " " : " м от левого заряда";
-    const std::string U2 = no_units ? " " : " м от начала отсчёта.";
-    const std::string crlf = "\r\n";
+    // Without a point the two places are told without units.
+    const SourceText where =
+        no_zero_field_point(params)
+            ? CF_TEXT("Analysis", "E=0 при y=0 и x=%1  или при x=%2 \r\n")
+            : CF_TEXT("Analysis", "E=0 при y=0 и x=%1 м от левого заряда или при x=%2 м от "
+                                  "начала отсчёта.\r\n");
     const auto f2 = [&sep](double v) { return format_fixed(v, 2, sep); };
-    return "E=0 при y=0 и x=" + A + U1 + " или при x=" + B + U2 + crlf +
-           "Потенциал в этой точке fi=" + f2(r.zero_field_potential) + " В." + crlf +
-           "Через эту точку проходит эквипотенциальная линия с аналитически рассчитанными "
-           "точками:" +
-           crlf + "При х=0 y1=" + f2(r.level_crossing_y) + " м и y2=" + f2(-r.level_crossing_y) +
-           " м;" + crlf + "При y=0 x1=" + f2(r.level_crossing_left) +
-           " м и х2=" + f2(r.level_crossing_right) + " м.";
+    return translated(params.translator, where, {A, B}) +
+           translated(params.translator,
+                      CF_TEXT("Analysis",
+                              "Потенциал в этой точке fi=%1 В.\r\n"
+                              "Через эту точку проходит эквипотенциальная линия с аналитически "
+                              "рассчитанными точками:\r\n"
+                              "При х=0 y1=%2 м и y2=%3 м;\r\n"
+                              "При y=0 x1=%4 м и х2=%5 м."),
+                      {f2(r.zero_field_potential), f2(r.level_crossing_y), f2(-r.level_crossing_y),
+                       f2(r.level_crossing_left), f2(r.level_crossing_right)});
 }
 
 void show_zero_field_point(const FieldParams& params, const FieldPicture& picture,
@@ -159,5 +164,6 @@ void show_zero_field_point(const FieldParams& params, const FieldPicture& pictur
     pic.current_x = static_cast<float>(d - a);
     pic.current_y = static_cast<float>(picture.frame.y_max * 0.05);
     pic.text("E=0");
-    dialogs.message(zero_field_message(params, results), kZeroFieldTitle);
+    dialogs.message(zero_field_message(params, results),
+                    translated(params.translator, kZeroFieldTitle));
 }

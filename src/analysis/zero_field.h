@@ -29,7 +29,7 @@ double zero_field_distance(const FieldParams& params);
 
 // The five-line explanation ("->00" for the position when there is no zero-field point).
 std::string zero_field_message(const FieldParams& params, const CharacteristicResults& results);
-inline constexpr const char* kZeroFieldTitle = "Точка с нулевой напряжённостью";
+inline constexpr SourceText kZeroFieldTitle = CF_TEXT("Analysis", "Точка с нулевой напряжённостью");
 
 // draw_zero_field_point, then the black dot with "E=0" at the zero-field point, then the
 // explanation (the last two not when `progress` says stop).

@@ -27,14 +27,18 @@ void draw_zero_potential_line(const FieldParams& params, const FieldPicture& pic
     pic.pen_width = 1;
 }
 
-std::string zero_potential_message(const CharacteristicResults& results, std::string_view sep) {
-    const std::string crlf = "\r\n";
-    return "При одноименных зарядах такой линии нет." + crlf + "    " + crlf +
-           "При разноименных зарядах линия fi=0 является окружностью" + crlf +
-           "с центром при y=0 и x=" +
-           format_fixed(results.zero_potential_centre.value_or(0), 2, sep) + " м" + crlf +
-           "и радиусом " + format_fixed(results.zero_potential_radius.value_or(0), 2, sep) + " м." +
-           crlf + "При одинаковых по величине зарядах вырождается в прямую x=0";
+std::string zero_potential_message(const CharacteristicResults& results,
+                                   const FieldParams& params) {
+    const std::string& sep = params.decimal_separator;
+    return translated(params.translator,
+                      CF_TEXT("Analysis",
+                              "При одноименных зарядах такой линии нет.\r\n    \r\n"
+                              "При разноименных зарядах линия fi=0 является окружностью\r\n"
+                              "с центром при y=0 и x=%1 м\r\n"
+                              "и радиусом %2 м.\r\n"
+                              "При одинаковых по величине зарядах вырождается в прямую x=0"),
+                      {format_fixed(results.zero_potential_centre.value_or(0), 2, sep),
+                       format_fixed(results.zero_potential_radius.value_or(0), 2, sep)});
 }
 
 void show_zero_potential_line(const FieldParams& params, const FieldPicture& picture,
@@ -47,5 +51,6 @@ void show_zero_potential_line(const FieldParams& params, const FieldPicture& pic
     if (!progress.report(1)) {
         return;
     }
-    dialogs.message(zero_potential_message(results, params.decimal_separator), kZeroPotentialTitle);
+    dialogs.message(zero_potential_message(results, params),
+                    translated(params.translator, kZeroPotentialTitle));
 }

@@ -21,8 +21,8 @@ void draw_zero_potential_line(const FieldParams& params, const FieldPicture& pic
                               CharacteristicResults& results, PictureBox& pic);
 
 // The six-line explanation, quoting the last circle computed (0.00 before the first one).
-std::string zero_potential_message(const CharacteristicResults& results, std::string_view sep);
-inline constexpr const char* kZeroPotentialTitle = "Линия нулевого потенциала";
+std::string zero_potential_message(const CharacteristicResults& results, const FieldParams& params);
+inline constexpr SourceText kZeroPotentialTitle = CF_TEXT("Analysis", "Линия нулевого потенциала");
 
 // Draws the line and shows its explanation (not when `progress` says stop).
 void show_zero_potential_line(const FieldParams& params, const FieldPicture& picture,

@@ -15,6 +15,7 @@
 #include "picture/frame.h"
 #include "profiles/profile_csv.h"
 #include "profiles/profile_draw.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/picture_export.h"
 #include "ui/picture_print.h"
@@ -44,13 +45,17 @@ std::string one_line(const std::string& text) {
 // out.
 class KeptWarnings : public Dialogs {
   public:
+    explicit KeptWarnings(const Translator* translator) : translator_(translator) {}
     std::vector<std::string> lines;
     void message(const std::string& text, const std::string& title) override {
-        if (title == kWarningTitle) {
+        if (title == translated(translator_, kWarningTitle)) {
             lines.push_back(title + ": " + one_line(text));
         }
     }
     bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+
+  private:
+    const Translator* translator_;
 };
 
 // No documents, no viewer, no tone.
@@ -69,13 +74,20 @@ std::string_view bytes_of(const QByteArray& data) {
     return {data.constData(), static_cast<std::size_t>(data.size())};
 }
 
+// "--export x.png: не удалось сохранить: " and why.
+Failure not_saved(const Output& o, const std::string& why, const Translator* tr) {
+    return Failure{
+        translated(tr, CF_TEXT("CommandLine", "%1: не удалось сохранить: %2"), {named(o), why})};
+}
+
 // The outputs to files, each written aside until all are done.
 struct PendingOutput {
     const Output* output;
     std::unique_ptr<PendingFile> file;
+    const Translator* translator;
     void write(std::string_view data) {
         if (!file->write(data)) {
-            throw Failure{named(*output) + ": не удалось сохранить: " + file->problem()};
+            throw not_saved(*output, file->problem(), translator);
         }
     }
 };
@@ -84,13 +96,13 @@ class Run {
   public:
     // What only trying shows, before the work: each temporary file made and removed again, so
     // that none is left behind should the run be ended meanwhile.
-    explicit Run(Request& r) : r_(r) {
+    explicit Run(Request& r) : warnings(r.params.translator), r_(r), tr_(r.params.translator) {
         for (const Output* o : outputs()) {
             if (o->to_stdout) {
                 continue;
             }
-            if (const std::string why = output_problem_tried(o->path); !why.empty()) {
-                throw Failure{named(*o) + ": не удалось сохранить: " + why};
+            if (const std::string why = output_problem_tried(o->path, tr_); !why.empty()) {
+                throw not_saved(*o, why, tr_);
             }
         }
     }
@@ -102,19 +114,22 @@ class Run {
     void finish(const std::string& table, std::ostream& out) {
         for (PendingOutput& f : files_) {
             if (!f.file->finish()) {
-                throw Failure{named(*f.output) + ": не удалось сохранить: " + f.file->problem()};
+                throw not_saved(*f.output, f.file->problem(), tr_);
             }
         }
         if (r_.csv && r_.csv->to_stdout) {
             out << table;
             out.flush();
             if (!out) {
-                throw Failure{"--export-csv -: не удалось вывести таблицу на стандартный вывод"};
+                throw Failure{translated(
+                    tr_,
+                    CF_TEXT("CommandLine",
+                            "--export-csv -: не удалось вывести таблицу на стандартный вывод"))};
             }
         }
         for (PendingOutput& f : files_) {
             if (!f.file->put_in_place()) {
-                throw Failure{named(*f.output) + ": не удалось сохранить: " + f.file->problem()};
+                throw not_saved(*f.output, f.file->problem(), tr_);
             }
         }
     }
@@ -134,11 +149,12 @@ class Run {
     }
     // The output's file, written aside.
     PendingOutput& file_of(const Output& o) {
-        files_.push_back({&o, std::make_unique<PendingFile>(o.path)});
+        files_.push_back({&o, std::make_unique<PendingFile>(o.path, tr_), tr_});
         return files_.back();
     }
 
     Request& r_;
+    const Translator* tr_;
     std::vector<PendingOutput> files_;
     SilentPlatform platform_;
 };
@@ -176,11 +192,13 @@ void Run::draw_pictures() {
     for (const Output& o : r_.pictures) {
         // The document is the whole picture or nothing; the image is painted whole anyway.
         if ((o.kind == OutputKind::Svg || o.kind == OutputKind::Pdf) && !list.complete()) {
-            throw Failure{named(o) + ": рисунок слишком велик для " +
-                          (o.kind == OutputKind::Svg ? "SVG" : "PDF") + " (в нём больше " +
-                          std::to_string(DisplayList::kDefaultMaxOps) +
-                          " элементов): сохраните его в PNG, который пишется целиком, или "
-                          "уменьшите число линий"};
+            throw Failure{translated(tr_,
+                                     CF_TEXT("CommandLine",
+                                             "%1: рисунок слишком велик для %2 (в нём больше %3 "
+                                             "элементов): сохраните его в PNG, который пишется "
+                                             "целиком, или уменьшите число линий"),
+                                     {named(o), o.kind == OutputKind::Svg ? "SVG" : "PDF",
+                                      std::to_string(DisplayList::kDefaultMaxOps)})};
         }
     }
     const QString title = field_picture_title(m, picture.frame);
@@ -224,13 +242,18 @@ int run_command_line(const std::vector<std::string>& arguments, std::ostream& ou
                      std::ostream& err) {
     const std::vector<std::string> args(arguments.begin() + (arguments.empty() ? 0 : 1),
                                         arguments.end());
-    ParsedCommandLine parsed = parse_command_line(args);
+    // Russian unless --language says otherwise: the window's remembered choice is not the
+    // command line's, so that a script gets the same output on every machine.
+    const std::optional<std::string> language = language_argument(args);
+    apply_language(language ? *language_from_code(*language) : Language::Russian);
+    const Translator* tr = &interface_translator();
+    ParsedCommandLine parsed = parse_command_line(args, tr);
     try {
         if (!parsed.error.empty()) {
             throw Failure{parsed.error};
         }
         if (parsed.action == ParsedCommandLine::Action::Help) {
-            out << help_text();
+            out << help_text(tr);
             return 0;
         }
         if (parsed.action == ParsedCommandLine::Action::Version) {

@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/command_line_args.h"
 #include "model/field_params.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_platform.h"
@@ -40,8 +41,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chargefield"));
     QApplication::setDesktopFileName(QStringLiteral("chargefield"));
-    // The interface is Russian on every machine: Qt's own texts too, where they are installed.
-    install_russian_translations(app);
+    // The interface is Russian on every machine (Qt's own texts too, where they are installed),
+    // unless English was chosen in the menu, or for this run alone by --language.
+    const std::optional<std::string> asked =
+        language_argument({arguments.begin() + 1, arguments.end()});
+    apply_language(asked ? *language_from_code(*asked) : remembered_language());
 
     FieldParams model;
     QtDialogs dialogs;

@@ -3,8 +3,10 @@
 // or CR LF in a text breaks the line.
 #include <string>
 
+#include "base/translator.h"
+
 // The title of every warning box.
-inline constexpr const char* kWarningTitle = "ПРЕДУПРЕЖДЕНИЕ";
+inline constexpr SourceText kWarningTitle = CF_TEXT("Dialogs", "ПРЕДУПРЕЖДЕНИЕ");
 
 class Dialogs {
   public:

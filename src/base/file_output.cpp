@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <random>
 
+#include "base/translator.h"
+
 namespace {
 
-constexpr std::string_view kProtected = "файл защищён от записи";
+constexpr SourceText kProtected = CF_TEXT("FileOutput", "файл защищён от записи");
 
 bool has_nul(const std::string& path) {
     return path.find('\0') != std::string::npos;
@@ -61,60 +63,63 @@ std::string random_suffix() {
 
 } // namespace
 
-std::string reason_of_error(int err) {
+std::string reason_of_error(int err, const Translator* translator) {
     switch (err) {
     case ENOSPC:
     case EDQUOT:
-        return "на диске нет места";
+        return translated(translator, CF_TEXT("FileOutput", "на диске нет места"));
     case EACCES:
     case EPERM:
-        return "нет прав на запись в эту папку";
+        return translated(translator, CF_TEXT("FileOutput", "нет прав на запись в эту папку"));
     case EROFS:
-        return "диск доступен только для чтения";
+        return translated(translator, CF_TEXT("FileOutput", "диск доступен только для чтения"));
     case ENOENT:
-        return "такой папки нет";
+        return translated(translator, CF_TEXT("FileOutput", "такой папки нет"));
     case ENOTDIR:
-        return "путь к файлу проходит через то, что не является папкой";
+        return translated(
+            translator,
+            CF_TEXT("FileOutput", "путь к файлу проходит через то, что не является папкой"));
     case EISDIR:
-        return "под этим именем уже есть папка";
+        return translated(translator, CF_TEXT("FileOutput", "под этим именем уже есть папка"));
     case ENAMETOOLONG:
-        return "слишком длинное имя файла";
+        return translated(translator, CF_TEXT("FileOutput", "слишком длинное имя файла"));
     case EIO:
-        return "ошибка ввода-вывода";
+        return translated(translator, CF_TEXT("FileOutput", "ошибка ввода-вывода"));
     case ELOOP:
-        return "в пути к файлу слишком много ссылок";
+        return translated(translator, CF_TEXT("FileOutput", "в пути к файлу слишком много ссылок"));
     case EFBIG:
-        return "файл слишком велик";
+        return translated(translator, CF_TEXT("FileOutput", "файл слишком велик"));
     case EMFILE:
     case ENFILE:
-        return "открыто слишком много файлов";
+        return translated(translator, CF_TEXT("FileOutput", "открыто слишком много файлов"));
     case EBUSY:
     case ETXTBSY:
-        return "файл занят";
+        return translated(translator, CF_TEXT("FileOutput", "файл занят"));
     case EPIPE:
-        return "получатель данных закрыт";
+        return translated(translator, CF_TEXT("FileOutput", "получатель данных закрыт"));
     default:
-        return "ошибка записи (код " + std::to_string(err) + ")";
+        return translated(translator, CF_TEXT("FileOutput", "ошибка записи (код %1)"),
+                          {std::to_string(err)});
     }
 }
 
-std::string output_problem(const std::string& path) {
+std::string output_problem(const std::string& path, const Translator* translator) {
     if (path.empty()) {
-        return "не указано имя файла";
+        return translated(translator, CF_TEXT("FileOutput", "не указано имя файла"));
     }
     if (has_nul(path)) {
-        return "в имени файла есть нулевой байт";
+        return translated(translator, CF_TEXT("FileOutput", "в имени файла есть нулевой байт"));
     }
     std::string folder;
     struct stat st {};
     if (stat(path.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
-            return reason_of_error(EISDIR);
+            return reason_of_error(EISDIR, translator);
         }
         if (!may(path, W_OK)) {
             const int err = errno;
-            return err == EROFS || !S_ISREG(st.st_mode) ? reason_of_error(err)
-                                                        : std::string(kProtected);
+            return err == EROFS || !S_ISREG(st.st_mode) ? reason_of_error(err, translator)
+                                                        : translated(translator, kProtected);
         }
         if (!S_ISREG(st.st_mode)) {
             return {}; // a device or a pipe, written directly
@@ -124,28 +129,28 @@ std::string output_problem(const std::string& path) {
     } else if (errno == ENOENT) {
         folder = folder_of(path);
     } else {
-        return reason_of_error(errno);
+        return reason_of_error(errno, translator);
     }
     struct stat fs {};
     if (stat(folder.c_str(), &fs) != 0) {
-        return reason_of_error(errno);
+        return reason_of_error(errno, translator);
     }
     if (!S_ISDIR(fs.st_mode)) {
-        return reason_of_error(ENOTDIR);
+        return reason_of_error(ENOTDIR, translator);
     }
     if (!may(folder, W_OK | X_OK)) {
-        return reason_of_error(errno);
+        return reason_of_error(errno, translator);
     }
     return {};
 }
 
-std::string output_problem_tried(const std::string& path) {
-    std::string why = output_problem(path);
+std::string output_problem_tried(const std::string& path, const Translator* translator) {
+    std::string why = output_problem(path, translator);
     struct stat st {};
     if (!why.empty() || (stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) {
         return why;
     }
-    PendingFile probe(path);
+    PendingFile probe(path, translator);
     return probe.open() ? std::string() : probe.problem();
 }
 
@@ -157,7 +162,8 @@ std::string output_identity(const std::string& path) {
     return (folder.empty() ? folder_of(path) : folder) + "/" + name_of(path);
 }
 
-PendingFile::PendingFile(std::string path) : path_(std::move(path)) {}
+PendingFile::PendingFile(std::string path, const Translator* translator)
+    : path_(std::move(path)), translator_(translator) {}
 
 PendingFile::~PendingFile() {
     if (!placed_) {
@@ -177,7 +183,7 @@ bool PendingFile::open() {
     }
     opened_ = true;
     if (path_.empty() || has_nul(path_)) {
-        return fail(output_problem(path_));
+        return fail(output_problem(path_, translator_));
     }
     struct stat st {};
     const bool exists = stat(path_.c_str(), &st) == 0;
@@ -189,7 +195,7 @@ bool PendingFile::open() {
         return fd_ >= 0 || fail_errno(errno);
     }
     if (exists && !may(path_, W_OK)) {
-        return errno == EROFS ? fail_errno(EROFS) : fail(std::string(kProtected));
+        return errno == EROFS ? fail_errno(EROFS) : fail(translated(translator_, kProtected));
     }
     target_ = exists ? resolved(path_) : path_;
     if (target_.empty()) {
@@ -209,7 +215,8 @@ bool PendingFile::open() {
             struct stat fs {};
             if (err == ENOENT && stat(folder_of(target_).c_str(), &fs) == 0 &&
                 S_ISDIR(fs.st_mode)) {
-                return fail("в этой папке нельзя создать файл");
+                return fail(translated(translator_,
+                                       CF_TEXT("FileOutput", "в этой папке нельзя создать файл")));
             }
             return fail_errno(err);
         }
@@ -287,8 +294,9 @@ void PendingFile::cancel() {
     opened_ = true; // a cancelled file stays closed
 }
 
-bool write_whole_file(const std::string& path, std::string_view data, std::string* reason) {
-    PendingFile f(path);
+bool write_whole_file(const std::string& path, std::string_view data, std::string* reason,
+                      const Translator* translator) {
+    PendingFile f(path, translator);
     if (f.write(data) && f.put_in_place()) {
         return true;
     }

@@ -6,31 +6,34 @@
 // takes its name only when it is complete, keeping the permissions of the file it replaces; so a
 // failed write leaves nothing under the name, and several files can be written first and put in
 // place together. A device or a pipe (/dev/null, a named pipe), which cannot be replaced, is
-// written directly. Every failure is told as a reason in Russian.
+// written directly. Every failure is told as a reason in the language of the translator given
+// (Russian without one).
 #include <string>
 #include <string_view>
+
+#include "base/translator.h"
 
 // Why a file cannot be written under `path`, or an empty text when nothing is seen against it:
 // no name, a folder under the name, a file protected from writing, a folder that does not exist
 // or may not be written. Looks only: creates nothing. (What it cannot see, such as a full disk
 // or a file system that refuses new files, shows when the file is opened.)
-std::string output_problem(const std::string& path);
+std::string output_problem(const std::string& path, const Translator* translator = nullptr);
 
 // output_problem, and then, for a file rather than a device, what only trying shows (a file
 // system that refuses new files, a folder of the system's): the temporary file made and removed.
-std::string output_problem_tried(const std::string& path);
+std::string output_problem_tried(const std::string& path, const Translator* translator = nullptr);
 
 // What `path` names on the file system, so that two names of one file compare equal: the path
 // of an existing file with its links resolved, otherwise its folder's path so resolved and the
 // name.
 std::string output_identity(const std::string& path);
 
-// Why a system call failed, in Russian, from its error number.
-std::string reason_of_error(int err);
+// Why a system call failed, from its error number.
+std::string reason_of_error(int err, const Translator* translator = nullptr);
 
 class PendingFile {
   public:
-    explicit PendingFile(std::string path);
+    explicit PendingFile(std::string path, const Translator* translator = nullptr);
     // Removes the temporary file of a file not put in place.
     ~PendingFile();
     PendingFile(const PendingFile&) = delete;
@@ -53,15 +56,17 @@ class PendingFile {
 
   private:
     bool fail(const std::string& why);
-    bool fail_errno(int err) { return fail(reason_of_error(err)); }
+    bool fail_errno(int err) { return fail(reason_of_error(err, translator_)); }
 
     std::string path_;   // as given
     std::string target_; // the file written: the path, a link resolved
     std::string temp_;   // the temporary file beside it; empty for a device
+    const Translator* translator_;
     int fd_ = -1;
     bool opened_ = false, finished_ = false, placed_ = false;
     std::string problem_;
 };
 
 // Writes `data` under `path` whole or not at all; on failure returns false and sets `reason`.
-bool write_whole_file(const std::string& path, std::string_view data, std::string* reason);
+bool write_whole_file(const std::string& path, std::string_view data, std::string* reason,
+                      const Translator* translator = nullptr);

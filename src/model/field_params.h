@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/translator.h"
+
 // Which families the computation draws. Any other value means both.
 enum class LineFamilies : std::int16_t { Equipotentials = 1, FieldLines = 2, Both = 3 };
 
@@ -29,4 +31,6 @@ struct FieldParams {
     std::int16_t value_grid_lines = 20; // value grid steps across a profile's value range
     // The decimal separator of every formatted number (the window sets the locale's).
     std::string decimal_separator = ".";
+    // The language of the texts the core makes (see base/translator.h): none keeps them Russian.
+    const Translator* translator = nullptr;
 };

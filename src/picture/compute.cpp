@@ -44,7 +44,9 @@ std::optional<std::string> compute_picture(const FieldParams& params, FieldPictu
     pic.clear();
     picture.frame = draw_frame(params, pic);
     if (params.q1 == 0 && params.q2 == 0) {
-        dialogs.message("Зарядов нет?\rПоля нет-1!", kWarningTitle);
+        dialogs.message(
+            translated(params.translator, CF_TEXT("Picture", "Зарядов нет?\rПоля нет-1!")),
+            translated(params.translator, kWarningTitle));
         return std::nullopt;
     }
     picture.charges = draw_charges(params, pic);
@@ -56,7 +58,10 @@ int elapsed_seconds(int m0, int s0, int m1, int s1) {
     return 60 * minutes + s1 - s0;
 }
 
-std::string caption_with_time(const std::string& caption, int seconds, bool stopped) {
-    return caption + ". Время расчета" + (seconds >= 0 ? " " : "") + std::to_string(seconds) +
-           " c" + (stopped ? kStoppedNote : "");
+std::string caption_with_time(const std::string& caption, int seconds, bool stopped,
+                              const Translator* translator) {
+    // The seconds come with a blank before them unless negative ("5 c", "-2 c").
+    const std::string time = (seconds >= 0 ? " " : "") + std::to_string(seconds);
+    return translated(translator, CF_TEXT("Picture", "%1. Время расчета%2 c"), {caption, time}) +
+           (stopped ? translated(translator, kStoppedNote) : "");
 }

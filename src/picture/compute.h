@@ -11,8 +11,8 @@
 #include "picture/frame.h"
 
 // The main window's title while a computation runs.
-inline constexpr const char* kComputingTitle =
-    "Несимметричные электростатические поля 2-х точечных зарядов.";
+inline constexpr SourceText kComputingTitle =
+    CF_TEXT("Picture", "Несимметричные электростатические поля 2-х точечных зарядов.");
 
 // Equipotentials, field lines or both, as params.families chooses, on the picture's frame and
 // charge marks; then the tone. Stopped by `progress`, it ends where it was told to, without the
@@ -38,5 +38,6 @@ int elapsed_seconds(int m0, int s0, int m1, int s1);
 // The caption after a computation: the caption, ". Время расчета", the seconds as a signed
 // number (a blank when not negative) and " c"; after a computation the user stopped, then
 // ". Расчёт остановлен".
-std::string caption_with_time(const std::string& caption, int seconds, bool stopped = false);
-inline constexpr const char* kStoppedNote = ". Расчёт остановлен";
+std::string caption_with_time(const std::string& caption, int seconds, bool stopped = false,
+                              const Translator* translator = nullptr);
+inline constexpr SourceText kStoppedNote = CF_TEXT("Picture", ". Расчёт остановлен");

@@ -117,18 +117,26 @@ constexpr std::size_t kLevelsForThreads = 256;
 
 } // namespace
 
-std::optional<std::string> draw_equipotentials(const FieldParams& params,
-                                               const FieldPicture& picture, PictureBox& pic,
-                                               Progress& progress) {
+std::optional<std::string> level_step_tip(const FieldParams& params, const ChargeMarks& charges) {
     if (params.level_intervals == 0) {
         // No level spacing exists: no equipotential, and no step to tell.
         return std::nullopt;
     }
-    const LevelRange range = level_range(params, picture.charges);
     // The pattern " 0.00": a blank before the digits, the sign (if any) before the blank.
-    const std::string step = format_fixed(range.step, 2, params.decimal_separator);
-    std::string tip =
-        step.front() == '-' ? "через - " + step.substr(1) + " B" : "через  " + step + " B";
+    const std::string step =
+        format_fixed(level_range(params, charges).step, 2, params.decimal_separator);
+    const std::string signed_step = step.front() == '-' ? "- " + step.substr(1) : " " + step;
+    return translated(params.translator, CF_TEXT("Picture", "через %1 B"), {signed_step});
+}
+
+std::optional<std::string> draw_equipotentials(const FieldParams& params,
+                                               const FieldPicture& picture, PictureBox& pic,
+                                               Progress& progress) {
+    std::optional<std::string> tip = level_step_tip(params, picture.charges);
+    if (!tip) {
+        return tip;
+    }
+    const LevelRange range = level_range(params, picture.charges);
 
     const float lev_end = static_cast<float>(range.end);
     const float lev_step = static_cast<float>(range.step);

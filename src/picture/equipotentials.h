@@ -68,8 +68,12 @@ std::optional<std::string> draw_equipotentials(const FieldParams& params,
                                                const FieldPicture& picture, PictureBox& pic,
                                                Progress& progress = no_progress());
 
+// The text of the level step of level_range for the tip of the level count, as
+// draw_equipotentials returns it: nothing for a zero count.
+std::optional<std::string> level_step_tip(const FieldParams& params, const ChargeMarks& charges);
+
 // The tip of the level count before a step has been counted.
-inline constexpr const char* kLevelStepUnknown = "через ? (при расчёте) вольт";
+inline constexpr SourceText kLevelStepUnknown = CF_TEXT("Picture", "через ? (при расчёте) вольт");
 
 inline constexpr Colour kEquipotentialColour = rgb(0, 0, 200);
 

@@ -93,10 +93,10 @@ Frame draw_frame(const FieldParams& params, PictureBox& pic) {
 
     pic.current_x = static_cast<float>(0.9 * f.x_max);
     pic.current_y = static_cast<float>(-0.05 * ymax);
-    pic.text("X, м");
+    pic.text(translated(params.translator, CF_TEXT("Picture", "X, м")));
     pic.current_x = static_cast<float>(0.05 * f.x_max);
     pic.current_y = static_cast<float>(0.99 * ymax);
-    pic.text("Y, м");
+    pic.text(translated(params.translator, CF_TEXT("Picture", "Y, м")));
     return f;
 }
 

@@ -65,13 +65,18 @@ std::string profile_csv(const FieldParams& params, const Frame& frame, const Pro
 
     std::string out;
     out.reserve(64 * (static_cast<std::size_t>(std::max(params.profile_steps, 0)) + 3));
-    out += "# ";
-    out += quantity;
-    out += kind.vertical ? "(y) при X_fix = " + point(params.x_fixed)
-                         : "(x) при Y_fix = " + point(params.y_fixed);
     const double a = params.half_distance;
-    out += " м; q1 = " + point(params.q1) + " нКл (x = " + point(-a) +
-           " м), q2 = " + point(params.q2) + " нКл (x = " + point(a) + " м)\n";
+    out += "# ";
+    out += translated(
+        params.translator,
+        kind.vertical
+            ? CF_TEXT("Profiles", "%1(y) при X_fix = %2 м; q1 = %3 нКл (x = %4 м), q2 = %5 нКл "
+                                  "(x = %6 м)")
+            : CF_TEXT("Profiles", "%1(x) при Y_fix = %2 м; q1 = %3 нКл (x = %4 м), q2 = %5 нКл "
+                                  "(x = %6 м)"),
+        {quantity, point(kind.vertical ? params.x_fixed : params.y_fixed), point(params.q1),
+         point(-a), point(params.q2), point(a)});
+    out += '\n';
     out += kind.vertical ? "y_m," : "x_m,";
     out += names.value_column;
     out += '\n';

@@ -44,11 +44,13 @@ int half_ticks(double grid_steps) {
     return std::isfinite(h) ? static_cast<int>(std::clamp(h, -1e6, 1e6)) : 0;
 }
 
-void print_extremes(const std::string& sep, const ProfileKind& kind, const ProfileSamples& s,
+void print_extremes(const FieldParams& p, const ProfileKind& kind, const ProfileSamples& s,
                     PictureBox& pic, float x) {
-    pic.text(std::string(kind.max_caption) + format_fixed(s.max_value, 2, sep) + kind.unit);
+    const std::string& sep = p.decimal_separator;
+    const std::string unit = translated(p.translator, kind.unit);
+    pic.text(translated(p.translator, kind.max_caption) + format_fixed(s.max_value, 2, sep) + unit);
     pic.current_x = x;
-    pic.text(std::string(kind.min_caption) + format_fixed(s.min_value, 2, sep) + kind.unit);
+    pic.text(translated(p.translator, kind.min_caption) + format_fixed(s.min_value, 2, sep) + unit);
 }
 
 // Windows on y = y_fixed: position across, value upward.
@@ -93,16 +95,16 @@ void draw_along_x(const FieldParams& p, const Frame& frame, const ProfileKind& k
 
     pic.current_x = f(0.85 * frame.x_max);
     pic.current_y = f(no_negative ? c.xtitle_dval * dv : -0.3 * dv);
-    pic.text(kind.position_title);
+    pic.text(translated(p.translator, kind.position_title));
     pic.current_x = f(0.01 * frame.x_max);
     pic.current_y = f(v_hi > 0 ? 0.99 * v_hi : c.vtitle_lo * v_lo + c.vtitle_dval * dv);
-    pic.text(kind.value_title);
+    pic.text(translated(p.translator, kind.value_title));
 
     draw_curve(p, frame, kind, s, pic);
 
     pic.current_x = f(frame.x_min);
     pic.current_y = f(c.ext_hi * v_hi + c.ext_lo * v_lo);
-    print_extremes(sep, kind, s, pic, f(frame.x_min));
+    print_extremes(p, kind, s, pic, f(frame.x_min));
 }
 
 // Windows on x = x_fixed: value across, position upward, as the line lies in the main picture.
@@ -142,16 +144,16 @@ void draw_along_y(const FieldParams& p, const Frame& frame, const ProfileKind& k
 
     pic.current_x = f(v_hi < std::abs(v_lo) ? v_lo : 0.6 * v_hi);
     pic.current_y = f(0.7 * ts);
-    pic.text(kind.value_title);
+    pic.text(translated(p.translator, kind.value_title));
     pic.current_x = f(mostly_positive ? 0.05 * v_hi : 0.15 * v_lo);
     pic.current_y = f(0.95 * frame.y_max);
-    pic.text(kind.position_title);
+    pic.text(translated(p.translator, kind.position_title));
 
     draw_curve(p, frame, kind, s, pic);
 
     pic.current_x = f(v_lo);
     pic.current_y = f(2 * static_cast<double>(frame.y_max) / 3);
-    print_extremes(sep, kind, s, pic, f(v_lo));
+    print_extremes(p, kind, s, pic, f(v_lo));
 }
 
 } // namespace
@@ -187,8 +189,9 @@ void sample_profile(const FieldParams& params, const Frame& frame, const Profile
 void draw_profile(const FieldParams& params, const Frame& frame, const ProfileKind& kind,
                   double scale, ProfileSamples& samples, PictureBox& pic, Dialogs& dialogs,
                   Progress& progress) {
-    if (kind.opposite_message != nullptr && params.q2 == -params.q1 && params.x_fixed == 0) {
-        dialogs.message(kind.opposite_message, kWarningTitle);
+    if (kind.opposite_message.text != nullptr && params.q2 == -params.q1 && params.x_fixed == 0) {
+        dialogs.message(translated(params.translator, kind.opposite_message),
+                        translated(params.translator, kWarningTitle));
         return;
     }
     sample_profile(params, frame, kind, scale, samples, progress);
@@ -198,7 +201,9 @@ void draw_profile(const FieldParams& params, const Frame& frame, const ProfileKi
     // No field along the line. Compared as the picture's scale sees them, so that a range too
     // narrow for single precision also counts as empty instead of giving a flat scale.
     if (f(samples.axis_low) == f(samples.axis_high)) {
-        dialogs.message(std::string(kind.warn1) + "\r" + kind.warn2, kWarningTitle);
+        dialogs.message(translated(params.translator, kind.warn1) + "\r" +
+                            translated(params.translator, kind.warn2),
+                        translated(params.translator, kWarningTitle));
         return;
     }
     if (kind.vertical) {

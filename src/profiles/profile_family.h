@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/translator.h"
 #include "model/field_params.h"
 #include "model/point_field.h"
 
@@ -29,25 +30,28 @@ inline constexpr AxisConstants kLikeFi{0.8, 0.0, 0.05, 1.5, 1.0, 1.0, 0.5, 0.5};
 inline constexpr AxisConstants kLikeExx{0.0, 0.1, 0.0, 2.7, 0.9, 0.0, 1.0, 0.0};
 inline constexpr AxisConstants kNoAxisConstants{0, 0, 0, 0, 0, 0, 0, 0};
 
+// A text the table has not: no tool tip, no message.
+inline constexpr SourceText kNoText{"Profiles", nullptr};
+
 using PointFunction = float (*)(const FieldParams&, double x, double y);
 
 struct ProfileKind {
     ProfileId id;
-    const char* caption;     // window caption
-    const char* picture_tip; // tool-tip of the picture ("" for none)
-    const char* label_tip;   // tool-tip of the scale label ("" for none)
-    bool label_border;       // a single-line border around the scale label
+    SourceText caption;     // window caption
+    SourceText picture_tip; // tool-tip of the picture ("" for none)
+    SourceText label_tip;   // tool-tip of the scale label ("" for none)
+    bool label_border;      // a single-line border around the scale label
     // false: along y = y_fixed, position across and value upward, scale bar on the left;
     // true: along x = x_fixed, value across and position upward, scale bar across the top.
     bool vertical;
     PointFunction f;
-    const char* value_title;
-    const char* position_title;
-    const char* max_caption;
-    const char* min_caption;
-    const char* unit;
-    const char* warn1; // the two lines of the warning when the profile is all zero
-    const char* warn2;
+    SourceText value_title;
+    SourceText position_title;
+    SourceText max_caption;
+    SourceText min_caption;
+    SourceText unit;
+    SourceText warn1; // the two lines of the warning when the profile is all zero
+    SourceText warn2;
 
     // Placement relative to the main window (width, height, left, top, in twips):
     // Width = w*W, Height = h*H, Left = Lf + left*W, Top = Tf + top*H.
@@ -57,139 +61,140 @@ struct ProfileKind {
 
     // Windows on x = x_fixed: the position grid spans as many ticks as the value grid instead of
     // the region; and a message shown in place of the drawing when q2 = -q1 and x_fixed = 0
-    // (nullptr: none).
+    // (kNoText: none).
     bool position_grid_by_value_grid;
-    const char* opposite_message;
+    SourceText opposite_message;
 };
 
 inline constexpr std::array<ProfileKind, kProfileCount> kProfiles = {{
     {ProfileId::PhiAlongX,
-     "Потенциал fi(x, Y) при фиксированном Y",
-     "Зависимость потенциала от координаты х при фиксированном у",
-     "масштаб по оси потенциала",
+     CF_TEXT("Profiles", "Потенциал fi(x, Y) при фиксированном Y"),
+     CF_TEXT("Profiles", "Зависимость потенциала от координаты х при фиксированном у"),
+     CF_TEXT("Profiles", "масштаб по оси потенциала"),
      false,
      false,
      &potential_at,
-     "Fi(x,Y_fix), B",
-     "X, м",
-     "fi_max= ",
-     "fi_min= ",
-     " В",
-     "Зарядов нет?",
-     "Поля нет-3!",
+     CF_TEXT("Profiles", "Fi(x,Y_fix), B"),
+     CF_TEXT("Profiles", "X, м"),
+     SourceText{"Profiles", "fi_max= "},
+     SourceText{"Profiles", "fi_min= "},
+     CF_TEXT("Profiles", " В"),
+     CF_TEXT("Profiles", "Зарядов нет?"),
+     CF_TEXT("Profiles", "Поля нет-3!"),
      0.81,
      1.0 / 3,
      -0.05,
      5.0 / 6,
      kLikeFi,
      false,
-     nullptr},
+     kNoText},
     {ProfileId::PhiAlongY,
-     "Потенциал fi(X, y) при фиксированном X",
-     "Зависимость потенциала от координаты y при фиксированном X",
-     "масштаб по оси потенциала",
+     CF_TEXT("Profiles", "Потенциал fi(X, y) при фиксированном X"),
+     CF_TEXT("Profiles", "Зависимость потенциала от координаты y при фиксированном X"),
+     CF_TEXT("Profiles", "масштаб по оси потенциала"),
      true,
      true,
      &potential_at,
-     "Fi(X_fix, y), B",
-     "Y, м",
-     "fi_max= ",
-     "fi_min= ",
-     " В",
-     "Зарядов нет? Совсем?",
-     "Поля нет!",
+     CF_TEXT("Profiles", "Fi(X_fix, y), B"),
+     CF_TEXT("Profiles", "Y, м"),
+     SourceText{"Profiles", "fi_max= "},
+     SourceText{"Profiles", "fi_min= "},
+     CF_TEXT("Profiles", " В"),
+     CF_TEXT("Profiles", "Зарядов нет? Совсем?"),
+     CF_TEXT("Profiles", "Поля нет!"),
      0.3,
      1.0,
      1.0,
      0.0,
      kNoAxisConstants,
      true,
-     "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине разноименных зарядах\r"
-     "при x=0 y-любое!"},
+     CF_TEXT("Profiles",
+             "Для зависимости fi(X_fix,y)  \rПри одинаковых по величине разноименных зарядах\r"
+             "при x=0 y-любое!")},
     {ProfileId::ExAlongX,
-     "напряженность Ex(x, Y) при фиксированном Y",
-     "Зависимость напряженности Ex от координаты х при фиксированном у",
-     "",
+     CF_TEXT("Profiles", "напряженность Ex(x, Y) при фиксированном Y"),
+     CF_TEXT("Profiles", "Зависимость напряженности Ex от координаты х при фиксированном у"),
+     SourceText{"Profiles", ""},
      false,
      false,
      &ex_at,
-     "Ex(x,Y_fix), B/м",
-     "X, м",
-     "Ex_max= ",
-     "Ex_min= ",
-     " В/м",
-     "Зарядов нет?",
-     "Поля нет-Exx!",
+     CF_TEXT("Profiles", "Ex(x,Y_fix), B/м"),
+     CF_TEXT("Profiles", "X, м"),
+     SourceText{"Profiles", "Ex_max= "},
+     SourceText{"Profiles", "Ex_min= "},
+     CF_TEXT("Profiles", " В/м"),
+     CF_TEXT("Profiles", "Зарядов нет?"),
+     CF_TEXT("Profiles", "Поля нет-Exx!"),
      0.81,
      1.0 / 3,
      -0.05,
      19.0 / 18,
      kLikeExx,
      false,
-     nullptr},
+     kNoText},
     {ProfileId::EyAlongX,
-     "напряженность Ey(x, Y) при фиксированном Y",
-     "",
-     "",
+     CF_TEXT("Profiles", "напряженность Ey(x, Y) при фиксированном Y"),
+     SourceText{"Profiles", ""},
+     SourceText{"Profiles", ""},
      false,
      false,
      &ey_at,
-     "Ey(x,Y_fix), B/м",
-     "X, м",
-     "Ey_max= ",
-     "Ey_min= ",
-     " В/м",
-     "При y=0",
-     "Ey=0!",
+     CF_TEXT("Profiles", "Ey(x,Y_fix), B/м"),
+     CF_TEXT("Profiles", "X, м"),
+     SourceText{"Profiles", "Ey_max= "},
+     SourceText{"Profiles", "Ey_min= "},
+     CF_TEXT("Profiles", " В/м"),
+     CF_TEXT("Profiles", "При y=0"),
+     SourceText{"Profiles", "Ey=0!"},
      0.81,
      1.0 / 3,
      -0.05,
      23.0 / 18,
      kLikeFi,
      false,
-     nullptr},
+     kNoText},
     {ProfileId::ExAlongY,
-     "Напряженность Ex(X, y) при фиксированном X",
-     "Зависимость напряженности Ex от координаты y при фиксированном X",
-     "",
+     CF_TEXT("Profiles", "Напряженность Ex(X, y) при фиксированном X"),
+     CF_TEXT("Profiles", "Зависимость напряженности Ex от координаты y при фиксированном X"),
+     SourceText{"Profiles", ""},
      true,
      true,
      &ex_at,
-     "Ex(X_fix, y), B/м",
-     "Y, м",
-     "Ex_max= ",
-     "Ex_min= ",
-     " В/м",
-     "Зарядов нет? Совсем?",
-     "Поля нет-Exy!",
+     CF_TEXT("Profiles", "Ex(X_fix, y), B/м"),
+     CF_TEXT("Profiles", "Y, м"),
+     SourceText{"Profiles", "Ex_max= "},
+     SourceText{"Profiles", "Ex_min= "},
+     CF_TEXT("Profiles", " В/м"),
+     CF_TEXT("Profiles", "Зарядов нет? Совсем?"),
+     CF_TEXT("Profiles", "Поля нет-Exy!"),
      0.3,
      1.0,
      19.0 / 18,
      0.0,
      kNoAxisConstants,
      false,
-     nullptr},
+     kNoText},
     {ProfileId::EyAlongY,
-     "Напряженность Ey(X, y) при фиксированном X",
-     "Зависимость напряженности Ey от координаты y при фиксированном X",
-     "",
+     CF_TEXT("Profiles", "Напряженность Ey(X, y) при фиксированном X"),
+     CF_TEXT("Profiles", "Зависимость напряженности Ey от координаты y при фиксированном X"),
+     SourceText{"Profiles", ""},
      false,
      true,
      &ey_at,
-     "Ey(X_fix, y), B/м",
-     "Y, м",
-     "Ey_max= ",
-     "Ey_min= ",
-     " В/м",
-     "Зарядов нет? Совсем?",
-     "Поля нет-Eyy!",
+     CF_TEXT("Profiles", "Ey(X_fix, y), B/м"),
+     CF_TEXT("Profiles", "Y, м"),
+     SourceText{"Profiles", "Ey_max= "},
+     SourceText{"Profiles", "Ey_min= "},
+     CF_TEXT("Profiles", " В/м"),
+     CF_TEXT("Profiles", "Зарядов нет? Совсем?"),
+     CF_TEXT("Profiles", "Поля нет-Eyy!"),
      0.3,
      1.0,
      22.0 / 18,
      0.0,
      kNoAxisConstants,
      false,
-     nullptr},
+     kNoText},
 }};
 
 constexpr const ProfileKind& profile_kind(ProfileId id) {

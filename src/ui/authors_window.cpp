@@ -1,11 +1,14 @@
 #include "ui/authors_window.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "ui/menus.h"
+#include "ui/qt_dialogs.h"
+
 AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Авторы"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFixedSize(kInnerWidth, kInnerHeight);
 
@@ -19,8 +22,6 @@ AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         QSvgRenderer(QStringLiteral(":/icons/emblem.svg")).render(&p);
     }
     emblem->setPixmap(image);
-    emblem->setAccessibleName(tr("Эмблема программы"));
-    emblem->setAccessibleDescription(tr("Рисунок: эмблема chargefield"));
 
     credits = new QLabel(this);
     credits->setObjectName(QStringLiteral("credits"));
@@ -31,6 +32,21 @@ AuthorsWindow::AuthorsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     credits->setFont(f);
     credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     credits->setTextFormat(Qt::PlainText);
+    retranslate();
+}
+
+void AuthorsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void AuthorsWindow::retranslate() {
+    setWindowTitle(tr("Авторы"));
+    emblem->setAccessibleName(tr("Эмблема программы"));
+    emblem->setAccessibleDescription(tr("Рисунок: эмблема chargefield"));
+    credits->setText(dialog_text(authors_text()));
     // Its name is its text, the lines about the program.
     credits->setAccessibleDescription(tr("Сведения о программе и её разработчиках"));
 }

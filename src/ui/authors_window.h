@@ -13,6 +13,13 @@ class AuthorsWindow : public QWidget {
     static constexpr int kInnerHeight = 297;
 
     QLabel* emblem;
-    // The lines about the program, set by whoever shows the window.
+    // The lines about the program.
     QLabel* credits;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // The title, the lines and the accessible texts in the interface's language.
+    void retranslate();
 };

@@ -131,9 +131,10 @@ class Computation::Shown : public Progress, public QObject {
     static constexpr int kSteps = 1000;
 
     void show_dialog() {
-        dialog_ = new QProgressDialog(QString::fromUtf8(label_), QString::fromUtf8(kStop), 0,
+        const QString label = QCoreApplication::translate("Computation", label_);
+        dialog_ = new QProgressDialog(label, QCoreApplication::translate("Computation", kStop), 0,
                                       kSteps, window_);
-        dialog_->setWindowTitle(QString::fromUtf8(label_));
+        dialog_->setWindowTitle(label);
         // Not modal (see computation.h): the event filter keeps the input from other windows.
         dialog_->setWindowModality(Qt::NonModal);
         dialog_->setMinimumDuration(0);

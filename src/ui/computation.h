@@ -52,9 +52,10 @@ class Computation {
     static void later(QObject* owner, const char* what, std::function<void()> action);
 
     // The caption and button of the progress window, and the caption while a picture is saved.
-    static constexpr const char* kLabel = "Расчёт…";
-    static constexpr const char* kSaving = "Сохранение…";
-    static constexpr const char* kStop = "Остановить";
+    // (Translated when the window shows.)
+    static constexpr const char* kLabel = QT_TRANSLATE_NOOP("Computation", "Расчёт…");
+    static constexpr const char* kSaving = QT_TRANSLATE_NOOP("Computation", "Сохранение…");
+    static constexpr const char* kStop = QT_TRANSLATE_NOOP("Computation", "Остановить");
     // How long a computation runs before its progress window shows, and how often it handles
     // events, in milliseconds.
     static constexpr int kShowAfter = 500;

@@ -1,5 +1,6 @@
 #include "ui/file_chooser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,11 +14,14 @@ QString QtFileChooser::save_file_name(QWidget* parent, const QString& caption,
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Сохранить"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    dialog.setLabelText(QFileDialog::LookIn, QCoreApplication::translate("FileChooser", "Папка:"));
+    dialog.setLabelText(QFileDialog::FileName,
+                        QCoreApplication::translate("FileChooser", "Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType,
+                        QCoreApplication::translate("FileChooser", "Тип файла:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        QCoreApplication::translate("FileChooser", "Сохранить"));
+    dialog.setLabelText(QFileDialog::Reject, QCoreApplication::translate("FileChooser", "Отмена"));
     dialog.setNameFilters(filters);
     if (filter >= 0 && filter < filters.size()) {
         dialog.selectNameFilter(filters[filter]);

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "model/numbers.h"
+#include "picture/compute.h"
 #include "picture/equipotentials.h"
 #include "picture/frame.h"
 #include "ui/menus.h"
@@ -15,11 +16,13 @@
 MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform, QWidget* parent)
     : QMainWindow(parent), params_(params), dialogs_(dialogs), platform_(platform) {
     Q_INIT_RESOURCE(resources);
-    setWindowTitle(QString::fromUtf8(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     params_.decimal_separator = QLocale().decimalPoint().toStdString();
+    params_.translator = &interface_translator();
 
-    ui.create(this, QString::fromUtf8(kLevelStepUnknown));
+    ui.create(this);
+    set_title();
+    set_level_step_tip();
     ui.inner->installEventFilter(this);
     for (const ProfileKind& kind : kProfiles) {
         profiles_[to_index(kind.id)] =
@@ -29,7 +32,7 @@ MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform
     connect_menus();
     set_up_export();
     platform_.document_failed = [this](const std::string& path, const std::string& missing) {
-        dialogs_.message(document_failure_text(path, missing), kWarningTitle);
+        dialogs_.message(document_failure_text(path, missing), interface_text(kWarningTitle));
     };
 
     // Start-up: place the window, then fill the model and the inputs while nothing redraws.
@@ -94,10 +97,12 @@ void MainWindow::connect_controls() {
 }
 
 void MainWindow::fill_inputs() {
-    // The start-up values, kept with the locale's separator.
+    // The start-up values, kept with the locale's separator and the language.
     const std::string separator = params_.decimal_separator;
+    const Translator* translator = params_.translator;
     params_ = FieldParams{};
     params_.decimal_separator = separator;
+    params_.translator = translator;
     ui.q1_bar->setPosition(to_int16_even(params_.q1 / 0.05));
     ui.q2_bar->setPosition(to_int16_even(params_.q2 / 0.05));
     ui.size_bar->setPosition(to_int16_even(params_.half_width / 0.5));
@@ -111,20 +116,56 @@ void MainWindow::fill_inputs() {
     ui.y_fixed_edit->setText(pointed(params_.y_fixed));
     ui.x_fixed_edit->setText(pointed(params_.x_fixed));
     ui.chosen_potential_edit->setText(pointed(params_.chosen_potential));
-    ui.families_list->addItem(QStringLiteral("линии потенциала"));
-    ui.families_list->addItem(QStringLiteral("линии напряжённости"));
-    ui.families_list->addItem(QStringLiteral("все линии"));
     ui.families_list->setCurrentRow(2);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!dialogs_.ask_yes_no("Вы абсолютно уверены?", "На Выход")) {
+    if (!dialogs_.ask_yes_no(tr("Вы абсолютно уверены?").toStdString(),
+                             tr("На Выход").toStdString())) {
         event->ignore();
         return;
     }
     event->accept();
     close_other_windows();
     emit exit_confirmed();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::retranslate() {
+    ui.retranslate();
+    set_title();
+    set_level_step_tip();
+    if (!readout_shown_) {
+        ui.show_readout_captions();
+    }
+    name_controls();
+    describe_values();
+    describe_picture();
+}
+
+void MainWindow::set_title() {
+    const std::string title = translated(params_.translator, kComputingTitle);
+    setWindowTitle(computed_time_ ? QString::fromStdString(caption_with_time(
+                                        title, computed_time_->seconds, computed_time_->stopped,
+                                        params_.translator))
+                                  : tr(kTitle));
+}
+
+void MainWindow::set_level_step_tip() {
+    std::optional<std::string> tip;
+    if (level_step_of_) {
+        FieldParams p = level_step_of_->first;
+        p.translator = params_.translator;
+        tip = level_step_tip(p, level_step_of_->second);
+    }
+    ui.level_count_heading->setToolTip(
+        QString::fromStdString(tip.value_or(translated(params_.translator, kLevelStepUnknown))));
 }
 
 void MainWindow::close_other_windows() {
@@ -135,6 +176,6 @@ void MainWindow::close_other_windows() {
         w->close();
     }
     if (!point_log_.stop()) {
-        dialogs_.message(point_log_.problem(), kWarningTitle);
+        dialogs_.message(point_log_.problem(), translated(params_.translator, kWarningTitle));
     }
 }

@@ -11,6 +11,8 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "analysis/characteristic_results.h"
 #include "analysis/point_log.h"
@@ -21,6 +23,7 @@
 #include "profiles/profile_family.h"
 #include "ui/authors_window.h"
 #include "ui/file_chooser.h"
+#include "ui/language.h"
 #include "ui/main_window_controls.h"
 #include "ui/picture_print.h"
 #include "ui/profile_window.h"
@@ -39,8 +42,8 @@ class MainWindow : public QMainWindow {
     // The size of the picture in the window as it opens: the inner height less two gaps.
     static constexpr int kOpeningPictureSize = kInnerHeight - 2 * 4;
     // The window's title before the first computation.
-    static constexpr const char* kTitle =
-        "Несимметричные электростатические поля 2-х точечных зарядов";
+    static constexpr const char* kTitle = QT_TRANSLATE_NOOP(
+        "MainWindow", "Несимметричные электростатические поля 2-х точечных зарядов");
 
     MainWindowControls ui;
 
@@ -101,6 +104,8 @@ class MainWindow : public QMainWindow {
     void copy_field_picture();
     void print_field_picture();
     void preview_field_picture();
+    // «Язык / Language»: the interface in that language at once, and in the next runs.
+    void choose_language(Language language);
     // The printer of this window and of the profile windows, with the settings last chosen.
     PicturePrinter& picture_printer() { return printer_; }
 
@@ -110,10 +115,16 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void connect_controls();
+    // Every text of the window in the interface's language: the controls' captions, tool tips
+    // and accessible names, the menus, the caption and the level step's tip.
+    void retranslate();
+    void set_title();
+    void set_level_step_tip();
     void connect_menus();
     // The picture takes the focus by a click and copies itself on Ctrl+C; the profile windows
     // share the file chooser.
@@ -132,6 +143,7 @@ class MainWindow : public QMainWindow {
     // The controls' accessible names and descriptions, the order of the keyboard focus and the
     // frames that show it.
     void set_up_access();
+    void name_controls();
     // The accessible names that say a value: of the scroll bars, their labels and the readout.
     void describe_values();
     // The picture's accessible description: the charges, the region and what it shows.
@@ -141,8 +153,13 @@ class MainWindow : public QMainWindow {
     // by a handler when the picture holds more primitives than it held before.
     void note_frame(bool with_charges);
     void note_computed(bool stopped);
-    void note_drawn(std::size_t primitives_before, const QString& what);
-    QString chosen_potential_note() const;
+    // What the picture shows: a text to translate, with a number for its %1 (or none).
+    struct DrawnNote {
+        const char* text;
+        QString number;
+    };
+    void note_drawn(std::size_t primitives_before, const DrawnNote& what);
+    DrawnNote chosen_potential_note() const;
 
     FieldParams& params_;
     FieldPicture field_picture_;
@@ -154,8 +171,17 @@ class MainWindow : public QMainWindow {
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
     AuthorsWindow* authors_window_ = nullptr;
     PointLog point_log_;
-    bool readout_shown_ = false; // the readout labels show a point of the picture
-    QStringList drawn_;          // what the picture shows, in words
+    bool readout_shown_ = false;   // the readout labels show a point of the picture
+    std::vector<DrawnNote> drawn_; // what the picture shows
+    // The seconds of the last computation and whether it was stopped, for the caption; none
+    // before the first.
+    struct ComputedTime {
+        int seconds;
+        bool stopped;
+    };
+    std::optional<ComputedTime> computed_time_;
+    // The inputs and charges of the last computation that counted a level step, for its tip.
+    std::optional<std::pair<FieldParams, ChargeMarks>> level_step_of_;
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
     PicturePrinter printer_;

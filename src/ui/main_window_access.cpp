@@ -22,6 +22,55 @@ void set_name(QWidget* w, const QString& name) {
 } // namespace
 
 void MainWindow::set_up_access() {
+    name_controls();
+
+    // The keyboard reaches the picture (which copies itself on Ctrl+C), the headings that draw
+    // the characteristic lines and the scroll bars, in the order a person reads the window:
+    // the picture, then the column row by row, left to right. The mouse gives the focus as it
+    // did: to the picture, not to a heading or a bar.
+    ui.picture->setFocusPolicy(Qt::StrongFocus);
+    for (QWidget* w : {ui.q1_bar, ui.q2_bar, ui.size_bar}) {
+        w->setFocusPolicy(Qt::TabFocus);
+    }
+    QWidget* const order[] = {ui.picture,
+                              ui.q1_heading,
+                              ui.q1_bar,
+                              ui.q2_heading,
+                              ui.q2_bar,
+                              ui.size_heading,
+                              ui.size_bar,
+                              ui.families_list,
+                              ui.level_count_edit,
+                              ui.line_count_edit,
+                              ui.compute_button,
+                              ui.phi_along_x_check,
+                              ui.phi_along_y_check,
+                              ui.y_fixed_edit,
+                              ui.x_fixed_edit,
+                              ui.ex_along_x_check,
+                              ui.ex_along_y_check,
+                              ui.ey_along_x_check,
+                              ui.ey_along_y_check,
+                              ui.chosen_potential_button,
+                              ui.chosen_potential_edit,
+                              ui.log_check};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    // These draw no focus of their own.
+    QWidget* const unmarked[] = {ui.picture, ui.q1_heading, ui.q2_heading, ui.size_heading,
+                                 ui.q1_bar,  ui.q2_bar,     ui.size_bar};
+    for (QWidget* w : unmarked) {
+        show_keyboard_focus(w);
+    }
+    // The window opens with the focus on the list, as it always has.
+    ui.families_list->setFocus();
+
+    describe_values();
+    describe_picture();
+}
+
+void MainWindow::name_controls() {
     struct Row {
         QWidget* control;
         const char* name; // nullptr: the control's own text, or a name that says its value
@@ -108,51 +157,6 @@ void MainWindow::set_up_access() {
             r.control->setAccessibleDescription(tr(r.description));
         }
     }
-
-    // The keyboard reaches the picture (which copies itself on Ctrl+C), the headings that draw
-    // the characteristic lines and the scroll bars, in the order a person reads the window:
-    // the picture, then the column row by row, left to right. The mouse gives the focus as it
-    // did: to the picture, not to a heading or a bar.
-    ui.picture->setFocusPolicy(Qt::StrongFocus);
-    for (QWidget* w : {ui.q1_bar, ui.q2_bar, ui.size_bar}) {
-        w->setFocusPolicy(Qt::TabFocus);
-    }
-    QWidget* const order[] = {ui.picture,
-                              ui.q1_heading,
-                              ui.q1_bar,
-                              ui.q2_heading,
-                              ui.q2_bar,
-                              ui.size_heading,
-                              ui.size_bar,
-                              ui.families_list,
-                              ui.level_count_edit,
-                              ui.line_count_edit,
-                              ui.compute_button,
-                              ui.phi_along_x_check,
-                              ui.phi_along_y_check,
-                              ui.y_fixed_edit,
-                              ui.x_fixed_edit,
-                              ui.ex_along_x_check,
-                              ui.ex_along_y_check,
-                              ui.ey_along_x_check,
-                              ui.ey_along_y_check,
-                              ui.chosen_potential_button,
-                              ui.chosen_potential_edit,
-                              ui.log_check};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
-    // These draw no focus of their own.
-    QWidget* const unmarked[] = {ui.picture, ui.q1_heading, ui.q2_heading, ui.size_heading,
-                                 ui.q1_bar,  ui.q2_bar,     ui.size_bar};
-    for (QWidget* w : unmarked) {
-        show_keyboard_focus(w);
-    }
-    // The window opens with the focus on the list, as it always has.
-    ui.families_list->setFocus();
-
-    describe_values();
-    describe_picture();
 }
 
 void MainWindow::describe_values() {
@@ -188,15 +192,19 @@ void MainWindow::describe_values() {
 }
 
 void MainWindow::describe_picture() {
+    QStringList drawn;
+    for (const DrawnNote& note : drawn_) {
+        drawn << (note.number.isEmpty() ? tr(note.text) : tr(note.text).arg(note.number));
+    }
     ui.picture->setAccessibleDescription(
         tr("%1. Нарисовано: %2.")
-            .arg(field_picture_title(params_, field_picture_.frame), drawn_.join(tr(", "))));
+            .arg(field_picture_title(params_, field_picture_.frame), drawn.join(tr(", "))));
 }
 
 void MainWindow::note_frame(bool with_charges) {
-    drawn_ = QStringList{tr("координатная сетка с осями")};
+    drawn_ = {{QT_TR_NOOP("координатная сетка с осями"), {}}};
     if (with_charges) {
-        drawn_ << tr("заряды");
+        drawn_.push_back({QT_TR_NOOP("заряды"), {}});
     }
     describe_picture();
 }
@@ -205,26 +213,26 @@ void MainWindow::note_computed(bool stopped) {
     const bool charges = params_.q1 != 0 || params_.q2 != 0;
     note_frame(charges);
     if (charges && params_.families != LineFamilies::FieldLines) {
-        drawn_ << tr("линии потенциала");
+        drawn_.push_back({QT_TR_NOOP("линии потенциала"), {}});
     }
     if (charges && params_.families != LineFamilies::Equipotentials) {
-        drawn_ << tr("линии напряжённости");
+        drawn_.push_back({QT_TR_NOOP("линии напряжённости"), {}});
     }
     if (stopped) {
-        drawn_ << tr("не всё: расчёт остановлен");
+        drawn_.push_back({QT_TR_NOOP("не всё: расчёт остановлен"), {}});
     }
     describe_picture();
 }
 
-void MainWindow::note_drawn(std::size_t primitives_before, const QString& what) {
+void MainWindow::note_drawn(std::size_t primitives_before, const DrawnNote& what) {
     if (ui.picture->display_list().primitives() != primitives_before) {
-        drawn_ << what;
+        drawn_.push_back(what);
         describe_picture();
     }
 }
 
-QString MainWindow::chosen_potential_note() const {
-    return tr("линия потенциала %1 В")
-        .arg(QString::fromStdString(
-            format_fixed(params_.chosen_potential, 2, params_.decimal_separator)));
+MainWindow::DrawnNote MainWindow::chosen_potential_note() const {
+    return {QT_TR_NOOP("линия потенциала %1 В"),
+            QString::fromStdString(
+                format_fixed(params_.chosen_potential, 2, params_.decimal_separator))};
 }

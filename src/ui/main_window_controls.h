@@ -25,8 +25,13 @@ class QMenuBar;
 
 struct MainWindowControls {
     // Makes the inner area (the window's central widget) and every control in it, then the
-    // menus. `level_step_tip` is the first tool tip of the level count's heading.
-    void create(QMainWindow* window, const QString& level_step_tip);
+    // menus, and gives them their texts.
+    void create(QMainWindow* window);
+    // Sets every caption, tool tip, list item and menu text in the interface's language. The
+    // level count's tool tip, the values and the readout are the window's business.
+    void retranslate();
+    // The readout's captions, shown until the pointer has been over the picture.
+    void show_readout_captions();
 
     // The area below the menu bar that holds every control.
     QWidget* inner = nullptr;
@@ -100,12 +105,17 @@ struct MainWindowControls {
     QAction* authors_action = nullptr;
     QAction* about_action = nullptr;
     QAction* registration_action = nullptr;
+    // «Язык / Language»: the interface's language, each named in its own.
+    QMenu* language_menu = nullptr;
+    QAction* russian_action = nullptr;
+    QAction* english_action = nullptr;
 
   private:
     void create_charge_and_size();
-    void create_families(const QString& level_step_tip);
+    void create_families();
     void create_profile_boxes();
     void create_readout_and_log();
     // In main_window_menus.cpp.
     void create_menus(QMenuBar* bar);
+    void retranslate_menus();
 };

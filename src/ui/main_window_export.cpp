@@ -24,7 +24,7 @@ void MainWindow::set_file_chooser(FileChooser& chooser) {
 }
 
 void MainWindow::save_field_picture() {
-    save_picture(this, *ui.picture, *chooser_, dialogs_, QStringLiteral("Сохранить рисунок"),
+    save_picture(this, *ui.picture, *chooser_, dialogs_, tr("Сохранить рисунок"),
                  QStringLiteral("chargefield.png"),
                  field_picture_title(params_, field_picture_.frame));
 }

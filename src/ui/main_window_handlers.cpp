@@ -110,14 +110,13 @@ void MainWindow::on_chosen_potential_edited() {
 
 // The list chooses the families «расчёт» draws and shows only the counts they need.
 void MainWindow::on_families_chosen() {
-    const QListWidgetItem* item = ui.families_list->currentItem();
-    const QString text = item ? item->text() : QString();
+    const int row = ui.families_list->currentRow();
     bool levels = true;
     bool field = true;
-    if (text == QStringLiteral("линии потенциала")) {
+    if (row == 0) {
         params_.families = LineFamilies::Equipotentials;
         field = false;
-    } else if (text == QStringLiteral("линии напряжённости")) {
+    } else if (row == 1) {
         params_.families = LineFamilies::FieldLines;
         levels = false;
     } else {
@@ -133,16 +132,17 @@ void MainWindow::on_families_chosen() {
 // tip and the seconds taken in the caption.
 void MainWindow::compute() {
     const QTime start = QTime::currentTime();
-    setWindowTitle(QString::fromUtf8(kComputingTitle));
+    setWindowTitle(qs(translated(params_.translator, kComputingTitle)));
     Computation c(this);
     // The tip keeps its text when no level step was counted.
-    if (const auto tip = compute_picture(params_, field_picture_, *ui.picture, dialogs_, platform_,
-                                         c.progress())) {
-        ui.level_count_heading->setToolTip(qs(*tip));
+    if (compute_picture(params_, field_picture_, *ui.picture, dialogs_, platform_, c.progress())) {
+        level_step_of_.emplace(params_, field_picture_.charges);
+        set_level_step_tip();
     }
     const QTime end = QTime::currentTime();
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
-    setWindowTitle(qs(caption_with_time(windowTitle().toStdString(), seconds, c.stopped())));
+    computed_time_ = ComputedTime{seconds, c.stopped()};
+    set_title();
     note_computed(c.stopped());
 }
 
@@ -151,14 +151,15 @@ void MainWindow::explain_zero_potential() {
     Computation c(this);
     show_zero_potential_line(params_, field_picture_, results_, *ui.picture, dialogs_,
                              c.progress());
-    note_drawn(before, tr("линия нулевого потенциала"));
+    note_drawn(before, {QT_TR_NOOP("линия нулевого потенциала"), {}});
 }
 
 void MainWindow::explain_zero_field() {
     const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     show_zero_field_point(params_, field_picture_, results_, *ui.picture, dialogs_, c.progress());
-    note_drawn(before, tr("точка нулевой напряжённости и линия потенциала через неё"));
+    note_drawn(before,
+               {QT_TR_NOOP("точка нулевой напряжённости и линия потенциала через неё"), {}});
 }
 
 void MainWindow::explain_field_direction() {
@@ -166,7 +167,7 @@ void MainWindow::explain_field_direction() {
     Computation c(this);
     show_field_direction_lines(params_, field_picture_, results_, *ui.picture, dialogs_,
                                c.progress());
-    note_drawn(before, tr("линии горизонтального и вертикального поля"));
+    note_drawn(before, {QT_TR_NOOP("линии горизонтального и вертикального поля"), {}});
 }
 
 void MainWindow::draw_chosen_equipotential() {
@@ -191,7 +192,8 @@ void MainWindow::show_readout(float x, float y) {
 // A double click on the picture: the readout's five values as a line of the log.
 void MainWindow::log_point() {
     if (!ui.log_check->isChecked()) {
-        dialogs_.message(kLogOffText, kHintTitle);
+        dialogs_.message(translated(params_.translator, kLogOffText),
+                         translated(params_.translator, kHintTitle));
         return;
     }
     if (!readout_shown_) {
@@ -205,19 +207,20 @@ void MainWindow::log_point() {
             ui.readout_phi_value->text().toStdString(), ui.readout_ex_value->text().toStdString(),
             ui.readout_ey_value->text().toStdString())) {
         ui.log_check->setChecked(false);
-        dialogs_.message(point_log_.problem(), kWarningTitle);
+        dialogs_.message(point_log_.problem(), translated(params_.translator, kWarningTitle));
     }
 }
 
 // Ticking the log's box starts the file afresh; clearing it closes the file.
 void MainWindow::on_log_clicked() {
     if (ui.log_check->isChecked()) {
-        dialogs_.message(log_hint_text(), kHintTitle);
+        dialogs_.message(log_hint_text(params_.translator),
+                         translated(params_.translator, kHintTitle));
         if (!point_log_.start(params_)) {
             ui.log_check->setChecked(false);
-            dialogs_.message(point_log_.problem(), kWarningTitle);
+            dialogs_.message(point_log_.problem(), translated(params_.translator, kWarningTitle));
         }
     } else if (!point_log_.stop()) {
-        dialogs_.message(point_log_.problem(), kWarningTitle);
+        dialogs_.message(point_log_.problem(), translated(params_.translator, kWarningTitle));
     }
 }

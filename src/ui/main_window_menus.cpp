@@ -1,9 +1,12 @@
 // The menus of the main window: help documents, information boxes, the Authors window, saving,
 // copying and printing the picture, exit.
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 
+#include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/menus.h"
 #include "ui/qt_dialogs.h"
@@ -22,8 +25,8 @@ class MenuIconStyle : public QProxyStyle {
     }
 };
 
-QAction* add_item(QMenu* menu, const char* name, const QString& caption, const char* icon) {
-    QAction* a = menu->addAction(QIcon(QString::fromLatin1(icon)), caption);
+QAction* add_item(QMenu* menu, const char* name, const char* icon) {
+    QAction* a = menu->addAction(QIcon(QString::fromLatin1(icon)), QString());
     a->setObjectName(QString::fromLatin1(name));
     a->setIconVisibleInMenu(true);
     return a;
@@ -36,50 +39,81 @@ void add_separator(QMenu* menu, const char* name) {
 } // namespace
 
 void MainWindowControls::create_menus(QMenuBar* bar) {
-    // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
-    file_menu = bar->addMenu(QStringLiteral("&Файл"));
-    help_menu = bar->addMenu(QStringLiteral("&Помощь"));
+    file_menu = bar->addMenu(QString());
+    help_menu = bar->addMenu(QString());
     file_menu->setObjectName(QStringLiteral("file_menu"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
 
-    spravka_action =
-        add_item(file_menu, "spravka_action", QStringLiteral("Справка"), ":/icons/menu_book.svg");
+    spravka_action = add_item(file_menu, "spravka_action", ":/icons/menu_book.svg");
     add_separator(file_menu, "file_separator_1");
-    gauss_action = add_item(file_menu, "gauss_action", QStringLiteral("Гаусс"),
-                            ":/icons/menu_oval_portrait.svg");
+    gauss_action = add_item(file_menu, "gauss_action", ":/icons/menu_oval_portrait.svg");
     add_separator(file_menu, "file_separator_2");
-    save_picture_action = add_item(file_menu, "save_picture_action",
-                                   QStringLiteral("Сохранить рисунок…"), ":/icons/menu_save.svg");
+    save_picture_action = add_item(file_menu, "save_picture_action", ":/icons/menu_save.svg");
     save_picture_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    copy_picture_action = add_item(file_menu, "copy_picture_action",
-                                   QStringLiteral("Копировать рисунок"), ":/icons/menu_copy.svg");
-    print_action =
-        add_item(file_menu, "print_action", MainWindow::tr("Печать…"), ":/icons/menu_print.svg");
+    copy_picture_action = add_item(file_menu, "copy_picture_action", ":/icons/menu_copy.svg");
+    print_action = add_item(file_menu, "print_action", ":/icons/menu_print.svg");
     print_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     print_preview_action =
-        add_item(file_menu, "print_preview_action", MainWindow::tr("Предварительный просмотр…"),
-                 ":/icons/menu_print_preview.svg");
+        add_item(file_menu, "print_preview_action", ":/icons/menu_print_preview.svg");
     add_separator(file_menu, "file_separator_3");
-    exit_action =
-        add_item(file_menu, "exit_action", QStringLiteral("&Выход"), ":/icons/menu_power.svg");
+    // The languages, each named in its own, under a title that both can read.
+    language_menu = file_menu->addMenu(QStringLiteral("Язык / Language"));
+    language_menu->setObjectName(QStringLiteral("language_menu"));
+    russian_action = language_menu->addAction(QStringLiteral("Русский"));
+    russian_action->setObjectName(QStringLiteral("russian_action"));
+    english_action = language_menu->addAction(QStringLiteral("English"));
+    english_action->setObjectName(QStringLiteral("english_action"));
+    auto* languages = new QActionGroup(language_menu);
+    for (QAction* a : {russian_action, english_action}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    languages->setExclusive(true);
+    add_separator(file_menu, "file_separator_4");
+    exit_action = add_item(file_menu, "exit_action", ":/icons/menu_power.svg");
 
-    instruction_action = add_item(help_menu, "instruction_action", QStringLiteral("Инструкция"),
-                                  ":/icons/menu_booklet_globe.svg");
-    uprav_action =
-        add_item(help_menu, "uprav_action", QStringLiteral("Управление"), ":/icons/menu_gear.svg");
+    instruction_action =
+        add_item(help_menu, "instruction_action", ":/icons/menu_booklet_globe.svg");
+    uprav_action = add_item(help_menu, "uprav_action", ":/icons/menu_gear.svg");
     add_separator(help_menu, "help_separator_1");
-    authors_action =
-        add_item(help_menu, "authors_action", QStringLiteral("Автор"), ":/icons/menu_portrait.svg");
-    about_action = add_item(help_menu, "about_action", QStringLiteral("О программе"),
-                            ":/icons/menu_question.svg");
-    registration_action = add_item(help_menu, "registration_action", QStringLiteral("Регистрация"),
-                                   ":/icons/menu_seal.svg");
+    authors_action = add_item(help_menu, "authors_action", ":/icons/menu_portrait.svg");
+    about_action = add_item(help_menu, "about_action", ":/icons/menu_question.svg");
+    registration_action = add_item(help_menu, "registration_action", ":/icons/menu_seal.svg");
 
     for (QMenu* menu : {file_menu, help_menu}) {
         auto* style = new MenuIconStyle;
         style->setParent(menu);
         menu->setStyle(style);
     }
+}
+
+void MainWindowControls::retranslate_menus() {
+    const auto say = [](const char* text) {
+        return QCoreApplication::translate("MainWindow", text);
+    };
+    // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
+    const char* const file_title = QT_TRANSLATE_NOOP("MainWindow", "&Файл");
+    const char* const help_title = QT_TRANSLATE_NOOP("MainWindow", "&Помощь");
+    file_menu->setTitle(say(file_title));
+    help_menu->setTitle(say(help_title));
+    const std::pair<QAction*, const char*> items[] = {
+        {spravka_action, QT_TRANSLATE_NOOP("MainWindow", "Справка")},
+        {gauss_action, QT_TRANSLATE_NOOP("MainWindow", "Гаусс")},
+        {save_picture_action, QT_TRANSLATE_NOOP("MainWindow", "Сохранить рисунок…")},
+        {copy_picture_action, QT_TRANSLATE_NOOP("MainWindow", "Копировать рисунок")},
+        {print_action, QT_TRANSLATE_NOOP("MainWindow", "Печать…")},
+        {print_preview_action, QT_TRANSLATE_NOOP("MainWindow", "Предварительный просмотр…")},
+        {exit_action, QT_TRANSLATE_NOOP("MainWindow", "&Выход")},
+        {instruction_action, QT_TRANSLATE_NOOP("MainWindow", "Инструкция")},
+        {uprav_action, QT_TRANSLATE_NOOP("MainWindow", "Управление")},
+        {authors_action, QT_TRANSLATE_NOOP("MainWindow", "Автор")},
+        {about_action, QT_TRANSLATE_NOOP("MainWindow", "О программе")},
+        {registration_action, QT_TRANSLATE_NOOP("MainWindow", "Регистрация")},
+    };
+    for (const auto& [action, text] : items) {
+        action->setText(say(text));
+    }
+    (current_language() == Language::English ? english_action : russian_action)->setChecked(true);
 }
 
 void MainWindow::connect_menus() {
@@ -96,6 +130,15 @@ void MainWindow::connect_menus() {
     connect(ui.authors_action, &QAction::triggered, this, &MainWindow::show_authors);
     connect(ui.about_action, &QAction::triggered, this, &MainWindow::show_about);
     connect(ui.registration_action, &QAction::triggered, this, &MainWindow::show_registration);
+    connect(ui.russian_action, &QAction::triggered, this,
+            [this] { choose_language(Language::Russian); });
+    connect(ui.english_action, &QAction::triggered, this,
+            [this] { choose_language(Language::English); });
+}
+
+void MainWindow::choose_language(Language language) {
+    remember_language(language);
+    apply_language(language);
 }
 
 // A document that cannot be shown is told of by the platform, at once or when the desktop
@@ -117,18 +160,17 @@ void MainWindow::open_instruction() {
 }
 
 void MainWindow::show_about() {
-    dialogs_.message(about_text(), "О ПРОГРАММЕ");
+    dialogs_.message(about_text(), tr("О ПРОГРАММЕ").toStdString());
 }
 
 void MainWindow::show_registration() {
-    dialogs_.message(registration_text(), "РЕГИСТРАЦИЯ");
+    dialogs_.message(registration_text(), tr("РЕГИСТРАЦИЯ").toStdString());
 }
 
 void MainWindow::show_authors() {
     if (!authors_window_) {
         authors_window_ = new AuthorsWindow(this);
     }
-    authors_window_->credits->setText(dialog_text(authors_text()));
     // Centred on the main window, wherever it stands. A window not shown yet has no frame:
     // take the main window's frame as its measure.
     const QRect main = frameGeometry();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+#include "ui/language.h"
+
 // The About box: what the program computes and the version history. Lines end in CR LF, except
 // the first, which ends in a lone carriage return.
 std::string about_text();
@@ -22,5 +24,7 @@ QString data_dir_from_bin();
 // documents are built beside the program). When the file is nowhere, its name in the current
 // directory is returned, so that the desktop reports it as missing.
 QString help_file_path(const QString& name, const QString& current_dir, const QString& app_dir);
-// The same for the running program.
+// A help document's name in a language: the English documents lie in en/ beside the Russian.
+QString help_document(const QString& name, Language language);
+// help_file_path for the running program, of the document in the interface's language.
 QString help_file_path(const QString& name);

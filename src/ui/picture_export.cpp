@@ -1,6 +1,7 @@
 #include "ui/picture_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -276,8 +277,9 @@ QString field_picture_title(const FieldParams& params, const Frame& frame) {
         return QString::fromStdString(format_shortest(v, params.decimal_separator));
     };
     const double a = params.half_distance;
-    return QStringLiteral("Поле двух точечных зарядов: q1 = %1 нКл (x = %2 м), q2 = %3 нКл "
-                          "(x = %4 м); область x, y от %5 до %6 м")
+    return QCoreApplication::translate("PictureExport",
+                                       "Поле двух точечных зарядов: q1 = %1 нКл (x = %2 м), q2 = "
+                                       "%3 нКл (x = %4 м); область x, y от %5 до %6 м")
         .arg(num(params.q1), num(-a), num(params.q2), num(a), num(frame.x_min), num(frame.x_max));
 }
 

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "ui/language.h"
 #include "ui/picture_export.h"
 #include "ui/qt_picture_box.h"
 
@@ -152,7 +153,7 @@ void PicturePrinter::print(QWidget* parent, const PrintedPicture& picture, Dialo
         return;
     }
     if (!print_page(printer(), picture)) {
-        dialogs.message(print_failed_text(printer()).toStdString(), kWarningTitle);
+        dialogs.message(print_failed_text(printer()).toStdString(), interface_text(kWarningTitle));
     }
 }
 
@@ -165,6 +166,6 @@ void PicturePrinter::preview(QWidget* parent, const PrintedPicture& picture, Dia
                      [&](QPrinter* printer) { failed = !print_page(*printer, picture) || failed; });
     dialog.exec();
     if (failed) {
-        dialogs.message(print_failed_text(printer()).toStdString(), kWarningTitle);
+        dialogs.message(print_failed_text(printer()).toStdString(), interface_text(kWarningTitle));
     }
 }

@@ -25,16 +25,16 @@ QString file_name(ProfileId id, const char* ext) {
 } // namespace
 
 void ProfileWindow::create_export_actions() {
-    save_graph_action = new QAction(QStringLiteral("Сохранить график…"), this);
-    save_data_action = new QAction(QStringLiteral("Сохранить данные (CSV)…"), this);
-    copy_graph_action = new QAction(QStringLiteral("Копировать график"), this);
+    save_graph_action = new QAction(this);
+    save_data_action = new QAction(this);
+    copy_graph_action = new QAction(this);
     connect(save_graph_action, &QAction::triggered, this, &ProfileWindow::save_graph);
     connect(save_data_action, &QAction::triggered, this, &ProfileWindow::save_data);
     connect(copy_graph_action, &QAction::triggered, this, [this] { copy_picture(*picture); });
     auto* separator = new QAction(this);
     separator->setSeparator(true);
-    print_action = new QAction(tr("Печать…"), this);
-    print_preview_action = new QAction(tr("Предварительный просмотр…"), this);
+    print_action = new QAction(this);
+    print_preview_action = new QAction(this);
     connect(print_action, &QAction::triggered, this, &ProfileWindow::print_graph);
     connect(print_preview_action, &QAction::triggered, this, &ProfileWindow::preview_graph);
     picture->addActions({save_graph_action, save_data_action, copy_graph_action, separator,
@@ -42,18 +42,25 @@ void ProfileWindow::create_export_actions() {
     picture->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+void ProfileWindow::retranslate_export_actions() {
+    save_graph_action->setText(tr("Сохранить график…"));
+    save_data_action->setText(tr("Сохранить данные (CSV)…"));
+    copy_graph_action->setText(tr("Копировать график"));
+    print_action->setText(tr("Печать…"));
+    print_preview_action->setText(tr("Предварительный просмотр…"));
+}
+
 QString ProfileWindow::graph_title() const {
-    const QString fixed = kind_.vertical
-                              ? QStringLiteral("X_fix = %1 м").arg(num(params_, params_.x_fixed))
-                              : QStringLiteral("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
-    return QStringLiteral("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
+    const QString fixed = kind_.vertical ? tr("X_fix = %1 м").arg(num(params_, params_.x_fixed))
+                                         : tr("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
+    return tr("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
         .arg(windowTitle(), fixed, num(params_, params_.q1), num(params_, params_.q2));
 }
 
 void ProfileWindow::save_graph() {
     static QtFileChooser own;
-    save_picture(this, *picture, chooser_ ? *chooser_ : own, dialogs_,
-                 QStringLiteral("Сохранить график"), file_name(kind_.id, "png"), graph_title());
+    save_picture(this, *picture, chooser_ ? *chooser_ : own, dialogs_, tr("Сохранить график"),
+                 file_name(kind_.id, "png"), graph_title());
 }
 
 // Without the main window's printer (a window on its own), a printer for this print alone.
@@ -71,6 +78,6 @@ void ProfileWindow::preview_graph() {
 
 void ProfileWindow::save_data() {
     static QtFileChooser own;
-    save_csv(this, chooser_ ? *chooser_ : own, dialogs_, QStringLiteral("Сохранить данные графика"),
+    save_csv(this, chooser_ ? *chooser_ : own, dialogs_, tr("Сохранить данные графика"),
              file_name(kind_.id, "csv"), profile_csv(params_, field_picture_.frame, kind_));
 }

@@ -8,6 +8,7 @@
 #include "ui/computation.h"
 #include "ui/fonts.h"
 #include "ui/keyboard_focus.h"
+#include "ui/language.h"
 #include "ui/qt_dialogs.h"
 
 namespace {
@@ -21,8 +22,11 @@ void place(QWidget* w, const PixelRect& r) {
     w->setGeometry(px(r.left), px(r.top), px(r.width), px(r.height));
 }
 
-QString text_of(const char* s) {
-    return QString::fromUtf8(s);
+// A text of the profile table in the interface's language; empty for none.
+QString text_of(const SourceText& text) {
+    return text.text == nullptr || *text.text == '\0'
+               ? QString()
+               : QString::fromStdString(interface_text(text));
 }
 
 // Tells a warning in the picture instead of a box: the title and the lines of the text, from
@@ -52,7 +56,6 @@ ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& fiel
                              const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id)
     : QWidget(nullptr, Qt::Window), params_(params), field_picture_(field_picture), layout_(layout),
       dialogs_(dialogs), kind_(profile_kind(id)) {
-    setWindowTitle(text_of(kind_.caption));
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times_font(12));
 
@@ -60,7 +63,6 @@ ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& fiel
     picture->setObjectName(QStringLiteral("picture"));
     picture->setFont(times_font(11.25));
     picture->set_colours(Qt::white, palette().color(QPalette::Text));
-    picture->setToolTip(text_of(kind_.picture_tip));
 
     // The vertical bar stands at 19 at its top end; the horizontal one at 19 at its right end.
     scale_bar = kind_.vertical ? new PositionScrollBar(Qt::Horizontal, -19, 19, this)
@@ -68,10 +70,9 @@ ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& fiel
     scale_bar->setObjectName(QStringLiteral("scale_bar"));
     connect(scale_bar, &QScrollBar::valueChanged, this, &ProfileWindow::on_scale_changed);
 
-    scale_label = new QLabel(QStringLiteral("для масштаба"), this);
+    scale_label = new QLabel(tr("для масштаба"), this);
     scale_label->setObjectName(QStringLiteral("scale_label"));
     scale_label->setFont(times_font(12));
-    scale_label->setToolTip(text_of(kind_.label_tip));
     {
         QPalette p = scale_label->palette();
         p.setColor(QPalette::Window, QColor(192, 255, 255));
@@ -83,16 +84,36 @@ ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& fiel
         scale_label->setLineWidth(1);
     }
     create_export_actions();
+    retranslate();
     set_up_access();
 }
 
-void ProfileWindow::set_up_access() {
+void ProfileWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+    QWidget::changeEvent(event);
+}
+
+void ProfileWindow::retranslate() {
+    setWindowTitle(text_of(kind_.caption));
+    picture->setToolTip(text_of(kind_.picture_tip));
+    scale_label->setToolTip(text_of(kind_.label_tip));
+    retranslate_export_actions();
     picture->setAccessibleName(tr("График: %1").arg(windowTitle()));
     scale_bar->setAccessibleDescription(
         tr("Растягивает или сжимает ось значений графика; клавиши со стрелками меняют масштаб на "
            "шаг"));
-    scale_label->setAccessibleDescription(*kind_.label_tip != '\0' ? text_of(kind_.label_tip)
-                                                                   : tr("Масштаб оси значений"));
+    const QString label_tip = text_of(kind_.label_tip);
+    scale_label->setAccessibleDescription(label_tip.isEmpty() ? tr("Масштаб оси значений")
+                                                              : label_tip);
+    describe_scale();
+    if (!picture->accessibleDescription().isEmpty()) {
+        picture->setAccessibleDescription(graph_title());
+    }
+}
+
+void ProfileWindow::set_up_access() {
     // The keyboard reaches the scale bar, then the graph, whose context menu (the menu key)
     // saves and prints it; a click gives the focus to the graph alone, as before.
     picture->setFocusPolicy(Qt::StrongFocus);

@@ -81,9 +81,13 @@ class ProfileWindow : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void create_export_actions();
+    // The window's texts in the interface's language.
+    void retranslate();
+    void retranslate_export_actions();
     // Accessible names and descriptions, the order of the keyboard focus and its frames.
     void set_up_access();
     // The scale bar's and its label's accessible names, which say the scale factor.

@@ -1,9 +1,7 @@
 #include "ui/qt_dialogs.h"
 
 #include <QAbstractButton>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 QString dialog_text(const std::string& text) {
     QString s = QString::fromStdString(text);
@@ -12,11 +10,11 @@ QString dialog_text(const std::string& text) {
     return s;
 }
 
-void set_russian_buttons(QMessageBox& box) {
+void set_buttons(QMessageBox& box) {
     const std::pair<QMessageBox::StandardButton, QString> texts[] = {
-        {QMessageBox::Ok, QStringLiteral("ОК")},
-        {QMessageBox::Yes, QStringLiteral("Да")},
-        {QMessageBox::No, QStringLiteral("Нет")},
+        {QMessageBox::Ok, QCoreApplication::translate("Dialogs", "ОК")},
+        {QMessageBox::Yes, QCoreApplication::translate("Dialogs", "Да")},
+        {QMessageBox::No, QCoreApplication::translate("Dialogs", "Нет")},
     };
     for (const auto& [which, text] : texts) {
         if (QAbstractButton* b = box.button(which)) {
@@ -25,26 +23,16 @@ void set_russian_buttons(QMessageBox& box) {
     }
 }
 
-bool install_russian_translations(QCoreApplication& app) {
-    auto* qt = new QTranslator(&app);
-    if (!qt->load(QStringLiteral("qtbase_ru"),
-                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete qt;
-        return false;
-    }
-    return QCoreApplication::installTranslator(qt);
-}
-
 void QtDialogs::message(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), dialog_text(text),
                     QMessageBox::Ok, parent_);
-    set_russian_buttons(box);
+    set_buttons(box);
     box.exec();
 }
 
 bool QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), dialog_text(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
-    set_russian_buttons(box);
+    set_buttons(box);
     return box.exec() == QMessageBox::Yes;
 }

@@ -22,10 +22,6 @@ class QtDialogs : public Dialogs {
 // A text as a message box shows it: CR LF and a lone CR become line breaks.
 QString dialog_text(const std::string& text);
 
-// The box's OK, Yes and No buttons read «ОК», «Да» and «Нет», whatever the locale and whether
-// or not Qt's own translations are installed.
-void set_russian_buttons(QMessageBox& box);
-
-// Qt's own Russian texts (standard buttons, the context menus of text fields) for the whole
-// program, whatever the locale; false where the system has no Russian translations for Qt.
-bool install_russian_translations(QCoreApplication& app);
+// The box's OK, Yes and No buttons in the interface's language («ОК», «Да» and «Нет» in Russian),
+// whatever the locale and whether or not Qt's own translations are installed.
+void set_buttons(QMessageBox& box);

@@ -3,6 +3,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -44,13 +45,18 @@ namespace {
 QString launcher_problem(const QString& launcher, int exit_code, const QString& type) {
     switch (exit_code) {
     case 2:
-        return QStringLiteral("Файл не найден.");
+        return QCoreApplication::translate("Platform", "Файл не найден.");
     case 3:
-        return QStringLiteral("Не найдена программа для просмотра файлов %1.").arg(type);
+        return QCoreApplication::translate("Platform",
+                                           "Не найдена программа для просмотра файлов %1.")
+            .arg(type);
     case 4:
-        return QStringLiteral("Программа для просмотра файлов %1 не смогла его открыть.").arg(type);
+        return QCoreApplication::translate(
+                   "Platform", "Программа для просмотра файлов %1 не смогла его открыть.")
+            .arg(type);
     default:
-        return QStringLiteral("Программа %1 завершилась с ошибкой (код %2).")
+        return QCoreApplication::translate("Platform",
+                                           "Программа %1 завершилась с ошибкой (код %2).")
             .arg(launcher)
             .arg(exit_code);
     }
@@ -62,7 +68,7 @@ bool QtPlatform::open_document(const std::string& path) {
     const QFileInfo fi(QString::fromStdString(path));
     const QString file = fi.absoluteFilePath();
     if (!fi.isFile()) {
-        fail(file, QStringLiteral("Файл не найден."));
+        fail(file, QCoreApplication::translate("Platform", "Файл не найден."));
         return false;
     }
     const QString launcher = QStandardPaths::findExecutable(document_launcher);
@@ -71,8 +77,9 @@ bool QtPlatform::open_document(const std::string& path) {
         if (use_desktop_handler && QDesktopServices::openUrl(QUrl::fromLocalFile(file))) {
             return true;
         }
-        fail(file, QStringLiteral("Не найдена программа %1, которая открывает документы "
-                                  "(пакет xdg-utils).")
+        fail(file, QCoreApplication::translate(
+                       "Platform", "Не найдена программа %1, которая открывает документы "
+                                   "(пакет xdg-utils).")
                        .arg(document_launcher));
         return false;
     }
@@ -93,7 +100,8 @@ bool QtPlatform::open_document(const std::string& path) {
     connect(p, &QProcess::errorOccurred, this, [this, p, file, name](QProcess::ProcessError e) {
         if (e == QProcess::FailedToStart) {
             p->deleteLater();
-            fail(file, QStringLiteral("Программа %1 не запускается.").arg(name));
+            fail(file,
+                 QCoreApplication::translate("Platform", "Программа %1 не запускается.").arg(name));
         }
     });
     p->start(launcher, {file});
@@ -104,7 +112,7 @@ bool QtPlatform::show_text_file(const std::string& path) {
     const QFileInfo fi(QString::fromStdString(path));
     const QString file = fi.absoluteFilePath();
     if (!fi.isFile()) {
-        fail(file, QStringLiteral("Файл не найден."));
+        fail(file, QCoreApplication::translate("Platform", "Файл не найден."));
         return false;
     }
     for (const QString& viewer : text_viewers) {
@@ -117,7 +125,7 @@ bool QtPlatform::show_text_file(const std::string& path) {
         return true;
     }
     if (!show_own_viewer(file)) {
-        fail(file, QStringLiteral("Файл не читается."));
+        fail(file, QCoreApplication::translate("Platform", "Файл не читается."));
         return false;
     }
     return true;

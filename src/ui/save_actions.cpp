@@ -8,6 +8,7 @@
 
 #include "base/file_output.h"
 #include "ui/computation.h"
+#include "ui/language.h"
 #include "ui/picture_export.h"
 #include "ui/picture_print.h"
 
@@ -22,11 +23,11 @@ struct PictureKind {
 };
 
 constexpr PictureKind kKinds[] = {
-    {"PNG — как на экране (*.png)", Format::Png, 0},
-    {"PNG — масштаб 1× (*.png)", Format::Png, 1},
-    {"PNG — масштаб 2× (*.png)", Format::Png, 2},
-    {"PNG — масштаб 4× (*.png)", Format::Png, 4},
-    {"SVG — векторный рисунок (*.svg)", Format::Svg, 0},
+    {QT_TRANSLATE_NOOP("SaveActions", "PNG — как на экране (*.png)"), Format::Png, 0},
+    {QT_TRANSLATE_NOOP("SaveActions", "PNG — масштаб 1× (*.png)"), Format::Png, 1},
+    {QT_TRANSLATE_NOOP("SaveActions", "PNG — масштаб 2× (*.png)"), Format::Png, 2},
+    {QT_TRANSLATE_NOOP("SaveActions", "PNG — масштаб 4× (*.png)"), Format::Png, 4},
+    {QT_TRANSLATE_NOOP("SaveActions", "SVG — векторный рисунок (*.svg)"), Format::Svg, 0},
     {QT_TRANSLATE_NOOP("SaveActions", "PDF — векторный документ (*.pdf)"), Format::Pdf, 0},
 };
 
@@ -63,36 +64,40 @@ bool may_write(const QString& path, Dialogs& dialogs) {
     if (!why.empty()) {
         dialogs.message(
             utf8(save_failed_text(QDir::toNativeSeparators(path), QString::fromStdString(why))),
-            kWarningTitle);
+            interface_text(kWarningTitle));
         return false;
     }
     return !QFileInfo(path).isFile() ||
-           dialogs.ask_yes_no(utf8(replace_question(QDir::toNativeSeparators(path))),
-                              kReplaceTitle);
+           dialogs.ask_yes_no(
+               utf8(replace_question(QDir::toNativeSeparators(path))),
+               QCoreApplication::translate("SaveActions", kReplaceTitle).toStdString());
 }
 
 void write_or_tell(const QString& path, const QByteArray& data, Dialogs& dialogs) {
     QString reason;
     if (!write_file(path, data, &reason)) {
         dialogs.message(utf8(save_failed_text(QDir::toNativeSeparators(path), reason)),
-                        kWarningTitle);
+                        interface_text(kWarningTitle));
     }
 }
 
 } // namespace
 
 QString replace_question(const QString& path) {
-    return QStringLiteral("Файл\r\n%1\r\nуже есть. Заменить его?").arg(path);
+    return QCoreApplication::translate("SaveActions", "Файл\r\n%1\r\nуже есть. Заменить его?")
+        .arg(path);
 }
 
 QString save_failed_text(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось сохранить файл\r\n%1:\r\n%2.").arg(path, reason);
+    return QCoreApplication::translate("SaveActions", "Не удалось сохранить файл\r\n%1:\r\n%2.")
+        .arg(path, reason);
 }
 
 QString too_large_question(std::size_t primitives, const QString& format) {
-    return QStringLiteral("Рисунок слишком велик, чтобы сохранить его в %2 или в другом "
-                          "масштабе: в нём больше %1 элементов.\r\nСохранить его в PNG, как на "
-                          "экране?")
+    return QCoreApplication::translate(
+               "SaveActions", "Рисунок слишком велик, чтобы сохранить его в %2 или в другом "
+                              "масштабе: в нём больше %1 элементов.\r\nСохранить его в PNG, как "
+                              "на экране?")
         .arg(primitives)
         .arg(format);
 }
@@ -138,7 +143,7 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
         const QString format =
             kind.format == Format::Pdf ? QStringLiteral("PDF") : QStringLiteral("SVG");
         if (!dialogs.ask_yes_no(utf8(too_large_question(DisplayList::kDefaultMaxOps, format)),
-                                kWarningTitle)) {
+                                interface_text(kWarningTitle))) {
             return;
         }
         use_list = false;
@@ -174,7 +179,7 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
 
 void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QString& caption,
               const QString& suggested_name, const std::string& table) {
-    const QStringList filters = {QStringLiteral("Таблица CSV (*.csv)")};
+    const QStringList filters = {QCoreApplication::translate("SaveActions", "Таблица CSV (*.csv)")};
     int chosen = 0;
     QString path = chooser.save_file_name(parent, caption, suggested_name, filters, chosen);
     if (path.isEmpty()) {

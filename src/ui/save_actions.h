@@ -32,7 +32,7 @@ void save_csv(QWidget* parent, FileChooser& chooser, Dialogs& dialogs, const QSt
 void copy_picture(QtPictureBox& box);
 
 // The texts of the boxes the saving shows.
-inline constexpr const char* kReplaceTitle = "Сохранение";
+inline constexpr const char* kReplaceTitle = QT_TRANSLATE_NOOP("SaveActions", "Сохранение");
 QString replace_question(const QString& path);
 QString save_failed_text(const QString& path, const QString& reason);
 // `format`: the vector format asked for (or the PNG of another scale), as the question names it.

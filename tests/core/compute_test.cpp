@@ -143,7 +143,7 @@ TEST(Compute, ElapsedSeconds) {
 // The caption: the title with its period, a second period, " Время расчета", the number with a
 // leading blank (none for a negative number) and " c" with a Latin c.
 TEST(Compute, CaptionWithTime) {
-    EXPECT_EQ(caption_with_time(kComputingTitle, 0),
+    EXPECT_EQ(caption_with_time(kComputingTitle.text, 0),
               "Несимметричные электростатические поля 2-х точечных зарядов.. Время расчета 0 c");
     EXPECT_EQ(caption_with_time("T", 5), "T. Время расчета 5 c");
     EXPECT_EQ(caption_with_time("T", 125), "T. Время расчета 125 c");

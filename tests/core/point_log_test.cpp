@@ -230,7 +230,7 @@ class FailingFile : public LogFile {
 TEST(PointLog, WriteOrCloseThatFails) {
     std::string sink;
     const auto failing = [&sink](int writes_before_failure, bool close_fails) {
-        return [&sink, writes_before_failure, close_fails](const std::string&) {
+        return [&sink, writes_before_failure, close_fails](const std::string&, const Translator*) {
             return LogOpen{std::make_unique<FailingFile>(sink, writes_before_failure, close_fails),
                            {}};
         };

@@ -1,6 +1,7 @@
 // The command line: in this process, and as the real program run without a display.
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "app/command_line_args.h"
 #include "support/main_window.h"
 #include "support/spawn.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -67,6 +69,90 @@ TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
     for (const std::vector<std::string>& stray :
          {std::vector<std::string>{"-x"}, {"-q1", "0.4"}, {"-vh"}, {"word"}, {"-style"}}) {
         EXPECT_TRUE(cli(stray)) << stray[0];
+    }
+}
+
+bool has_cyrillic(const std::string& s) {
+    return QString::fromStdString(s).contains(
+        QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
+}
+
+// --language en: the messages, the help and the texts of pictures and tables in English, the
+// numbers as they were; Russian without it (the window's remembered choice is not the command
+// line's), and a language it does not know refused in Russian. --language ru or en alone opens
+// the window in that language.
+TEST(CommandLine, SpeaksTheLanguageAsked) {
+    QTemporaryDir dir;
+    const QString svg = dir.filePath("x.svg");
+    struct Row {
+        const char* name;
+        QStringList args;
+        int code;
+        const char* out; // a part of the standard output, or of the SVG written
+        const char* err; // a part of the error stream
+    };
+    const Row rows[] = {
+        {"picture", {"--language", "en", "--zero-field", "--export", svg}, 0, ">X, m<", ""},
+        {"picture in Russian", {"--zero-field", "--export", svg}, 0, ">X, м<", ""},
+        {"warning",
+         {"--language=en", "--q1", "0", "--q2", "0", "--export", svg},
+         0,
+         "",
+         "chargefield: WARNING: No charges? No field-1!\n"},
+        {"out of range",
+         {"--q1", "5", "--language", "en", "--export", svg},
+         2,
+         "",
+         "--q1 5: out of the range from -1 to 1 nC (step 0.05)"},
+        {"unknown option",
+         {"--language", "en", "--bogus"},
+         2,
+         "",
+         "unknown option --bogus (list of options: --help)"},
+        {"help", {"--language", "en", "--help"}, 0, "--export-csv <file>", ""},
+        {"table",
+         {"--language", "en", "--profile", "fi-x", "--yfix", "0,25", "--export-csv", "-"},
+         0,
+         "# fi(x) at Y_fix = 0.25 m; q1 = 0.4 nC (x = -0.5 m), q2 = -0.1 nC (x = 0.5 m)\n",
+         ""},
+        {"unknown language",
+         {"--language", "fr", "--export", svg},
+         2,
+         "",
+         "--language fr: нужно ru или en"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QFile::remove(svg);
+        const CliRun got = run(r.args);
+        apply_language(Language::Russian);
+        EXPECT_EQ(got.code, r.code) << got.err;
+        QFile file(svg);
+        const std::string written =
+            file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+        EXPECT_NE((got.out + written).find(r.out), std::string::npos) << got.out << written;
+        EXPECT_NE(got.err.find(r.err), std::string::npos) << got.err;
+        const bool english = r.args.contains("en") || r.args.contains("--language=en");
+        if (english) {
+            EXPECT_FALSE(has_cyrillic(got.out + got.err + written)) << got.out << got.err;
+        }
+    }
+    struct Window {
+        std::vector<std::string> args;
+        bool opens;
+        std::optional<std::string> language;
+    };
+    const Window windows[] = {
+        {{"--language", "en"}, true, "en"},
+        {{"--language=ru", "-style", "fusion"}, true, "ru"},
+        {{"--language", "fr"}, false, std::nullopt},
+        {{"--language"}, false, std::nullopt},
+        {{"--export", "--language", "--language", "en"}, false, "en"},
+    };
+    for (const Window& w : windows) {
+        SCOPED_TRACE(w.args[0] + " " + (w.args.size() > 1 ? w.args[1] : ""));
+        EXPECT_EQ(opens_window(w.args), w.opens);
+        EXPECT_EQ(language_argument(w.args), w.language);
     }
 }
 

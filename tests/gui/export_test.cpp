@@ -69,7 +69,7 @@ struct Window : ShownMainWindow {
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& s : dialogs.shown) {
-            if (s.title == kWarningTitle) {
+            if (s.title == kWarningTitle.text) {
                 out.push_back(s.text);
             }
         }

@@ -278,7 +278,8 @@ TEST(MainWindow, ComputeDrawsAndTimes) {
     EXPECT_EQ(w.platform.tones[0], std::make_pair(880, 120));
     EXPECT_EQ(w.ui.level_count_heading->toolTip(), QStringLiteral("через  7.75 B"));
     const QString title = w.window.windowTitle();
-    const QString head = QString::fromUtf8(kComputingTitle) + QStringLiteral(". Время расчета ");
+    const QString head =
+        QString::fromUtf8(kComputingTitle.text) + QStringLiteral(". Время расчета ");
     EXPECT_TRUE(title.startsWith(head)) << title.toStdString();
     EXPECT_TRUE(title.endsWith(QStringLiteral(" c"))) << title.toStdString();
     bool ok = false;
@@ -623,7 +624,7 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
         check->setChecked(true);
     }
     for (const ProfileKind& kind : kProfiles) {
-        SCOPED_TRACE(kind.caption);
+        SCOPED_TRACE(kind.caption.text);
         QtPictureBox& box = *w.window.profile(kind.id).picture;
         EXPECT_GT(box.display_list().size(), 100u);
         EXPECT_EQ(box.image(), painted_by_painter(box));
@@ -783,7 +784,7 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
         }
     }
     EXPECT_GT(probed, 50);
-    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)))
+    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote.text)))
         << w.window.windowTitle().toStdString();
     EXPECT_TRUE(w.platform.tones.size() == 1u); // the default computation's only
 }
@@ -821,7 +822,7 @@ TEST(MainWindow, CloseDuringComputationStopsItAndAsks) {
     EXPECT_TRUE(w.dialogs.shown[0].question);
     EXPECT_EQ(w.dialogs.shown[0].text, "Вы абсолютно уверены?");
     EXPECT_TRUE(w.window.isVisible());
-    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote)));
+    EXPECT_TRUE(w.window.windowTitle().endsWith(QString::fromUtf8(kStoppedNote.text)));
 }
 
 } // namespace

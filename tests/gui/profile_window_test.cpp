@@ -48,7 +48,7 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         ASSERT_TRUE(box->isChecked());
         EXPECT_TRUE(p.isVisible());
-        EXPECT_EQ(p.windowTitle().toStdString(), profile_kind(id).caption);
+        EXPECT_EQ(p.windowTitle().toStdString(), profile_kind(id).caption.text);
         // An ordinary window with a minimise button, not a tool window kept above the main
         // window, whose lower part it overlaps.
         EXPECT_TRUE(p.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
