@@ -75,15 +75,12 @@ TEST(PotentialMap, ScaleIsDivergingAndSymmetricLogarithmic) {
     ASSERT_EQ(legend.size(), volts.size());
     for (std::size_t i = 0; i < volts.size(); ++i) {
         EXPECT_DOUBLE_EQ(legend[i].volts, volts[i]);
-        EXPECT_DOUBLE_EQ(legend[i].position, s.position(volts[i]));
+        EXPECT_EQ(legend[i].position, -legend[volts.size() - 1 - i].position); // odd
     }
-    EXPECT_EQ(s.position(0), 0);
-    EXPECT_EQ(s.position(1e4), 1);
-    EXPECT_EQ(s.position(-1e4), -1);
-    // Linear near 0, equal steps per decade far from it, odd.
+    EXPECT_EQ(legend.back().position, 1);
+    // Linear near 0, equal steps per decade far from it.
     EXPECT_NEAR(s.position(s.linear_volts / 100) / s.position(s.linear_volts / 1000), 10, 1e-3);
     EXPECT_NEAR(s.position(100) - s.position(10), s.position(10) - s.position(1), 1e-3);
-    EXPECT_EQ(s.position(-3), -s.position(3));
     // Near-white at 0 V, warm above, cool below, further from white as |V| grows.
     const std::uint32_t zero = potential_colour(0);
     for (const int shift : {0, 8, 16}) {

@@ -88,21 +88,11 @@ TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
             // Each end on a charge's circle, on the region's edge, or at the zero-field point.
             for (const auto& [p, kind] : {std::pair{line.points.front(), line.start},
                                           std::pair{line.points.back(), line.end}}) {
-                double gap = 0;
-                switch (kind) {
-                case LineEnd::Charge1:
-                    gap = std::abs(std::hypot(p.x + 0.5, p.y) - 0.05);
-                    break;
-                case LineEnd::Charge2:
-                    gap = std::abs(std::hypot(p.x - 0.5, p.y) - 0.05);
-                    break;
-                case LineEnd::Edge:
-                    gap = std::abs(std::max(std::abs(p.x), p.y) - t.L);
-                    break;
-                case LineEnd::ZeroField:
-                    gap = std::abs(f.strength(p.x, p.y)) > 1e-6 || p.y != 0 ? 1e9 : 0;
-                    break;
-                }
+                const double charge_x = kind == LineEnd::Charge1 ? -0.5 : 0.5;
+                const double gap =
+                    kind == LineEnd::Edge        ? std::abs(std::max(std::abs(p.x), p.y) - t.L)
+                    : kind == LineEnd::ZeroField ? (p.y == 0 && f.strength(p.x, 0) < 1e-6 ? 0 : 1e9)
+                                                 : std::abs(std::hypot(p.x - charge_x, p.y) - 0.05);
                 EXPECT_LE(gap, px)
                     << "level " << line.level << " at (" << p.x << ", " << p.y << ")";
             }
@@ -116,11 +106,12 @@ TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
         EXPECT_LE(worst_chord, 0.5);
         EXPECT_EQ(separatrices, t.saddle_inside ? 1 : 0);
 
-        // n lines of the larger charge, round(n*|small|/|large|) of the other, in the upper half
-        // plane, at steps of Psi of 2*|large|/n; a joining line counts for both.
+        // n lines of the larger charge, round(n*|small|/|large|) of the other (a half rounds up,
+        // also where decimal charges make it a hair less), in the upper half plane, at steps of
+        // Psi of 2*|large|/n; a joining line counts for both.
         const double large = std::max(std::abs(t.q1), std::abs(t.q2));
         const double small = std::min(std::abs(t.q1), std::abs(t.q2));
-        const int others = static_cast<int>(std::floor(t.n * small / large + 0.5));
+        const int others = static_cast<int>(std::floor(t.n * small / large + 0.5 + 1e-9));
         const int want1 = std::abs(t.q1) >= std::abs(t.q2) ? t.n : others;
         const int want2 = std::abs(t.q1) >= std::abs(t.q2) ? others : t.n;
         int on1 = 0, on2 = 0;
