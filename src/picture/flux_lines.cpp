@@ -364,7 +364,7 @@ double flux_function(const ChargePair& c, double x, double y) {
     return c.q1 * (x + a) / std::hypot(x + a, y) + c.q2 * (x - a) / std::hypot(x - a, y);
 }
 
-bool zero_field_x(const ChargePair& c, double& x) {
+bool find_zero_field(const ChargePair& c, double& x) {
     const double a = c.half_distance;
     if (c.q1 == 0 || c.q2 == 0 || c.q1 == -c.q2) {
         return false;
@@ -433,7 +433,7 @@ FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings
     }
     const Tracer tracer(charges, settings);
     double x_s = 0;
-    const bool has_separatrix = zero_field_x(charges, x_s);
+    const bool has_separatrix = find_zero_field(charges, x_s);
     const double total = static_cast<double>(levels.size() + (has_separatrix ? 1 : 0));
     if (has_separatrix) {
         if (!progress.report(0)) {

@@ -96,4 +96,4 @@ double flux_function(const ChargePair& charges, double x, double y);
 
 // The x of the point of the axis where the field vanishes; false where there is none (a single
 // charge, charges equal and opposite, or none).
-bool zero_field_x(const ChargePair& charges, double& x);
+bool find_zero_field(const ChargePair& charges, double& x);
