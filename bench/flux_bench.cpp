@@ -14,7 +14,7 @@
 #include "bench_scene.h"
 #include "picture/field_arrows.h"
 #include "picture/flux_lines.h"
-#include "picture/parallel.h"
+#include "base/parallel.h"
 #include "picture/potential_map.h"
 
 namespace {

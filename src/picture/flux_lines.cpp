@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "picture/parallel.h"
+#include "base/parallel.h"
 
 namespace {
 

@@ -46,7 +46,7 @@
 #include <vector>
 
 #include "picture/charge_pair.h"
-#include "picture/progress.h"
+#include "base/progress.h"
 
 struct FluxPoint {
     double x, y;

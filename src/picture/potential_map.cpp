@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "picture/parallel.h"
+#include "base/parallel.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "picture/flux_lines.h"
-#include "picture/parallel.h"
+#include "base/parallel.h"
 
 namespace {
 
