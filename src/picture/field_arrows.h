@@ -6,8 +6,8 @@
 // more) are left out.
 #include <vector>
 
+#include "base/pixel_grid.h"
 #include "picture/charge_pair.h"
-#include "picture/pixel_grid.h"
 
 struct FieldArrow {
     double x, y;           // the grid point, the middle of the shaft

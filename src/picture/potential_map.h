@@ -16,8 +16,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/pixel_grid.h"
 #include "picture/charge_pair.h"
-#include "picture/pixel_grid.h"
 
 struct PotentialScale {
     double linear_volts = 0.1; // V0

@@ -1,6 +1,6 @@
 #pragma once
-// A picture's pixels in user coordinates: the image's left, top, right and bottom edges, as the
-// picture box's scale sets them (y may grow upward). Pixel (i, j) is sampled at its centre.
+// A block of a picture's pixels in user coordinates: its left, top, right and bottom edges, as
+// the picture box's scale places them (y may grow upward). Pixel (i, j) is sampled at its centre.
 
 struct PixelGrid {
     int width = 0;
@@ -9,7 +9,7 @@ struct PixelGrid {
 
     double x_at(int i) const { return x_left + (i + 0.5) * (x_right - x_left) / width; }
     double y_at(int j) const { return y_top + (j + 0.5) * (y_bottom - y_top) / height; }
-    // Metres per pixel along x and along y.
+    // User units (metres in the field picture) per pixel along x and along y.
     double pixel_x() const { return (x_right - x_left) / width; }
     double pixel_y() const { return (y_top - y_bottom) / height; }
 };
