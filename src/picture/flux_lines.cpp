@@ -105,7 +105,7 @@ class Tracer {
         const double sigma = (from1 ? q1_ : q2_) > 0 ? 1 : -1;
         const double e = norm({s.ex, s.ey});
         walk(start, {sigma * s.ex / e, sigma * s.ey / e},
-             from1 ? LineEnd::Charge1 : LineEnd::Charge2, sigma, psi0, target, false, out);
+             from1 ? FluxEnd::Charge1 : FluxEnd::Charge2, sigma, psi0, target, false, out);
     }
 
     // The line from the zero-field point at x_s, leaving the axis upward.
@@ -122,7 +122,7 @@ class Tracer {
         } else if (q2_ != 0 && range2_.holds(psi0)) {
             target = Target::Charge2;
         }
-        walk({x_s, 0}, {0, 1}, LineEnd::ZeroField, sigma, psi0, target, true, out);
+        walk({x_s, 0}, {0, 1}, FluxEnd::ZeroField, sigma, psi0, target, true, out);
     }
 
   private:
@@ -262,9 +262,9 @@ class Tracer {
 
     // Follows the level psi0 from p (on it) with the unit tangent t along sigma*E, to the target
     // charge's circle or, for infinity, until it cannot come back; appends the pieces inside.
-    void walk(FluxPoint p, Vec t, LineEnd start_kind, double sigma, double psi0, Target target,
+    void walk(FluxPoint p, Vec t, FluxEnd start_kind, double sigma, double psi0, Target target,
               bool separatrix, std::vector<FluxLine>& out) const {
-        const auto new_piece = [&](LineEnd start, FluxPoint first) {
+        const auto new_piece = [&](FluxEnd start, FluxPoint first) {
             FluxLine line;
             line.level = psi0;
             line.start = start;
@@ -315,20 +315,20 @@ class Tracer {
                 (norm({q.x - target_x, q.y}) <= r0_ || reaches(p, q, target_x))) {
                 const FluxPoint end = circle_point(target == Target::Charge1 ? 1 : 2, psi0);
                 if (!inside) {
-                    piece = new_piece(LineEnd::Edge, crossing(end, p, psi0));
+                    piece = new_piece(FluxEnd::Edge, crossing(end, p, psi0));
                 }
                 piece.points.push_back(end);
-                piece.end = target == Target::Charge1 ? LineEnd::Charge1 : LineEnd::Charge2;
+                piece.end = target == Target::Charge1 ? FluxEnd::Charge1 : FluxEnd::Charge2;
                 out.push_back(std::move(piece));
                 return;
             }
             const bool q_inside = in_region(q);
             if (inside && !q_inside) {
                 piece.points.push_back(crossing(p, q, psi0));
-                piece.end = LineEnd::Edge;
+                piece.end = FluxEnd::Edge;
                 out.push_back(std::move(piece));
             } else if (!inside && q_inside) {
-                piece = new_piece(LineEnd::Edge, crossing(q, p, psi0));
+                piece = new_piece(FluxEnd::Edge, crossing(q, p, psi0));
                 piece.points.push_back(q);
             } else if (inside) {
                 piece.points.push_back(q);
@@ -423,13 +423,12 @@ FluxLevels flux_levels(const ChargePair& c, int n) {
     return out;
 }
 
-FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings,
-                     Progress& progress) {
-    FluxLines out;
-    out.levels = flux_levels(charges, settings.lines_per_charge);
-    const std::vector<double>& levels = out.levels.levels;
+bool trace_flux_lines(const ChargePair& charges, const FluxLineSettings& settings,
+                      Progress& progress, const FluxLineSink& take_line) {
+    const FluxLevels found = flux_levels(charges, settings.lines_per_charge);
+    const std::vector<double>& levels = found.levels;
     if (levels.empty()) {
-        return out;
+        return true;
     }
     const Tracer tracer(charges, settings);
     double x_s = 0;
@@ -437,10 +436,13 @@ FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings
     const double total = static_cast<double>(levels.size() + (has_separatrix ? 1 : 0));
     if (has_separatrix) {
         if (!progress.report(0)) {
-            out.complete = false;
-            return out;
+            return false;
         }
-        tracer.separatrix(x_s, out.lines);
+        std::vector<FluxLine> lines;
+        tracer.separatrix(x_s, lines);
+        for (FluxLine& line : lines) {
+            take_line(line);
+        }
     }
     const std::size_t per_piece =
         std::clamp<std::size_t>(levels.size() / 64, 1, kMaxLevelsPerPiece);
@@ -459,10 +461,19 @@ FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings
             return false;
         }
         for (FluxLine& line : lines) {
-            out.lines.push_back(std::move(line));
+            take_line(line);
         }
         return true;
     };
-    out.complete = run_in_order(pieces, workers_for(pieces, kPiecesForThreads), compute, take);
+    return run_in_order(pieces, workers_for(pieces, kPiecesForThreads), compute, take);
+}
+
+FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings,
+                     Progress& progress) {
+    FluxLines out;
+    out.levels = flux_levels(charges, settings.lines_per_charge);
+    out.complete = trace_flux_lines(charges, settings, progress, [&out](FluxLine& line) {
+        out.lines.push_back(std::move(line));
+    });
     return out;
 }

@@ -43,24 +43,25 @@
 // along grad Psi (Newton), to within a few thousandths of a pixel; the step is limited so that
 // the chord between two vertices stays within a fraction of a pixel of the curve (from the
 // tangents at both ends) and so that it never jumps past a charge.
+#include <functional>
 #include <vector>
 
-#include "picture/charge_pair.h"
 #include "base/progress.h"
+#include "picture/charge_pair.h"
 
 struct FluxPoint {
     double x, y;
 };
 
 // Where a piece of a line starts or ends.
-enum class LineEnd : unsigned char { Charge1, Charge2, Edge, ZeroField };
+enum class FluxEnd : unsigned char { Charge1, Charge2, Edge, ZeroField };
 
 // One piece of a field line inside the region, in the upper half plane (y >= 0); it is drawn
 // with its mirror image below the axis.
 struct FluxLine {
     std::vector<FluxPoint> points;
     double level = 0; // Psi along the piece
-    LineEnd start = LineEnd::Edge, end = LineEnd::Edge;
+    FluxEnd start = FluxEnd::Edge, end = FluxEnd::Edge;
     bool along_field = true; // the points run in the direction of E
     bool separatrix = false;
 };
@@ -90,6 +91,12 @@ struct FluxLines {
 // levels done before each one and stops, keeping the whole levels traced, when told.
 FluxLines flux_lines(const ChargePair& charges, const FluxLineSettings& settings,
                      Progress& progress = no_progress());
+
+// The same, handing each piece to `take` on the calling thread, in the order above, as soon as it
+// and those before it are traced, instead of keeping them; false when the progress said stop.
+using FluxLineSink = std::function<void(FluxLine&)>;
+bool trace_flux_lines(const ChargePair& charges, const FluxLineSettings& settings,
+                      Progress& progress, const FluxLineSink& take);
 
 // Psi at (x, y).
 double flux_function(const ChargePair& charges, double x, double y);

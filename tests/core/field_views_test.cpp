@@ -1,4 +1,5 @@
-// The potential map and the field arrows against Coulomb's law.
+// The potential map and the field arrows against Coulomb's law, and the three views as the frame
+// and the computation draw them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,12 @@
 #include <vector>
 
 #include "picture/field_arrows.h"
+#include "picture/field_lines.h"
+#include "picture/field_views.h"
+#include "picture/flux_lines.h"
 #include "picture/potential_map.h"
+#include "support/coulomb.h"
+#include "support/recording_picture_box.h"
 
 namespace {
 
@@ -156,6 +162,130 @@ TEST(FieldArrows, OneLengthAlongTheFieldOnASymmetricGrid) {
             EXPECT_GE(by_strength[k].second, by_strength[k - 1].second);
         }
     }
+}
+
+// The views only add to the frame: the map's pixels first, over the whole scale; the arrows after
+// the axes' names, three strokes each with the shaft along E; the legend last, its values those
+// of the scale. Without them the frame is what it always was.
+TEST(FieldViews, FrameAddsTheMapFirstAndTheArrowsAndLegendLast) {
+    struct Row {
+        const char* name;
+        bool map, arrows;
+    };
+    const Row rows[] = {{"map", true, false}, {"arrows", false, true}, {"both", true, true}};
+    FieldParams p;
+    const auto frame = [&p](const ViewOptions& views) {
+        p.views = views;
+        RecordingPictureBox pic;
+        pic.pixel = 8.0f / 544;
+        draw_frame(p, pic);
+        return pic.calls;
+    };
+    const std::vector<DrawCall> plain = frame({});
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        const std::vector<DrawCall> calls = frame({r.map, r.arrows, false});
+        const std::size_t first = r.map ? 2 : 1;
+        ASSERT_GT(calls.size(), plain.size() + first - 1);
+        EXPECT_EQ(calls[1].kind, r.map ? DrawCall::Pixels : plain[1].kind);
+        if (r.map) {
+            EXPECT_EQ(calls[1].x1, -4);
+            EXPECT_EQ(calls[1].y1, 4);
+            EXPECT_EQ(calls[1].x2, 4);
+            EXPECT_EQ(calls[1].y2, -4);
+        }
+        for (std::size_t i = 1; i < plain.size(); ++i) {
+            ASSERT_EQ(calls[first + i - 1].kind, plain[i].kind) << i;
+            EXPECT_EQ(calls[first + i - 1].x1, plain[i].x1) << i;
+            EXPECT_EQ(calls[first + i - 1].colour, plain[i].colour) << i;
+        }
+        std::size_t i = first + plain.size() - 1;
+        int arrows = 0;
+        for (; i + 2 < calls.size() && calls[i].kind == DrawCall::Line; i += 3, ++arrows) {
+            const DrawCall& shaft = calls[i];
+            const Colour c = shaft.colour;
+            EXPECT_TRUE(red_of(c) == green_of(c) && green_of(c) == blue_of(c));
+            EXPECT_EQ(calls[i + 1].x1, shaft.x2); // the head's strokes from the tip
+            EXPECT_EQ(calls[i + 2].x1, shaft.x2);
+            const auto e = coulomb::field(p, (shaft.x1 + shaft.x2) / 2, (shaft.y1 + shaft.y2) / 2);
+            const double dx = shaft.x2 - shaft.x1, dy = shaft.y2 - shaft.y1;
+            EXPECT_NEAR((dx * e.ey - dy * e.ex) / (std::hypot(dx, dy) * e.magnitude()), 0, 1e-5);
+            EXPECT_GT(dx * e.ex + dy * e.ey, 0);
+        }
+        EXPECT_EQ(arrows > 200, r.arrows);
+        if (!r.map) {
+            EXPECT_EQ(i, calls.size());
+            continue;
+        }
+        // The legend: its panel and bar, the heading and the values from -100 to 100 V.
+        ASSERT_LT(i, calls.size());
+        EXPECT_EQ(calls[i].kind, DrawCall::Pixels);
+        std::vector<std::string> texts;
+        int pixels = 0;
+        for (; i < calls.size(); ++i) {
+            pixels += calls[i].kind == DrawCall::Pixels;
+            if (calls[i].kind == DrawCall::Text) {
+                texts.push_back(calls[i].text);
+            }
+        }
+        EXPECT_EQ(pixels, 2);
+        EXPECT_EQ(texts,
+                  (std::vector<std::string>{"φ, В", "-100", "-10", "-1", "0", "1", "10", "100"}));
+    }
+}
+
+// The lines of equal flux as drawn: every segment beside its mirror image, in the field lines'
+// colour or the separatrix's, traced to a quarter of the box's pixel, so that a picture exported
+// at four times the size still holds every vertex within 0.05 of its pixels and every chord
+// within 0.5.
+TEST(FieldViews, FluxLinesDrawnInMirrorPairsToAQuarterPixel) {
+    FieldParams p;
+    p.half_width = 7;
+    p.q1 = 1;
+    p.q2 = -0.35;
+    RecordingPictureBox pic;
+    const double px = 14.0 / 544;
+    pic.pixel = static_cast<float>(px);
+    ChargeMarks marks;
+    marks.charge_radius = 0.05;
+    draw_flux_lines(p, marks, pic);
+    const std::vector<DrawCall> lines = pic.of(DrawCall::Line);
+    ASSERT_GT(lines.size(), 100u);
+    ASSERT_EQ(lines.size() % 2, 0u);
+    const ChargePair c = charge_pair(p);
+    const FluxLevels levels = flux_levels(c, p.lines_per_charge);
+    const auto off = [&](double x, double y, double level) {
+        return 9 * std::abs(flux_function(c, x, y) - level) /
+               (std::abs(y) * coulomb::field(p, x, y).magnitude()) / (px / 4);
+    };
+    double worst_vertex = 0, worst_chord = 0, level = 0;
+    int separatrix = 0;
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        const DrawCall& a = lines[i];
+        const DrawCall& m = lines[i + 1];
+        EXPECT_TRUE(m.x1 == a.x1 && m.y1 == -a.y1 && m.x2 == a.x2 && m.y2 == -a.y2) << i;
+        EXPECT_TRUE(a.colour == kFieldLineColour || a.colour == kSeparatrixColour);
+        separatrix += a.colour == kSeparatrixColour;
+        if (i == 0 || lines[i - 2].x2 != a.x1 || lines[i - 2].y2 != a.y1) {
+            // A new line: the separatrix from the axis, or a line of the nearest level.
+            level = flux_function(c, a.x1, a.y1);
+            for (const double l : levels.levels) {
+                if (a.colour == kFieldLineColour && std::abs(l - level) < levels.step / 2) {
+                    level = l;
+                }
+            }
+        }
+        for (int k = 0; k <= 8; ++k) {
+            const double x = a.x1 + k / 8.0 * (a.x2 - a.x1), y = a.y1 + k / 8.0 * (a.y2 - a.y1);
+            if (std::abs(y) > 2 * px) {
+                double& worst = k == 8 ? worst_vertex : worst_chord;
+                worst = std::max(worst, off(x, y, level));
+            }
+        }
+    }
+    EXPECT_LE(worst_vertex, 0.05);
+    EXPECT_LE(worst_chord, 0.5);
+    EXPECT_GT(separatrix, 0);
 }
 
 } // namespace

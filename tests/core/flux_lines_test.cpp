@@ -8,8 +8,8 @@
 #include <map>
 #include <set>
 
-#include "picture/flux_lines.h"
 #include "base/parallel.h"
+#include "picture/flux_lines.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
         const FluxLines result = flux_lines(f.c, {t.n, t.L, px, 0.05});
         ASSERT_TRUE(result.complete);
         double worst_vertex = 0, worst_chord = 0;
-        std::map<double, std::set<LineEnd>> ends_of_level;
+        std::map<double, std::set<FluxEnd>> ends_of_level;
         int separatrices = 0;
         for (const FluxLine& line : result.lines) {
             ASSERT_GE(line.points.size(), 2u);
@@ -88,16 +88,16 @@ TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
             // Each end on a charge's circle, on the region's edge, or at the zero-field point.
             for (const auto& [p, kind] : {std::pair{line.points.front(), line.start},
                                           std::pair{line.points.back(), line.end}}) {
-                const double charge_x = kind == LineEnd::Charge1 ? -0.5 : 0.5;
+                const double charge_x = kind == FluxEnd::Charge1 ? -0.5 : 0.5;
                 const double gap =
-                    kind == LineEnd::Edge        ? std::abs(std::max(std::abs(p.x), p.y) - t.L)
-                    : kind == LineEnd::ZeroField ? (p.y == 0 && f.strength(p.x, 0) < 1e-6 ? 0 : 1e9)
+                    kind == FluxEnd::Edge        ? std::abs(std::max(std::abs(p.x), p.y) - t.L)
+                    : kind == FluxEnd::ZeroField ? (p.y == 0 && f.strength(p.x, 0) < 1e-6 ? 0 : 1e9)
                                                  : std::abs(std::hypot(p.x - charge_x, p.y) - 0.05);
                 EXPECT_LE(gap, px)
                     << "level " << line.level << " at (" << p.x << ", " << p.y << ")";
             }
             if (line.separatrix) {
-                separatrices += line.start == LineEnd::ZeroField;
+                separatrices += line.start == FluxEnd::ZeroField;
             } else {
                 ends_of_level[line.level].insert({line.start, line.end});
             }
@@ -118,8 +118,8 @@ TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
         double previous = 0;
         bool first = true;
         for (const auto& [level, ends] : ends_of_level) {
-            on1 += ends.count(LineEnd::Charge1);
-            on2 += ends.count(LineEnd::Charge2);
+            on1 += ends.count(FluxEnd::Charge1);
+            on2 += ends.count(FluxEnd::Charge2);
             if (!first) {
                 EXPECT_NEAR(level - previous, 2 * large / t.n, 1e-12);
             }
@@ -179,8 +179,8 @@ TEST(FluxLines, LargestCountOfASingleCharge) {
     const FluxLines r = flux_lines({0, 0.6, 0.5, 9}, {32767, 2, 4.0 / kPixels, 0.05});
     ASSERT_EQ(r.lines.size(), 32767u);
     for (const FluxLine& line : r.lines) {
-        ASSERT_EQ(line.start, LineEnd::Charge2);
-        ASSERT_EQ(line.end, LineEnd::Edge);
+        ASSERT_EQ(line.start, FluxEnd::Charge2);
+        ASSERT_EQ(line.end, FluxEnd::Edge);
         // Radial: the end lies on the ray from the charge through the start.
         const FluxPoint s = line.points.front(), e = line.points.back();
         ASSERT_NEAR(((s.x - 0.5) * e.y - s.y * (e.x - 0.5)) / 0.05, 0, 0.05 * 4.0 / kPixels);
