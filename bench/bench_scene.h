@@ -1,6 +1,7 @@
 #pragma once
-// The default two-charge system with its empty frame on the program's picture box,
-// 515 x 515 pixels as in the opening main window, and a picture box that draws nothing.
+// The default two-charge system with its empty frame on the program's picture box, 515 x 515
+// pixels unless told otherwise (the opening main window's picture is 544 x 544), and a picture
+// box that draws nothing.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -36,10 +37,10 @@ template <class Box> struct SceneOn {
     Box pic;
     RecordingDialogs dialogs;
     RecordingPlatform platform; // records the tone instead of sounding it
-    SceneOn() {
+    explicit SceneOn(int pixels = 515) {
         m.families = LineFamilies::Both;
         if constexpr (std::is_same_v<Box, QtPictureBox>) {
-            pic.resize(515, 515);
+            pic.resize(pixels, pixels);
         }
         frame();
     }

@@ -1,111 +1,55 @@
-// The exact field lines of equal flux, the potential map and the field arrows for the default
-// charges on the opening window's 515 x 515 picture: computed alone, and computed and painted
-// into a 32-bit image as the program's picture is (thin lines, no antialiasing). Compare with
-// BM_lines_E and BM_CmdOK_nE2000 in one run:
-//   chargefield_bench
-//   --benchmark_filter='BM_lines_E|BM_CmdOK_nE2000|BM_flux|BM_potential|BM_arrows'
-#include <QImage>
-#include <QPainter>
-#include <QPolygonF>
+// The three views on the program's picture box at the opening window's size (544 x 544), each
+// computed and painted into the picture's pixels before the clock stops, beside the default
+// computation at the same size and the prescribed field lines they replace:
+//   chargefield_bench --benchmark_filter='window|views|scroll_with'
+#include <QCheckBox>
+#include <QScrollBar>
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
-
-#include "bench_scene.h"
-#include "picture/field_arrows.h"
-#include "picture/flux_lines.h"
 #include "base/parallel.h"
-#include "picture/potential_map.h"
+#include "bench_scene.h"
+#include "picture/compute.h"
+#include "picture/field_lines.h"
+#include "picture/field_views.h"
+#include "ui/main_window.h"
 
 namespace {
 
-constexpr int kPixels = 515;
-constexpr double kHalfWidth = 4;
-const ChargePair kDefaults{0.4, -0.1, 0.5, 9};
+constexpr int kWindowPixels = MainWindow::kOpeningPictureSize;
 
-FluxLineSettings settings(int n) {
-    return {n, kHalfWidth, 2 * kHalfWidth / kPixels, 0.05};
+// The argument, where there is one, is the number of threads (0: every core).
+void use_threads(const benchmark::State& state) {
+    set_worker_limit(static_cast<unsigned>(state.range(0)));
 }
 
-// A white picture with a painter in user coordinates, y upward.
-struct Picture {
-    QImage image{kPixels, kPixels, QImage::Format_RGB32};
-    void clear() { image.fill(Qt::white); }
-    static QPointF at(double x, double y) {
-        return {(x + kHalfWidth) / (2 * kHalfWidth) * kPixels,
-                (kHalfWidth - y) / (2 * kHalfWidth) * kPixels};
-    }
-};
-
-void paint_lines(Picture& pic, const FluxLines& lines) {
-    QPainter p(&pic.image);
-    p.setPen(QColor(200, 0, 0));
-    QPolygonF poly;
-    for (const FluxLine& line : lines.lines) {
-        for (const double mirror : {1.0, -1.0}) {
-            poly.clear();
-            for (const FluxPoint& q : line.points) {
-                poly << Picture::at(q.x, mirror * q.y);
-            }
-            p.drawPolyline(poly);
-        }
-    }
-}
-
-// The argument pairs are (n, threads); 0 threads means every core.
-void BM_flux_lines(benchmark::State& state) {
-    set_worker_limit(static_cast<unsigned>(state.range(1)));
-    const FluxLineSettings s = settings(static_cast<int>(state.range(0)));
+// Today's default computation (every view off) at the window's size: the yardstick.
+void BM_default_compute_window(benchmark::State& state) {
+    Scene s(kWindowPixels);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(flux_lines(kDefaults, s));
+        compute_picture(s.m, s.picture, s.pic, s.dialogs, s.platform);
+        s.painted();
     }
-    set_worker_limit(0);
 }
-BENCHMARK(BM_flux_lines)
+BENCHMARK(BM_default_compute_window)
     ->Unit(benchmark::kMillisecond)
-    ->Args({6, 0})
-    ->Args({2000, 0})
-    ->Args({2000, 1})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_flux_lines_painted(benchmark::State& state) {
-    set_worker_limit(static_cast<unsigned>(state.range(1)));
-    const FluxLineSettings s = settings(static_cast<int>(state.range(0)));
-    Picture pic;
+// The potential map over the frame's scale, every pixel coloured.
+void BM_views_potential_map(benchmark::State& state) {
+    use_threads(state);
+    Scene s(kWindowPixels);
     for (auto _ : state) {
         state.PauseTiming();
-        pic.clear();
+        s.frame();
         state.ResumeTiming();
-        paint_lines(pic, flux_lines(kDefaults, s));
-        benchmark::DoNotOptimize(pic.image.constBits());
+        draw_potential_map(s.m, s.pic);
+        s.painted();
     }
     set_worker_limit(0);
 }
-BENCHMARK(BM_flux_lines_painted)
-    ->Unit(benchmark::kMillisecond)
-    ->Args({6, 0})
-    ->Args({2000, 0})
-    ->Args({2000, 1})
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
-
-// The argument is the number of threads; 0 means every core.
-void BM_potential_map(benchmark::State& state) {
-    set_worker_limit(static_cast<unsigned>(state.range(0)));
-    const PixelGrid grid = square_grid(kHalfWidth, kPixels, kPixels);
-    Picture pic;
-    auto* bits = reinterpret_cast<std::uint32_t*>(pic.image.bits());
-    const auto stride = static_cast<std::size_t>(pic.image.bytesPerLine() / 4);
-    for (auto _ : state) {
-        fill_potential_map(kDefaults, potential_scale(kDefaults), grid, bits, stride);
-        benchmark::DoNotOptimize(pic.image.constBits());
-    }
-    set_worker_limit(0);
-}
-BENCHMARK(BM_potential_map)
+BENCHMARK(BM_views_potential_map)
     ->Unit(benchmark::kMillisecond)
     ->Arg(0)
     ->Arg(1)
@@ -113,42 +57,90 @@ BENCHMARK(BM_potential_map)
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_arrows(benchmark::State& state) {
-    const PixelGrid grid = square_grid(kHalfWidth, kPixels, kPixels);
+void BM_views_arrows(benchmark::State& state) {
+    Scene s(kWindowPixels);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(field_arrows(kDefaults, grid));
+        state.PauseTiming();
+        s.frame();
+        state.ResumeTiming();
+        draw_field_arrows(s.m, s.pic);
+        s.painted();
     }
 }
-BENCHMARK(BM_arrows)
+BENCHMARK(BM_views_arrows)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Apply(counted);
 
-void BM_arrows_painted(benchmark::State& state) {
-    const PixelGrid grid = square_grid(kHalfWidth, kPixels, kPixels);
-    Picture pic;
+// The field lines alone, prescribed or of equal flux; the argument is the count per charge.
+template <bool Flux> void field_lines(benchmark::State& state) {
+    Scene s(kWindowPixels);
+    s.m.lines_per_charge = static_cast<std::int16_t>(state.range(0));
+    s.m.views.flux_lines = Flux;
     for (auto _ : state) {
         state.PauseTiming();
-        pic.clear();
+        s.frame();
         state.ResumeTiming();
-        const FieldArrows arrows = field_arrows(kDefaults, grid);
-        QPainter p(&pic.image);
-        for (const FieldArrow& a : arrows.arrows) {
-            const int g = arrow_grey(a.shade);
-            p.setPen(QColor(g, g, g));
-            const QPointF tip = Picture::at(a.tip_x, a.tip_y);
-            const QPointF shaft[] = {Picture::at(a.tail_x, a.tail_y), tip};
-            const QPointF head[] = {Picture::at(a.left_x, a.left_y), tip,
-                                    Picture::at(a.right_x, a.right_y)};
-            p.drawPolyline(shaft, 2);
-            p.drawPolyline(head, 3);
-        }
-        p.end();
-        benchmark::DoNotOptimize(pic.image.constBits());
+        draw_field_line_family(s.m, s.picture.charges, s.pic);
+        s.painted();
     }
 }
-BENCHMARK(BM_arrows_painted)
+void BM_views_prescribed_lines(benchmark::State& state) {
+    field_lines<false>(state);
+}
+void BM_views_flux_lines(benchmark::State& state) {
+    field_lines<true>(state);
+}
+BENCHMARK(BM_views_prescribed_lines)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(6)
+    ->Arg(2000)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+BENCHMARK(BM_views_flux_lines)
+    ->Unit(benchmark::kMillisecond)
+    ->Arg(6)
+    ->Arg(2000)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Apply(counted);
+
+// A scroll-bar step with all six profile windows shown and the live redraw on, with the map and
+// the arrows: the whole picture at the default counts, then the profiles, all painted. Beside
+// BM_scroll_with_six_profiles, which redraws the frame only.
+void BM_live_scroll_with_six_profiles(benchmark::State& state) {
+    FieldParams m;
+    RecordingDialogs dialogs;
+    RecordingPlatform platform;
+    MainWindow window(m, dialogs, platform);
+    window.show();
+    const MainWindowControls& ui = window.ui;
+    for (QAction* a : {ui.potential_map_action, ui.arrows_action, ui.live_action}) {
+        a->setChecked(true);
+    }
+    const std::pair<QCheckBox*, ProfileId> boxes[] = {
+        {ui.phi_along_x_check, ProfileId::PhiAlongX}, {ui.phi_along_y_check, ProfileId::PhiAlongY},
+        {ui.ex_along_x_check, ProfileId::ExAlongX},   {ui.ey_along_x_check, ProfileId::EyAlongX},
+        {ui.ex_along_y_check, ProfileId::ExAlongY},   {ui.ey_along_y_check, ProfileId::EyAlongY}};
+    for (const auto& [box, id] : boxes) {
+        box->setChecked(true);
+    }
+    int step = 0;
+    for (auto _ : state) {
+        // q1 between 0.40 and 0.45: one scroll-bar step each time.
+        ui.q1_bar->setPosition(8 + (step++ & 1));
+        benchmark::DoNotOptimize(ui.picture->image().constBits());
+        for (const auto& [box, id] : boxes) {
+            benchmark::DoNotOptimize(window.profile(id).picture->image().constBits());
+        }
+    }
+    if (platform.tones.size() != 0 || ui.picture->display_list().size() < 1000) {
+        state.SkipWithError("not a live redraw");
+    }
+}
+BENCHMARK(BM_live_scroll_with_six_profiles)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime()
