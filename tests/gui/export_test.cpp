@@ -11,6 +11,9 @@
 #include <sstream>
 
 #include "app/command_line.h"
+#include "picture/charge_pair.h"
+#include "picture/frame.h"
+#include "picture/potential_map.h"
 #include "profiles/profile_csv.h"
 #include "support/files.h"
 #include "support/main_window.h"
@@ -120,6 +123,46 @@ TEST(SavePicture, PngAndSvgShowThePictureOnTheScreen) {
     w.save("screen.png", X4);
     EXPECT_EQ(png(w.path("screen.png")).size(), screen.size() * 4);
     EXPECT_EQ(QDir(w.dir.path()).entryList(QDir::Files).size(), 4); // no temporary files left
+}
+
+// With the potential map on, a PNG at twice the size is coloured at its own pixels: between the
+// grid lines near a charge, where the potential changes fast, it holds the map filled for a grid
+// of twice the pixels, not the screen's map enlarged. An SVG holds the map as an image under
+// vectors that draw the picture on the screen.
+TEST(SavePicture, TheMapIsColouredAtTheExportsOwnPixels) {
+    Window w;
+    w.ui.potential_map_action->setChecked(true);
+    w.save("print", X2);
+    const QImage twice = png(w.path("print.png"));
+    const ChargePair c = charge_pair(w.m);
+    const PotentialScale scale = potential_scale(c, kChargeRadius);
+    const int n = w.ui.picture->width();
+    ASSERT_EQ(twice.size(), QSize(2 * n, 2 * n));
+    std::vector<std::uint32_t> fine(4 * n * n), coarse(n * n);
+    fill_potential_map(c, scale, square_grid(w.m.half_width, 2 * n, 2 * n), fine.data(), 2 * n);
+    fill_potential_map(c, scale, square_grid(w.m.half_width, n, n), coarse.data(), n);
+    // The cell of the grid above the axis right of the left charge, less a margin and the tick
+    // mark at x = -0.4.
+    const QPointF from = w.ui.picture->to_pixels(-0.38, 0.21) * 2;
+    const QPointF to = w.ui.picture->to_pixels(-0.27, 0.04) * 2;
+    int differ = 0, enlarged_differ = 0;
+    for (int j = static_cast<int>(from.y()); j < static_cast<int>(to.y()); ++j) {
+        for (int i = static_cast<int>(from.x()); i < static_cast<int>(to.x()); ++i) {
+            const QRgb got = twice.pixel(i, j) | 0xff000000u;
+            differ += got != fine[static_cast<std::size_t>(j * 2 * n + i)];
+            enlarged_differ += got != coarse[static_cast<std::size_t>(j / 2 * n + i / 2)];
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(enlarged_differ, 20);
+
+    w.save("vectors", Svg);
+    const QByteArray svg = read_all(w.path("vectors.svg"));
+    EXPECT_TRUE(svg.contains("<image"));
+    const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(share_within_one_pixel(screen, rasterise_svg(svg, screen.size(), w.background()),
+                                     w.background()),
+              0.95);
 }
 
 // A picture larger than its display list keeps whole: SVG and other scales are refused with an
@@ -276,6 +319,23 @@ TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
     EXPECT_EQ(none.err, "chargefield: ПРЕДУПРЕЖДЕНИЕ: Зарядов нет? Поля нет-1!\n");
     EXPECT_EQ(run({"--version"}).out, "chargefield 1.0.0\n");
     EXPECT_NE(run({"--help"}).out.find("--export-csv <файл>"), std::string::npos);
+}
+
+// --potential-map, --arrows and --flux-lines draw what the window draws with the three views
+// ticked and «расчёт».
+TEST(CommandLine, ViewsAsTheWindowDrawsThem) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("views.png");
+    ASSERT_EQ(run({"--potential-map", "--arrows", "--flux-lines", "--export", path}).code, 0);
+    Window w;
+    for (QAction* a : {w.ui.potential_map_action, w.ui.arrows_action, w.ui.flux_lines_action}) {
+        a->setChecked(true);
+    }
+    w.ui.compute_button->click();
+    const QImage window = w.picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(png(path), window);
+    EXPECT_GT(count_colour(window, qRgb(140, 0, 170)), 100); // the separatrix
+    EXPECT_NE(run({"--help"}).out.find("--flux-lines"), std::string::npos);
 }
 
 // Every faulty input ends the run with code 2 and one line naming the option, before anything
