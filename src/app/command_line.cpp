@@ -90,6 +90,9 @@ constexpr Option kOptions[] = {
     {"zero-field", nullptr, "отметить точку нулевой напряжённости и её эквипотенциаль"},
     {"field-direction", nullptr, "нарисовать линии вертикального и горизонтального поля"},
     {"phi", "В", "нарисовать эквипотенциаль этого потенциала (можно несколько раз)"},
+    {"potential-map", nullptr, "показать карту потенциала с её шкалой"},
+    {"arrows", nullptr, "показать стрелки поля"},
+    {"flux-lines", nullptr, "линии поля равного потока вместо линий напряжённости"},
     {"pixels", "N", "размер рисунка в пикселях (544, как в только что открытом окне)"},
     {"export", "файл", "сохранить рисунок в файл .png или .svg (можно несколько раз)"},
     {"profile", "вид", "график для --export-csv: fi-x, fi-y, ex-x, ey-x, ex-y или ey-y"},
@@ -225,6 +228,9 @@ Request read_request(const QCommandLineParser& p) {
     r.zero_potential = p.isSet(QStringLiteral("zero-potential"));
     r.zero_field = p.isSet(QStringLiteral("zero-field"));
     r.field_direction = p.isSet(QStringLiteral("field-direction"));
+    m.views.potential_map = p.isSet(QStringLiteral("potential-map"));
+    m.views.arrows = p.isSet(QStringLiteral("arrows"));
+    m.views.flux_lines = p.isSet(QStringLiteral("flux-lines"));
 
     for (const QString& path : p.values(QStringLiteral("export"))) {
         picture_format(path);
