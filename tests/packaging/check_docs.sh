@@ -25,6 +25,7 @@ check_pdf() { # file, a phrase that must be in its text
 
 check_pdf spravka.pdf "Справка: поле двух точечных зарядов"
 check_pdf spravka.pdf "окружность Аполлония"
+check_pdf spravka.pdf "Линии поля равного потока"
 check_pdf gauss.pdf "Теорема Гаусса"
 check_pdf uprav.pdf "Управление программой"
 
@@ -61,7 +62,7 @@ case "$mime" in
   text/plain*) ;;
   *) fail "instruction.txt is $mime" ;;
 esac
-for item in Справка Гаусс Выход Инструкция Управление Автор "О программе" Регистрация; do
+for item in Справка Гаусс Выход "Карта потенциала" "Стрелки поля" "Пересчитывать сразу" Инструкция Управление Автор "О программе" Регистрация; do
   grep -q "$item" "$ins" || fail "instruction.txt does not mention $item"
 done
 echo "ok: instruction.txt ($mime)"
