@@ -160,8 +160,9 @@ class MainWindow : public QMainWindow {
     };
     std::vector<DrawnOver> drawn_over_;
     bool live_ = false;
-    // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured.
-    double live_rate_ = 2e-4;
+    // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured,
+    // with the prescribed field lines and with the lines of equal flux.
+    double live_rate_[2] = {2e-4, 2e-4};
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
 };

@@ -94,7 +94,7 @@ void MainWindow::redraw_if_live() {
 }
 
 double MainWindow::expected_live_seconds() const {
-    return live_rate_ * field_work(params_);
+    return live_rate_[params_.views.flux_lines ? 1 : 0] * field_work(params_);
 }
 
 void MainWindow::redraw_whole_picture(Progress& progress) {
@@ -106,7 +106,8 @@ void MainWindow::redraw_whole_picture(Progress& progress) {
         ui.level_count_heading->setToolTip(QString::fromStdString(*tip));
     }
     if (!timed.stopped()) {
-        live_rate_ = timed.seconds_of_lines() / field_work(params_);
+        live_rate_[params_.views.flux_lines ? 1 : 0] =
+            timed.seconds_of_lines() / field_work(params_);
     }
     // With both charges zero there is nothing to draw over.
     if (params_.q1 == 0 && params_.q2 == 0) {
