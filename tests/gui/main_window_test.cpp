@@ -352,23 +352,24 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     EXPECT_TRUE(w.platform.tones.size() == 1u); // only the one computation sounded
 }
 
+// A part of a bar (thumb, trough) where its style puts it.
+QRect part(QScrollBar* b, QStyle::SubControl which) {
+    QStyleOptionSlider opt;
+    opt.initFrom(b);
+    opt.orientation = b->orientation();
+    opt.minimum = b->minimum();
+    opt.maximum = b->maximum();
+    opt.sliderPosition = b->sliderPosition();
+    opt.sliderValue = b->value();
+    opt.singleStep = b->singleStep();
+    opt.pageStep = b->pageStep();
+    return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
+}
+
 // The thumb at the top end means +1.00 nC (and 7 m); the top arrow and the up key raise the
 // value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
 TEST(MainWindow, ScrollBarDirections) {
     Window w;
-    // A part of a bar (thumb, trough) where its style puts it.
-    const auto part = [](QScrollBar* b, QStyle::SubControl which) {
-        QStyleOptionSlider opt;
-        opt.initFrom(b);
-        opt.orientation = b->orientation();
-        opt.minimum = b->minimum();
-        opt.maximum = b->maximum();
-        opt.sliderPosition = b->sliderPosition();
-        opt.sliderValue = b->value();
-        opt.singleStep = b->singleStep();
-        opt.pageStep = b->pageStep();
-        return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
-    };
     PositionScrollBar* bar = w.ui.q1_bar;
     bar->setPosition(20);
     const int top_at_max = part(bar, QStyle::SC_ScrollBarSlider).top();
@@ -400,7 +401,7 @@ TEST(MainWindow, ScrollBarDirections) {
         EXPECT_LE(thumb.height(), trough.height() / 2);
         EXPECT_GE(thumb.height(), 6);
     }
-    const auto drag = [bar, &part](int up) {
+    const auto drag = [bar](int up) {
         const QPoint thumb = part(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(bar, thumb - QPoint(0, up));
@@ -695,20 +696,8 @@ TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
     live.window.explain_zero_field();
     plain.window.explain_zero_field();
     const auto title = live.window.windowTitle();
-    // The thumb of q2 taken and moved up 12 pixels, not let go.
     PositionScrollBar* q2 = live.ui.q2_bar;
-    QStyleOptionSlider opt;
-    opt.initFrom(q2);
-    opt.orientation = q2->orientation();
-    opt.minimum = q2->minimum();
-    opt.maximum = q2->maximum();
-    const auto thumb = [&] {
-        opt.sliderPosition = q2->sliderPosition();
-        opt.sliderValue = q2->value();
-        return q2->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, q2)
-            .center();
-    };
+    const auto thumb = [q2] { return part(q2, QStyle::SC_ScrollBarSlider).center(); };
     const struct {
         const char* name;
         std::function<void()> change;
