@@ -87,8 +87,15 @@ int main(int argc, char* argv[]) {
         QPoint c;
         switch (mk.side) {
         case Mark::Inside:
-            c = mk.widget == window.menuBar() ? QPoint(g.left() + 150, g.center().y())
-                                              : QPoint(g.left() + 26, g.top() + 26);
+            // The menu bar's mark just right of its last title.
+            c = mk.widget == window.menuBar()
+                    ? QPoint(g.left() +
+                                 window.menuBar()
+                                     ->actionGeometry(window.menuBar()->actions().last())
+                                     .right() +
+                                 r + 6,
+                             g.center().y())
+                    : QPoint(g.left() + 26, g.top() + 26);
             break;
         case Mark::Left:
             c = QPoint(g.left() - r - 2, g.center().y());

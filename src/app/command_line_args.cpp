@@ -35,6 +35,9 @@ constexpr Option kOptions[] = {
     {"zero-field", nullptr, false, "отметить точку нулевой напряжённости и её эквипотенциаль"},
     {"field-direction", nullptr, false, "нарисовать линии вертикального и горизонтального поля"},
     {"phi", "В", true, "нарисовать эквипотенциаль этого потенциала (можно несколько раз)"},
+    {"potential-map", nullptr, false, "показать карту потенциала с её шкалой"},
+    {"arrows", nullptr, false, "показать стрелки поля"},
+    {"flux-lines", nullptr, false, "линии поля равного потока вместо линий напряжённости"},
     {"pixels", "N", false, "размер рисунка в пикселях (544, как в только что открытом окне)"},
     {"export", "файл", true, "сохранить рисунок в файл .png, .svg или .pdf (можно несколько раз)"},
     {"profile", "вид", false, "график для --export-csv: fi-x, fi-y, ex-x, ey-x, ex-y или ey-y"},
@@ -251,6 +254,9 @@ void read_request(const Values& values, Request& r) {
     r.zero_potential = values.count("zero-potential") != 0;
     r.zero_field = values.count("zero-field") != 0;
     r.field_direction = values.count("field-direction") != 0;
+    r.params.views.potential_map = values.count("potential-map") != 0;
+    r.params.views.arrows = values.count("arrows") != 0;
+    r.params.views.flux_lines = values.count("flux-lines") != 0;
 
     if (const auto it = values.find("export"); it != values.end()) {
         for (const std::string& path : it->second) {

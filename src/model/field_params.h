@@ -11,6 +11,14 @@
 // Which families the computation draws. Any other value means both.
 enum class LineFamilies : std::int16_t { Equipotentials = 1, FieldLines = 2, Both = 3 };
 
+// Views a picture may show besides the prescribed ones; all off by default, and then the picture
+// is drawn exactly as without them.
+struct ViewOptions {
+    bool potential_map = false; // the potential of every pixel in colour, under the frame
+    bool arrows = false;        // a grid of arrows along the field
+    bool flux_lines = false;    // exact field lines of equal flux instead of the start angles'
+};
+
 // The default values are those the program starts with.
 struct FieldParams {
     int coulomb_k = 9;                 // Coulomb factor, V*m/nC (9e9 N*m^2/C^2 * 1e-9 C/nC)
@@ -29,4 +37,5 @@ struct FieldParams {
     std::int16_t value_grid_lines = 20; // value grid steps across a profile's value range
     // The decimal separator of every formatted number (the window sets the locale's).
     std::string decimal_separator = ".";
+    ViewOptions views;
 };

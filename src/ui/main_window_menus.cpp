@@ -1,5 +1,5 @@
-// The menus of the main window: help documents, information boxes, the Authors window, saving,
-// copying and printing the picture, exit.
+// The menus of the main window: help documents, saving, copying and printing the picture, the
+// views, information boxes, the Authors window, exit.
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -33,13 +33,23 @@ void add_separator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
+// An item with a check mark, off.
+QAction* add_check(QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    return a;
+}
+
 } // namespace
 
 void MainWindowControls::create_menus(QMenuBar* bar) {
     // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
     file_menu = bar->addMenu(QStringLiteral("&Файл"));
+    view_menu = bar->addMenu(QStringLiteral("&Вид"));
     help_menu = bar->addMenu(QStringLiteral("&Помощь"));
     file_menu->setObjectName(QStringLiteral("file_menu"));
+    view_menu->setObjectName(QStringLiteral("view_menu"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
 
     spravka_action =
@@ -62,6 +72,14 @@ void MainWindowControls::create_menus(QMenuBar* bar) {
     add_separator(file_menu, "file_separator_3");
     exit_action =
         add_item(file_menu, "exit_action", QStringLiteral("&Выход"), ":/icons/menu_power.svg");
+
+    potential_map_action =
+        add_check(view_menu, "potential_map_action", QStringLiteral("Карта потенциала"));
+    arrows_action = add_check(view_menu, "arrows_action", QStringLiteral("Стрелки поля"));
+    flux_lines_action =
+        add_check(view_menu, "flux_lines_action", QStringLiteral("Линии поля равного потока"));
+    add_separator(view_menu, "view_separator_1");
+    live_action = add_check(view_menu, "live_action", QStringLiteral("Пересчитывать сразу"));
 
     instruction_action = add_item(help_menu, "instruction_action", QStringLiteral("Инструкция"),
                                   ":/icons/menu_booklet_globe.svg");
@@ -91,6 +109,10 @@ void MainWindow::connect_menus() {
     connect(ui.print_preview_action, &QAction::triggered, this, &MainWindow::preview_field_picture);
     // The exit asks for confirmation in closeEvent, as the close box does.
     connect(ui.exit_action, &QAction::triggered, this, &QWidget::close);
+    for (QAction* a : {ui.potential_map_action, ui.arrows_action, ui.flux_lines_action}) {
+        connect(a, &QAction::toggled, this, &MainWindow::on_views_chosen);
+    }
+    connect(ui.live_action, &QAction::toggled, this, &MainWindow::on_live_toggled);
     connect(ui.instruction_action, &QAction::triggered, this, &MainWindow::open_instruction);
     connect(ui.uprav_action, &QAction::triggered, this, &MainWindow::open_uprav);
     connect(ui.authors_action, &QAction::triggered, this, &MainWindow::show_authors);
