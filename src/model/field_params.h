@@ -37,5 +37,5 @@ struct FieldParams {
     std::int16_t value_grid_lines = 20; // value grid steps across a profile's value range
     // The decimal separator of every formatted number (the window sets the locale's).
     std::string decimal_separator = ".";
-    ViewOptions views;
+    ViewOptions views = {};
 };
