@@ -341,6 +341,18 @@ On an error the program writes one line about it, ends with exit code 2 and neit
 nor changes any file. Save a picture too large for SVG as PNG.
 </translation>
     </message>
+    <message>
+        <source>показать карту потенциала с её шкалой</source>
+        <translation>show the potential map with its scale</translation>
+    </message>
+    <message>
+        <source>показать стрелки поля</source>
+        <translation>show the field arrows</translation>
+    </message>
+    <message>
+        <source>линии поля равного потока вместо линий напряжённости</source>
+        <translation>field lines of equal flux instead of the lines of the start angles</translation>
+    </message>
 </context>
 <context>
     <name>Computation</name>
@@ -1044,6 +1056,26 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>РЕГИСТРАЦИЯ</source>
         <translation>REGISTRATION</translation>
     </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Карта потенциала</source>
+        <translation>Potential map</translation>
+    </message>
+    <message>
+        <source>Стрелки поля</source>
+        <translation>Field arrows</translation>
+    </message>
+    <message>
+        <source>Линии поля равного потока</source>
+        <translation>Field lines of equal flux</translation>
+    </message>
+    <message>
+        <source>Пересчитывать сразу</source>
+        <translation>Redraw at once</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -1133,6 +1165,10 @@ version 1.0.0, MIT licence</translation>
     <message>
         <source>Y, м</source>
         <translation>Y, m</translation>
+    </message>
+    <message>
+        <source>φ, В</source>
+        <translation>φ, V</translation>
     </message>
 </context>
 <context>

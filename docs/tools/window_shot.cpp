@@ -1,13 +1,15 @@
 // Builds the real main window off screen, computes the default picture, grabs the window and
 // marks its controls with numbered labels, for the description of the controls.
-// Usage: window_shot output.png
+// Usage: window_shot [--language en] output.png
 #include <QApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "model/field_params.h"
+#include "ui/language.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -36,10 +38,14 @@ struct Mark {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: window_shot output.png\n");
+    // "--language en" first: the window in English, for the English description.
+    const bool english =
+        argc == 4 && std::string_view(argv[1]) == "--language" && std::string_view(argv[2]) == "en";
+    if (argc != 2 && !english) {
+        std::fprintf(stderr, "usage: window_shot [--language en] output.png\n");
         return 2;
     }
+    apply_language(english ? Language::English : Language::Russian);
     FieldParams m;
     SilentDialogs dialogs;
     SilentPlatform platform;
@@ -87,8 +93,15 @@ int main(int argc, char* argv[]) {
         QPoint c;
         switch (mk.side) {
         case Mark::Inside:
-            c = mk.widget == window.menuBar() ? QPoint(g.left() + 150, g.center().y())
-                                              : QPoint(g.left() + 26, g.top() + 26);
+            // The menu bar's mark just right of its last title.
+            c = mk.widget == window.menuBar()
+                    ? QPoint(g.left() +
+                                 window.menuBar()
+                                     ->actionGeometry(window.menuBar()->actions().last())
+                                     .right() +
+                                 r + 6,
+                             g.center().y())
+                    : QPoint(g.left() + 26, g.top() + 26);
             break;
         case Mark::Left:
             c = QPoint(g.left() - r - 2, g.center().y());
@@ -106,5 +119,5 @@ int main(int argc, char* argv[]) {
                    QString::number(mk.number));
     }
     p.end();
-    return out.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;
+    return out.save(QString::fromLocal8Bit(argv[argc - 1]), "PNG") ? 0 : 1;
 }

@@ -245,6 +245,9 @@ void read_request(const Values& values, Request& r, const Translator* tr) {
     r.zero_potential = values.count("zero-potential") != 0;
     r.zero_field = values.count("zero-field") != 0;
     r.field_direction = values.count("field-direction") != 0;
+    r.params.views.potential_map = values.count("potential-map") != 0;
+    r.params.views.arrows = values.count("arrows") != 0;
+    r.params.views.flux_lines = values.count("flux-lines") != 0;
 
     if (const auto it = values.find("export"); it != values.end()) {
         for (const std::string& path : it->second) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -57,6 +58,7 @@ void DisplayList::clear() {
     ops_.clear();
     points_.clear();
     texts_.clear();
+    sources_.clear();
     complete_ = true;
     primitives_ = 0;
     runs_open_ = 0;
@@ -191,6 +193,22 @@ std::string_view DisplayList::text_of(const DrawOp& op) const {
         return {};
     }
     return texts_[op.text];
+}
+
+void DisplayList::pixels(float x1, float y1, float x2, float y2,
+                         std::shared_ptr<const PixelColours> source) {
+    sources_.push_back(std::move(source));
+    DrawOp op = DrawOp::scale(x1, y1, x2, y2);
+    op.kind = DrawOp::Kind::Pixels;
+    op.source = static_cast<std::uint32_t>(sources_.size() - 1);
+    push(op);
+}
+
+const PixelColours* DisplayList::source_of(const DrawOp& op) const {
+    if (op.kind != DrawOp::Kind::Pixels || op.source >= sources_.size()) {
+        return nullptr;
+    }
+    return sources_[op.source].get();
 }
 
 std::size_t DisplayList::painted(std::size_t n) {

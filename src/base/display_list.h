@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,14 +25,17 @@ struct ListPoint {
 
 // 24 bytes: a dense picture keeps many, and writing them is much of its cost.
 struct DrawOp {
-    enum class Kind : std::uint8_t { Scale, Line, Dot, Circle, Text };
+    enum class Kind : std::uint8_t { Scale, Line, Dot, Circle, Text, Pixels };
     Kind kind = Kind::Line;
     std::uint8_t width = 1;  // pen_width at the call, at least 1
     bool filled = false;     // Circle: filled with `fill`
     std::uint8_t curves = 1; // Line: how many curves it traces side by side (1 or 2)
-    Colour colour = 0;       // Line, Dot, Circle outline, Text
+    union {
+        Colour colour = 0;    // Line, Dot, Circle outline, Text
+        std::uint32_t source; // Pixels: the index of the source of their colours
+    };
     // Scale: the corners (x1, y1), (x2, y2); Dot: (a, b); Circle: centre (a, b) and radius c;
-    // Text: the top-left corner (a, b).
+    // Text: the top-left corner (a, b); Pixels: the rectangle's corners (a, b), (c, d).
     // Line: a run of segments of one colour and width, its points in the list's points():
     // from `first`, the starts of its `curves` curves, then `count` points, point i ending a
     // segment of curve i % curves from that curve's previous point. The segments are drawn in
@@ -92,6 +96,7 @@ class DisplayList {
     void dot(float x, float y, Colour c, int width);
     void circle(float x, float y, float r, Colour outline, int width, bool filled, Colour fill);
     void text(float x, float y, Colour c, std::string_view text);
+    void pixels(float x1, float y1, float x2, float y2, std::shared_ptr<const PixelColours> source);
 
     // The primitives in drawing order; the first is always the Scale in force at its start.
     const std::vector<DrawOp>& ops() const { return ops_; }
@@ -120,6 +125,8 @@ class DisplayList {
         }
     }
     std::string_view text_of(const DrawOp& op) const;
+    // The source of the colours of a Pixels primitive; null for another one.
+    const PixelColours* source_of(const DrawOp& op) const;
 
     // Primitives [0, n) have been painted: the lines among them take no more segments. Once the
     // list is over its limit they are dropped (the list is then incomplete), and the index of
@@ -170,6 +177,7 @@ class DisplayList {
     std::vector<DrawOp> ops_;
     std::vector<ListPoint> points_;
     std::vector<std::string> texts_;
+    std::vector<std::shared_ptr<const PixelColours>> sources_;
     DrawOp current_scale_ = DrawOp::scale(0, 0, 1, 1);
     std::size_t primitives_ = 0;
     bool complete_ = true;

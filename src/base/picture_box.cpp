@@ -68,3 +68,12 @@ void PictureBox::text(std::string_view text) {
         current_y = static_cast<float>(current_y + step);
     }
 }
+
+void PictureBox::colour_pixels(float x1, float y1, float x2, float y2,
+                               std::shared_ptr<const PixelColours> source) {
+    if (!all_finite(x1, y1, x2, y2) || source == nullptr) {
+        ++rejected_;
+        return;
+    }
+    on_pixels(x1, y1, x2, y2, source);
+}

@@ -13,6 +13,7 @@
 // - clear moves the position to the scale's top-left corner.
 // - line moves it to (x2, y2); lines to the end of the last segment drawn.
 // - dot and circle move it to their centre.
+// - colour_pixels leaves it where it is.
 // - text draws with its top-left corner at the position, then moves x to the scale's left and y
 //   down one text line (a box that cannot measure text moves y by nothing).
 // A primitive with a coordinate that is not finite (or a text at such a position) is not drawn
@@ -20,9 +21,11 @@
 // comes anyway.
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <string_view>
 
 #include "base/colour.h"
+#include "base/pixel_colours.h"
 
 class PictureBox {
   public:
@@ -56,10 +59,18 @@ class PictureBox {
     void circle(float x, float y, float r, Colour c);
     // Text in the foreground colour.
     void text(std::string_view text);
+    // Every pixel whose centre lies in the rectangle with the corners (x1, y1) and (x2, y2)
+    // coloured by `source`, at the resolution the picture is painted at (an export at twice the
+    // size asks it for four times the pixels), over what was drawn there before.
+    void colour_pixels(float x1, float y1, float x2, float y2,
+                       std::shared_ptr<const PixelColours> source);
     // The width and the height of a text as `text` draws it, in user units (both positive); 0
     // where the box cannot measure text.
     float text_width(std::string_view text) { return measure_width(text); }
     float text_height(std::string_view text) { return measure_height(text); }
+    // The width of one of the box's pixels in user units, under the scale in force; 0 where the
+    // box has no pixels of its own.
+    float pixel_width() { return measure_pixel(); }
 
     float current_x = 0;
     float current_y = 0;
@@ -73,7 +84,8 @@ class PictureBox {
     float scale_y1() const { return scale_y1_; }
     float scale_x2() const { return scale_x2_; }
     float scale_y2() const { return scale_y2_; }
-    // Calls ignored for a coordinate that is not finite or a scale without extent.
+    // Calls ignored for a coordinate that is not finite, a scale without extent or pixels
+    // without a source of their colours.
     std::size_t rejected() const { return rejected_; }
 
   protected:
@@ -94,11 +106,15 @@ class PictureBox {
     virtual void on_circle(float x, float y, float r, Colour c) = 0;
     // At the current position.
     virtual void on_text(std::string_view text) = 0;
+    // A box without pixels of its own passes the colours over.
+    virtual void on_pixels(float, float, float, float, const std::shared_ptr<const PixelColours>&) {
+    }
     // How far a text line moves the position along y, in user units with the sign of the
     // scale's y axis.
     virtual double text_line_step() { return 0; }
     virtual float measure_width(std::string_view) { return 0; }
     virtual float measure_height(std::string_view) { return 0; }
+    virtual float measure_pixel() { return 0; }
 
   private:
     static bool finite(float v) { return std::isfinite(v); }

@@ -13,6 +13,14 @@
 // Which families the computation draws. Any other value means both.
 enum class LineFamilies : std::int16_t { Equipotentials = 1, FieldLines = 2, Both = 3 };
 
+// Views a picture may show besides the prescribed ones; all off by default, and then the picture
+// is drawn exactly as without them.
+struct ViewOptions {
+    bool potential_map = false; // the potential of every pixel in colour, under the frame
+    bool arrows = false;        // a grid of arrows along the field
+    bool flux_lines = false;    // exact field lines of equal flux instead of the start angles'
+};
+
 // The default values are those the program starts with.
 struct FieldParams {
     int coulomb_k = 9;                 // Coulomb factor, V*m/nC (9e9 N*m^2/C^2 * 1e-9 C/nC)
@@ -33,4 +41,5 @@ struct FieldParams {
     std::string decimal_separator = ".";
     // The language of the texts the core makes (see base/translator.h): none keeps them Russian.
     const Translator* translator = nullptr;
+    ViewOptions views = {};
 };

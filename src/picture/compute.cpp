@@ -4,7 +4,7 @@
 
 #include "model/numbers.h"
 #include "picture/equipotentials.h"
-#include "picture/field_lines.h"
+#include "picture/field_views.h"
 
 std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
                                       PictureBox& pic, Platform& platform, Progress& progress) {
@@ -12,7 +12,7 @@ std::optional<std::string> draw_field(const FieldParams& params, const FieldPict
     if (params.families == LineFamilies::Equipotentials) {
         tip = draw_equipotentials(params, picture, pic, progress);
     } else if (params.families == LineFamilies::FieldLines) {
-        draw_field_lines(params, picture.charges, pic, progress);
+        draw_field_line_family(params, picture.charges, pic, progress);
     } else {
         // The share of each family in the progress: a level takes about as long as a sixth of
         // a start angle's lines.
@@ -25,7 +25,7 @@ std::optional<std::string> draw_field(const FieldParams& params, const FieldPict
             return tip;
         }
         ProgressPart second(progress, split, 1);
-        draw_field_lines(params, picture.charges, pic, second);
+        draw_field_line_family(params, picture.charges, pic, second);
     }
     if (progress.stopped()) {
         return tip;

@@ -15,8 +15,9 @@ inline constexpr SourceText kComputingTitle =
     CF_TEXT("Picture", "Несимметричные электростатические поля 2-х точечных зарядов.");
 
 // Equipotentials, field lines or both, as params.families chooses, on the picture's frame and
-// charge marks; then the tone. Stopped by `progress`, it ends where it was told to, without the
-// tone. Returns the level step the equipotentials counted, if they did.
+// charge marks (the field lines of equal flux with that view on); then the tone. Stopped by
+// `progress`, it ends where it was told to, without the tone. Returns the level step the
+// equipotentials counted, if they did.
 std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
                                       PictureBox& pic, Platform& platform,
                                       Progress& progress = no_progress());

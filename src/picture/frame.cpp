@@ -5,6 +5,7 @@
 
 #include "model/counted_loop.h"
 #include "model/numbers.h"
+#include "picture/field_views.h"
 
 namespace {
 
@@ -46,6 +47,9 @@ Frame draw_frame(const FieldParams& params, PictureBox& pic) {
     const std::string& sep = params.decimal_separator;
     pic.set_scale(static_cast<float>(f.x_min), f.y_max, static_cast<float>(f.x_max),
                   static_cast<float>(f.y_min));
+    if (params.views.potential_map) {
+        draw_potential_map(params, pic);
+    }
     const double tick = f.grid_step;
     const double first = -f.grid_steps / 2;
     const double last = std::floor(f.grid_steps / 2) - 1;
@@ -97,6 +101,12 @@ Frame draw_frame(const FieldParams& params, PictureBox& pic) {
     pic.current_x = static_cast<float>(0.05 * f.x_max);
     pic.current_y = static_cast<float>(0.99 * ymax);
     pic.text(translated(params.translator, CF_TEXT("Picture", "Y, м")));
+    if (params.views.arrows) {
+        draw_field_arrows(params, pic);
+    }
+    if (params.views.potential_map) {
+        draw_potential_legend(params, pic);
+    }
     return f;
 }
 
@@ -115,7 +125,7 @@ void charge_mark(PictureBox& pic, double q, double x, double r0) {
 
 ChargeMarks draw_charges(const FieldParams& params, PictureBox& pic) {
     ChargeMarks marks;
-    marks.charge_radius = 0.05;
+    marks.charge_radius = kChargeRadius;
     pic.filled = true;
     charge_mark(pic, params.q1, -params.half_distance, marks.charge_radius);
     charge_mark(pic, params.q2, params.half_distance, marks.charge_radius);

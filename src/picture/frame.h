@@ -32,11 +32,17 @@ struct FieldPicture {
 Frame frame_for(const FieldParams& params);
 
 // Sets the user scale of frame_for, draws the light-green grid every a/2, the tick labels at
-// twice the grid spacing, the two axes and their names; returns the frame.
+// twice the grid spacing, the two axes and their names; returns the frame. With the views on,
+// the potential map comes first, under everything, and the field arrows and then the map's
+// legend after the axes' names (field_views.h).
 Frame draw_frame(const FieldParams& params, PictureBox& pic);
 
-// Draws each non-zero charge as a filled disc of radius |q|*r0 (red positive, blue negative),
-// with r0 = 0.05 m; returns the marks.
+// The radius r0 of the charge marks per nC, m: a charge q is a disc of radius |q|*r0, and the
+// field lines start on circles of radius r0.
+inline constexpr double kChargeRadius = 0.05;
+
+// Draws each non-zero charge as a filled disc of radius |q|*r0 (red positive, blue negative);
+// returns the marks.
 ChargeMarks draw_charges(const FieldParams& params, PictureBox& pic);
 
 inline constexpr Colour kGridColour = rgb(128, 255, 128);

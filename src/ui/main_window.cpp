@@ -97,12 +97,14 @@ void MainWindow::connect_controls() {
 }
 
 void MainWindow::fill_inputs() {
-    // The start-up values, kept with the locale's separator and the language.
+    // The start-up values, kept with the locale's separator, the language and the views chosen.
     const std::string separator = params_.decimal_separator;
     const Translator* translator = params_.translator;
+    const ViewOptions views = params_.views;
     params_ = FieldParams{};
     params_.decimal_separator = separator;
     params_.translator = translator;
+    params_.views = views;
     ui.q1_bar->setPosition(to_int16_even(params_.q1 / 0.05));
     ui.q2_bar->setPosition(to_int16_even(params_.q2 / 0.05));
     ui.size_bar->setPosition(to_int16_even(params_.half_width / 0.5));

@@ -4,9 +4,9 @@
 //
 // Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
 // exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
-// (main_window_handlers.cpp), the menus (main_window_menus.cpp), saving, copying and printing
-// the picture (main_window_export.cpp) and the access by screen readers and the keyboard
-// (main_window_access.cpp).
+// (main_window_handlers.cpp), the menus (main_window_menus.cpp), the views and the live redraw
+// (main_window_views.cpp), saving, copying and printing the picture (main_window_export.cpp) and
+// the access by screen readers and the keyboard (main_window_access.cpp).
 #include <QMainWindow>
 #include <array>
 #include <initializer_list>
@@ -92,6 +92,17 @@ class MainWindow : public QMainWindow {
     void log_point();
     void on_log_clicked();
 
+    // «Вид»: the three views from their items into the inputs, then the picture redrawn as after a
+    // change of a scroll bar; the live redraw on or off (on, the picture is redrawn at once).
+    void on_views_chosen();
+    void on_live_toggled(bool on);
+    // Whether every change of an input redraws the whole picture.
+    bool is_live() const { return live_; }
+    // The share of a second a live redraw of the lines with the current counts is expected to
+    // take, from the last one measured; over half a second it is not started live.
+    double expected_live_seconds() const;
+    static constexpr double kLiveLimit = 0.5;
+
     // The menu items.
     void open_spravka();
     void open_gauss();
@@ -132,6 +143,12 @@ class MainWindow : public QMainWindow {
     // A scroll bar moved: its value into the model and its label, then the frame and every shown
     // profile redrawn.
     void on_bar_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
+    // After a change of a count or of the families: with the live redraw on, the picture redrawn
+    // as after a change of a scroll bar; otherwise nothing.
+    void redraw_if_live();
+    // The whole picture as the compute button draws it, with the characteristic lines and chosen
+    // equipotentials drawn over it since, without the caption, the tone or a message box.
+    void redraw_whole_picture(Progress& progress);
     // Redraws the given profile windows that are shown, in that order, as one computation.
     void redraw_profiles(std::initializer_list<ProfileId> ids,
                          ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
@@ -182,6 +199,17 @@ class MainWindow : public QMainWindow {
     std::optional<ComputedTime> computed_time_;
     // The inputs and charges of the last computation that counted a level step, for its tip.
     std::optional<std::pair<FieldParams, ChargeMarks>> level_step_of_;
+    // What the user drew over the picture since it was last cleared, in order: a live redraw
+    // draws it again for the new inputs.
+    struct DrawnOver {
+        enum Kind { ZeroPotential, ZeroField, FieldDirection, ChosenEquipotential } kind;
+        float potential = 0; // of a chosen equipotential
+    };
+    std::vector<DrawnOver> drawn_over_;
+    bool live_ = false;
+    // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured,
+    // with the prescribed field lines and with the lines of equal flux.
+    double live_rate_[2] = {2e-4, 2e-4};
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
     PicturePrinter printer_;

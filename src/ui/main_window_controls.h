@@ -3,7 +3,7 @@
 // the picture on the left; on the right a column with the charges and the size of the region,
 // the choice of line families with their counts and the compute button, the six profile check
 // boxes with the fixed coordinates of their lines, the pointer readout, the chosen equipotential
-// and the point log; above them the two menus. Each control gets its text, tool tip, font and
+// and the point log; above them the three menus. Each control gets its text, tool tip, font and
 // colours here and an object name equal to its member's name. Where the controls go is the
 // layout's business (main_window_layout.cpp), what they do the handlers'
 // (main_window_handlers.cpp).
@@ -98,6 +98,13 @@ struct MainWindowControls {
     QAction* print_action = nullptr;
     QAction* print_preview_action = nullptr;
     QAction* exit_action = nullptr;
+    // «Вид»: the views every later picture shows, and the redraw at every change of an input; each
+    // an item with a check mark, off at start-up.
+    QMenu* view_menu = nullptr;
+    QAction* potential_map_action = nullptr;
+    QAction* arrows_action = nullptr;
+    QAction* flux_lines_action = nullptr;
+    QAction* live_action = nullptr;
     // «Помощь»: the instruction and the guide to the controls, the information boxes.
     QMenu* help_menu = nullptr;
     QAction* instruction_action = nullptr;

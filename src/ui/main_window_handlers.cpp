@@ -81,13 +81,15 @@ void MainWindow::on_size_changed() {
 }
 
 // The edits read their number at every keystroke; nothing is drawn but the profiles of a fixed
-// coordinate.
+// coordinate, and the whole picture for a count with the live redraw on.
 void MainWindow::on_level_count_edited() {
     params_.level_intervals = read_level_intervals(ui.level_count_edit->text().toStdString());
+    redraw_if_live();
 }
 
 void MainWindow::on_line_count_edited() {
     params_.lines_per_charge = read_lines_per_charge(ui.line_count_edit->text().toStdString());
+    redraw_if_live();
 }
 
 void MainWindow::on_y_fixed_edited() {
@@ -126,6 +128,7 @@ void MainWindow::on_families_chosen() {
     ui.level_count_edit->setVisible(levels);
     ui.line_count_heading->setVisible(field);
     ui.line_count_edit->setVisible(field);
+    redraw_if_live();
 }
 
 // Draws the chosen families, sounds the end tone, and tells the level step in the count's tool
@@ -134,6 +137,7 @@ void MainWindow::compute() {
     const QTime start = QTime::currentTime();
     setWindowTitle(qs(translated(params_.translator, kComputingTitle)));
     Computation c(this);
+    drawn_over_.clear();
     // The tip keeps its text when no level step was counted.
     if (compute_picture(params_, field_picture_, *ui.picture, dialogs_, platform_, c.progress())) {
         level_step_of_.emplace(params_, field_picture_.charges);
@@ -152,6 +156,7 @@ void MainWindow::explain_zero_potential() {
     show_zero_potential_line(params_, field_picture_, results_, *ui.picture, dialogs_,
                              c.progress());
     note_drawn(before, {QT_TR_NOOP("линия нулевого потенциала"), {}});
+    drawn_over_.push_back({DrawnOver::ZeroPotential});
 }
 
 void MainWindow::explain_zero_field() {
@@ -160,6 +165,7 @@ void MainWindow::explain_zero_field() {
     show_zero_field_point(params_, field_picture_, results_, *ui.picture, dialogs_, c.progress());
     note_drawn(before,
                {QT_TR_NOOP("точка нулевой напряжённости и линия потенциала через неё"), {}});
+    drawn_over_.push_back({DrawnOver::ZeroField});
 }
 
 void MainWindow::explain_field_direction() {
@@ -168,6 +174,7 @@ void MainWindow::explain_field_direction() {
     show_field_direction_lines(params_, field_picture_, results_, *ui.picture, dialogs_,
                                c.progress());
     note_drawn(before, {QT_TR_NOOP("линии горизонтального и вертикального поля"), {}});
+    drawn_over_.push_back({DrawnOver::FieldDirection});
 }
 
 void MainWindow::draw_chosen_equipotential() {
@@ -175,6 +182,7 @@ void MainWindow::draw_chosen_equipotential() {
     Computation c(this);
     ::draw_chosen_equipotential(params_, field_picture_.frame, *ui.picture, c.progress());
     note_drawn(before, chosen_potential_note());
+    drawn_over_.push_back({DrawnOver::ChosenEquipotential, params_.chosen_potential});
 }
 
 void MainWindow::show_readout(float x, float y) {

@@ -113,7 +113,13 @@ void MainWindow::relayout_and_redraw() {
         return;
     }
     lay_out();
+    if (live_ && expected_live_seconds() <= kLiveLimit) {
+        Computation c(this);
+        redraw_whole_picture(c.progress());
+        return;
+    }
     ui.picture->clear();
+    drawn_over_.clear();
     field_picture_.frame = draw_frame(params_, *ui.picture);
     field_picture_.charges = draw_charges(params_, *ui.picture);
     note_frame(true);

@@ -1,5 +1,5 @@
-// The menus of the main window: help documents, information boxes, the Authors window, saving,
-// copying and printing the picture, exit.
+// The menus of the main window: help documents, saving, copying and printing the picture, the
+// views and the language, information boxes, the Authors window, exit.
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
@@ -36,12 +36,22 @@ void add_separator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QString::fromLatin1(name));
 }
 
+// An item with a check mark, off; its caption comes with retranslate_menus().
+QAction* add_check(QMenu* menu, const char* name) {
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(true);
+    return a;
+}
+
 } // namespace
 
 void MainWindowControls::create_menus(QMenuBar* bar) {
     file_menu = bar->addMenu(QString());
+    view_menu = bar->addMenu(QString());
     help_menu = bar->addMenu(QString());
     file_menu->setObjectName(QStringLiteral("file_menu"));
+    view_menu->setObjectName(QStringLiteral("view_menu"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
 
     spravka_action = add_item(file_menu, "spravka_action", ":/icons/menu_book.svg");
@@ -56,8 +66,16 @@ void MainWindowControls::create_menus(QMenuBar* bar) {
     print_preview_action =
         add_item(file_menu, "print_preview_action", ":/icons/menu_print_preview.svg");
     add_separator(file_menu, "file_separator_3");
+    exit_action = add_item(file_menu, "exit_action", ":/icons/menu_power.svg");
+
+    potential_map_action = add_check(view_menu, "potential_map_action");
+    arrows_action = add_check(view_menu, "arrows_action");
+    flux_lines_action = add_check(view_menu, "flux_lines_action");
+    add_separator(view_menu, "view_separator_1");
+    live_action = add_check(view_menu, "live_action");
+    add_separator(view_menu, "view_separator_2");
     // The languages, each named in its own, under a title that both can read.
-    language_menu = file_menu->addMenu(QStringLiteral("Язык / Language"));
+    language_menu = view_menu->addMenu(QStringLiteral("Язык / Language"));
     language_menu->setObjectName(QStringLiteral("language_menu"));
     russian_action = language_menu->addAction(QStringLiteral("Русский"));
     russian_action->setObjectName(QStringLiteral("russian_action"));
@@ -69,8 +87,6 @@ void MainWindowControls::create_menus(QMenuBar* bar) {
         languages->addAction(a);
     }
     languages->setExclusive(true);
-    add_separator(file_menu, "file_separator_4");
-    exit_action = add_item(file_menu, "exit_action", ":/icons/menu_power.svg");
 
     instruction_action =
         add_item(help_menu, "instruction_action", ":/icons/menu_booklet_globe.svg");
@@ -94,7 +110,9 @@ void MainWindowControls::retranslate_menus() {
     // The ampersand underlines the letter that opens the menu with Alt; it is not shown.
     const char* const file_title = QT_TRANSLATE_NOOP("MainWindow", "&Файл");
     const char* const help_title = QT_TRANSLATE_NOOP("MainWindow", "&Помощь");
+    const char* const view_title = QT_TRANSLATE_NOOP("MainWindow", "&Вид");
     file_menu->setTitle(say(file_title));
+    view_menu->setTitle(say(view_title));
     help_menu->setTitle(say(help_title));
     const std::pair<QAction*, const char*> items[] = {
         {spravka_action, QT_TRANSLATE_NOOP("MainWindow", "Справка")},
@@ -104,6 +122,10 @@ void MainWindowControls::retranslate_menus() {
         {print_action, QT_TRANSLATE_NOOP("MainWindow", "Печать…")},
         {print_preview_action, QT_TRANSLATE_NOOP("MainWindow", "Предварительный просмотр…")},
         {exit_action, QT_TRANSLATE_NOOP("MainWindow", "&Выход")},
+        {potential_map_action, QT_TRANSLATE_NOOP("MainWindow", "Карта потенциала")},
+        {arrows_action, QT_TRANSLATE_NOOP("MainWindow", "Стрелки поля")},
+        {flux_lines_action, QT_TRANSLATE_NOOP("MainWindow", "Линии поля равного потока")},
+        {live_action, QT_TRANSLATE_NOOP("MainWindow", "Пересчитывать сразу")},
         {instruction_action, QT_TRANSLATE_NOOP("MainWindow", "Инструкция")},
         {uprav_action, QT_TRANSLATE_NOOP("MainWindow", "Управление")},
         {authors_action, QT_TRANSLATE_NOOP("MainWindow", "Автор")},
@@ -125,6 +147,10 @@ void MainWindow::connect_menus() {
     connect(ui.print_preview_action, &QAction::triggered, this, &MainWindow::preview_field_picture);
     // The exit asks for confirmation in closeEvent, as the close box does.
     connect(ui.exit_action, &QAction::triggered, this, &QWidget::close);
+    for (QAction* a : {ui.potential_map_action, ui.arrows_action, ui.flux_lines_action}) {
+        connect(a, &QAction::toggled, this, &MainWindow::on_views_chosen);
+    }
+    connect(ui.live_action, &QAction::toggled, this, &MainWindow::on_live_toggled);
     connect(ui.instruction_action, &QAction::triggered, this, &MainWindow::open_instruction);
     connect(ui.uprav_action, &QAction::triggered, this, &MainWindow::open_uprav);
     connect(ui.authors_action, &QAction::triggered, this, &MainWindow::show_authors);

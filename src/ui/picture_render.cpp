@@ -113,6 +113,9 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
         case DrawOp::Kind::Text:
             text(list, op);
             break;
+        case DrawOp::Kind::Pixels:
+            pixels(list, op);
+            break;
         }
     }
     flush_lines();
@@ -351,6 +354,63 @@ void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
     for (const QGlyphRun& run : shape->runs) {
         painter_.drawGlyphRun(origin, run);
     }
+}
+
+void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
+    const PixelColours* source = list.source_of(op);
+    if (source == nullptr) {
+        return;
+    }
+    // Logical pixels to the device's; a vector document gets twice its size in pixels.
+    QTransform device = painter_.deviceTransform();
+    QPaintDevice* d = painter_.device();
+    auto* image =
+        d != nullptr && d->devType() == QInternal::Image ? static_cast<QImage*>(d) : nullptr;
+    if (image == nullptr) {
+        device *= QTransform::fromScale(2, 2);
+    }
+    if (!device.isAffine() || device.type() > QTransform::TxScale) {
+        return; // the pictures are never turned or sheared
+    }
+    const QRectF rect = device.mapRect(QRectF(to_pixels(op.a, op.b), to_pixels(op.c, op.d)));
+    // The pixels whose centres lie in the rectangle, within the device.
+    const QRectF bounds = device.mapRect(QRectF(QPointF(0, 0), size_));
+    const auto first = [](double edge) { return static_cast<int>(std::ceil(edge - 0.5)); };
+    const int i0 = std::max(first(rect.left()), first(bounds.left()));
+    const int i1 = std::min(first(rect.right()), first(bounds.right()));
+    const int j0 = std::max(first(rect.top()), first(bounds.top()));
+    const int j1 = std::min(first(rect.bottom()), first(bounds.bottom()));
+    if (i0 >= i1 || j0 >= j1) {
+        return;
+    }
+    // The block's edges in user coordinates, through the scale in force.
+    const QTransform back = device.inverted();
+    const auto user = [&](double i, double j) {
+        const QPointF px = back.map(QPointF(i, j));
+        return QPointF(
+            scale_.a + px.x() / size_.width() * (static_cast<double>(scale_.c) - scale_.a),
+            scale_.b + px.y() / size_.height() * (static_cast<double>(scale_.d) - scale_.b));
+    };
+    const QPointF top_left = user(i0, j0);
+    const QPointF bottom_right = user(i1, j1);
+    const PixelGrid grid{i1 - i0,      j1 - j0,          top_left.x(),
+                         top_left.y(), bottom_right.x(), bottom_right.y()};
+    flush_lines();
+    const QImage::Format f = image != nullptr ? image->format() : QImage::Format_Invalid;
+    if (image != nullptr && !painter_.hasClipping() && painter_.opacity() == 1 &&
+        (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+         f == QImage::Format_ARGB32_Premultiplied) &&
+        i1 <= image->width() && j1 <= image->height() && i0 >= 0 && j0 >= 0) {
+        // Straight into the image's pixels (opaque colours: the same in all three formats).
+        const qsizetype stride = image->bytesPerLine() / 4;
+        auto* bits = reinterpret_cast<std::uint32_t*>(image->bits()) + j0 * stride + i0;
+        source->colour(grid, bits, static_cast<std::size_t>(stride));
+        return;
+    }
+    QImage block(grid.width, grid.height, QImage::Format_RGB32);
+    source->colour(grid, reinterpret_cast<std::uint32_t*>(block.bits()),
+                   static_cast<std::size_t>(block.bytesPerLine() / 4));
+    painter_.drawImage(back.mapRect(QRectF(i0, j0, i1 - i0, j1 - j0)), block);
 }
 
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font,

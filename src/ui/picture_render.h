@@ -5,6 +5,9 @@
 // font. The picture box paints its own image with it, and the exports paint PNG images at any
 // scale and SVG documents with it, so every copy of a picture has the same geometry.
 //
+// Pixels coloured by a source (the potential map) are asked of it for the device's own pixels:
+// an image at twice the size gets four times as many, each coloured at its centre.
+//
 // Speed: the pen changes only when the colour or the width does, and runs of lines with one pen
 // go to the painter in one call. On a raster image painted one to one (no transform, no clip, a
 // device pixel ratio of 1) the painter's pixels are written here without it: dots fill exactly
@@ -72,6 +75,9 @@ class PictureRenderer {
     void dot(const DrawOp& op);
     void circle(const DrawOp& op);
     void text(const DisplayList& list, const DrawOp& op);
+    // Pixels coloured by their source, each of the device's pixels (a vector document's at twice
+    // its size) asked for at its centre.
+    void pixels(const DisplayList& list, const DrawOp& op);
     void use_pen(Colour c, int width);
     // Paints the lines gathered for the current pen.
     void flush_lines();

@@ -130,6 +130,18 @@ void QtPictureBox::on_text(std::string_view text) {
     drawn();
 }
 
+void QtPictureBox::on_pixels(float x1, float y1, float x2, float y2,
+                             const std::shared_ptr<const PixelColours>& source) {
+    fit_image();
+    list_.pixels(x1, y1, x2, y2, source);
+    drawn();
+}
+
+float QtPictureBox::measure_pixel() {
+    const double w = width() > 0 ? width() : 1;
+    return static_cast<float>(std::abs(static_cast<double>(scale_x2()) - scale_x1()) / w);
+}
+
 double QtPictureBox::text_line_step() {
     const QFontMetricsF fm(font());
     const double h = height() > 0 ? height() : 1;

@@ -46,9 +46,12 @@ class QtPictureBox : public QWidget, public PictureBox {
     void on_dot(float x, float y, Colour c, bool in_foreground) override;
     void on_circle(float x, float y, float r, Colour c) override;
     void on_text(std::string_view text) override;
+    void on_pixels(float x1, float y1, float x2, float y2,
+                   const std::shared_ptr<const PixelColours>& source) override;
     double text_line_step() override;
     float measure_width(std::string_view text) override;
     float measure_height(std::string_view text) override;
+    float measure_pixel() override;
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "base/display_list.h"
@@ -21,6 +22,23 @@ TEST(DisplayList, KeepsOrderScaleAndLimit) {
     EXPECT_TRUE(list.complete());
 
     // Past its limit the list keeps only what is not painted yet, after the scale in force.
+    // Pixels keep their rectangle and the source of their colours.
+    struct Grey : PixelColours {
+        void colour(const PixelGrid&, std::uint32_t*, std::size_t) const override {}
+    };
+    const auto grey = std::make_shared<Grey>();
+    DisplayList pixels;
+    pixels.clear();
+    pixels.pixels(-1, 2, 3, -4, grey);
+    ASSERT_EQ(pixels.size(), 2u);
+    const DrawOp& op = pixels.ops()[1];
+    EXPECT_EQ(op.kind, DrawOp::Kind::Pixels);
+    EXPECT_EQ(pixels.source_of(op), grey.get());
+    EXPECT_EQ(op.d, -4);
+    EXPECT_EQ(pixels.source_of(list.ops()[1]), nullptr); // a line has no source
+    pixels.clear();
+    EXPECT_EQ(grey.use_count(), 1); // forgotten with the list
+
     list.scale(0, 1, 1, 0);
     list.dot(0.5f, 0.5f, 0, 2);
     list.dot(0.25f, 0.25f, 0, 2);

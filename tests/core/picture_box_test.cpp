@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <memory>
 
 #include "support/recording_picture_box.h"
 
@@ -26,6 +27,10 @@ TEST(PictureBox, EveryCallMovesThePositionAsStated) {
     const PictureBox::Segment two[] = {{0, 0, 1, 2, 5}, {1, 2, 3, 4, 5}};
     const PictureBox::Segment gap[] = {{0, 0, 1, 2, 5}, {kNaN, 0, 1, 1, 5}, {1, 2, 3, 4, 5}};
     const PictureBox::Segment none[] = {{kInf, 0, 1, 1, 5}};
+    struct White : PixelColours {
+        void colour(const PixelGrid&, std::uint32_t*, std::size_t) const override {}
+    };
+    const auto white = std::make_shared<White>();
     const Call calls[] = {
         {"scale", [](PictureBox& p) { p.set_scale(0, 10, 20, 0); }, 0, 10, 0, 1},
         {"scale without width", [](PictureBox& p) { p.set_scale(5, 10, 5, 0); }, 1, 1, 1, 0},
@@ -43,6 +48,11 @@ TEST(PictureBox, EveryCallMovesThePositionAsStated) {
         {"circle", [](PictureBox& p) { p.circle(3, -0.25f, 1, 9); }, 3, -0.25f, 0, 1},
         {"circle of no radius", [](PictureBox& p) { p.circle(3, 0, kNaN, 9); }, 1, 1, 1, 0},
         {"text", [](PictureBox& p) { p.text("a"); }, -2, 0, 0, 1},
+        {"pixels", [&white](PictureBox& p) { p.colour_pixels(0, 2, 4, -1, white); }, 1, 1, 0, 1},
+        {"pixels to no number", [&white](PictureBox& p) { p.colour_pixels(0, 2, kNaN, -1, white); },
+         1, 1, 1, 0},
+        {"pixels of no colours", [](PictureBox& p) { p.colour_pixels(0, 2, 4, -1, nullptr); }, 1, 1,
+         1, 0},
         {"text at no number",
          [](PictureBox& p) {
              p.current_x = kNaN;

@@ -15,6 +15,7 @@
 #include "app/command_line.h"
 #include "app/command_line_args.h"
 #include "support/main_window.h"
+#include "support/pixels.h"
 #include "support/spawn.h"
 #include "ui/language.h"
 
@@ -221,6 +222,23 @@ void expect_whole(const std::string& name, const std::string& bytes) {
 // One command is one job. The real program without a display, in a folder holding a picture of
 // its own: a failure is exit code 2, one line on the error stream and the folder as it was; a
 // success is exit code 0 and the files asked for, each whole, and nothing else.
+// --potential-map, --arrows and --flux-lines draw what the window draws with the three views
+// ticked and «расчёт».
+TEST(CommandLine, ViewsAsTheWindowDrawsThem) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("views.png");
+    ASSERT_EQ(run({"--potential-map", "--arrows", "--flux-lines", "--export", path}).code, 0);
+    ShownMainWindow w;
+    for (QAction* a : {w.ui.potential_map_action, w.ui.arrows_action, w.ui.flux_lines_action}) {
+        a->setChecked(true);
+    }
+    w.ui.compute_button->click();
+    const QImage window = w.picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), window);
+    EXPECT_GT(count_colour(window, qRgb(140, 0, 170)), 100); // the separatrix
+    EXPECT_NE(run({"--help"}).out.find("--flux-lines"), std::string::npos);
+}
+
 TEST(CommandLine, RunsWholeOrNotAtAll) {
     struct Case {
         const char* name;

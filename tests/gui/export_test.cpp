@@ -17,6 +17,9 @@
 
 #include <deque>
 
+#include "picture/charge_pair.h"
+#include "picture/frame.h"
+#include "picture/potential_map.h"
 #include "profiles/profile_csv.h"
 #include "support/files.h"
 #include "support/main_window.h"
@@ -180,6 +183,46 @@ TEST(SavePicture, PdfIsVectorsWithItsTextsAsText) {
         EXPECT_GE(share_within_one_pixel(screen, pdf_page(path, w.dir.path()), w.background()),
                   0.99);
     }
+}
+
+// With the potential map on, a PNG at twice the size is coloured at its own pixels: between the
+// grid lines near a charge, where the potential changes fast, it holds the map filled for a grid
+// of twice the pixels, not the screen's map enlarged. An SVG holds the map as an image under
+// vectors that draw the picture on the screen.
+TEST(SavePicture, TheMapIsColouredAtTheExportsOwnPixels) {
+    Window w;
+    w.ui.potential_map_action->setChecked(true);
+    w.save("print", X2);
+    const QImage twice = png(w.path("print.png"));
+    const ChargePair c = charge_pair(w.m);
+    const PotentialScale scale = potential_scale(c, kChargeRadius);
+    const int n = w.ui.picture->width();
+    ASSERT_EQ(twice.size(), QSize(2 * n, 2 * n));
+    std::vector<std::uint32_t> fine(4 * n * n), coarse(n * n);
+    fill_potential_map(c, scale, square_grid(w.m.half_width, 2 * n, 2 * n), fine.data(), 2 * n);
+    fill_potential_map(c, scale, square_grid(w.m.half_width, n, n), coarse.data(), n);
+    // The cell of the grid above the axis right of the left charge, less a margin and the tick
+    // mark at x = -0.4.
+    const QPointF from = w.ui.picture->to_pixels(-0.38, 0.21) * 2;
+    const QPointF to = w.ui.picture->to_pixels(-0.27, 0.04) * 2;
+    int differ = 0, enlarged_differ = 0;
+    for (int j = static_cast<int>(from.y()); j < static_cast<int>(to.y()); ++j) {
+        for (int i = static_cast<int>(from.x()); i < static_cast<int>(to.x()); ++i) {
+            const QRgb got = twice.pixel(i, j) | 0xff000000u;
+            differ += got != fine[static_cast<std::size_t>(j * 2 * n + i)];
+            enlarged_differ += got != coarse[static_cast<std::size_t>(j / 2 * n + i / 2)];
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(enlarged_differ, 20);
+
+    w.save("vectors", Svg);
+    const QByteArray svg = read_all(w.path("vectors.svg"));
+    EXPECT_TRUE(svg.contains("<image"));
+    const QImage screen = w.picture().convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(share_within_one_pixel(screen, rasterise_svg(svg, screen.size(), w.background()),
+                                     w.background()),
+              0.95);
 }
 
 // A picture larger than its display list keeps whole: SVG and other scales are refused with an

@@ -16,11 +16,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <iostream>
 #include <vector>
 
+#include "picture/charge_pair.h"
 #include "picture/compute.h"
 #include "picture/field_lines.h"
+#include "picture/field_views.h"
+#include "picture/potential_map.h"
+#include "support/coulomb.h"
 #include "support/main_window.h"
 #include "support/recording_dialogs.h"
 #include "support/recording_picture_box.h"
@@ -150,9 +155,10 @@ TEST(MainWindow, TextsAndToolTips) {
     EXPECT_EQ(f.level_count_edit->toolTip(), QString());
     EXPECT_EQ(f.line_count_edit->toolTip(), QString());
     const QMenuBar* bar = w.window.menuBar();
-    ASSERT_GE(bar->actions().size(), 2);
+    ASSERT_GE(bar->actions().size(), 3);
     EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&Файл"));
-    EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Помощь"));
+    EXPECT_EQ(bar->actions()[1]->text(), QStringLiteral("&Вид"));
+    EXPECT_EQ(bar->actions()[2]->text(), QStringLiteral("&Помощь"));
 }
 
 // Where the locale writes a comma, the value labels show it, and the text boxes still a point.
@@ -433,23 +439,24 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     EXPECT_TRUE(w.platform.tones.size() == 1u); // only the one computation sounded
 }
 
+// A part of a bar (thumb, trough) where its style puts it.
+QRect part(QScrollBar* b, QStyle::SubControl which) {
+    QStyleOptionSlider opt;
+    opt.initFrom(b);
+    opt.orientation = b->orientation();
+    opt.minimum = b->minimum();
+    opt.maximum = b->maximum();
+    opt.sliderPosition = b->sliderPosition();
+    opt.sliderValue = b->value();
+    opt.singleStep = b->singleStep();
+    opt.pageStep = b->pageStep();
+    return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
+}
+
 // The thumb at the top end means +1.00 nC (and 7 m); the top arrow and the up key raise the
 // value, the bottom arrow lowers it (the bottom arrow of the size takes L down to 1 m).
 TEST(MainWindow, ScrollBarDirections) {
     Window w;
-    // A part of a bar (thumb, trough) where its style puts it.
-    const auto part = [](QScrollBar* b, QStyle::SubControl which) {
-        QStyleOptionSlider opt;
-        opt.initFrom(b);
-        opt.orientation = b->orientation();
-        opt.minimum = b->minimum();
-        opt.maximum = b->maximum();
-        opt.sliderPosition = b->sliderPosition();
-        opt.sliderValue = b->value();
-        opt.singleStep = b->singleStep();
-        opt.pageStep = b->pageStep();
-        return b->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, b);
-    };
     PositionScrollBar* bar = w.ui.q1_bar;
     bar->setPosition(20);
     const int top_at_max = part(bar, QStyle::SC_ScrollBarSlider).top();
@@ -481,7 +488,7 @@ TEST(MainWindow, ScrollBarDirections) {
         EXPECT_LE(thumb.height(), trough.height() / 2);
         EXPECT_GE(thumb.height(), 6);
     }
-    const auto drag = [bar, &part](int up) {
+    const auto drag = [bar](int up) {
         const QPoint thumb = part(bar, QStyle::SC_ScrollBarSlider).center();
         QTest::mousePress(bar, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(bar, thumb - QPoint(0, up));
@@ -687,6 +694,137 @@ QProgressDialog* progress_window(MainWindow& window) {
         }
     }
     return nullptr;
+}
+
+// Pixels of one grey (antialiased text is grey too, arrows are).
+int grey_pixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            n += qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) > 0 && qRed(c) < 255;
+        }
+    }
+    return n;
+}
+
+// Each item of «Вид» ticked shows its view: the map gives pixels between the grid lines the
+// colour of the potential at their centres (to a colour step), the arrows add grey strokes, the
+// lines of equal flux (after «расчёт») the separatrix; the legend's values stand in the picture.
+// Unticked, the picture is as before, pixel for pixel.
+TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
+    Window w;
+    const auto map_shown = [&w](const QImage& img) {
+        const ChargePair c = charge_pair(w.m);
+        const PotentialScale scale = potential_scale(c, kChargeRadius);
+        // Points between the grid lines, off the labels, near a charge and far from both.
+        for (const auto& [x, y] : {std::pair{-3.125, -3.125},
+                                   {-0.625, 0.375},
+                                   {0.625, 0.125},
+                                   {1.375, -1.125},
+                                   {2.625, 1.875},
+                                   {-1.875, -2.375}}) {
+            const QPointF px = w.ui.picture->to_pixels(x, y);
+            const int i = static_cast<int>(px.x()), j = static_cast<int>(px.y());
+            const QPointF centre = w.ui.picture->to_user(QPointF(i + 0.5, j + 0.5));
+            const double v = coulomb::potential(w.m, centre.x(), centre.y());
+            const QRgb want = potential_colour(scale.position(v));
+            const QRgb got = img.pixel(i, j);
+            EXPECT_NEAR(qRed(got), qRed(want), 2) << x << " " << y;
+            EXPECT_NEAR(qGreen(got), qGreen(want), 2) << x << " " << y;
+            EXPECT_NEAR(qBlue(got), qBlue(want), 2) << x << " " << y;
+        }
+        // The legend's top value in the top-right corner.
+        const QRect corner(img.width() - 80, 0, 80, 60);
+        EXPECT_GT(text_shown(img.copy(corner), QStringLiteral("100"), w.ui.picture->font(),
+                             QPoint(40, 22), 20),
+                  0.9);
+    };
+    const int plain_grey = grey_pixels(w.picture());
+    const struct {
+        const char* name;
+        QAction* action;
+        bool compute;
+        std::function<void(const QImage&)> shown;
+    } rows[] = {
+        {"map", w.ui.potential_map_action, false, map_shown},
+        {"arrows", w.ui.arrows_action, false,
+         [&](const QImage& img) { EXPECT_GT(grey_pixels(img), plain_grey + 2000); }},
+        {"flux lines", w.ui.flux_lines_action, true,
+         [](const QImage& img) { EXPECT_GT(count_colour(img, qRgb(140, 0, 170)), 100); }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        const auto picture = [&] {
+            if (r.compute) {
+                w.ui.compute_button->click();
+            }
+            return w.picture();
+        };
+        const QImage before = picture();
+        r.action->setChecked(true);
+        const QImage with = picture();
+        EXPECT_NE(with, before);
+        r.shown(with);
+        r.action->setChecked(false);
+        EXPECT_EQ(picture(), before);
+    }
+    EXPECT_FALSE(w.m.views.potential_map || w.m.views.arrows || w.m.views.flux_lines);
+}
+
+// With «Пересчитывать сразу» on, a scroll-bar step, a count typed and a family chosen each give
+// the picture of the same change followed by «расчёт» and the zero-field point drawn again, but
+// leave the caption and the tone, and tell nothing; a count that would take over half a second
+// clears the lines as without it.
+TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
+    Window live, plain;
+    live.ui.live_action->setChecked(true);
+    EXPECT_GT(count_colour(live.picture(), kRedLines), 100); // drawn at once
+    live.window.explain_zero_field();
+    plain.window.explain_zero_field();
+    const auto title = live.window.windowTitle();
+    PositionScrollBar* q2 = live.ui.q2_bar;
+    const auto thumb = [q2] { return part(q2, QStyle::SC_ScrollBarSlider).center(); };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } steps[] = {
+        {"q1 up", [&] { live.ui.q1_bar->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
+        {"q2 dragged",
+         [&] {
+             const QPoint from = thumb();
+             QTest::mousePress(q2, Qt::LeftButton, {}, from);
+             QTest::mouseMove(q2, from - QPoint(0, 12));
+             EXPECT_GT(q2->position(), -2); // moved up from -0.1 nC while held
+         }},
+        {"q2 let go", [&] { QTest::mouseRelease(q2, Qt::LeftButton, {}, thumb()); }},
+        {"size down",
+         [&] { live.ui.size_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
+        {"lines typed", [&] { live.ui.line_count_edit->setText(QStringLiteral("9")); }},
+        {"levels typed", [&] { live.ui.level_count_edit->setText(QStringLiteral("5")); }},
+        {"field lines chosen", [&] { live.ui.families_list->setCurrentRow(1); }},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.change();
+        plain.ui.q1_bar->setPosition(live.ui.q1_bar->position());
+        plain.ui.q2_bar->setPosition(q2->position());
+        plain.ui.size_bar->setPosition(live.ui.size_bar->position());
+        plain.ui.line_count_edit->setText(live.ui.line_count_edit->text());
+        plain.ui.level_count_edit->setText(live.ui.level_count_edit->text());
+        plain.ui.families_list->setCurrentRow(live.ui.families_list->currentRow());
+        plain.ui.compute_button->click();
+        plain.window.explain_zero_field();
+        EXPECT_EQ(live.picture(), plain.picture());
+    }
+    EXPECT_EQ(live.window.windowTitle(), title);
+    EXPECT_TRUE(live.platform.tones.empty());
+    EXPECT_EQ(live.dialogs.shown.size(), 1u); // the first explanation only
+
+    live.ui.line_count_edit->setText(QStringLiteral("20000"));
+    EXPECT_GT(live.window.expected_live_seconds(), MainWindow::kLiveLimit);
+    EXPECT_EQ(count_colour(live.picture(), kRedLines), 0);
+    EXPECT_EQ(progress_window(live.window), nullptr);
 }
 
 // A computation still running after half a second shows the progress window; "Остановить"

@@ -2,6 +2,7 @@
 // the help documents, on the offscreen platform with a recording desktop.
 #include <QDir>
 #include <QFile>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QStyle>
@@ -61,12 +62,47 @@ int painted_pixels(const QIcon& icon) {
 TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
     Window w;
     const QList<QAction*> bar = w.window.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 2);
+    ASSERT_EQ(bar.size(), 3);
     // Alt with the underlined letter opens each menu.
     EXPECT_EQ(bar[0]->text(), QStringLiteral("&Файл"));
-    EXPECT_EQ(bar[1]->text(), QStringLiteral("&Помощь"));
+    EXPECT_EQ(bar[1]->text(), QStringLiteral("&Вид"));
+    EXPECT_EQ(bar[2]->text(), QStringLiteral("&Помощь"));
     EXPECT_EQ(bar[0]->menu(), w.ui.file_menu);
-    EXPECT_EQ(bar[1]->menu(), w.ui.help_menu);
+    EXPECT_EQ(bar[1]->menu(), w.ui.view_menu);
+    EXPECT_EQ(bar[2]->menu(), w.ui.help_menu);
+
+    // «Вид»: items with check marks, all off at start-up, without icons.
+    const std::vector<std::pair<QAction*, const char*>> views = {
+        {w.ui.potential_map_action, "Карта потенциала"},
+        {w.ui.arrows_action, "Стрелки поля"},
+        {w.ui.flux_lines_action, "Линии поля равного потока"},
+        {nullptr, nullptr},
+        {w.ui.live_action, "Пересчитывать сразу"},
+        {nullptr, nullptr}};
+    const QList<QAction*> view_items = w.ui.view_menu->actions();
+    // Then the languages, each named in its own, Russian chosen.
+    ASSERT_EQ(view_items.size(), static_cast<qsizetype>(views.size()) + 1);
+    EXPECT_EQ(view_items.back()->menu(), w.ui.language_menu);
+    EXPECT_EQ(w.ui.language_menu->title(), QStringLiteral("Язык / Language"));
+    ASSERT_EQ(w.ui.language_menu->actions(),
+              (QList<QAction*>{w.ui.russian_action, w.ui.english_action}));
+    EXPECT_EQ(w.ui.russian_action->text(), QStringLiteral("Русский"));
+    EXPECT_EQ(w.ui.english_action->text(), QStringLiteral("English"));
+    EXPECT_TRUE(w.ui.russian_action->isChecked());
+    EXPECT_FALSE(w.ui.english_action->isChecked());
+    EXPECT_TRUE(w.ui.english_action->actionGroup()->isExclusive());
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        QAction* a = view_items[static_cast<qsizetype>(i)];
+        if (views[i].first == nullptr) {
+            EXPECT_TRUE(a->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(a, views[i].first);
+        EXPECT_EQ(a->text(), QString::fromUtf8(views[i].second));
+        EXPECT_TRUE(a->isCheckable());
+        EXPECT_FALSE(a->isChecked());
+        EXPECT_TRUE(a->icon().isNull());
+    }
 
     expect_menu(w.ui.file_menu, {{"spravka_action", "Справка"},
                                  {"file_separator_1", nullptr},

@@ -1,21 +1,24 @@
 #pragma once
 // A picture box that keeps every call, so that a test can count and read what was drawn.
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/picture_box.h"
 
 struct DrawCall {
-    enum Kind { Scale, Clear, Line, Dot, Circle, Text } kind = Clear;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Line: both ends; Dot/Circle/Text: (x1, y1)
-    float r = 0;                          // Circle radius
+    enum Kind { Scale, Clear, Line, Dot, Circle, Text, Pixels } kind = Clear;
+    // Line: both ends; Dot/Circle/Text: (x1, y1); Scale, Pixels: the corners.
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float r = 0; // Circle radius
     Colour colour = 0;
     bool has_colour = false;
     int width = 1; // the pen width at the call
     bool filled = false;
     Colour fill_colour = 0;
-    std::string text; // Text: the text
+    std::string text;                           // Text: the text
+    std::shared_ptr<const PixelColours> source; // Pixels: their colours
 
     static DrawCall at(Kind kind, float x1 = 0, float y1 = 0, float x2 = 0, float y2 = 0) {
         DrawCall d;
@@ -35,6 +38,7 @@ class RecordingPictureBox : public PictureBox {
     // Text sizes from `char_width` per character and `line_height`.
     float line_height = 0.03f; // a text line, as a share of the picture's height
     float char_width = 0;      // a character, as a share of the picture's width
+    float pixel = 0;           // the width of a pixel in user units (0: no pixels)
 
     // Calls of one kind (and, when given, one colour).
     std::vector<DrawCall> of(DrawCall::Kind kind) const {
@@ -96,6 +100,13 @@ class RecordingPictureBox : public PictureBox {
         d.text = std::string(text);
         add(d);
     }
+    void on_pixels(float x1, float y1, float x2, float y2,
+                   const std::shared_ptr<const PixelColours>& source) override {
+        DrawCall d = DrawCall::at(DrawCall::Pixels, x1, y1, x2, y2);
+        d.source = source;
+        add(d);
+    }
+    float measure_pixel() override { return pixel; }
     double text_line_step() override { return line_height * (scale_y2() - scale_y1()); }
     float measure_width(std::string_view text) override {
         std::size_t chars = 0;

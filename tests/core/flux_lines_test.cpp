@@ -1,0 +1,190 @@
+// The exact field lines of equal flux against Coulomb's law: along a field line the flux of each
+// charge through the cone about the axis, q1*cos(t1) + q2*cos(t2), stays the same, and a point's
+// distance from the line of level P is k*|Psi - P|/(|y|*|E|) to first order.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "base/parallel.h"
+#include "picture/flux_lines.h"
+
+namespace {
+
+constexpr int kPixels = 515;
+
+struct Field {
+    ChargePair c;
+    double psi(double x, double y) const {
+        return c.q1 * std::cos(std::atan2(y, x + c.half_distance)) +
+               c.q2 * std::cos(std::atan2(y, x - c.half_distance));
+    }
+    double strength(double x, double y) const {
+        double ex = 0, ey = 0;
+        for (const auto& [q, cx] : {std::pair{c.q1, -c.half_distance}, {c.q2, c.half_distance}}) {
+            const double r = std::hypot(x - cx, y);
+            ex += c.coulomb_k * q * (x - cx) / (r * r * r);
+            ey += c.coulomb_k * q * y / (r * r * r);
+        }
+        return std::hypot(ex, ey);
+    }
+    double off_level(double x, double y, double level) const {
+        return c.coulomb_k * std::abs(psi(x, y) - level) / (y * strength(x, y));
+    }
+};
+
+struct Case {
+    const char* name;
+    double q1, q2, L;
+    int n;
+    bool saddle_inside; // the zero-field point lies in the region
+};
+
+const Case kCases[] = {
+    {"unlike, defaults", 0.4, -0.1, 4, 6, true},
+    {"unlike, weaker left, small region", -0.15, 0.95, 1, 6, false},
+    {"unlike, dense, large region", 1, -0.35, 7, 50, true},
+    {"nearly opposite equal", 1, -0.95, 1, 50, false},
+    {"unlike, one line, smaller rounds to none", 0.05, -1, 4, 1, true},
+    {"opposite equal", 0.5, -0.5, 4, 6, false},
+    {"opposite equal, one line", -0.5, 0.5, 1, 1, false},
+    {"like", 0.4, 0.2, 4, 6, true},
+    {"like negative, large region", -0.2, -0.7, 7, 6, true},
+    {"equal", 0.3, 0.3, 4, 50, true},
+    {"equal negative, small region", -1, -1, 1, 6, true},
+    {"right zero", 0.4, 0, 4, 6, false},
+    {"left zero, one line", 0, -0.8, 7, 1, false},
+};
+
+TEST(FluxLines, ExactEqualFluxLinesOnEveryConfiguration) {
+    for (const Case& t : kCases) {
+        SCOPED_TRACE(t.name);
+        const Field f{{t.q1, t.q2, 0.5, 9}};
+        const double px = 2 * t.L / kPixels;
+        const FluxLines result = flux_lines(f.c, {t.n, t.L, px, 0.05});
+        ASSERT_TRUE(result.complete);
+        double worst_vertex = 0, worst_chord = 0;
+        std::map<double, std::set<FluxEnd>> ends_of_level;
+        int separatrices = 0;
+        for (const FluxLine& line : result.lines) {
+            ASSERT_GE(line.points.size(), 2u);
+            for (std::size_t i = 0; i < line.points.size(); ++i) {
+                const FluxPoint p = line.points[i];
+                if (p.y > 2 * px) {
+                    worst_vertex = std::max(worst_vertex, f.off_level(p.x, p.y, line.level) / px);
+                }
+                if (i + 1 < line.points.size()) {
+                    const FluxPoint q = line.points[i + 1];
+                    for (double s = 0.125; s < 1; s += 0.125) {
+                        const double x = p.x + s * (q.x - p.x), y = p.y + s * (q.y - p.y);
+                        if (y > 2 * px) {
+                            worst_chord = std::max(worst_chord, f.off_level(x, y, line.level) / px);
+                        }
+                    }
+                }
+            }
+            // Each end on a charge's circle, on the region's edge, or at the zero-field point.
+            for (const auto& [p, kind] : {std::pair{line.points.front(), line.start},
+                                          std::pair{line.points.back(), line.end}}) {
+                const double charge_x = kind == FluxEnd::Charge1 ? -0.5 : 0.5;
+                const double gap =
+                    kind == FluxEnd::Edge        ? std::abs(std::max(std::abs(p.x), p.y) - t.L)
+                    : kind == FluxEnd::ZeroField ? (p.y == 0 && f.strength(p.x, 0) < 1e-6 ? 0 : 1e9)
+                                                 : std::abs(std::hypot(p.x - charge_x, p.y) - 0.05);
+                EXPECT_LE(gap, px)
+                    << "level " << line.level << " at (" << p.x << ", " << p.y << ")";
+            }
+            if (line.separatrix) {
+                separatrices += line.start == FluxEnd::ZeroField;
+            } else {
+                ends_of_level[line.level].insert({line.start, line.end});
+            }
+        }
+        EXPECT_LE(worst_vertex, 0.05);
+        EXPECT_LE(worst_chord, 0.5);
+        EXPECT_EQ(separatrices, t.saddle_inside ? 1 : 0);
+
+        // n lines of the larger charge, round(n*|small|/|large|) of the other (a half rounds up,
+        // also where decimal charges make it a hair less), in the upper half plane, at steps of
+        // Psi of 2*|large|/n; a joining line counts for both.
+        const double large = std::max(std::abs(t.q1), std::abs(t.q2));
+        const double small = std::min(std::abs(t.q1), std::abs(t.q2));
+        const int others = static_cast<int>(std::floor(t.n * small / large + 0.5 + 1e-9));
+        const int want1 = std::abs(t.q1) >= std::abs(t.q2) ? t.n : others;
+        const int want2 = std::abs(t.q1) >= std::abs(t.q2) ? others : t.n;
+        int on1 = 0, on2 = 0;
+        double previous = 0;
+        bool first = true;
+        for (const auto& [level, ends] : ends_of_level) {
+            on1 += ends.count(FluxEnd::Charge1);
+            on2 += ends.count(FluxEnd::Charge2);
+            if (!first) {
+                EXPECT_NEAR(level - previous, 2 * large / t.n, 1e-12);
+            }
+            previous = level;
+            first = false;
+        }
+        EXPECT_EQ(on1, want1);
+        EXPECT_EQ(on2, want2);
+        EXPECT_EQ(ends_of_level.size(),
+                  static_cast<std::size_t>(t.q1 * t.q2 > 0 ? t.n + others : t.n));
+    }
+}
+
+// A stop keeps whole lines only; the lines do not depend on the number of threads.
+TEST(FluxLines, StopsWhenToldAndAgreesOnAnyNumberOfThreads) {
+    class StopAt : public Progress {
+      public:
+        explicit StopAt(double share) : share_(share) {}
+        double last = -1;
+
+      protected:
+        bool go_on(double done) override {
+            EXPECT_GE(done, last);
+            EXPECT_LT(done, 1);
+            last = done;
+            return done < share_;
+        }
+
+      private:
+        double share_;
+    };
+    const ChargePair c{0.4, -0.1, 0.5, 9};
+    const FluxLineSettings settings{400, 4, 8.0 / kPixels, 0.05};
+    set_worker_limit(1);
+    const FluxLines one = flux_lines(c, settings);
+    set_worker_limit(2);
+    StopAt never(2);
+    const FluxLines two = flux_lines(c, settings, never);
+    set_worker_limit(0);
+    ASSERT_EQ(one.lines.size(), two.lines.size());
+    for (std::size_t i = 0; i < one.lines.size(); ++i) {
+        ASSERT_EQ(one.lines[i].points.size(), two.lines[i].points.size());
+        EXPECT_EQ(one.lines[i].points.back().x, two.lines[i].points.back().x);
+    }
+    StopAt half(0.5);
+    const FluxLines part = flux_lines(c, settings, half);
+    EXPECT_FALSE(part.complete);
+    EXPECT_GT(part.lines.size(), one.lines.size() / 3);
+    EXPECT_LT(part.lines.size(), one.lines.size() * 2 / 3);
+    for (std::size_t i = 0; i < part.lines.size(); ++i) {
+        EXPECT_EQ(part.lines[i].points.size(), one.lines[i].points.size());
+    }
+}
+
+// The largest count: a single charge's 32767 lines, straight out to the edge.
+TEST(FluxLines, LargestCountOfASingleCharge) {
+    const FluxLines r = flux_lines({0, 0.6, 0.5, 9}, {32767, 2, 4.0 / kPixels, 0.05});
+    ASSERT_EQ(r.lines.size(), 32767u);
+    for (const FluxLine& line : r.lines) {
+        ASSERT_EQ(line.start, FluxEnd::Charge2);
+        ASSERT_EQ(line.end, FluxEnd::Edge);
+        // Radial: the end lies on the ray from the charge through the start.
+        const FluxPoint s = line.points.front(), e = line.points.back();
+        ASSERT_NEAR(((s.x - 0.5) * e.y - s.y * (e.x - 0.5)) / 0.05, 0, 0.05 * 4.0 / kPixels);
+    }
+}
+
+} // namespace
