@@ -93,8 +93,16 @@ TEST(CommandLine, SpeaksTheLanguageAsked) {
         const char* err; // a part of the error stream
     };
     const Row rows[] = {
-        {"picture", {"--language", "en", "--zero-field", "--export", svg}, 0, ">X, m<", ""},
-        {"picture in Russian", {"--zero-field", "--export", svg}, 0, ">X, м<", ""},
+        {"picture",
+         {"--language", "en", "--zero-field", "--export", svg},
+         0,
+         "<title>Field of two point charges: q1 = 0.4 nC",
+         ""},
+        {"picture in Russian",
+         {"--zero-field", "--export", svg},
+         0,
+         "<title>Поле двух точечных зарядов: q1 = 0.4 нКл",
+         ""},
         {"warning",
          {"--language=en", "--q1", "0", "--q2", "0", "--export", svg},
          0,
