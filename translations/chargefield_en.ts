@@ -846,7 +846,7 @@ nor changes any file. Save a picture too large for SVG as PNG.
     </message>
     <message>
         <source>число линий потенциала</source>
-        <translation>number of equipotential lines</translation>
+        <translation>number of equipotentials</translation>
     </message>
     <message>
         <source>число линий напряжённости</source>

@@ -8,24 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/silent.h"
 #include "model/field_params.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
 
 namespace {
-
-class SilentDialogs : public Dialogs {
-  public:
-    void message(const std::string&, const std::string&) override {}
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
-};
-
-class SilentPlatform : public Platform {
-  public:
-    bool open_document(const std::string&) override { return false; }
-    bool show_text_file(const std::string&) override { return false; }
-    bool tone(int, int) override { return false; }
-};
 
 // Where a label goes: the control it marks and the side of it.
 struct Mark {

@@ -11,6 +11,7 @@
 #include "analysis/zero_potential.h"
 #include "app/command_line_args.h"
 #include "base/file_output.h"
+#include "base/silent.h"
 #include "picture/compute.h"
 #include "picture/frame.h"
 #include "profiles/profile_csv.h"
@@ -56,14 +57,6 @@ class KeptWarnings : public Dialogs {
 
   private:
     const Translator* translator_;
-};
-
-// No documents, no viewer, no tone.
-class SilentPlatform : public Platform {
-  public:
-    bool open_document(const std::string&) override { return false; }
-    bool show_text_file(const std::string&) override { return false; }
-    bool tone(int, int) override { return true; }
 };
 
 std::string named(const Output& o) {

@@ -7,25 +7,12 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
+#include "base/silent.h"
 #include "picture/compute.h"
 #include "ui/computation.h"
 #include "ui/main_window.h"
 
 namespace {
-
-// A live redraw tells nothing: no message box, no tone.
-class QuietDialogs : public Dialogs {
-  public:
-    void message(const std::string&, const std::string&) override {}
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
-};
-
-class QuietPlatform : public Platform {
-  public:
-    bool open_document(const std::string&) override { return false; }
-    bool show_text_file(const std::string&) override { return false; }
-    bool tone(int, int) override { return true; }
-};
 
 // The drawing work of the chosen families, in units of about one equipotential level's time: a
 // start angle's field lines take about six (as the computation shares out its progress).
@@ -98,8 +85,8 @@ double MainWindow::expected_live_seconds() const {
 }
 
 void MainWindow::redraw_whole_picture(Progress& progress) {
-    QuietDialogs quiet;
-    QuietPlatform no_tone;
+    SilentDialogs quiet;
+    SilentPlatform no_tone;
     TimedProgress timed(progress);
     QtPictureBox& pic = *ui.picture;
     if (const auto tip = compute_picture(params_, field_picture_, pic, quiet, no_tone, timed)) {
