@@ -61,7 +61,8 @@ int elapsed_seconds(int m0, int s0, int m1, int s1) {
 std::string caption_with_time(const std::string& caption, int seconds, bool stopped,
                               const Translator* translator) {
     // The seconds come with a blank before them unless negative ("5 c", "-2 c").
-    const std::string time = (seconds >= 0 ? " " : "") + std::to_string(seconds);
+    std::string time = seconds >= 0 ? " " : "";
+    time += std::to_string(seconds);
     return translated(translator, CF_TEXT("Picture", "%1. Время расчета%2 c"), {caption, time}) +
            (stopped ? translated(translator, kStoppedNote) : "");
 }

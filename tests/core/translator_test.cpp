@@ -22,7 +22,11 @@ class Marking : public Translator {
         if (std::string_view(text.text).find("радиусом %2") != std::string_view::npos) {
             return "radius %2, centre %1";
         }
-        return "{" + std::string(text.context) + "}" + text.text;
+        std::string marked = "{";
+        marked += text.context;
+        marked += "}";
+        marked += text.text;
+        return marked;
     }
 };
 
