@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "base/parallel.h"
 #include "support/scene.h"
 #include "ui/qt_picture_box.h"
 
@@ -15,6 +16,12 @@ inline void counted(benchmark::internal::Benchmark* b) {
     if (const char* n = std::getenv("CHARGEFIELD_BENCH_ITERATIONS")) {
         b->Iterations(std::atoi(n));
     }
+}
+
+// The benchmark's argument, where there is one, is the number of threads the computation may
+// use (0: as many as the machine has cores).
+inline void use_threads(const benchmark::State& state) {
+    set_worker_limit(state.range(0) > 0 ? static_cast<unsigned>(state.range(0)) : 0);
 }
 
 // Takes every primitive and draws nothing: the time of the computation alone.
@@ -51,3 +58,16 @@ template <class Box> struct BenchScene : SceneOn<Box> {
 };
 
 using QtScene = BenchScene<OpeningPictureBox>;
+
+// Times `draw` on a picture holding only its frame, painted before the clock stops; the frame
+// is drawn afresh outside the clock every time.
+template <class Scene, class Draw>
+void time_on_fresh_frame(benchmark::State& state, Scene& s, Draw draw) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.frame();
+        state.ResumeTiming();
+        draw();
+        painted(s.pic);
+    }
+}

@@ -10,32 +10,12 @@
 #include "picture/field_lines.h"
 #include "picture/frame.h"
 #include "ui/qt_picture_box.h"
-#if __has_include("base/parallel.h")
-#include "base/parallel.h"
-#define CHARGEFIELD_HAS_WORKERS 1
-#endif
 
 namespace {
 
-// The benchmark's argument, where there is one, is the number of threads the computation may
-// use (0: as many as the machine has cores).
-void use_threads(const benchmark::State& state) {
-#ifdef CHARGEFIELD_HAS_WORKERS
-    set_worker_limit(state.range(0) > 0 ? static_cast<unsigned>(state.range(0)) : 0);
-#else
-    (void)state;
-#endif
-}
-
 void BM_draw_equipotentials(benchmark::State& state) {
     QtScene s;
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.frame();
-        state.ResumeTiming();
-        draw_equipotentials(s.params, s.picture, s.pic);
-        painted(s.pic);
-    }
+    time_on_fresh_frame(state, s, [&] { draw_equipotentials(s.params, s.picture, s.pic); });
 }
 BENCHMARK(BM_draw_equipotentials)
     ->Unit(benchmark::kMillisecond)
@@ -45,13 +25,7 @@ BENCHMARK(BM_draw_equipotentials)
 
 void BM_draw_field_lines(benchmark::State& state) {
     QtScene s;
-    for (auto _ : state) {
-        state.PauseTiming();
-        s.frame();
-        state.ResumeTiming();
-        draw_field_lines(s.params, s.picture.charges, s.pic);
-        painted(s.pic);
-    }
+    time_on_fresh_frame(state, s, [&] { draw_field_lines(s.params, s.picture.charges, s.pic); });
 }
 BENCHMARK(BM_draw_field_lines)
     ->Unit(benchmark::kMillisecond)
