@@ -18,6 +18,13 @@ inline void counted(benchmark::internal::Benchmark* b) {
     }
 }
 
+// How most benchmarks are timed: in milliseconds, by the processor time of the whole process
+// (every thread) and by the clock, and counted as above.
+inline void in_milliseconds(benchmark::internal::Benchmark* b) {
+    b->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+    counted(b);
+}
+
 // The benchmark's argument, where there is one, is the number of threads the computation may
 // use (0: as many as the machine has cores).
 inline void use_threads(const benchmark::State& state) {

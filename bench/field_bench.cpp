@@ -17,21 +17,13 @@ void BM_draw_equipotentials(benchmark::State& state) {
     QtScene s;
     time_on_fresh_frame(state, s, [&] { draw_equipotentials(s.params, s.picture, s.pic); });
 }
-BENCHMARK(BM_draw_equipotentials)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_draw_equipotentials)->Apply(in_milliseconds);
 
 void BM_draw_field_lines(benchmark::State& state) {
     QtScene s;
     time_on_fresh_frame(state, s, [&] { draw_field_lines(s.params, s.picture.charges, s.pic); });
 }
-BENCHMARK(BM_draw_field_lines)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_draw_field_lines)->Apply(in_milliseconds);
 
 // The whole computation command: clear, frame, charges, both families, with the counts given.
 template <class Box> void compute_with_counts(benchmark::State& state, double levels, int lines) {
@@ -48,24 +40,12 @@ template <class Box> void compute_with_counts(benchmark::State& state, double le
 void BM_default_compute(benchmark::State& state) {
     compute_with_counts<OpeningPictureBox>(state, 11, 6);
 }
-BENCHMARK(BM_default_compute)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_default_compute)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 void BM_default_compute_null(benchmark::State& state) {
     compute_with_counts<NullPictureBox>(state, 11, 6);
 }
-BENCHMARK(BM_default_compute_null)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_default_compute_null)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 // The default computation on the program's picture box, recorded in its display list but not
 // painted: what keeping the list costs (where the box keeps one).
@@ -75,46 +55,24 @@ void BM_default_compute_recorded(benchmark::State& state) {
         s.compute();
     }
 }
-BENCHMARK(BM_default_compute_recorded)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_default_compute_recorded)->Apply(in_milliseconds);
 
 // Dense field lines: painting is to cost no more than a quarter of the computation.
 void BM_compute_nE2000(benchmark::State& state) {
     compute_with_counts<OpeningPictureBox>(state, 11, 2000);
 }
-BENCHMARK(BM_compute_nE2000)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_compute_nE2000)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 void BM_compute_nE2000_null(benchmark::State& state) {
     compute_with_counts<NullPictureBox>(state, 11, 2000);
 }
-BENCHMARK(BM_compute_nE2000_null)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_compute_nE2000_null)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 // A thousand of each, on one core and on all of them.
 void BM_compute_n1000(benchmark::State& state) {
     compute_with_counts<OpeningPictureBox>(state, 1000, 1000);
 }
-BENCHMARK(BM_compute_n1000)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_compute_n1000)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 // The largest count of field lines, on all cores: tens of millions of segments, more than the
 // display list keeps. Run alone (--benchmark_filter=nE32767): an iteration takes seconds.

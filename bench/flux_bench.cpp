@@ -28,11 +28,7 @@ void BM_default_compute_window(benchmark::State& state) {
         painted(s.pic);
     }
 }
-BENCHMARK(BM_default_compute_window)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_default_compute_window)->Apply(in_milliseconds);
 
 // The potential map over the frame's scale, every pixel coloured.
 void BM_views_potential_map(benchmark::State& state) {
@@ -41,23 +37,13 @@ void BM_views_potential_map(benchmark::State& state) {
     time_on_fresh_frame(state, s, [&] { draw_potential_map(s.params, s.pic); });
     set_worker_limit(0);
 }
-BENCHMARK(BM_views_potential_map)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(0)
-    ->Arg(1)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_views_potential_map)->Apply(in_milliseconds)->Arg(0)->Arg(1);
 
 void BM_views_arrows(benchmark::State& state) {
     WindowScene s;
     time_on_fresh_frame(state, s, [&] { draw_field_arrows(s.params, s.pic); });
 }
-BENCHMARK(BM_views_arrows)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_views_arrows)->Apply(in_milliseconds);
 
 // The field lines alone, prescribed or of equal flux; the argument is the count per charge.
 template <bool Flux> void field_lines(benchmark::State& state) {
@@ -73,19 +59,7 @@ void BM_views_prescribed_lines(benchmark::State& state) {
 void BM_views_flux_lines(benchmark::State& state) {
     field_lines<true>(state);
 }
-BENCHMARK(BM_views_prescribed_lines)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(6)
-    ->Arg(2000)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
-BENCHMARK(BM_views_flux_lines)
-    ->Unit(benchmark::kMillisecond)
-    ->Arg(6)
-    ->Arg(2000)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_views_prescribed_lines)->Apply(in_milliseconds)->Arg(6)->Arg(2000);
+BENCHMARK(BM_views_flux_lines)->Apply(in_milliseconds)->Arg(6)->Arg(2000);
 
 } // namespace

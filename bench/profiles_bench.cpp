@@ -49,19 +49,11 @@ void scroll_with_six_profiles(benchmark::State& state, bool live) {
 void BM_scroll_with_six_profiles(benchmark::State& state) {
     scroll_with_six_profiles(state, false);
 }
-BENCHMARK(BM_scroll_with_six_profiles)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_scroll_with_six_profiles)->Apply(in_milliseconds);
 
 void BM_live_scroll_with_six_profiles(benchmark::State& state) {
     scroll_with_six_profiles(state, true);
 }
-BENCHMARK(BM_live_scroll_with_six_profiles)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime()
-    ->Apply(counted);
+BENCHMARK(BM_live_scroll_with_six_profiles)->Apply(in_milliseconds);
 
 } // namespace
