@@ -42,15 +42,24 @@ std::optional<std::string> compute_picture(const FieldParams& params, FieldPictu
                                            PictureBox& pic, Dialogs& dialogs, Platform& platform,
                                            Progress& progress) {
     pic.clear();
-    picture.frame = draw_frame(params, pic);
+    picture.frame = draw_frame(params, pic, MapLegend::LeftToCaller);
+    // The potential map's legend over the lines (also those of a stopped computation).
+    const auto legend_on_top = [&] {
+        if (params.views.potential_map) {
+            draw_potential_legend(params, pic);
+        }
+    };
     if (params.q1 == 0 && params.q2 == 0) {
+        legend_on_top();
         dialogs.message(
             translated(params.translator, CF_TEXT("Picture", "Зарядов нет?\rПоля нет-1!")),
             translated(params.translator, kWarningTitle));
         return std::nullopt;
     }
     picture.charges = draw_charges(params, pic);
-    return draw_field(params, picture, pic, platform, progress);
+    std::optional<std::string> tip = draw_field(params, picture, pic, platform, progress);
+    legend_on_top();
+    return tip;
 }
 
 int elapsed_seconds(int m0, int s0, int m1, int s1) {

@@ -42,7 +42,7 @@ Frame frame_for(const FieldParams& params) {
     return f;
 }
 
-Frame draw_frame(const FieldParams& params, PictureBox& pic) {
+Frame draw_frame(const FieldParams& params, PictureBox& pic, MapLegend legend) {
     const Frame f = frame_for(params);
     const std::string& sep = params.decimal_separator;
     pic.set_scale(static_cast<float>(f.x_min), f.y_max, static_cast<float>(f.x_max),
@@ -104,7 +104,7 @@ Frame draw_frame(const FieldParams& params, PictureBox& pic) {
     if (params.views.arrows) {
         draw_field_arrows(params, pic);
     }
-    if (params.views.potential_map) {
+    if (params.views.potential_map && legend == MapLegend::WithFrame) {
         draw_potential_legend(params, pic);
     }
     return f;

@@ -34,8 +34,11 @@ Frame frame_for(const FieldParams& params);
 // Sets the user scale of frame_for, draws the light-green grid every a/2, the tick labels at
 // twice the grid spacing, the two axes and their names; returns the frame. With the views on,
 // the potential map comes first, under everything, and the field arrows and then the map's
-// legend after the axes' names (field_views.h).
-Frame draw_frame(const FieldParams& params, PictureBox& pic);
+// legend after the axes' names (field_views.h). A caller about to draw lines leaves the legend
+// to draw over them when they are done, so that no line crosses it.
+enum class MapLegend { WithFrame, LeftToCaller };
+Frame draw_frame(const FieldParams& params, PictureBox& pic,
+                 MapLegend legend = MapLegend::WithFrame);
 
 // The radius r0 of the charge marks per nC, m: a charge q is a disc of radius |q|*r0, and the
 // field lines start on circles of radius r0.

@@ -16,6 +16,7 @@
 #include "picture/potential_map.h"
 #include "support/coulomb.h"
 #include "support/recording_picture_box.h"
+#include "support/scene.h"
 
 namespace {
 
@@ -165,8 +166,9 @@ TEST(FieldArrows, OneLengthAlongTheFieldOnASymmetricGrid) {
 }
 
 // The views only add to the frame: the map's pixels first, over the whole scale; the arrows after
-// the axes' names, three grey strokes each from the tip; the legend last, with the scale's values.
-TEST(FieldViews, FrameAddsTheMapFirstAndTheArrowsAndLegendLast) {
+// the axes' names, three grey strokes each from the tip; the legend last, with the scale's values,
+// and after «расчёт»'s lines.
+TEST(FieldViews, MapUnderEverythingArrowsAfterTheFrameLegendOnTop) {
     FieldParams p;
     const auto frame = [&p](bool map, bool arrows) {
         p.views = {map, arrows, false};
@@ -211,6 +213,27 @@ TEST(FieldViews, FrameAddsTheMapFirstAndTheArrowsAndLegendLast) {
                                                  "0",    "1",    "10",  "100"};
         EXPECT_EQ(texts, map ? legend : std::vector<std::string>{});
     }
+
+    // «расчёт» leaves the legend for last, once, so that no line crosses it.
+    p.views = {true, false, false};
+    p.families = LineFamilies::Both;
+    Scene s(p);
+    s.pic.forget();
+    s.compute();
+    const std::vector<DrawCall>& calls = s.pic.calls;
+    std::size_t last_line = 0, heading = 0, headings = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (calls[i].kind == DrawCall::Line && calls[i].colour == kFieldLineColour) {
+            last_line = i;
+        }
+        if (calls[i].kind == DrawCall::Text && calls[i].text == "φ, В") {
+            heading = i;
+            ++headings;
+        }
+    }
+    EXPECT_EQ(headings, 1);
+    EXPECT_GT(last_line, 0u);
+    EXPECT_GT(heading, last_line);
 }
 
 // The lines of equal flux as drawn: every segment beside its mirror image, in the field lines'
