@@ -1076,6 +1076,18 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>Пересчитывать сразу</source>
         <translation>Redraw at once</translation>
     </message>
+    <message>
+        <source>карта потенциала</source>
+        <translation>potential map</translation>
+    </message>
+    <message>
+        <source>стрелки поля</source>
+        <translation>field arrows</translation>
+    </message>
+    <message>
+        <source>линии напряжённости равного потока</source>
+        <translation>field lines of equal flux</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>

@@ -63,7 +63,8 @@ class MainWindow : public QMainWindow {
     // another chooser is set (tests answer from a script).
     void set_file_chooser(FileChooser& chooser);
 
-    // Lays the window out from its inner height and redraws the empty frame with the charges.
+    // Lays the window out from its inner height and redraws the empty frame with the charges
+    // (with the live redraw on, the whole picture, when that is quick).
     void relayout_and_redraw();
     // Places every control from the inner height.
     void lay_out();
@@ -92,8 +93,10 @@ class MainWindow : public QMainWindow {
     void log_point();
     void on_log_clicked();
 
-    // «Вид»: the three views from their items into the inputs, then the picture redrawn as after a
-    // change of a scroll bar; the live redraw on or off (on, the picture is redrawn at once).
+    // «Вид»: the three views from their items into the inputs, then the picture redrawn: the
+    // whole of it, characteristic lines included, when it shows computed lines (they are not
+    // lost), otherwise as after a change of a scroll bar; the live redraw on or off (on, the
+    // picture is redrawn at once).
     void on_views_chosen();
     void on_live_toggled(bool on);
     // Whether every change of an input redraws the whole picture.
@@ -149,6 +152,8 @@ class MainWindow : public QMainWindow {
     // The whole picture as the compute button draws it, with the characteristic lines and chosen
     // equipotentials drawn over it since, without the caption, the tone or a message box.
     void redraw_whole_picture(Progress& progress);
+    // Lays the window out and redraws the whole picture (keep_lines) or the empty frame.
+    void relayout_and_redraw(bool keep_lines);
     // Redraws the given profile windows that are shown, in that order, as one computation.
     void redraw_profiles(std::initializer_list<ProfileId> ids,
                          ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
@@ -176,7 +181,6 @@ class MainWindow : public QMainWindow {
         QString number;
     };
     void note_drawn(std::size_t primitives_before, const DrawnNote& what);
-    DrawnNote chosen_potential_note() const;
 
     FieldParams& params_;
     FieldPicture field_picture_;
@@ -206,7 +210,11 @@ class MainWindow : public QMainWindow {
         float potential = 0; // of a chosen equipotential
     };
     std::vector<DrawnOver> drawn_over_;
+    // What a line drawn over the picture is called in its description.
+    DrawnNote note_of(const DrawnOver& drawn) const;
     bool live_ = false;
+    // The picture shows the lines of a computation (cleared with them).
+    bool lines_shown_ = false;
     // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured,
     // with the prescribed field lines and with the lines of equal flux.
     double live_rate_[2] = {2e-4, 2e-4};

@@ -203,6 +203,12 @@ void MainWindow::describe_picture() {
 
 void MainWindow::note_frame(bool with_charges) {
     drawn_ = {{QT_TR_NOOP("координатная сетка с осями"), {}}};
+    if (params_.views.potential_map) {
+        drawn_.push_back({QT_TR_NOOP("карта потенциала"), {}});
+    }
+    if (params_.views.arrows) {
+        drawn_.push_back({QT_TR_NOOP("стрелки поля"), {}});
+    }
     if (with_charges) {
         drawn_.push_back({QT_TR_NOOP("заряды"), {}});
     }
@@ -216,7 +222,9 @@ void MainWindow::note_computed(bool stopped) {
         drawn_.push_back({QT_TR_NOOP("линии потенциала"), {}});
     }
     if (charges && params_.families != LineFamilies::Equipotentials) {
-        drawn_.push_back({QT_TR_NOOP("линии напряжённости"), {}});
+        drawn_.push_back(params_.views.flux_lines
+                             ? DrawnNote{QT_TR_NOOP("линии напряжённости равного потока"), {}}
+                             : DrawnNote{QT_TR_NOOP("линии напряжённости"), {}});
     }
     if (stopped) {
         drawn_.push_back({QT_TR_NOOP("не всё: расчёт остановлен"), {}});
@@ -231,8 +239,17 @@ void MainWindow::note_drawn(std::size_t primitives_before, const DrawnNote& what
     }
 }
 
-MainWindow::DrawnNote MainWindow::chosen_potential_note() const {
+MainWindow::DrawnNote MainWindow::note_of(const DrawnOver& drawn) const {
+    switch (drawn.kind) {
+    case DrawnOver::ZeroPotential:
+        return {QT_TR_NOOP("линия нулевого потенциала"), {}};
+    case DrawnOver::ZeroField:
+        return {QT_TR_NOOP("точка нулевой напряжённости и линия потенциала через неё"), {}};
+    case DrawnOver::FieldDirection:
+        return {QT_TR_NOOP("линии горизонтального и вертикального поля"), {}};
+    case DrawnOver::ChosenEquipotential:
+        break;
+    }
     return {QT_TR_NOOP("линия потенциала %1 В"),
-            QString::fromStdString(
-                format_fixed(params_.chosen_potential, 2, params_.decimal_separator))};
+            QString::fromStdString(format_fixed(drawn.potential, 2, params_.decimal_separator))};
 }

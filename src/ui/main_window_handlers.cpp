@@ -147,6 +147,7 @@ void MainWindow::compute() {
     const int seconds = elapsed_seconds(start.minute(), start.second(), end.minute(), end.second());
     computed_time_ = ComputedTime{seconds, c.stopped()};
     set_title();
+    lines_shown_ = true;
     note_computed(c.stopped());
 }
 
@@ -155,17 +156,16 @@ void MainWindow::explain_zero_potential() {
     Computation c(this);
     show_zero_potential_line(params_, field_picture_, results_, *ui.picture, dialogs_,
                              c.progress());
-    note_drawn(before, {QT_TR_NOOP("линия нулевого потенциала"), {}});
     drawn_over_.push_back({DrawnOver::ZeroPotential});
+    note_drawn(before, note_of(drawn_over_.back()));
 }
 
 void MainWindow::explain_zero_field() {
     const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     show_zero_field_point(params_, field_picture_, results_, *ui.picture, dialogs_, c.progress());
-    note_drawn(before,
-               {QT_TR_NOOP("точка нулевой напряжённости и линия потенциала через неё"), {}});
     drawn_over_.push_back({DrawnOver::ZeroField});
+    note_drawn(before, note_of(drawn_over_.back()));
 }
 
 void MainWindow::explain_field_direction() {
@@ -173,16 +173,16 @@ void MainWindow::explain_field_direction() {
     Computation c(this);
     show_field_direction_lines(params_, field_picture_, results_, *ui.picture, dialogs_,
                                c.progress());
-    note_drawn(before, {QT_TR_NOOP("линии горизонтального и вертикального поля"), {}});
     drawn_over_.push_back({DrawnOver::FieldDirection});
+    note_drawn(before, note_of(drawn_over_.back()));
 }
 
 void MainWindow::draw_chosen_equipotential() {
     const std::size_t before = ui.picture->display_list().primitives();
     Computation c(this);
     ::draw_chosen_equipotential(params_, field_picture_.frame, *ui.picture, c.progress());
-    note_drawn(before, chosen_potential_note());
     drawn_over_.push_back({DrawnOver::ChosenEquipotential, params_.chosen_potential});
+    note_drawn(before, note_of(drawn_over_.back()));
 }
 
 void MainWindow::show_readout(float x, float y) {

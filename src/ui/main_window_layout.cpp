@@ -99,13 +99,17 @@ void MainWindow::lay_out() {
 }
 
 void MainWindow::relayout_and_redraw() {
+    relayout_and_redraw(live_ && expected_live_seconds() <= kLiveLimit);
+}
+
+void MainWindow::relayout_and_redraw(bool keep_lines) {
     if (!ready_) {
         return;
     }
     if (Computation::handling_events()) {
         // Resized while a computation runs: the frame is redrawn once it has ended, as it would
         // be had the computation held the window until then.
-        Computation::later(this, "redraw", [this] { relayout_and_redraw(); });
+        Computation::later(this, "redraw", [this, keep_lines] { relayout_and_redraw(keep_lines); });
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.
@@ -113,13 +117,14 @@ void MainWindow::relayout_and_redraw() {
         return;
     }
     lay_out();
-    if (live_ && expected_live_seconds() <= kLiveLimit) {
+    if (keep_lines) {
         Computation c(this);
         redraw_whole_picture(c.progress());
         return;
     }
     ui.picture->clear();
     drawn_over_.clear();
+    lines_shown_ = false;
     field_picture_.frame = draw_frame(params_, *ui.picture);
     field_picture_.charges = draw_charges(params_, *ui.picture);
     note_frame(true);

@@ -57,7 +57,7 @@ void MainWindow::on_views_chosen() {
     params_.views.arrows = ui.arrows_action->isChecked();
     params_.views.flux_lines = ui.flux_lines_action->isChecked();
     const Computation c(this);
-    relayout_and_redraw();
+    relayout_and_redraw(lines_shown_ || (live_ && expected_live_seconds() <= kLiveLimit));
 }
 
 void MainWindow::on_live_toggled(bool on) {
@@ -96,6 +96,8 @@ void MainWindow::redraw_whole_picture(Progress& progress) {
         live_rate_[params_.views.flux_lines ? 1 : 0] =
             timed.seconds_of_lines() / field_work(params_);
     }
+    lines_shown_ = true;
+    note_computed(timed.stopped());
     // With both charges zero there is nothing to draw over.
     if (params_.q1 == 0 && params_.q2 == 0) {
         return;
@@ -104,6 +106,7 @@ void MainWindow::redraw_whole_picture(Progress& progress) {
         if (progress.stopped()) {
             return;
         }
+        const std::size_t before = pic.display_list().primitives();
         switch (d.kind) {
         case DrawnOver::ZeroPotential:
             show_zero_potential_line(params_, field_picture_, results_, pic, quiet, progress);
@@ -121,5 +124,6 @@ void MainWindow::redraw_whole_picture(Progress& progress) {
             break;
         }
         }
+        note_drawn(before, note_of(d));
     }
 }

@@ -711,7 +711,7 @@ int grey_pixels(const QImage& img) {
 // Each item of «Вид» ticked shows its view: the map gives pixels between the grid lines the
 // colour of the potential at their centres (to a colour step), the arrows add grey strokes, the
 // lines of equal flux (after «расчёт») the separatrix; the legend's values stand in the picture.
-// Unticked, the picture is as before, pixel for pixel.
+// Unticked, the picture is as before, pixel for pixel. Computed lines stay through the change.
 TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
     Window w;
     const auto map_shown = [&w](const QImage& img) {
@@ -770,6 +770,25 @@ TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
         EXPECT_EQ(picture(), before);
     }
     EXPECT_FALSE(w.m.views.potential_map || w.m.views.arrows || w.m.views.flux_lines);
+
+    // Ticked over computed lines, a view redraws them and what was drawn over them, without a
+    // box or a tone, and the picture's description names it.
+    w.ui.compute_button->click();
+    w.window.explain_zero_field();
+    const std::size_t boxes = w.dialogs.shown.size(), tones = w.platform.tones.size();
+    w.ui.arrows_action->setChecked(true);
+    const QImage img = w.picture();
+    EXPECT_GT(count_colour(img, kRedLines), 100);
+    EXPECT_GT(count_colour(img, qRgb(120, 120, 0)), 100);
+    EXPECT_GT(grey_pixels(img), plain_grey + 2000);
+    EXPECT_EQ(w.dialogs.shown.size(), boxes);
+    EXPECT_EQ(w.platform.tones.size(), tones);
+    EXPECT_TRUE(w.ui.picture->accessibleDescription().endsWith(
+        QStringLiteral("Нарисовано: координатная сетка с осями, стрелки поля, заряды, линии "
+                       "потенциала, линии напряжённости, точка нулевой напряжённости и линия "
+                       "потенциала через неё.")))
+        << w.ui.picture->accessibleDescription().toStdString();
+    w.ui.arrows_action->setChecked(false);
 }
 
 // With «Пересчитывать сразу» on, a scroll-bar step, a count typed and a family chosen each give

@@ -35,7 +35,7 @@ check_pdf gauss.pdf "Теорема Гаусса"
 check_pdf uprav.pdf "Управление программой"
 check_pdf en/spravka.pdf "Reference: the field of two point charges"
 check_pdf en/spravka.pdf "circle of Apollonius"
-check_pdf en/spravka.pdf "Equal-flux field lines"
+check_pdf en/spravka.pdf "Field lines of equal flux"
 check_pdf en/gauss.pdf "Gauss's law and the field of two charges"
 check_pdf en/uprav.pdf "The controls of the program"
 
@@ -88,5 +88,5 @@ check_instruction() { # file (en/... for the English one), the menu items it mus
 check_instruction instruction.txt Справка Гаусс Выход "Карта потенциала" "Стрелки поля" \
   "Пересчитывать сразу" Инструкция Управление Автор "О программе" Регистрация
 check_instruction en/instruction.txt Reference Gauss "Save picture" "Copy picture" Print \
-  "Print preview" Exit "Potential map" "Field arrows" "Equal-flux field lines" \
-  "Recompute at once" Language Instructions Controls Author About Registration
+  "Print preview" Exit "Potential map" "Field arrows" "Field lines of equal flux" \
+  "Redraw at once" Language Instructions Controls Author About Registration
