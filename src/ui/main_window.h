@@ -105,6 +105,8 @@ class MainWindow : public QMainWindow {
     // take, from the last one measured; over half a second it is not started live.
     double expected_live_seconds() const;
     static constexpr double kLiveLimit = 0.5;
+    // Live, and quick enough to redraw the whole picture at once.
+    bool redraws_live() const { return live_ && expected_live_seconds() <= kLiveLimit; }
 
     // The menu items.
     void open_spravka();

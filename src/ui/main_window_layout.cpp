@@ -99,7 +99,7 @@ void MainWindow::lay_out() {
 }
 
 void MainWindow::relayout_and_redraw() {
-    relayout_and_redraw(live_ && expected_live_seconds() <= kLiveLimit);
+    relayout_and_redraw(redraws_live());
 }
 
 void MainWindow::relayout_and_redraw(bool keep_lines) {

@@ -57,7 +57,7 @@ void MainWindow::on_views_chosen() {
     params_.views.arrows = ui.arrows_action->isChecked();
     params_.views.flux_lines = ui.flux_lines_action->isChecked();
     const Computation c(this);
-    relayout_and_redraw(lines_shown_ || (live_ && expected_live_seconds() <= kLiveLimit));
+    relayout_and_redraw(lines_shown_ || redraws_live());
 }
 
 void MainWindow::on_live_toggled(bool on) {
