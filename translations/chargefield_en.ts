@@ -785,28 +785,12 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <translation>, </translation>
     </message>
     <message>
-        <source>координатная сетка с осями</source>
-        <translation>coordinate grid with axes</translation>
-    </message>
-    <message>
-        <source>заряды</source>
-        <translation>charges</translation>
-    </message>
-    <message>
         <source>линии потенциала</source>
         <translation>equipotential lines</translation>
     </message>
     <message>
         <source>линии напряжённости</source>
         <translation>field lines</translation>
-    </message>
-    <message>
-        <source>не всё: расчёт остановлен</source>
-        <translation>not all: the computation was stopped</translation>
-    </message>
-    <message>
-        <source>линия потенциала %1 В</source>
-        <translation>equipotential line of %1 V</translation>
     </message>
     <message>
         <source>Q1, нКл</source>
@@ -981,18 +965,6 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <translation>Save the picture</translation>
     </message>
     <message>
-        <source>линия нулевого потенциала</source>
-        <translation>line of zero potential</translation>
-    </message>
-    <message>
-        <source>точка нулевой напряжённости и линия потенциала через неё</source>
-        <translation>point of zero field and the equipotential line through it</translation>
-    </message>
-    <message>
-        <source>линии горизонтального и вертикального поля</source>
-        <translation>lines of horizontal and vertical field</translation>
-    </message>
-    <message>
         <source>&amp;Файл</source>
         <translation>&amp;File</translation>
     </message>
@@ -1075,18 +1047,6 @@ nor changes any file. Save a picture too large for SVG as PNG.
     <message>
         <source>Пересчитывать сразу</source>
         <translation>Redraw at once</translation>
-    </message>
-    <message>
-        <source>карта потенциала</source>
-        <translation>potential map</translation>
-    </message>
-    <message>
-        <source>стрелки поля</source>
-        <translation>field arrows</translation>
-    </message>
-    <message>
-        <source>линии напряжённости равного потока</source>
-        <translation>field lines of equal flux</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1571,57 @@ Save it as PNG, as on the screen?</translation>
     <message>
         <source>Сохранение</source>
         <translation>Saving</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>линия нулевого потенциала</source>
+        <translation>line of zero potential</translation>
+    </message>
+    <message>
+        <source>точка нулевой напряжённости и линия потенциала через неё</source>
+        <translation>point of zero field and the equipotential line through it</translation>
+    </message>
+    <message>
+        <source>линии горизонтального и вертикального поля</source>
+        <translation>lines of horizontal and vertical field</translation>
+    </message>
+    <message>
+        <source>линия потенциала %1 В</source>
+        <translation>equipotential line of %1 V</translation>
+    </message>
+    <message>
+        <source>координатная сетка с осями</source>
+        <translation>coordinate grid with axes</translation>
+    </message>
+    <message>
+        <source>карта потенциала</source>
+        <translation>potential map</translation>
+    </message>
+    <message>
+        <source>стрелки поля</source>
+        <translation>field arrows</translation>
+    </message>
+    <message>
+        <source>заряды</source>
+        <translation>charges</translation>
+    </message>
+    <message>
+        <source>линии потенциала</source>
+        <translation>equipotential lines</translation>
+    </message>
+    <message>
+        <source>линии напряжённости равного потока</source>
+        <translation>field lines of equal flux</translation>
+    </message>
+    <message>
+        <source>линии напряжённости</source>
+        <translation>field lines</translation>
+    </message>
+    <message>
+        <source>не всё: расчёт остановлен</source>
+        <translation>not all: the computation was stopped</translation>
     </message>
 </context>
 </TS>

@@ -5,17 +5,10 @@
 #include <QPalette>
 #include <memory>
 
-#include "analysis/field_direction_lines.h"
-#include "analysis/user_equipotential.h"
-#include "analysis/zero_field.h"
-#include "analysis/zero_potential.h"
 #include "app/command_line_args.h"
 #include "base/file_output.h"
 #include "base/silent.h"
-#include "picture/compute.h"
-#include "picture/frame.h"
-#include "profiles/profile_csv.h"
-#include "profiles/profile_draw.h"
+#include "session/session.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
 #include "ui/picture_export.h"
@@ -89,7 +82,9 @@ class Run {
   public:
     // What only trying shows, before the work: each temporary file made and removed again, so
     // that none is left behind should the run be ended meanwhile.
-    explicit Run(Request& r) : warnings(r.params.translator), r_(r), tr_(r.params.translator) {
+    explicit Run(Request& r)
+        : warnings(r.params.translator), r_(r), tr_(r.params.translator),
+          session_(r.params, pic_, warnings, platform_) {
         for (const Output* o : outputs()) {
             if (o->to_stdout) {
                 continue;
@@ -150,36 +145,35 @@ class Run {
     const Translator* tr_;
     std::vector<PendingOutput> files_;
     SilentPlatform platform_;
+    // The picture as the main window's, drawn by a session as the window's for the same clicks.
+    QtPictureBox pic_;
+    Session session_;
 };
 
 void Run::draw_pictures() {
     if (r_.pictures.empty()) {
         return;
     }
-    FieldParams& m = r_.params;
-    // The command line's own picture values and characteristic results.
-    FieldPicture picture;
-    CharacteristicResults results;
-    // The picture as the main window's: its font and colours, at the size it opens with.
-    QtPictureBox pic;
+    // The main window's font and colours, at the size it opens with.
+    QtPictureBox& pic = pic_;
     pic.setFont(picture_font());
     const QPalette palette = QApplication::palette();
     pic.set_colours(palette.color(QPalette::Base), palette.color(QPalette::Text));
     pic.resize(r_.pixels, r_.pixels);
 
-    compute_picture(m, picture, pic, warnings, platform_);
+    session_.press_compute();
     if (r_.zero_potential) {
-        show_zero_potential_line(m, picture, results, pic, warnings);
+        session_.click_q1_heading();
     }
     if (r_.zero_field) {
-        show_zero_field_point(m, picture, results, pic, warnings);
+        session_.click_q2_heading();
     }
     if (r_.field_direction) {
-        show_field_direction_lines(m, picture, results, pic, warnings);
+        session_.click_size_heading();
     }
     for (const float phi : r_.phi) {
-        m.chosen_potential = phi;
-        draw_chosen_equipotential(m, picture.frame, pic);
+        session_.choose_potential(phi);
+        session_.press_chosen_potential_button();
     }
     const DisplayList& list = pic.display_list();
     for (const Output& o : r_.pictures) {
@@ -194,7 +188,7 @@ void Run::draw_pictures() {
                                       std::to_string(DisplayList::kDefaultMaxOps)})};
         }
     }
-    const QString title = field_picture_title(m, picture.frame);
+    const QString title = field_picture_title(session_.params(), session_.field_picture().frame);
     for (const Output& o : r_.pictures) {
         if (o.kind == OutputKind::Svg) {
             file_of(o).write(
@@ -214,15 +208,12 @@ std::string Run::profile_table() {
     if (!r_.profile) {
         return {};
     }
-    // The region of the main picture, then the profile as its window draws it, so that its
+    // Over the region of the main picture, the profile as its window draws it, so that its
     // warnings are told.
-    FieldParams& m = r_.params;
-    const Frame frame = frame_for(m);
     QtPictureBox graph;
     graph.resize(r_.pixels, r_.pixels / 3);
-    ProfileSamples samples;
-    draw_profile(m, frame, profile_kind(*r_.profile), 1, samples, graph, warnings);
-    std::string table = profile_csv(m, frame, profile_kind(*r_.profile));
+    session_.draw_profile(*r_.profile, graph);
+    std::string table = session_.profile_table(*r_.profile);
     if (!r_.csv->to_stdout) {
         file_of(*r_.csv).write(table);
     }

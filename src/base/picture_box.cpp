@@ -10,6 +10,7 @@ void PictureBox::set_scale(float x1, float y1, float x2, float y2) {
     scale_x2_ = x2;
     scale_y2_ = y2;
     on_scale(x1, y1, x2, y2);
+    ++taken_;
     current_x = x1;
     current_y = y1;
 }
@@ -35,6 +36,7 @@ void PictureBox::lines(const Segment* segments, std::size_t count) {
         }
         if (i > start) {
             on_lines(segments + start, i - start);
+            taken_ += i - start;
             last = &segments[i - 1];
         }
         start = i + 1;
@@ -51,6 +53,7 @@ void PictureBox::circle(float x, float y, float r, Colour c) {
         return;
     }
     on_circle(x, y, r, c);
+    ++taken_;
     current_x = x;
     current_y = y;
 }
@@ -61,6 +64,7 @@ void PictureBox::text(std::string_view text) {
         return;
     }
     on_text(text);
+    ++taken_;
     current_x = scale_x1_;
     const double step = text_line_step();
     // No step leaves y as it is (also the sign of a zero).
@@ -76,4 +80,5 @@ void PictureBox::colour_pixels(float x1, float y1, float x2, float y2,
         return;
     }
     on_pixels(x1, y1, x2, y2, source);
+    ++taken_;
 }

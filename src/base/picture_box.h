@@ -46,6 +46,7 @@ class PictureBox {
             return;
         }
         on_line(x1, y1, x2, y2, c);
+        ++taken_;
         current_x = x2;
         current_y = y2;
     }
@@ -87,6 +88,9 @@ class PictureBox {
     // Calls ignored for a coordinate that is not finite, a scale without extent or pixels
     // without a source of their colours.
     std::size_t rejected() const { return rejected_; }
+    // Primitives the box has taken since it was made, each segment counted (a clear is none):
+    // a drawing that leaves the count as it was drew nothing.
+    std::size_t taken() const { return taken_; }
 
   protected:
     // The box-specific work of each call, after the checks; the position is moved afterwards.
@@ -128,10 +132,12 @@ class PictureBox {
             return;
         }
         on_dot(x, y, c, in_foreground);
+        ++taken_;
         current_x = x;
         current_y = y;
     }
 
     float scale_x1_ = 0, scale_y1_ = 0, scale_x2_ = 1, scale_y2_ = 1;
     std::size_t rejected_ = 0;
+    std::size_t taken_ = 0;
 };

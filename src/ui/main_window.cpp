@@ -7,26 +7,24 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "model/numbers.h"
-#include "picture/compute.h"
-#include "picture/equipotentials.h"
-#include "picture/frame.h"
 #include "ui/menus.h"
 
 MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform, QWidget* parent)
-    : QMainWindow(parent), params_(params), dialogs_(dialogs), platform_(platform) {
+    : QMainWindow(parent), dialogs_(dialogs), platform_(platform) {
     Q_INIT_RESOURCE(resources);
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
-    params_.decimal_separator = QLocale().decimalPoint().toStdString();
-    params_.translator = &interface_translator();
+    // The numbers in the locale's notation, the texts in the interface's language.
+    params.decimal_separator = QLocale().decimalPoint().toStdString();
+    params.translator = &interface_translator();
 
     ui.create(this);
+    session_ = std::make_unique<Session>(params, *ui.picture, dialogs_, platform_);
     set_title();
     set_level_step_tip();
     ui.inner->installEventFilter(this);
     for (const ProfileKind& kind : kProfiles) {
         profiles_[to_index(kind.id)] =
-            std::make_unique<ProfileWindow>(params_, field_picture_, layout_, dialogs_, kind.id);
+            std::make_unique<ProfileWindow>(*session_, layout_, dialogs_, kind.id);
     }
     connect_controls();
     connect_menus();
@@ -45,11 +43,10 @@ MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform
     }
     ready_ = false;
     fill_inputs();
-    field_picture_.frame = draw_frame(params_, *ui.picture);
+    session_->draw_start_frame();
     for (const ProfileKind& kind : kProfiles) {
         profile(kind.id).place_beside_main(frame_twips());
     }
-    note_frame(false);
     set_up_access();
     ready_ = true;
 }
@@ -97,28 +94,20 @@ void MainWindow::connect_controls() {
 }
 
 void MainWindow::fill_inputs() {
-    // The start-up values, kept with the locale's separator, the language and the views chosen.
-    const std::string separator = params_.decimal_separator;
-    const Translator* translator = params_.translator;
-    const ViewOptions views = params_.views;
-    params_ = FieldParams{};
-    params_.decimal_separator = separator;
-    params_.translator = translator;
-    params_.views = views;
-    ui.q1_bar->setPosition(to_int16_even(params_.q1 / 0.05));
-    ui.q2_bar->setPosition(to_int16_even(params_.q2 / 0.05));
-    ui.size_bar->setPosition(to_int16_even(params_.half_width / 0.5));
-    ui.level_count_edit->setText(QString::number(params_.level_intervals));
-    ui.line_count_edit->setText(QString::number(params_.lines_per_charge));
-    // The edits show a decimal point whatever the locale; they read a comma too.
-    const auto pointed = [this](double v) {
-        return QString::fromStdString(format_fixed(v, 2, params_.decimal_separator))
-            .replace(QLatin1Char(','), QLatin1Char('.'));
-    };
-    ui.y_fixed_edit->setText(pointed(params_.y_fixed));
-    ui.x_fixed_edit->setText(pointed(params_.x_fixed));
-    ui.chosen_potential_edit->setText(pointed(params_.chosen_potential));
-    ui.families_list->setCurrentRow(2);
+    const StartInputs start = session_->reset_inputs();
+    ui.q1_bar->setPosition(start.q1_position);
+    ui.q2_bar->setPosition(start.q2_position);
+    ui.size_bar->setPosition(start.size_position);
+    const std::pair<QLineEdit*, const std::string&> edits[] = {
+        {ui.level_count_edit, start.level_count},
+        {ui.line_count_edit, start.line_count},
+        {ui.y_fixed_edit, start.y_fixed},
+        {ui.x_fixed_edit, start.x_fixed},
+        {ui.chosen_potential_edit, start.chosen_potential}};
+    for (const auto& [edit, text] : edits) {
+        edit->setText(QString::fromStdString(text));
+    }
+    ui.families_list->setCurrentRow(start.families_row);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -143,7 +132,7 @@ void MainWindow::retranslate() {
     ui.retranslate();
     set_title();
     set_level_step_tip();
-    if (!readout_shown_) {
+    if (!session_->readout()) {
         ui.show_readout_captions();
     }
     name_controls();
@@ -152,22 +141,12 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::set_title() {
-    const std::string title = translated(params_.translator, kComputingTitle);
-    setWindowTitle(computed_time_ ? QString::fromStdString(caption_with_time(
-                                        title, computed_time_->seconds, computed_time_->stopped,
-                                        params_.translator))
-                                  : tr(kTitle));
+    const std::optional<std::string> caption = session_->caption();
+    setWindowTitle(caption ? QString::fromStdString(*caption) : tr(kTitle));
 }
 
 void MainWindow::set_level_step_tip() {
-    std::optional<std::string> tip;
-    if (level_step_of_) {
-        FieldParams p = level_step_of_->first;
-        p.translator = params_.translator;
-        tip = level_step_tip(p, level_step_of_->second);
-    }
-    ui.level_count_heading->setToolTip(
-        QString::fromStdString(tip.value_or(translated(params_.translator, kLevelStepUnknown))));
+    ui.level_count_heading->setToolTip(QString::fromStdString(session_->level_step_tip()));
 }
 
 void MainWindow::close_other_windows() {
@@ -177,7 +156,5 @@ void MainWindow::close_other_windows() {
     for (auto& w : profiles_) {
         w->close();
     }
-    if (!point_log_.stop()) {
-        dialogs_.message(point_log_.problem(), translated(params_.translator, kWarningTitle));
-    }
+    session_->quit();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The main window: the field picture on the left, the column of inputs, the compute button, the
-// profile check boxes and the pointer readout on the right, and the two menus.
+// profile check boxes and the pointer readout on the right, and the menus. A face over the
+// session (session/session.h): its handlers read a control, call the session and show what it
+// returns.
 //
 // Its rooms: the controls and their making (main_window_controls.h/.cpp), the start-up and the
 // exit (main_window.cpp), the layout (main_window_layout.cpp), what the controls do
@@ -9,18 +11,13 @@
 // the access by screen readers and the keyboard (main_window_access.cpp).
 #include <QMainWindow>
 #include <array>
-#include <initializer_list>
 #include <memory>
-#include <optional>
-#include <vector>
 
-#include "analysis/characteristic_results.h"
-#include "analysis/point_log.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "model/field_params.h"
-#include "picture/frame.h"
 #include "profiles/profile_family.h"
+#include "session/session.h"
 #include "ui/authors_window.h"
 #include "ui/file_chooser.h"
 #include "ui/language.h"
@@ -31,7 +28,7 @@
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    // Runs the start-up sequence; the window is shown by the caller.
+    // Runs the start-up sequence; the window is shown by the caller. The session keeps `params`.
     MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform,
                QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -47,10 +44,9 @@ class MainWindow : public QMainWindow {
 
     MainWindowControls ui;
 
-    // The field picture as last drawn, what the characteristic lines found, and the layout
-    // measures the profile windows share.
-    const FieldPicture& field_picture() const { return field_picture_; }
-    const CharacteristicResults& results() const { return results_; }
+    // What the window keeps between the user's actions, and the layout measures the profile
+    // windows share.
+    const Session& session() const { return *session_; }
     const LayoutMeasures& layout_measures() const { return layout_; }
     // False while the window starts up, true afterwards.
     bool is_ready() const { return ready_; }
@@ -63,12 +59,12 @@ class MainWindow : public QMainWindow {
     // another chooser is set (tests answer from a script).
     void set_file_chooser(FileChooser& chooser);
 
-    // Lays the window out from its inner height and redraws the empty frame with the charges
-    // (with the live redraw on, the whole picture, when that is quick).
+    // Lays the window out from its inner height and redraws the picture as after a change of
+    // its size (the empty frame with the charges, or live the whole picture, when that is quick).
     void relayout_and_redraw();
     // Places every control from the inner height.
     void lay_out();
-    // The inputs' start-up values, written into the inputs (whose handlers copy them back).
+    // The inputs' start-up values, written into the inputs (whose handlers pass them on).
     void fill_inputs();
 
     // The inputs: a scroll bar moved, a number typed, a family chosen, the compute button.
@@ -93,20 +89,9 @@ class MainWindow : public QMainWindow {
     void log_point();
     void on_log_clicked();
 
-    // «Вид»: the three views from their items into the inputs, then the picture redrawn: the
-    // whole of it, characteristic lines included, when it shows computed lines (they are not
-    // lost), otherwise as after a change of a scroll bar; the live redraw on or off (on, the
-    // picture is redrawn at once).
+    // «Вид»: the three views and the live redraw, from their items.
     void on_views_chosen();
     void on_live_toggled(bool on);
-    // Whether every change of an input redraws the whole picture.
-    bool is_live() const { return live_; }
-    // The share of a second a live redraw of the lines with the current counts is expected to
-    // take, from the last one measured; over half a second it is not started live.
-    double expected_live_seconds() const;
-    static constexpr double kLiveLimit = 0.5;
-    // Live, and quick enough to redraw the whole picture at once.
-    bool redraws_live() const { return live_ && expected_live_seconds() <= kLiveLimit; }
 
     // The menu items.
     void open_spravka();
@@ -145,20 +130,16 @@ class MainWindow : public QMainWindow {
     // The picture takes the focus by a click and copies itself on Ctrl+C; the profile windows
     // share the file chooser.
     void set_up_export();
-    // A scroll bar moved: its value into the model and its label, then the frame and every shown
-    // profile redrawn.
-    void on_bar_changed(PositionScrollBar* bar, double factor, double& value, QLabel* label);
-    // After a change of a count or of the families: with the live redraw on, the picture redrawn
-    // as after a change of a scroll bar; otherwise nothing.
-    void redraw_if_live();
-    // The whole picture as the compute button draws it, with the characteristic lines and chosen
-    // equipotentials drawn over it since, without the caption, the tone or a message box.
-    void redraw_whole_picture(Progress& progress);
-    // Lays the window out and redraws the whole picture (keep_lines) or the empty frame.
-    void relayout_and_redraw(bool keep_lines);
-    // Redraws the given profile windows that are shown, in that order, as one computation.
-    void redraw_profiles(std::initializer_list<ProfileId> ids,
-                         ProfileWindow::Warning warning = ProfileWindow::Warning::Box);
+    // A scroll bar moved: its label, then the picture and the shown profiles as the session
+    // says.
+    void on_bar_moved(const BarMoved& moved, QLabel* label);
+    // Lays the window out and lets the session draw the picture again as `how` says; then shows
+    // what the picture shows.
+    void redraw_picture(PictureRedraw how);
+    // Redraws the given profile windows, in that order, as one computation.
+    void redraw_profiles(const ProfileRedraw& redraw);
+    // A click drawing over the picture, as one computation; then what the picture shows.
+    void draw_over(void (Session::*click)(Progress&));
     // Closes every other window and the point log after a confirmed exit.
     void close_other_windows();
     // This window's outer position and size in twips.
@@ -172,54 +153,18 @@ class MainWindow : public QMainWindow {
     void describe_values();
     // The picture's accessible description: the charges, the region and what it shows.
     void describe_picture();
-    // What the picture shows, for its description: the frame alone or with the charges after it
-    // was cleared; the frame, the charges and the lines of a computation; `what` added over it
-    // by a handler when the picture holds more primitives than it held before.
-    void note_frame(bool with_charges);
-    void note_computed(bool stopped);
-    // What the picture shows: a text to translate, with a number for its %1 (or none).
-    struct DrawnNote {
-        const char* text;
-        QString number;
-    };
-    void note_drawn(std::size_t primitives_before, const DrawnNote& what);
+    // The picture's title: the charges and the region.
+    QString picture_title() const;
+    // The readout's labels from the session.
+    void show_readout_values();
 
-    FieldParams& params_;
-    FieldPicture field_picture_;
-    CharacteristicResults results_;
+    std::unique_ptr<Session> session_;
     LayoutMeasures layout_;
     bool ready_ = false;
     Dialogs& dialogs_;
     Platform& platform_;
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
     AuthorsWindow* authors_window_ = nullptr;
-    PointLog point_log_;
-    bool readout_shown_ = false;   // the readout labels show a point of the picture
-    std::vector<DrawnNote> drawn_; // what the picture shows
-    // The seconds of the last computation and whether it was stopped, for the caption; none
-    // before the first.
-    struct ComputedTime {
-        int seconds;
-        bool stopped;
-    };
-    std::optional<ComputedTime> computed_time_;
-    // The inputs and charges of the last computation that counted a level step, for its tip.
-    std::optional<std::pair<FieldParams, ChargeMarks>> level_step_of_;
-    // What the user drew over the picture since it was last cleared, in order: a live redraw
-    // draws it again for the new inputs.
-    struct DrawnOver {
-        enum Kind { ZeroPotential, ZeroField, FieldDirection, ChosenEquipotential } kind;
-        float potential = 0; // of a chosen equipotential
-    };
-    std::vector<DrawnOver> drawn_over_;
-    // What a line drawn over the picture is called in its description.
-    DrawnNote note_of(const DrawnOver& drawn) const;
-    bool live_ = false;
-    // The picture shows the lines of a computation (cleared with them).
-    bool lines_shown_ = false;
-    // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured,
-    // with the prescribed field lines and with the lines of equal flux.
-    double live_rate_[2] = {2e-4, 2e-4};
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
     PicturePrinter printer_;

@@ -185,7 +185,7 @@ void MainWindow::describe_values() {
     };
     for (const Readout& r : readouts) {
         set_name(r.value,
-                 readout_shown_
+                 session_->readout()
                      ? tr("%1: %2 %3").arg(tr(r.quantity), r.value->text().trimmed(), tr(r.unit))
                      : tr(r.quantity));
     }
@@ -193,63 +193,9 @@ void MainWindow::describe_values() {
 
 void MainWindow::describe_picture() {
     QStringList drawn;
-    for (const DrawnNote& note : drawn_) {
-        drawn << (note.number.isEmpty() ? tr(note.text) : tr(note.text).arg(note.number));
+    for (const std::string& note : session_->picture_notes()) {
+        drawn << QString::fromStdString(note);
     }
     ui.picture->setAccessibleDescription(
-        tr("%1. Нарисовано: %2.")
-            .arg(field_picture_title(params_, field_picture_.frame), drawn.join(tr(", "))));
-}
-
-void MainWindow::note_frame(bool with_charges) {
-    drawn_ = {{QT_TR_NOOP("координатная сетка с осями"), {}}};
-    if (params_.views.potential_map) {
-        drawn_.push_back({QT_TR_NOOP("карта потенциала"), {}});
-    }
-    if (params_.views.arrows) {
-        drawn_.push_back({QT_TR_NOOP("стрелки поля"), {}});
-    }
-    if (with_charges) {
-        drawn_.push_back({QT_TR_NOOP("заряды"), {}});
-    }
-    describe_picture();
-}
-
-void MainWindow::note_computed(bool stopped) {
-    const bool charges = params_.q1 != 0 || params_.q2 != 0;
-    note_frame(charges);
-    if (charges && params_.families != LineFamilies::FieldLines) {
-        drawn_.push_back({QT_TR_NOOP("линии потенциала"), {}});
-    }
-    if (charges && params_.families != LineFamilies::Equipotentials) {
-        drawn_.push_back(params_.views.flux_lines
-                             ? DrawnNote{QT_TR_NOOP("линии напряжённости равного потока"), {}}
-                             : DrawnNote{QT_TR_NOOP("линии напряжённости"), {}});
-    }
-    if (stopped) {
-        drawn_.push_back({QT_TR_NOOP("не всё: расчёт остановлен"), {}});
-    }
-    describe_picture();
-}
-
-void MainWindow::note_drawn(std::size_t primitives_before, const DrawnNote& what) {
-    if (ui.picture->display_list().primitives() != primitives_before) {
-        drawn_.push_back(what);
-        describe_picture();
-    }
-}
-
-MainWindow::DrawnNote MainWindow::note_of(const DrawnOver& drawn) const {
-    switch (drawn.kind) {
-    case DrawnOver::ZeroPotential:
-        return {QT_TR_NOOP("линия нулевого потенциала"), {}};
-    case DrawnOver::ZeroField:
-        return {QT_TR_NOOP("точка нулевой напряжённости и линия потенциала через неё"), {}};
-    case DrawnOver::FieldDirection:
-        return {QT_TR_NOOP("линии горизонтального и вертикального поля"), {}};
-    case DrawnOver::ChosenEquipotential:
-        break;
-    }
-    return {QT_TR_NOOP("линия потенциала %1 В"),
-            QString::fromStdString(format_fixed(drawn.potential, 2, params_.decimal_separator))};
+        tr("%1. Нарисовано: %2.").arg(picture_title(), drawn.join(tr(", "))));
 }

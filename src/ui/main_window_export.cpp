@@ -25,8 +25,11 @@ void MainWindow::set_file_chooser(FileChooser& chooser) {
 
 void MainWindow::save_field_picture() {
     save_picture(this, *ui.picture, *chooser_, dialogs_, tr("Сохранить рисунок"),
-                 QStringLiteral("chargefield.png"),
-                 field_picture_title(params_, field_picture_.frame));
+                 QStringLiteral("chargefield.png"), picture_title());
+}
+
+QString MainWindow::picture_title() const {
+    return field_picture_title(session_->params(), session_->field_picture().frame);
 }
 
 void MainWindow::copy_field_picture() {
@@ -34,13 +37,9 @@ void MainWindow::copy_field_picture() {
 }
 
 void MainWindow::print_field_picture() {
-    printer_.print(this,
-                   printed_picture(*ui.picture, field_picture_title(params_, field_picture_.frame)),
-                   dialogs_);
+    printer_.print(this, printed_picture(*ui.picture, picture_title()), dialogs_);
 }
 
 void MainWindow::preview_field_picture() {
-    printer_.preview(
-        this, printed_picture(*ui.picture, field_picture_title(params_, field_picture_.frame)),
-        dialogs_);
+    printer_.preview(this, printed_picture(*ui.picture, picture_title()), dialogs_);
 }

@@ -99,17 +99,17 @@ void MainWindow::lay_out() {
 }
 
 void MainWindow::relayout_and_redraw() {
-    relayout_and_redraw(redraws_live());
+    redraw_picture(session_->resize_picture());
 }
 
-void MainWindow::relayout_and_redraw(bool keep_lines) {
-    if (!ready_) {
+void MainWindow::redraw_picture(PictureRedraw how) {
+    if (!ready_ || how == PictureRedraw::None) {
         return;
     }
     if (Computation::handling_events()) {
         // Resized while a computation runs: the frame is redrawn once it has ended, as it would
         // be had the computation held the window until then.
-        Computation::later(this, "redraw", [this, keep_lines] { relayout_and_redraw(keep_lines); });
+        Computation::later(this, "redraw", [this, how] { redraw_picture(how); });
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.
@@ -117,17 +117,14 @@ void MainWindow::relayout_and_redraw(bool keep_lines) {
         return;
     }
     lay_out();
-    if (keep_lines) {
+    if (how == PictureRedraw::Whole) {
         Computation c(this);
-        redraw_whole_picture(c.progress());
-        return;
+        session_->redraw_picture(how, c.progress());
+        set_level_step_tip();
+    } else {
+        session_->redraw_picture(how);
     }
-    ui.picture->clear();
-    drawn_over_.clear();
-    lines_shown_ = false;
-    field_picture_.frame = draw_frame(params_, *ui.picture);
-    field_picture_.charges = draw_charges(params_, *ui.picture);
-    note_frame(true);
+    describe_picture();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

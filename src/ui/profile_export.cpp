@@ -51,10 +51,11 @@ void ProfileWindow::retranslate_export_actions() {
 }
 
 QString ProfileWindow::graph_title() const {
-    const QString fixed = kind_.vertical ? tr("X_fix = %1 м").arg(num(params_, params_.x_fixed))
-                                         : tr("Y_fix = %1 м").arg(num(params_, params_.y_fixed));
+    const FieldParams& p = session_.params();
+    const QString fixed = kind_.vertical ? tr("X_fix = %1 м").arg(num(p, p.x_fixed))
+                                         : tr("Y_fix = %1 м").arg(num(p, p.y_fixed));
     return tr("%1; %2; q1 = %3 нКл, q2 = %4 нКл")
-        .arg(windowTitle(), fixed, num(params_, params_.q1), num(params_, params_.q2));
+        .arg(windowTitle(), fixed, num(p, p.q1), num(p, p.q2));
 }
 
 void ProfileWindow::save_graph() {
@@ -79,5 +80,5 @@ void ProfileWindow::preview_graph() {
 void ProfileWindow::save_data() {
     static QtFileChooser own;
     save_csv(this, chooser_ ? *chooser_ : own, dialogs_, tr("Сохранить данные графика"),
-             file_name(kind_.id, "csv"), profile_csv(params_, field_picture_.frame, kind_));
+             file_name(kind_.id, "csv"), session_.profile_table(kind_.id));
 }

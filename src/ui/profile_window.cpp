@@ -29,33 +29,12 @@ QString text_of(const SourceText& text) {
                : QString::fromStdString(interface_text(text));
 }
 
-// Tells a warning in the picture instead of a box: the title and the lines of the text, from
-// the picture's top left corner.
-class PictureNotice : public Dialogs {
-  public:
-    explicit PictureNotice(PictureBox& pic) : pic_(pic) {}
-    void message(const std::string& text, const std::string& title) override {
-        pic_.set_scale(0, 0, 1, 1);
-        pic_.current_x = 0.02f;
-        pic_.current_y = 0.02f;
-        pic_.text(title);
-        for (const QString& line : dialog_text(text).split(QLatin1Char('\n'))) {
-            pic_.current_x = 0.02f;
-            pic_.text(line.toStdString());
-        }
-    }
-    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
-
-  private:
-    PictureBox& pic_;
-};
-
 } // namespace
 
-ProfileWindow::ProfileWindow(const FieldParams& params, const FieldPicture& field_picture,
-                             const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id)
-    : QWidget(nullptr, Qt::Window), params_(params), field_picture_(field_picture), layout_(layout),
-      dialogs_(dialogs), kind_(profile_kind(id)) {
+ProfileWindow::ProfileWindow(Session& session, const LayoutMeasures& layout, Dialogs& dialogs,
+                             ProfileId id)
+    : QWidget(nullptr, Qt::Window), session_(session), layout_(layout), dialogs_(dialogs),
+      kind_(profile_kind(id)) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/chargefield.svg")));
     setFont(times_font(12));
 
@@ -138,9 +117,9 @@ void ProfileWindow::place_beside_main(const TwipRect& main_window) {
     resize(px(r.width / kTwipsPerPixel) - frame.width(),
            px(r.height / kTwipsPerPixel) - frame.height());
     move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
-    scale_bar->setPosition(to_int32_even(scale_));
-    scale_label->setText(
-        QString::fromStdString(format_fixed(scale_, 1, params_.decimal_separator)));
+    const ScaleBar start = session_.start_scale_bar(kind_.id);
+    scale_bar->setPosition(start.position);
+    scale_label->setText(QString::fromStdString(start.label));
     describe_scale();
     ready_ = true;
 }
@@ -158,7 +137,7 @@ bool ProfileWindow::lay_out() {
     return true;
 }
 
-void ProfileWindow::redraw(Warning warning) {
+void ProfileWindow::redraw(ProfileWarning warning) {
     if (Computation::handling_events()) {
         // Resized while a computation runs: redrawn once it has ended.
         Computation::later(this, "redraw", [this, warning] { redraw(warning); });
@@ -168,7 +147,7 @@ void ProfileWindow::redraw(Warning warning) {
     redraw(c.progress(), warning);
 }
 
-void ProfileWindow::redraw(Progress& progress, Warning warning) {
+void ProfileWindow::redraw(Progress& progress, ProfileWarning warning) {
     if (!ready_ || !isVisible()) {
         return;
     }
@@ -176,19 +155,15 @@ void ProfileWindow::redraw(Progress& progress, Warning warning) {
     if (!lay_out()) {
         return;
     }
-    picture->clear();
-    PictureNotice notice(*picture);
-    draw_profile(params_, field_picture_.frame, kind_, scale_, samples_, *picture,
-                 warning == Warning::Box ? dialogs_ : notice, progress);
+    session_.draw_profile(kind_.id, *picture, warning, progress);
     picture->setAccessibleDescription(graph_title());
 }
 
 void ProfileWindow::set_shown(bool shown) {
-    if (shown) {
-        show();
-        redraw();
-    } else {
-        hide();
+    const ProfileRedraw now = session_.tick_profile_box(kind_.id, shown);
+    setVisible(shown);
+    if (!now.ids.empty()) {
+        redraw(now.warning);
     }
 }
 
@@ -196,9 +171,8 @@ void ProfileWindow::on_scale_changed() {
     if (!ready_) {
         return;
     }
-    scale_ = profile_factor(scale_bar->position());
     scale_label->setText(
-        QString::fromStdString(format_fixed(scale_, 2, params_.decimal_separator)));
+        QString::fromStdString(session_.move_scale_bar(kind_.id, scale_bar->position())));
     describe_scale();
     redraw();
 }

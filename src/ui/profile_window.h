@@ -1,6 +1,7 @@
 #pragma once
 // A profile window: one quantity along one fixed line, with a scale bar for the value axis.
 // One class for all six windows; what differs between them is their row of the family table.
+// A face over the session's profile: its scale factor and samples are the session's.
 #include <QLabel>
 #include <QScrollBar>
 #include <QSize>
@@ -8,10 +9,8 @@
 
 #include "base/dialogs.h"
 #include "base/progress.h"
-#include "model/field_params.h"
-#include "picture/frame.h"
-#include "profiles/profile_draw.h"
 #include "profiles/profile_family.h"
+#include "session/session.h"
 #include "ui/file_chooser.h"
 #include "ui/picture_print.h"
 #include "ui/position_scroll_bar.h"
@@ -21,24 +20,19 @@ class ProfileWindow : public QWidget {
     Q_OBJECT
   public:
     // A hidden top-level window of its own, with no owner: it can be minimised, has its own
-    // taskbar entry and does not stay above the main window, which it partly overlaps. It draws
-    // over the main window's picture as last drawn and lays itself out with the main window's
-    // measures.
-    ProfileWindow(const FieldParams& params, const FieldPicture& field_picture,
-                  const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id);
+    // taskbar entry and does not stay above the main window, which it partly overlaps. The
+    // session draws it (over the main window's picture as last drawn); it lays itself out with
+    // the main window's measures.
+    ProfileWindow(Session& session, const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
     // twips, and sets the scale bar and its label from the scale factor.
     void place_beside_main(const TwipRect& main_window);
-    // How a redraw tells that there is nothing to draw: in a modal box, or printed in the
-    // picture itself, which takes no focus (for redraws while the user types in the main
-    // window, whose keystrokes a box would take).
-    enum class Warning { Box, InPicture };
-    // The redraw entry point: clears the picture, lays the window out and draws the profile, as
-    // a computation of its own or as part of the one running (see ui/computation.h).
-    // A hidden window draws nothing and warns of nothing; it is drawn when it is shown.
-    void redraw(Warning warning = Warning::Box);
-    void redraw(Progress& progress, Warning warning = Warning::Box);
+    // The redraw entry point: lays the window out and lets the session draw the profile, as a
+    // computation of its own or as part of the one running (see ui/computation.h). A hidden
+    // window draws nothing and warns of nothing; it is drawn when it is shown.
+    void redraw(ProfileWarning warning = ProfileWarning::Box);
+    void redraw(Progress& progress, ProfileWarning warning = ProfileWarning::Box);
     // Shows the window and draws it, or hides it (its check box in the main window).
     void set_shown(bool shown);
     // Places the scale bar, its label and the picture; false when the window is too small.
@@ -47,9 +41,6 @@ class ProfileWindow : public QWidget {
     void on_scale_changed();
 
     const ProfileKind& kind() const { return kind_; }
-    // What the last drawing pass sampled, and the scale factor of the value axis.
-    const ProfileSamples& samples() const { return samples_; }
-    double scale() const { return scale_; }
 
     // The graph's context menu: the picture as PNG, SVG or PDF, the data as CSV, the picture to
     // the clipboard, the picture printed. Files are chosen through `chooser`, printers through
@@ -93,13 +84,9 @@ class ProfileWindow : public QWidget {
     // The scale bar's and its label's accessible names, which say the scale factor.
     void describe_scale();
 
-    const FieldParams& params_;
-    // The main window's picture as last drawn, and its layout measures.
-    const FieldPicture& field_picture_;
+    Session& session_;
+    // The main window's layout measures.
     const LayoutMeasures& layout_;
-    // What the last drawing pass sampled, and the scale factor of the value axis.
-    ProfileSamples samples_;
-    double scale_ = 1;
     // Set once start-up has placed the window: until then nothing redraws.
     bool ready_ = false;
     Dialogs& dialogs_;

@@ -13,38 +13,11 @@
 #include "analysis/cp1251.h"
 #include "analysis/point_log.h"
 #include "support/log_header.h"
+#include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A fresh directory made current for the test, removed afterwards.
-class InTempDir {
-  public:
-    InTempDir() : old_(fs::current_path()) {
-        std::string pattern = (fs::temp_directory_path() / "pointlog-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-        fs::current_path(dir_);
-    }
-    ~InTempDir() {
-        fs::current_path(old_);
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    InTempDir(const InTempDir&) = delete;
-    InTempDir& operator=(const InTempDir&) = delete;
-    const fs::path& dir() const { return dir_; }
-
-  private:
-    fs::path old_, dir_;
-};
-
-std::string read_bytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // The header of the default charges, byte for byte.
 const std::string kDefaultHeader = kDefaultLogHeader;

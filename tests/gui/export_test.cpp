@@ -406,7 +406,8 @@ TEST(ProfileExport, ContextMenuSavesTheGraphAndTheData) {
                                      qRgb(255, 255, 255)),
               0.99);
     const QByteArray csv = read_all(w.path("fi.csv"));
-    EXPECT_EQ(csv.toStdString(), profile_csv(w.m, w.window.field_picture().frame, p.kind()));
+    EXPECT_EQ(csv.toStdString(),
+              profile_csv(w.m, w.window.session().field_picture().frame, p.kind()));
     EXPECT_EQ(csv.count('\n'), 2 + 501);
     ASSERT_EQ(w.warnings().size(), 1u);
     EXPECT_NE(w.warnings()[0].find("/dev/full"), std::string::npos);

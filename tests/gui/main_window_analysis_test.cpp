@@ -1,5 +1,7 @@
 // The main window as an instrument: the characteristic-line clicks, the chosen equipotential,
-// the pointer readout and the point log, on the offscreen platform.
+// the pointer readout and the point log, on the offscreen platform; that the controls reach the
+// session and show what it returns (what each action does is tested without the window, in
+// core/session_test.cpp).
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
@@ -56,13 +58,11 @@ TEST(MainWindowAnalysis, HeadingClicksDrawAndExplain) {
     EXPECT_GT(w.pixels(qRgb(255, 0, 255)), 100);
     ASSERT_FALSE(w.dialogs.shown.empty());
     EXPECT_EQ(w.last().title, "Линия нулевого потенциала");
-    EXPECT_NE(w.last().text.find("x=0.57 м"), std::string::npos);
 
     QTest::mouseClick(w.ui.q2_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(120, 120, 0)), 100);
     EXPECT_GT(w.pixels(qRgb(120, 0, 0)), 4);
     EXPECT_EQ(w.last().title, "Точка с нулевой напряжённостью");
-    EXPECT_EQ(w.window.results().zero_field_potential, 0.9);
 
     QTest::mouseClick(w.ui.size_heading, Qt::LeftButton);
     EXPECT_GT(w.pixels(qRgb(153, 0, 0)), 100);
@@ -174,8 +174,8 @@ TEST(MainWindowAnalysis, PointerReadoutWithADecimalComma) {
     QLocale::setDefault(old);
 }
 
-// On, three double clicks at known points, off: the header and three lines, exact, in
-// Windows-1251 with CR LF, their values those of the point functions there.
+// On, three double clicks at known points, off: the header and the three readouts under the
+// pointer, on disk as soon as each double click has been handled; the file closed.
 TEST(MainWindowAnalysis, LogSession) {
     InTempDir tmp;
     Window w;
@@ -187,12 +187,10 @@ TEST(MainWindowAnalysis, LogSession) {
     EXPECT_EQ(read_all(tmp.path("kerant.txt")), kDefaultHeader);
 
     QByteArray expected = kDefaultHeader;
-    std::vector<QPointF> points;
     for (const auto& [x, y] : {std::pair{1.0, 1.0}, std::pair{-2.0, -0.5}, std::pair{0.3, 3.0}}) {
         const QPoint p = w.pixel_of(x, y);
         w.double_click(p);
         const QPointF u = w.user_of(p);
-        points.push_back(u);
         const Readout r = readout_at(w.m, static_cast<float>(u.x()), static_cast<float>(u.y()));
         expected += QByteArray::fromStdString(log_line(r.x, r.y, r.fi, r.Ex, r.Ey));
         // On disk as soon as the double click has been handled.
@@ -202,51 +200,7 @@ TEST(MainWindowAnalysis, LogSession) {
     EXPECT_FALSE(w.ui.log_check->isChecked());
     EXPECT_EQ(w.dialogs.shown.size(), 1u);
     EXPECT_EQ(open_descriptors_of(tmp.path("kerant.txt")), 0);
-    const QByteArray file = read_all(tmp.path("kerant.txt"));
-    EXPECT_EQ(file, expected);
-
-    // Read back as a spreadsheet would: five fields per line, agreeing with the point functions.
-    const QList<QByteArray> lines = file.split('\n');
-    ASSERT_EQ(lines.size(), 5 + 3 + 1);
-    EXPECT_TRUE(lines.back().isEmpty());
-    for (int i = 0; i < 3; ++i) {
-        QByteArray line = lines[5 + i];
-        ASSERT_TRUE(line.endsWith('\r'));
-        line.chop(1);
-        const QList<QByteArray> f = line.simplified().split(' ');
-        ASSERT_EQ(f.size(), 5);
-        const double x = f[0].toDouble(), y = f[1].toDouble();
-        EXPECT_NEAR(x, points[i].x(), 0.0006);
-        EXPECT_NEAR(y, points[i].y(), 0.0006);
-        EXPECT_NEAR(f[2].toDouble(), potential_at(w.m, x, y), 0.01);
-        EXPECT_NEAR(f[3].toDouble(), ex_at(w.m, x, y), 0.01);
-        EXPECT_NEAR(f[4].toDouble(), ey_at(w.m, x, y), 0.01);
-    }
-}
-
-// Switching on again starts a new file; the earlier one was complete when closed.
-TEST(MainWindowAnalysis, SwitchingOnAgainStartsANewFile) {
-    InTempDir tmp;
-    Window w;
-    w.ui.log_check->click();
-    w.double_click(w.pixel_of(1, 1));
-    w.ui.log_check->click();
-    const QByteArray first = read_all(tmp.path("kerant.txt"));
-    EXPECT_GT(first.size(), kDefaultHeader.size());
-    w.ui.log_check->click();
-    EXPECT_EQ(read_all(tmp.path("kerant.txt")), kDefaultHeader);
-    w.ui.log_check->click();
-}
-
-// A double click with logging off only asks to switch it on; no file appears.
-TEST(MainWindowAnalysis, DoubleClickWithLoggingOff) {
-    InTempDir tmp;
-    Window w;
-    w.double_click(w.pixel_of(1, 1));
-    ASSERT_EQ(w.dialogs.shown.size(), 1u);
-    EXPECT_EQ(w.last().title, "Подсказка");
-    EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
-    EXPECT_FALSE(QFile::exists(tmp.path("kerant.txt")));
+    EXPECT_EQ(read_all(tmp.path("kerant.txt")), expected);
 }
 
 // A double click before any pointer move still logs five numbers.
@@ -267,33 +221,20 @@ TEST(MainWindowAnalysis, DoubleClickBeforeAnyMove) {
     }
 }
 
-// The file cannot be created (its name taken by a folder) or its header cannot be written (a
-// full disk): a warning, the box unticked, the program going on.
+// The file cannot be created (its name taken by a folder): a warning, the box unticked, the
+// program going on; a double click asks to switch the log on.
 TEST(MainWindowAnalysis, UnwritableLog) {
-    for (const bool full_disk : {false, true}) {
-        InTempDir tmp;
-        if (full_disk) {
-            if (!QFile::exists(QStringLiteral("/dev/full"))) {
-                continue;
-            }
-            ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), tmp.path("kerant.txt")));
-        } else {
-            ASSERT_TRUE(QDir(tmp.path(".")).mkdir(QStringLiteral("kerant.txt")));
-        }
-        Window w;
-        w.ui.log_check->click();
-        ASSERT_EQ(w.dialogs.shown.size(), 2u);
-        EXPECT_EQ(w.dialogs.shown[0].title, "Подсказка");
-        EXPECT_EQ(w.last().title, "ПРЕДУПРЕЖДЕНИЕ");
-        EXPECT_NE(w.last().text.find("Не удалось"), std::string::npos);
-        EXPECT_NE(w.last().text.find(full_disk ? "на диске нет места" : "папка"),
-                  std::string::npos);
-        EXPECT_FALSE(w.ui.log_check->isChecked());
-        // Still working: a double click asks to switch the log on.
-        w.double_click(w.pixel_of(1, 1));
-        EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
-        EXPECT_TRUE(w.window.isVisible());
-    }
+    InTempDir tmp;
+    ASSERT_TRUE(QDir(tmp.path(".")).mkdir(QStringLiteral("kerant.txt")));
+    Window w;
+    w.ui.log_check->click();
+    ASSERT_EQ(w.dialogs.shown.size(), 2u);
+    EXPECT_EQ(w.last().title, "ПРЕДУПРЕЖДЕНИЕ");
+    EXPECT_FALSE(w.ui.log_check->isChecked());
+    w.double_click(w.pixel_of(1, 1));
+    EXPECT_EQ(w.last().text, "Сначала включите чекбокс вывода в файл");
+    EXPECT_FALSE(w.ui.log_check->isChecked());
+    EXPECT_TRUE(w.window.isVisible());
 }
 
 // A confirmed exit closes the log, leaving it complete.

@@ -1,4 +1,6 @@
-// The main window on the offscreen platform: start-up state, layout, inputs, the command.
+// The main window on the offscreen platform: start-up state, layout, inputs, the command; that
+// the controls reach the session and show what it returns (what each action does is tested
+// without the window, in core/session_test.cpp).
 #include <QAccessible>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -398,15 +400,11 @@ TEST(MainWindow, ListChoosesTheFamilies) {
         EXPECT_EQ(w.ui.level_count_edit->isVisible(), c.levels);
         EXPECT_EQ(w.ui.line_count_heading->isVisible(), c.field);
         EXPECT_EQ(w.ui.line_count_edit->isVisible(), c.field);
-        w.ui.compute_button->click();
-        const QImage img = w.picture();
-        EXPECT_EQ(count_colour(img, kBlueDots) > 0, c.levels);
-        EXPECT_EQ(count_colour(img, kRedLines) > 0, c.field);
     }
 }
 
-// A scroll-bar step changes its value and label, lays out and redraws the frame and the charges
-// only: the lines of the last computation are gone.
+// A scroll-bar step changes its value, its label and its name, and redraws the frame and the
+// charges only: the lines of the last computation are gone.
 TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     Window w;
     w.ui.compute_button->click();
@@ -430,13 +428,9 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     w.ui.size_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_DOUBLE_EQ(w.m.half_width, 3.5);
     EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("3.50"));
-    EXPECT_FLOAT_EQ(w.window.field_picture().frame.y_max, 3.5f);
     w.ui.q2_bar->setPosition(-20);
-    EXPECT_DOUBLE_EQ(w.m.q2, -1);
     EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-1.00"));
-    w.ui.q2_bar->setPosition(0);
-    EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("0.00"));
-    EXPECT_TRUE(w.platform.tones.size() == 1u); // only the one computation sounded
+    EXPECT_EQ(w.ui.q2_bar->accessibleName(), QStringLiteral("Заряд Q2 справа: -1.00 нКл"));
 }
 
 // A part of a bar (thumb, trough) where its style puts it.
@@ -512,10 +506,9 @@ TEST(MainWindow, ScrollBarDirections) {
     EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("1.00"));
 }
 
-// The text boxes: each keystroke reads the text as a number (a point or a comma, as the
-// program's own labels write it under a Russian locale); the count of field
-// lines is the nearest 16-bit integer (halves to even, clamped), the chosen potential is rounded
-// to two decimals and clamped to a single. Nothing redraws.
+// The text boxes: each keystroke hands the text to the session, which reads it as a number (a
+// point or a comma, as the program's own labels write it under a Russian locale). Nothing
+// redraws.
 TEST(MainWindow, TextInputs) {
     Window w;
     w.ui.compute_button->click();
@@ -528,22 +521,10 @@ TEST(MainWindow, TextInputs) {
     };
     const Case cases[] = {
         {f.y_fixed_edit, "0,5", 0.5},
-        {f.y_fixed_edit, "0.5", 0.5},
-        {f.chosen_potential_edit, "0,5", 0.5f},
         {f.chosen_potential_edit, "-1,255", -1.26f},
         {f.x_fixed_edit, "1e-1", 0.1},
-        {f.x_fixed_edit, "1 0", 10},
-        {f.line_count_edit, "2.5", 2},
         {f.line_count_edit, "3.5", 4},
-        {f.line_count_edit, "1e999", 32767},
-        {f.line_count_edit, "&HFFFF", -1},
-        {f.chosen_potential_edit, "0.125", 0.13f},
-        {f.chosen_potential_edit, "-0.125", -0.13f},
         {f.chosen_potential_edit, "1e999", FLT_MAX},
-        {f.chosen_potential_edit, "-1e999", -FLT_MAX},
-        {f.chosen_potential_edit, "1e300", FLT_MAX},
-        {f.level_count_edit, "", 0},
-        {f.level_count_edit, "abc", 0},
         {f.level_count_edit, "2.5", 2.5},
     };
     for (const Case& c : cases) {
@@ -771,18 +752,14 @@ TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
     }
     EXPECT_FALSE(w.m.views.potential_map || w.m.views.arrows || w.m.views.flux_lines);
 
-    // Ticked over computed lines, a view redraws them and what was drawn over them, without a
-    // box or a tone, and the picture's description names it.
+    // Ticked over computed lines, a view redraws them and what was drawn over them, and the
+    // picture's description names it.
     w.ui.compute_button->click();
     w.window.explain_zero_field();
-    const std::size_t boxes = w.dialogs.shown.size(), tones = w.platform.tones.size();
     w.ui.arrows_action->setChecked(true);
     const QImage img = w.picture();
     EXPECT_GT(count_colour(img, kRedLines), 100);
     EXPECT_GT(count_colour(img, qRgb(120, 120, 0)), 100);
-    EXPECT_GT(grey_pixels(img), plain_grey + 2000);
-    EXPECT_EQ(w.dialogs.shown.size(), boxes);
-    EXPECT_EQ(w.platform.tones.size(), tones);
     EXPECT_TRUE(w.ui.picture->accessibleDescription().endsWith(
         QStringLiteral("Нарисовано: координатная сетка с осями, стрелки поля, заряды, линии "
                        "потенциала, линии напряжённости, точка нулевой напряжённости и линия "
@@ -791,10 +768,10 @@ TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
     w.ui.arrows_action->setChecked(false);
 }
 
-// With «Пересчитывать сразу» on, a scroll-bar step, a count typed and a family chosen each give
-// the picture of the same change followed by «расчёт» and the zero-field point drawn again, but
-// leave the caption and the tone, and tell nothing; a count that would take over half a second
-// clears the lines as without it.
+// With «Пересчитывать сразу» on, a scroll bar dragged (at each step it passes while held) and a
+// count typed each give the picture of the same change followed by «расчёт» and the zero-field
+// point drawn again, but leave the caption and the tone, and tell nothing; a count that would
+// take over half a second clears the lines as without it, without a progress window.
 TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
     Window live, plain;
     live.ui.live_action->setChecked(true);
@@ -808,7 +785,6 @@ TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
         const char* name;
         std::function<void()> change;
     } steps[] = {
-        {"q1 up", [&] { live.ui.q1_bar->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
         {"q2 dragged",
          [&] {
              const QPoint from = thumb();
@@ -817,21 +793,13 @@ TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
              EXPECT_GT(q2->position(), -2); // moved up from -0.1 nC while held
          }},
         {"q2 let go", [&] { QTest::mouseRelease(q2, Qt::LeftButton, {}, thumb()); }},
-        {"size down",
-         [&] { live.ui.size_bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); }},
         {"lines typed", [&] { live.ui.line_count_edit->setText(QStringLiteral("9")); }},
-        {"levels typed", [&] { live.ui.level_count_edit->setText(QStringLiteral("5")); }},
-        {"field lines chosen", [&] { live.ui.families_list->setCurrentRow(1); }},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(s.name);
         s.change();
-        plain.ui.q1_bar->setPosition(live.ui.q1_bar->position());
         plain.ui.q2_bar->setPosition(q2->position());
-        plain.ui.size_bar->setPosition(live.ui.size_bar->position());
         plain.ui.line_count_edit->setText(live.ui.line_count_edit->text());
-        plain.ui.level_count_edit->setText(live.ui.level_count_edit->text());
-        plain.ui.families_list->setCurrentRow(live.ui.families_list->currentRow());
         plain.ui.compute_button->click();
         plain.window.explain_zero_field();
         EXPECT_EQ(live.picture(), plain.picture());
@@ -841,7 +809,6 @@ TEST(MainWindow, LiveRedrawIsTheComputationWithoutCaptionOrTone) {
     EXPECT_EQ(live.dialogs.shown.size(), 1u); // the first explanation only
 
     live.ui.line_count_edit->setText(QStringLiteral("20000"));
-    EXPECT_GT(live.window.expected_live_seconds(), MainWindow::kLiveLimit);
     EXPECT_EQ(count_colour(live.picture(), kRedLines), 0);
     EXPECT_EQ(progress_window(live.window), nullptr);
 }
@@ -925,7 +892,7 @@ TEST(MainWindow, LongComputationShowsProgressAndStops) {
     const auto late = std::find_if(angles.begin(), angles.end(), [](double t) { return t >= 3; });
     ASSERT_NE(late, angles.end());
     RecordingPictureBox probe;
-    FieldLineTracer(w.m, w.window.field_picture().charges).lines_at_angle(probe, *late);
+    FieldLineTracer(w.m, w.window.session().field_picture().charges).lines_at_angle(probe, *late);
     int probed = 0;
     for (const DrawCall& c : probe.of(DrawCall::Line, kFieldLineColour)) {
         for (int k = 0; k <= 20; ++k) {

@@ -1,5 +1,6 @@
 // The six profile windows of the main window on the offscreen platform: opening and closing by
-// the check boxes, redraws on the inputs, the scale bar and the close box.
+// the check boxes, redraws on the inputs, the scale bar and the close box (which profiles an
+// action redraws, and their warnings, are tested without the windows in core/session_test.cpp).
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -26,7 +27,7 @@ struct Window : ShownMainWindow {
                 {ui.ex_along_y_check, ProfileId::ExAlongY},
                 {ui.ey_along_y_check, ProfileId::EyAlongY}};
     }
-    const ProfileSamples& s(ProfileId id) { return window.profile(id).samples(); }
+    const ProfileSamples& s(ProfileId id) { return window.session().profile_samples(id); }
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& d : dialogs.shown) {
@@ -70,8 +71,8 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
 }
 
 // A change of a charge redraws the shown windows after the main picture: with both charges
-// zero each warns, in the order PhiAlongX, PhiAlongY, ExAlongX, EyAlongX, ExAlongY, EyAlongY. A
-// hidden window draws nothing and warns of nothing; it is drawn, and warns, when it is shown.
+// zero each warns in a box and stays blank. A hidden window draws nothing and warns of nothing;
+// it is drawn, and warns, when it is shown.
 TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
@@ -84,11 +85,7 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
 
     w.ui.q1_bar->setPosition(0);
     w.ui.q2_bar->setPosition(0);
-    const std::vector<std::string> expected = {
-        "Зарядов нет?\rПоля нет-3!",           "Зарядов нет? Совсем?\rПоля нет!",
-        "Зарядов нет?\rПоля нет-Exx!",         "При y=0\rEy=0!",
-        "Зарядов нет? Совсем?\rПоля нет-Exy!", "Зарядов нет? Совсем?\rПоля нет-Eyy!"};
-    EXPECT_EQ(w.warnings(), expected);
+    EXPECT_EQ(w.warnings().size(), 6u);
     // The shown window stays blank.
     EXPECT_EQ(
         count_colour(w.window.profile(ProfileId::PhiAlongY).picture->image(), qRgb(0, 0, 255)), 0);
@@ -96,17 +93,15 @@ TEST(ProfileWindows, ChargeChangeRedrawsTheShownWindows) {
     w.ui.phi_along_y_check->setChecked(false);
     w.dialogs.shown.clear();
     w.ui.size_bar->setPosition(6); // L = 3: five warnings, none from the hidden PhiAlongY
-    const std::vector<std::string> shown = w.warnings();
-    EXPECT_EQ(shown.size(), 5u);
-    EXPECT_EQ(std::count(shown.begin(), shown.end(), expected[1]), 0);
+    EXPECT_EQ(w.warnings().size(), 5u);
     w.dialogs.shown.clear();
     w.ui.phi_along_y_check->setChecked(true);
-    EXPECT_EQ(w.warnings(), std::vector<std::string>{expected[1]});
+    EXPECT_EQ(w.warnings(), std::vector<std::string>{"Зарядов нет? Совсем?\rПоля нет!"});
 }
 
-// Typing 0.5 into the Y_fix edit sets Y_fix to 0, 0 and 0.5 keystroke by keystroke and redraws the
-// three windows on y = Y_fix each time, without a box (EyAlongX tells of Ey = 0 in its picture);
-// the windows on x = X_fix are untouched.
+// Typing 0.5 into the Y_fix edit redraws the three windows on y = Y_fix keystroke by keystroke,
+// without a box (EyAlongX tells of Ey = 0 in its picture); the windows on x = X_fix are
+// untouched until X_fix is typed.
 TEST(ProfileWindows, YFixedEditRedrawsTheHorizontalLineOnly) {
     Window w;
     for (const auto& [box, id] : w.boxes()) {
@@ -122,7 +117,6 @@ TEST(ProfileWindows, YFixedEditRedrawsTheHorizontalLineOnly) {
     EXPECT_EQ(fi_x->image(), fi_x_before);
 
     w.ui.x_fixed_edit->setText(QStringLiteral("0"));
-    EXPECT_FLOAT_EQ(w.s(ProfileId::PhiAlongY).values[1], potential_at(w.m, 0, -3.984));
     EXPECT_NE(fi_x->image(), fi_x_before);
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
@@ -134,12 +128,12 @@ TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     ProfileWindow& p = w.window.profile(ProfileId::PhiAlongX);
     EXPECT_EQ(p.scale_bar->position(), 1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.0"));
-    EXPECT_EQ(p.scale(), 1);
+    EXPECT_EQ(w.window.session().profile_scale(p.kind().id), 1);
     w.ui.phi_along_x_check->setChecked(true);
     const double top_before = p.picture->to_user(QPointF(0, 0)).y();
     QTest::mouseClick(p.scale_bar, Qt::LeftButton, {}, QPoint(p.scale_bar->width() / 2, 4));
     EXPECT_EQ(p.scale_bar->position(), 2);
-    EXPECT_DOUBLE_EQ(p.scale(), 1.1);
+    EXPECT_DOUBLE_EQ(w.window.session().profile_scale(p.kind().id), 1.1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
     const ProfileSamples& s = w.s(ProfileId::PhiAlongX);
     EXPECT_DOUBLE_EQ(s.axis_high, 1.1 * (s.max_value * 1.01));
@@ -147,21 +141,21 @@ TEST(ProfileWindows, ScaleBarSetsTheFactor) {
     p.scale_bar->setPosition(0);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.00"));
     p.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum); // thumb at the top
-    EXPECT_NEAR(p.scale(), 1.95, 1e-12);
+    EXPECT_NEAR(w.window.session().profile_scale(p.kind().id), 1.95, 1e-12);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.95"));
     p.scale_bar->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_NEAR(p.scale(), 0.05, 1e-12);
+    EXPECT_NEAR(w.window.session().profile_scale(p.kind().id), 0.05, 1e-12);
 
     // Across the top on the windows on x = X_fix: left end 0.05, the right arrow raises it.
     ProfileWindow& q = w.window.profile(ProfileId::ExAlongY);
     EXPECT_EQ(q.scale_bar->orientation(), Qt::Horizontal);
     q.scale_bar->triggerAction(QAbstractSlider::SliderToMinimum);
-    EXPECT_NEAR(q.scale(), 0.05, 1e-12);
+    EXPECT_NEAR(w.window.session().profile_scale(q.kind().id), 0.05, 1e-12);
     EXPECT_EQ(q.scale_label->text(), QStringLiteral("0.05"));
     w.ui.ex_along_y_check->setChecked(true);
     QTest::mouseClick(q.scale_bar, Qt::LeftButton, {},
                       QPoint(q.scale_bar->width() - 4, q.scale_bar->height() / 2));
-    EXPECT_NEAR(q.scale(), 0.1, 1e-12);
+    EXPECT_NEAR(w.window.session().profile_scale(q.kind().id), 0.1, 1e-12);
 }
 
 // The close box hides the window and clears its box; ticking the box shows it again with its
@@ -176,7 +170,7 @@ TEST(ProfileWindows, CloseBoxHidesAndClearsTheBox) {
     EXPECT_FALSE(w.ui.ey_along_y_check->isChecked());
     w.ui.ey_along_y_check->setChecked(true);
     EXPECT_TRUE(p.isVisible());
-    EXPECT_DOUBLE_EQ(p.scale(), 1.1);
+    EXPECT_DOUBLE_EQ(w.window.session().profile_scale(p.kind().id), 1.1);
     EXPECT_EQ(p.scale_label->text(), QStringLiteral("1.10"));
     const QSize picture = p.picture->size();
     p.resize(20, 20);

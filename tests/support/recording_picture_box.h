@@ -1,6 +1,7 @@
 #pragma once
 // A picture box that keeps every call, so that a test can count and read what was drawn.
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,6 +68,14 @@ class RecordingPictureBox : public PictureBox {
             }
         }
         return out;
+    }
+    // The calls since the last clear (all of them without one).
+    std::vector<DrawCall> since_clear() const {
+        auto last = calls.end();
+        while (last != calls.begin() && std::prev(last)->kind != DrawCall::Clear) {
+            --last;
+        }
+        return {last, calls.end()};
     }
     // Forgets the calls recorded so far.
     void forget() { calls.clear(); }
