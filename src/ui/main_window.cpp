@@ -150,6 +150,10 @@ void MainWindow::retranslate() {
     if (!readout_shown_) {
         ui.show_readout_captions();
     }
+    // The captions of the other language fitted, the list as wide as its items need.
+    if (ready_ && isVisible()) {
+        lay_out();
+    }
     name_controls();
     describe_values();
     describe_picture();
