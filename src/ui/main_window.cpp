@@ -150,9 +150,13 @@ void MainWindow::retranslate() {
     if (!readout_shown_) {
         ui.show_readout_captions();
     }
-    // The captions of the other language fitted, the list as wide as its items need.
+    // The captions of the other language fitted (see lay_out), and the pictures' texts drawn
+    // in it at once, with everything that was drawn on them.
     if (ready_ && isVisible()) {
-        lay_out();
+        relayout_and_redraw(lines_shown_ ? Keep::Everything : Keep::DrawnOver);
+        redraw_profiles({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
+                         ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY},
+                        ProfileWindow::Warning::InPicture);
     }
     name_controls();
     describe_values();

@@ -103,17 +103,17 @@ void MainWindow::lay_out() {
 }
 
 void MainWindow::relayout_and_redraw() {
-    relayout_and_redraw(redraws_live());
+    relayout_and_redraw(redraws_live() ? Keep::Everything : Keep::Frame);
 }
 
-void MainWindow::relayout_and_redraw(bool keep_lines) {
+void MainWindow::relayout_and_redraw(Keep keep) {
     if (!ready_) {
         return;
     }
     if (Computation::handling_events()) {
         // Resized while a computation runs: the frame is redrawn once it has ended, as it would
         // be had the computation held the window until then.
-        Computation::later(this, "redraw", [this, keep_lines] { relayout_and_redraw(keep_lines); });
+        Computation::later(this, "redraw", [this, keep] { relayout_and_redraw(keep); });
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.
@@ -121,17 +121,22 @@ void MainWindow::relayout_and_redraw(bool keep_lines) {
         return;
     }
     lay_out();
-    if (keep_lines) {
+    if (keep == Keep::Everything) {
         Computation c(this);
         redraw_whole_picture(c.progress());
         return;
     }
     ui.picture->clear();
-    drawn_over_.clear();
     lines_shown_ = false;
     field_picture_.frame = draw_frame(params_, *ui.picture);
     field_picture_.charges = draw_charges(params_, *ui.picture);
     note_frame(true);
+    if (keep == Keep::DrawnOver) {
+        Computation c(this);
+        draw_over_again(c.progress());
+    } else {
+        drawn_over_.clear();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -187,6 +187,52 @@ TEST(Language, EveryWindowInEnglishAndBackInRussian) {
     EXPECT_EQ(s.redrawn_and_explained(), russian_drawn);
 }
 
+// The texts of the main picture and of the open profile graphs, and how much the main picture
+// holds.
+struct Drawn {
+    QStringList texts;
+    std::size_t primitives;
+};
+Drawn drawn(Windows& s) {
+    Drawn d{picture_texts(*s.w.ui.picture), s.w.ui.picture->display_list().primitives()};
+    for (const ProfileKind& kind : kProfiles) {
+        d.texts << picture_texts(*s.w.window.profile(kind.id).picture);
+    }
+    return d;
+}
+
+// A switch of the language redraws the main picture and the open graphs at once, their texts in
+// the new language, keeping everything drawn on them: the computed lines with a zero-field point
+// and a chosen equipotential over them, or the frame alone with a zero-field point.
+TEST(Language, PicturesFollowASwitchAtOnce) {
+    Windows s;
+    s.w.window.explain_zero_field();
+    s.w.window.draw_chosen_equipotential();
+    const Drawn russian = drawn(s);
+    ASSERT_TRUE(russian.texts.contains(QStringLiteral("fi= 0.9 B")));
+
+    s.choose(s.w.ui.english_action);
+    const Drawn english = drawn(s);
+    for (const QString& text : english.texts) {
+        EXPECT_FALSE(has_cyrillic(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(english.texts.contains(QStringLiteral("fi= 0.9 V")));
+    EXPECT_TRUE(english.texts.contains(QStringLiteral("X, m")));
+    EXPECT_EQ(english.texts.size(), russian.texts.size());
+    EXPECT_EQ(english.primitives, russian.primitives);
+
+    // Over the frame alone (a step of a scroll bar cleared the lines).
+    s.w.ui.q1_bar->setPosition(s.w.ui.q1_bar->position() + 1);
+    s.w.window.explain_zero_field();
+    const Drawn frame = drawn(s);
+    s.choose(s.w.ui.russian_action);
+    const Drawn again = drawn(s);
+    EXPECT_TRUE(again.texts.contains(QStringLiteral("X, м")));
+    EXPECT_TRUE(again.texts.contains(QStringLiteral("E=0")));
+    EXPECT_FALSE(again.texts.contains(QStringLiteral("X, m")));
+    EXPECT_EQ(again.primitives, frame.primitives);
+}
+
 // How wide a text of a widget shows and how much room the widget gives it, in pixels.
 struct Fit {
     QString where, text;
