@@ -156,9 +156,8 @@ PictureRedraw Session::resize_picture() const {
     return redraw_after_change();
 }
 
-std::pair<PictureRedraw, ProfileRedraw> Session::switch_language() const {
-    return {lines_shown_ || live_.redraws_at_once(params_) ? PictureRedraw::Whole
-                                                           : PictureRedraw::Frame,
+LanguageSwitched Session::switch_language() const {
+    return {lines_shown_ ? PictureRedraw::Whole : PictureRedraw::FrameAndDrawnOver,
             shown_of({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
                       ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY},
                      ProfileWarning::InPicture)};
@@ -167,13 +166,17 @@ std::pair<PictureRedraw, ProfileRedraw> Session::switch_language() const {
 void Session::redraw_picture(PictureRedraw how, Progress& progress) {
     if (how == PictureRedraw::Whole) {
         redraw_whole_picture(progress);
-    } else if (how == PictureRedraw::Frame) {
+    } else if (how != PictureRedraw::None) {
         picture_.clear();
-        drawn_over_.clear();
         lines_shown_ = false;
         field_picture_.frame = draw_frame(params_, picture_);
         field_picture_.charges = draw_charges(params_, picture_);
         note_frame(true);
+        if (how == PictureRedraw::FrameAndDrawnOver) {
+            draw_over_again(progress);
+        } else {
+            drawn_over_.clear();
+        }
     }
 }
 
@@ -191,10 +194,15 @@ void Session::redraw_whole_picture(Progress& progress) {
     }
     lines_shown_ = true;
     note_computed(timed.stopped());
+    draw_over_again(progress);
+}
+
+void Session::draw_over_again(Progress& progress) {
     // With both charges zero there is nothing to draw over.
     if (params_.q1 == 0 && params_.q2 == 0) {
         return;
     }
+    SilentDialogs quiet;
     for (const DrawnOver& d : drawn_over_) {
         if (progress.stopped()) {
             return;

@@ -39,6 +39,8 @@
 enum class PictureRedraw {
     None,  // not at all
     Frame, // cleared to the frame and the charges: the lines and what was drawn over them go
+    FrameAndDrawnOver, // the frame and the charges with what was drawn over them since, for the
+                       // same inputs (in another language)
     Whole, // as «расчёт» draws it, with what was drawn over it since, but without the caption,
            // the tone or a message
 };
@@ -73,6 +75,12 @@ struct StartInputs {
     std::string level_count, line_count;         // the counts' texts
     std::string y_fixed, x_fixed, chosen_potential;
     int families_row; // the line of the families' list
+};
+
+// The interface's language changed.
+struct LanguageSwitched {
+    PictureRedraw picture;
+    ProfileRedraw profiles;
 };
 
 // A double click on the picture.
@@ -140,9 +148,10 @@ class Session {
     PictureRedraw toggle_live(bool on);
     // The picture's size changed: as after a scroll bar.
     PictureRedraw resize_picture() const;
-    // The interface's language changed: the pictures' texts follow, everything drawn on them
-    // kept (as a toggle of a view keeps it), and every shown profile redrawn.
-    std::pair<PictureRedraw, ProfileRedraw> switch_language() const;
+    // The interface's language changed: the pictures' texts follow at once, everything drawn on
+    // them kept (the computed lines, or the frame with what was drawn over it), and every shown
+    // profile is drawn again, its warnings in the graph.
+    LanguageSwitched switch_language() const;
     // Draws the picture again as `how` says.
     void redraw_picture(PictureRedraw how, Progress& progress = no_progress());
 
@@ -195,8 +204,10 @@ class Session {
     PictureRedraw redraw_after_change() const;
     // The shown profiles among `ids`.
     ProfileRedraw shown_of(std::initializer_list<ProfileId> ids, ProfileWarning warning) const;
-    void draw_frame_with_charges();
     void redraw_whole_picture(Progress& progress);
+    // What was drawn over the picture since it was last cleared, drawn again for the inputs of
+    // the moment, without a message.
+    void draw_over_again(Progress& progress);
     // A click drawing over the picture: drawn, remembered, noted.
     void draw_over_by_click(const DrawnOver& drawn, Progress& progress);
     // The notes of what the picture shows: the frame alone or with the charges after it was

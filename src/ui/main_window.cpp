@@ -2,12 +2,13 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 
+#include "ui/computation.h"
 #include "ui/menus.h"
+#include "ui/screen_area.h"
 
 MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), platform_(platform) {
@@ -33,19 +34,23 @@ MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform
         dialogs_.message(document_failure_text(path, missing), interface_text(kWarningTitle));
     };
 
-    // Start-up: place the window, then fill the model and the inputs while nothing redraws.
+    // Start-up: place the window (on the screen's available area, however small), then fill
+    // the model and the inputs while nothing redraws.
     resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        const QSize frame = frameGeometry().size();
-        move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
-             avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
-    }
+    const QRect avail = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    const QRect placed =
+        moved_inside({avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
+                      avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02),
+                      frame.width(), frame.height()},
+                     avail);
+    resize(size() - frame + placed.size());
+    move(placed.topLeft());
     ready_ = false;
     fill_inputs();
     session_->draw_start_frame();
     for (const ProfileKind& kind : kProfiles) {
-        profile(kind.id).place_beside_main(frame_twips());
+        profile(kind.id).place_beside_main(frame_twips(), avail);
     }
     set_up_access();
     ready_ = true;
@@ -134,6 +139,14 @@ void MainWindow::retranslate() {
     set_level_step_tip();
     if (!session_->readout()) {
         ui.show_readout_captions();
+    }
+    // The captions of the other language fitted (see lay_out), and the pictures' texts drawn
+    // in it at once, with everything that was drawn on them.
+    if (ready_ && isVisible()) {
+        const LanguageSwitched redraw = session_->switch_language();
+        const Computation c(this);
+        redraw_picture(redraw.picture);
+        redraw_profiles(redraw.profiles);
     }
     name_controls();
     describe_values();

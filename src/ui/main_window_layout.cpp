@@ -2,6 +2,7 @@
 // gaps, and right of it a column of rows 22 pixels high and columns 65 pixels wide. Only the
 // inner height counts, so a taller window has a larger picture and moves the column right.
 #include <QEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "picture/frame.h"
@@ -50,7 +51,9 @@ void MainWindow::lay_out() {
     place(ui.size_value, X0, 4 * hr + 3 * gy + hr, wc, hr);
 
     // The families, their counts and the compute button.
-    place(ui.families_list, X0, 6 * hr + 4 * gy, 2 * wc, 2.5f * hr);
+    // As wide as its widest item needs, two columns at least.
+    place(ui.families_list, X0, 6 * hr + 4 * gy,
+          std::max(2 * wc, static_cast<float>(ui.families_width())), 2.5f * hr);
     const float t_levels = 8 * hr + 6 * gy;
     place(ui.level_count_heading, X0, t_levels, 1.5f * wc, 1.5f * hr);
     place(ui.level_count_edit, X0 + 1.5f * wc, t_levels, 0.5f * wc, hr);
@@ -96,6 +99,7 @@ void MainWindow::lay_out() {
     place(ui.chosen_potential_button, x_chosen, t_x, 0.7f * wc, hr);
     place(ui.chosen_potential_edit, x_chosen, t_x + hr, 0.7f * wc, hr);
     place(ui.log_check, X0 + wc + 0.75f * wc + gy, t_ex_value, 0.7f * w_box, hr);
+    ui.fit_captions();
 }
 
 void MainWindow::relayout_and_redraw() {
@@ -117,12 +121,12 @@ void MainWindow::redraw_picture(PictureRedraw how) {
         return;
     }
     lay_out();
-    if (how == PictureRedraw::Whole) {
+    if (how == PictureRedraw::Frame) {
+        session_->redraw_picture(how);
+    } else {
         Computation c(this);
         session_->redraw_picture(how, c.progress());
         set_level_step_tip();
-    } else {
-        session_->redraw_picture(how);
     }
     describe_picture();
 }

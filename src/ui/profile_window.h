@@ -26,8 +26,9 @@ class ProfileWindow : public QWidget {
     ProfileWindow(Session& session, const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
-    // twips, and sets the scale bar and its label from the scale factor.
-    void place_beside_main(const TwipRect& main_window);
+    // twips, inside the screen's available area (in pixels), and sets the scale bar and its
+    // label from the scale factor.
+    void place_beside_main(const TwipRect& main_window, const QRect& screen_area);
     // The redraw entry point: lays the window out and lets the session draw the profile, as a
     // computation of its own or as part of the one running (see ui/computation.h). A hidden
     // window draws nothing and warns of nothing; it is drawn when it is shown.
@@ -75,6 +76,8 @@ class ProfileWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // Moves the window, whose outer frame would be `frame`, inside the screen's available area.
+    void keep_inside(const QRect& frame);
     void create_export_actions();
     // The window's texts in the interface's language.
     void retranslate();
@@ -91,7 +94,8 @@ class ProfileWindow : public QWidget {
     bool ready_ = false;
     Dialogs& dialogs_;
     const ProfileKind& kind_;
-    QSize laid_out_; // the inner size of the last layout
+    QSize laid_out_;    // the inner size of the last layout
+    QRect screen_area_; // the available area of the main window's screen
     FileChooser* chooser_ = nullptr;
     PicturePrinter* printer_ = nullptr;
 };

@@ -422,16 +422,28 @@ TEST(Session, ViewsKeepComputedLines) {
 }
 
 // The language switch keeps what the picture shows: all of it when it shows computed lines,
-// and every shown profile is drawn again, warnings in its graph.
+// otherwise the frame with what was drawn over it (which a later change then clears); every
+// shown profile is drawn again, warnings in its graph.
 TEST(Session, LanguageSwitchKeepsThePicture) {
     Started s;
     s.session.tick_profile_box(ProfileId::EyAlongX, true);
-    EXPECT_EQ(s.session.switch_language().first, PictureRedraw::Frame);
+    s.session.click_q1_heading();
+    const LanguageSwitched over_frame = s.session.switch_language();
+    EXPECT_EQ(over_frame.picture, PictureRedraw::FrameAndDrawnOver);
+    EXPECT_EQ(over_frame.profiles.ids, std::vector<ProfileId>{ProfileId::EyAlongX});
+    EXPECT_EQ(over_frame.profiles.warning, ProfileWarning::InPicture);
+    for (int again = 0; again < 2; ++again) {
+        s.session.redraw_picture(over_frame.picture);
+        EXPECT_GT(s.drawn_in(kZeroPotentialColour), 20u);
+        EXPECT_EQ(s.notes(), "координатная сетка с осями, заряды, линия нулевого потенциала");
+    }
+    EXPECT_EQ(s.dialogs.shown.size(), 1u); // explained once, at the click
+    s.session.redraw_picture(s.session.move_q2_bar(-4).picture);
+    s.session.redraw_picture(s.session.switch_language().picture);
+    EXPECT_EQ(s.drawn_in(kZeroPotentialColour), 0u);
+
     s.session.press_compute();
-    const auto [picture, profiles] = s.session.switch_language();
-    EXPECT_EQ(picture, PictureRedraw::Whole);
-    EXPECT_EQ(profiles.ids, std::vector<ProfileId>{ProfileId::EyAlongX});
-    EXPECT_EQ(profiles.warning, ProfileWarning::InPicture);
+    EXPECT_EQ(s.session.switch_language().picture, PictureRedraw::Whole);
 }
 
 // The profiles: a change of a charge redraws the shown ones in the family's order, with both
