@@ -55,9 +55,7 @@ BarMoved Session::move_size_bar(int position) {
 
 BarMoved Session::bar_moved(double value) {
     return {format_fixed(value, 2, params_.decimal_separator), redraw_after_change(),
-            shown_of({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
-                      ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY},
-                     ProfileWarning::Box)};
+            every_shown_profile(ProfileWarning::Box)};
 }
 
 PictureRedraw Session::redraw_after_change() const {
@@ -158,9 +156,7 @@ PictureRedraw Session::resize_picture() const {
 
 LanguageSwitched Session::switch_language() const {
     return {lines_shown_ ? PictureRedraw::Whole : PictureRedraw::FrameAndDrawnOver,
-            shown_of({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
-                      ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY},
-                     ProfileWarning::InPicture)};
+            every_shown_profile(ProfileWarning::InPicture)};
 }
 
 void Session::redraw_picture(PictureRedraw how, Progress& progress) {

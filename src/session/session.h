@@ -202,8 +202,9 @@ class Session {
     BarMoved bar_moved(double value);
     // After an input changed: the whole picture when live and quick, else the frame.
     PictureRedraw redraw_after_change() const;
-    // The shown profiles among `ids`.
+    // The shown profiles among `ids`, and all the shown ones (in the family's order).
     ProfileRedraw shown_of(std::initializer_list<ProfileId> ids, ProfileWarning warning) const;
+    ProfileRedraw every_shown_profile(ProfileWarning warning) const;
     void redraw_whole_picture(Progress& progress);
     // What was drawn over the picture since it was last cleared, drawn again for the inputs of
     // the moment, without a message.

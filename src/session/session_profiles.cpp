@@ -47,6 +47,16 @@ ProfileRedraw Session::shown_of(std::initializer_list<ProfileId> ids,
     return redraw;
 }
 
+ProfileRedraw Session::every_shown_profile(ProfileWarning warning) const {
+    ProfileRedraw redraw{{}, warning};
+    for (const ProfileKind& kind : kProfiles) {
+        if (profile_shown(kind.id)) {
+            redraw.ids.push_back(kind.id);
+        }
+    }
+    return redraw;
+}
+
 ProfileRedraw Session::tick_profile_box(ProfileId id, bool ticked) {
     profiles_[to_index(id)].shown = ticked;
     return shown_of({id}, ProfileWarning::Box);
