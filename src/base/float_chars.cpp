@@ -217,10 +217,9 @@ std::from_chars_result from_chars(const char* first, const char* last, double& v
     // The longest prefix in from_chars's general form: an optional minus, then "inf",
     // "infinity", "nan" or "nan(letters, digits, _)", or digits with at most one point (at least
     // one digit) and an optional exponent.
-    const char* p = first;
-    if (p != last && *p == '-') {
-        ++p;
-    }
+    const bool minus = first != last && *first == '-';
+    const char* const magnitude = minus ? first + 1 : first;
+    const char* p = magnitude;
     bool special = true;
     bool nonzero = false;
     if (starts_with_word(p, last, "infinity")) {
@@ -268,11 +267,12 @@ std::from_chars_result from_chars(const char* first, const char* last, double& v
             }
         }
     }
-    const double r = read<double>(std::string(first, p));
+    // The sign applied here: C libraries disagree on the sign of "-nan".
+    const double r = read<double>(std::string(magnitude, p));
     if (!special && (std::isinf(r) || (r == 0 && nonzero))) {
         return {p, std::errc::result_out_of_range};
     }
-    v = r;
+    v = minus ? -r : r;
     return {p, std::errc()};
 }
 
