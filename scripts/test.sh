@@ -15,6 +15,7 @@ bash scripts/build.sh
 
 bash scripts/wasm.sh build-wasm
 bash bench/compare_fingerprints.sh build build-wasm 11 6 7
+bash bench/compare_fingerprints.sh build build-wasm 5 1 11
 
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCHARGEFIELD_WERROR=ON
 cmake --build build-release
