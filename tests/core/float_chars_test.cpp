@@ -18,15 +18,10 @@
 
 namespace {
 
-template <class T> std::string shortest_text(T v) {
+// The stand-in's text of a value, as std::to_chars's arguments give it.
+template <class... Args> std::string stand_in_text(Args... args) {
     char buf[400];
-    const auto r = c_library_chars::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
-}
-
-std::string precise_text(double v, std::chars_format format, int precision) {
-    char buf[400];
-    const auto r = c_library_chars::to_chars(buf, buf + sizeof buf, v, format, precision);
+    const auto r = c_library_chars::to_chars(buf, buf + sizeof buf, args...);
     return std::string(buf, r.ptr);
 }
 
@@ -57,12 +52,12 @@ TEST(FloatChars, KnownTexts) {
         {"infinity", -INFINITY, "-inf"},
     };
     for (const Shortest& c : doubles) {
-        EXPECT_EQ(shortest_text(c.value), c.text) << c.name;
+        EXPECT_EQ(stand_in_text(c.value), c.text) << c.name;
     }
-    EXPECT_EQ(shortest_text(0.1f), "0.1");
-    EXPECT_EQ(shortest_text(123456790528.0f), "123456790528");
-    EXPECT_EQ(shortest_text(FLT_MAX), "3.4028235e+38");
-    EXPECT_EQ(shortest_text(-1e-45f), "-1e-45");
+    EXPECT_EQ(stand_in_text(0.1f), "0.1");
+    EXPECT_EQ(stand_in_text(123456790528.0f), "123456790528");
+    EXPECT_EQ(stand_in_text(FLT_MAX), "3.4028235e+38");
+    EXPECT_EQ(stand_in_text(-1e-45f), "-1e-45");
 
     struct Precise {
         const char* name;
@@ -81,7 +76,7 @@ TEST(FloatChars, KnownTexts) {
         {"fixed", 1234567.0, std::chars_format::fixed, 2, "1234567.00"},
     };
     for (const Precise& c : precise) {
-        EXPECT_EQ(precise_text(c.value, c.format, c.precision), c.text) << c.name;
+        EXPECT_EQ(stand_in_text(c.value, c.format, c.precision), c.text) << c.name;
     }
 
     struct Read {
@@ -149,12 +144,6 @@ std::string standard_read(const std::string&) {
     return {};
 }
 #endif
-
-template <class... Args> std::string stand_in_text(Args... args) {
-    char buf[400];
-    const auto r = c_library_chars::to_chars(buf, buf + sizeof buf, args...);
-    return std::string(buf, r.ptr);
-}
 
 std::string stand_in_read(const std::string& text) {
     double v = 7;
@@ -311,7 +300,7 @@ TEST(FloatChars, StandInWritesAndReadsAsTheStandardLibrary) {
     int wrong_neighbour = 0;
     for (int i = 0; i < 30000; ++i) {
         const double v = any_double();
-        both.read(shortest_text(v));
+        both.read(stand_in_text(v));
         std::snprintf(buf, sizeof buf, "%.16e", v);
         both.read(buf);
         const double mantissa = 1 + static_cast<double>(random() >> 12) * 0x1p-52;
