@@ -1,5 +1,6 @@
 // chargefield: the electrostatic field of two point charges.
 #include <QApplication>
+#include <QThreadPool>
 #include <csignal>
 #include <iostream>
 
@@ -56,5 +57,9 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     app.setQuitOnLastWindowClosed(false);
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // A save stopped meanwhile may still be ending its work in the background (see
+    // ui/background_work.h), which draws with the application's fonts: it ends first.
+    QThreadPool::globalInstance()->waitForDone();
+    return code;
 }
