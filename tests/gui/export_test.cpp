@@ -543,6 +543,40 @@ TEST(Print, PrintsThePictureWithItsCaption) {
     EXPECT_TRUE(w.dialogs.shown.empty());
 }
 
+// The x-ppi column of `pdfimages -list`: the resolution of each image on its page.
+std::vector<double> image_resolutions(const QString& pdf) {
+    std::vector<double> ppi;
+    const QStringList lines = poppler("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        ppi.push_back(lines[i].split(' ', Qt::SkipEmptyParts).value(12).toDouble());
+    }
+    return ppi;
+}
+
+// With the potential map on, the printed page holds the map coloured at a resolution a printer
+// can use, 150 to 300 pixels to the inch, however fine the printer's own dots (the page is
+// painted at 1200 to the inch); and so does the print preview, which paints the same page.
+TEST(Print, TheMapIsColouredAtAResolutionAPrinterUses) {
+    Window w;
+    w.ui.potential_map_action->setChecked(true);
+    QPrinter& printer = w.window.picture_printer().printer();
+    ASSERT_GE(printer.resolution(), 1200);
+    printer.setOutputFileName(w.path("map.pdf"));
+    {
+        const NextDialog dialog(true);
+        w.ui.print_action->trigger();
+    }
+    const std::vector<double> ppi = image_resolutions(w.path("map.pdf"));
+    ASSERT_FALSE(ppi.empty());
+    EXPECT_GE(*std::max_element(ppi.begin(), ppi.end()), 150);
+    EXPECT_LE(*std::max_element(ppi.begin(), ppi.end()), 300);
+
+    const NextDialog preview(false);
+    w.ui.print_preview_action->trigger();
+    EXPECT_EQ(preview.shown, QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
 // The page: the picture as wide as the page, or as high as the caption below it leaves room
 // for, centred at the top with its proportions; and the caption's date.
 TEST(Print, PictureFillsThePageAboveItsCaption) {
