@@ -120,6 +120,8 @@ class Run {
                             "--export-csv -: не удалось вывести таблицу на стандартный вывод"))};
             }
         }
+        // All take their names, even when the run is interrupted meanwhile.
+        const EndingSignalsHeld held;
         for (PendingOutput& f : files_) {
             if (!f.file->put_in_place()) {
                 throw not_saved(*f.output, f.file->problem(), tr_);

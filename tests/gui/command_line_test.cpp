@@ -1,11 +1,14 @@
 // The command line: in this process, and as the real program run without a display.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -379,6 +382,42 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
                 EXPECT_EQ(snapshot(other.path().toStdString())[name], snapshot(folder)[name]);
             }
         }
+    }
+}
+
+// Interrupted by Ctrl+C, by `timeout` or by a closed terminal while its second picture is being
+// made, the real program removes the first, written aside, and ends with the status a shell
+// gives that signal; the file of the user's under the name asked for stays as it was.
+TEST(CommandLine, InterruptedLeavesNoTemporaryFile) {
+    const struct {
+        const char* name;
+        int signal;
+        int status;
+    } rows[] = {{"Ctrl+C", SIGINT, 130}, {"timeout", SIGTERM, 143}, {"hang-up", SIGHUP, 129}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString();
+        std::ofstream(folder + "/a.png") << "a picture of the user's";
+        const Folder before = snapshot(folder);
+        const pid_t pid = start_without_display(CHARGEFIELD_BINARY,
+                                                {"--pixels", "2048", "--potential-map", "--arrows",
+                                                 "--export", "a.png", "--export", "b.png"},
+                                                folder, dir.filePath("out").toStdString(),
+                                                dir.filePath("err").toStdString());
+        ASSERT_GT(pid, 0);
+        // Until the first picture is written aside, as a.png.XXXXXX.
+        const QDir listing(dir.path(), QStringLiteral("a.png.*"));
+        while (listing.entryList(QDir::Files).isEmpty() && waitpid(pid, nullptr, WNOHANG) == 0) {
+            QTest::qWait(5);
+        }
+        ASSERT_FALSE(listing.entryList(QDir::Files).isEmpty());
+        kill(pid, r.signal);
+        const int status = wait_status(pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == r.status) << status;
+        QFile::remove(dir.filePath("out"));
+        QFile::remove(dir.filePath("err"));
+        EXPECT_EQ(snapshot(folder), before);
     }
 }
 
