@@ -13,6 +13,7 @@
 #include "base/file_output.h"
 #include "model/numbers.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/picture_render.h"
 
 namespace {
@@ -282,7 +283,7 @@ bool write_file(const QString& path, const QByteArray& data, QString* reason) {
     std::string why;
     if (write_whole_file(QFile::encodeName(path).toStdString(),
                          std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                         &why)) {
+                         &why, &interface_translator())) {
         return true;
     }
     if (reason != nullptr) {

@@ -69,5 +69,5 @@ QString field_picture_title(const FieldParams& params, const Frame& frame);
 // Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
 // so that a failed write leaves nothing under that name (a device such as /dev/null, which
 // cannot be replaced, is written directly; see base/file_output.h). On failure returns false and
-// sets `reason` to why, in Russian.
+// sets `reason` to why, in the interface's language.
 bool write_file(const QString& path, const QByteArray& data, QString* reason);

@@ -62,7 +62,8 @@ QString with_extension(const QString& name, const QString& ext, const QStringLis
 // False when the file cannot be written, which a box tells (before any question whether to
 // replace it), or exists and the user would rather keep it.
 bool may_write(const QString& path, Dialogs& dialogs) {
-    const std::string why = output_problem_tried(QFile::encodeName(path).toStdString());
+    const std::string why =
+        output_problem_tried(QFile::encodeName(path).toStdString(), &interface_translator());
     if (!why.empty()) {
         dialogs.message(
             utf8(save_failed_text(QDir::toNativeSeparators(path), QString::fromStdString(why))),

@@ -1,6 +1,7 @@
 #pragma once
 // Saving and copying what a window shows: the picture as PNG, SVG or PDF, a table as CSV. The file
-// is chosen through a FileChooser and every failure is told through the dialogs, in Russian.
+// is chosen through a FileChooser and every failure is told through the dialogs, in the
+// interface's language.
 #include <QString>
 #include <string>
 

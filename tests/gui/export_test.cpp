@@ -28,6 +28,7 @@
 #include "support/pixels.h"
 #include "support/svg_raster.h"
 #include "ui/computation.h"
+#include "ui/language.h"
 #include "ui/picture_export.h"
 #include "ui/picture_print.h"
 #include "ui/save_actions.h"
@@ -74,7 +75,7 @@ struct Window : ShownMainWindow {
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& s : dialogs.shown) {
-            if (s.title == kWarningTitle.text) {
+            if (s.title == interface_text(kWarningTitle)) {
                 out.push_back(s.text);
             }
         }
@@ -291,25 +292,35 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         {QStringLiteral("/dev/full"), X2, "на диске нет места"},
         {w.path("no such folder/picture.png"), Screen, "такой папки нет"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        const bool existed = QFileInfo(c.path).isFile();
-        const QByteArray before = existed ? read_all(c.path) : QByteArray();
-        w.dialogs.shown.clear();
-        w.save(c.path, c.kind);
-        ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
-        ASSERT_EQ(w.warnings().size(), 1u);
-        const std::string text = w.warnings()[0];
-        EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
-        EXPECT_NE(text.find(c.path.toStdString()), std::string::npos) << text;
-        if (c.reason) {
-            EXPECT_NE(text.find(c.reason), std::string::npos) << text;
-        }
-        EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
-        if (existed) {
-            EXPECT_EQ(read_all(c.path), before);
+    // In English the box and its reason are English.
+    for (const Language language : {Language::Russian, Language::English}) {
+        apply_language(language);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.path.toStdString());
+            const bool existed = QFileInfo(c.path).isFile();
+            const QByteArray before = existed ? read_all(c.path) : QByteArray();
+            w.dialogs.shown.clear();
+            w.save(c.path, c.kind);
+            ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
+            ASSERT_EQ(w.warnings().size(), 1u);
+            const std::string text = w.warnings()[0];
+            EXPECT_NE(text.find(c.path.toStdString()), std::string::npos) << text;
+            if (language == Language::English) {
+                EXPECT_FALSE(QString::fromStdString(text).contains(
+                    QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))))
+                    << text;
+            } else {
+                EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
+                EXPECT_TRUE(c.reason == nullptr || text.find(c.reason) != std::string::npos)
+                    << text;
+            }
+            EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
+            if (existed) {
+                EXPECT_EQ(read_all(c.path), before);
+            }
         }
     }
+    apply_language(Language::Russian);
     QFile::setPermissions(locked.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QDir(locked.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
