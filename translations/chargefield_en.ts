@@ -507,6 +507,13 @@ nor changes any file. Save a picture too large for SVG as PNG.
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>файл не удалось записать</source>
+        <translation>the file could not be written</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Вы абсолютно уверены?</source>
@@ -1088,6 +1095,14 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>линии напряжённости равного потока</source>
         <translation>field lines of equal flux</translation>
     </message>
+    <message>
+        <source>Выбор языка не удалось запомнить для следующих запусков, файл настроек<byte value="xd"/>
+%1.<byte value="xd"/>
+До конца работы язык остаётся выбранным.</source>
+        <translation>The choice of language could not be remembered for the next runs, the settings file<byte value="xd"/>
+%1.<byte value="xd"/>
+The language stays chosen until the program ends.</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -1611,6 +1626,14 @@ Save it as PNG, as on the screen?</translation>
     <message>
         <source>Сохранение</source>
         <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Файл<byte value="xd"/>
+%1<byte value="xd"/>
+не сохранён: сохранение прервано закрытием окна.</source>
+        <translation>The file<byte value="xd"/>
+%1<byte value="xd"/>
+was not saved: the saving was stopped by closing the window.</translation>
     </message>
 </context>
 </TS>
