@@ -353,6 +353,10 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>линии поля равного потока вместо линий напряжённости</source>
         <translation>field lines of equal flux instead of the lines of the start angles</translation>
     </message>
+    <message>
+        <source>%1: не удалось вывести текст на стандартный вывод</source>
+        <translation>%1: cannot write the text to the standard output</translation>
+    </message>
 </context>
 <context>
     <name>Computation</name>
@@ -554,18 +558,6 @@ nor changes any file. Save a picture too large for SVG as PNG.
     <message>
         <source>Рисует линии, на которых поле направлено горизонтально и вертикально, и показывает их объяснение</source>
         <translation>Draws the lines on which the field points horizontally and vertically, and shows their explanation</translation>
-    </message>
-    <message>
-        <source>Заряд слева: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его на шаг</source>
-        <translation>Left charge: from −1 to 1 nC in steps of 0.05; the arrow keys change it by a step</translation>
-    </message>
-    <message>
-        <source>Заряд справа: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его на шаг</source>
-        <translation>Right charge: from −1 to 1 nC in steps of 0.05; the arrow keys change it by a step</translation>
-    </message>
-    <message>
-        <source>Половина ширины и высоты области: от 1 до 7 м с шагом 0,5; клавиши со стрелками меняют её на шаг</source>
-        <translation>Half the width and height of the region: from 1 to 7 m in steps of 0.5; the arrow keys change it by a step</translation>
     </message>
     <message>
         <source>Величина заряда слева</source>
@@ -1102,6 +1094,18 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <translation>The choice of language could not be remembered for the next runs, the settings file<byte value="xd"/>
 %1.<byte value="xd"/>
 The language stays chosen until the program ends.</translation>
+    </message>
+    <message>
+        <source>Заряд слева: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на шаг</source>
+        <translation>Left charge: from −1 to 1 nC in steps of %1; the arrow keys change it by a step</translation>
+    </message>
+    <message>
+        <source>Заряд справа: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на шаг</source>
+        <translation>Right charge: from −1 to 1 nC in steps of %1; the arrow keys change it by a step</translation>
+    </message>
+    <message>
+        <source>Половина ширины и высоты области: от 1 до 7 м с шагом %1; клавиши со стрелками меняют её на шаг</source>
+        <translation>Half the width and height of the region: from 1 to 7 m in steps of %1; the arrow keys change it by a step</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,8 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
         const char* error;                  // exit 2 with one line holding this; null: exit 0
         std::vector<std::string> made = {}; // exit 0: the outputs ("-": the standard output)
         std::vector<std::string> like = {}; // exit 0: a run whose outputs are the same bytes
+        // Where the standard output goes instead of being read (empty: closed).
+        std::optional<std::string> out_to = std::nullopt;
     };
     const Case cases[] = {
         {"charge beyond its bar",
@@ -321,6 +323,22 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
         {"single dash", {"-x"}, "неизвестный параметр -x"},
         {"single-dash option", {"-q1", "0.4"}, "неизвестный параметр -q1"},
         {"short options together", {"-vh"}, "неизвестный параметр -vh"},
+        {"help with a value", {"--help=1"}, "--help: у этого параметра нет значения"},
+        {"version with a value", {"--version="}, "--version: у этого параметра нет значения"},
+        {"help to a full disk",
+         {"--help"},
+         "--help: не удалось вывести текст на стандартный вывод",
+         {},
+         {},
+         "/dev/full"},
+        {"version to a closed output",
+         {"--version"},
+         "--version: не удалось вывести текст на стандартный вывод",
+         {},
+         {},
+         ""},
+        {"empty argument", {""}, "лишний аргумент \"\" (список параметров: --help)"},
+        {"empty number", {"--q1", "", "--export", "x.png"}, "--q1 \"\": нужно число"},
         {"bare word", {"word"}, "лишний аргумент word"},
         {"missing value", {"--q1"}, "--q1: не указано значение"},
         {"empty data name",
@@ -333,6 +351,12 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
          nullptr,
          {"x.png", "x.svg", "x.pdf", "x.csv"}},
         {"large svg", {"--n-e", "500", "--export", "x.svg"}, nullptr, {"x.svg"}},
+        // Under the sanitizers, a case that made LeakSanitizer's own tracer fail at the end.
+        {"flux lines and the map as PDF and SVG",
+         {"--q1", "0", "--q2", "-0.05", "--n-e", "2", "--flux-lines", "--potential-map", "--pixels",
+          "100", "--export", "x.pdf", "--export", "x.svg"},
+         nullptr,
+         {"x.pdf", "x.svg"}},
         {"cut picture as png", {"--n-e", "6000", "--export", "x.png"}, nullptr, {"x.png"}},
         {"data to the standard output", {"--profile", "ey-y", "--export-csv", "-"}, nullptr, {"-"}},
         {"name not utf-8", {"--export", "\xff\xfeout.png"}, nullptr, {"\xff\xfeout.png"}},
@@ -356,7 +380,7 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
             });
         std::ofstream(folder + "/old.png") << "a picture of the user's";
         const Folder before = snapshot(folder);
-        const Ran r = run_without_display(CHARGEFIELD_BINARY, c.args, folder);
+        const Ran r = run_without_display(CHARGEFIELD_BINARY, c.args, folder, c.out_to);
         Folder after = snapshot(folder);
         if (c.error != nullptr) {
             EXPECT_EQ(r.code, kUsageError) << r.err;
