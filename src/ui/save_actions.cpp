@@ -210,10 +210,11 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
         Computation c(parent, Computation::kSaving);
         done = run_in_background(c.progress(), [source, file, format](Progress& progress) {
             const QByteArray data = render(*source, format, progress);
-            if (progress.report(1)) {
+            // Written and on the disk here; only renamed once the caller has it.
+            if (progress.report(1) &&
                 file->write(
-                    std::string_view(data.constData(), static_cast<std::size_t>(data.size()))) &&
-                    file->finish();
+                    std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+                file->finish();
             }
         });
         closing = c.closing_window();
