@@ -6,10 +6,10 @@
 //
 // intercept_tls_get_addr=0: with it on (AddressSanitizer's default), clang 14's run-time can fail
 // on its own in the leak check at exit, "Tracer caught signal 11" while it walks the threads'
-// dynamic TLS, a known fault of that run-time and no fault of the program; a run of the command
-// line that draws the lines of equal flux over the potential map into PDF and SVG did so every
-// time on the machines of the project's CI (it is one of the command line's tests). Off, leaks
-// are still looked for.
+// dynamic TLS, a known fault of that run-time and no fault of the program. A probe of this build
+// met it at random, and every time with the command line that draws the lines of equal flux over
+// the potential map into PDF and SVG (one of the command line's tests). Off, leaks are still
+// looked for.
 
 extern "C" const char* __asan_default_options() {
     return "halt_on_error=1:detect_leaks=1:intercept_tls_get_addr=0";
