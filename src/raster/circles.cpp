@@ -1,6 +1,7 @@
 #include "raster/circles.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "raster/curve_path.h"
 #include "raster/scan_fill.h"
@@ -133,6 +134,9 @@ void fill_outline(const RasterImage& image, const Outline64& outline, bool windi
 
 bool draw_circle(const RasterImage& image, PixelPoint centre, double radius,
                  const CircleStyle& style) {
+    if (!std::isfinite(centre.x) || !std::isfinite(centre.y) || !std::isfinite(radius)) {
+        return false;
+    }
     const Rect r{centre.x - radius, centre.y - radius, 2 * radius, 2 * radius};
     if (style.width <= 1 && r.w > 0 && r.h > 0 && std::max(r.w, r.h) < 32767) {
         // On whole pixels to twelve digits: the midpoint algorithm.

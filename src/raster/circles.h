@@ -18,6 +18,6 @@ struct CircleStyle {
 
 // Draws the circle about `centre` of `radius` pixels (at least one) on `image`. False, with
 // nothing drawn, for a circle that reaches more than a thousand pixels beyond the image (the
-// painter clips those first).
+// painter clips those first) or one not finite.
 bool draw_circle(const RasterImage& image, PixelPoint centre, double radius,
                  const CircleStyle& style);

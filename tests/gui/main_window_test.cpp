@@ -600,8 +600,10 @@ QImage painted_by_painter(QtPictureBox& box) {
 // and counts, with the characteristic lines over it, the six profiles, and lines of every width
 // the shortcuts take in and around a small picture.
 TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
-    ASSERT_TRUE(PictureRenderer::steps_thin_lines());
-    ASSERT_TRUE(PictureRenderer::fills_wide_lines());
+    const RasterKinds kinds = PictureRenderer::raster_kinds();
+    ASSERT_TRUE(kinds.thin_lines);
+    ASSERT_TRUE(kinds.wide_lines);
+    ASSERT_TRUE(kinds.circles);
     struct Case {
         int q1, q2, size;                     // the bars' positions
         const char *level_count, *line_count; // the counts' texts
