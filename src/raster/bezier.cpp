@@ -45,7 +45,7 @@ bool same_point(PixelPoint a, PixelPoint b) {
     return nearly_equal(a.x, b.x) && nearly_equal(a.y, b.y);
 }
 
-// The unit normal of a direction, a quarter turn clockwise (y down).
+// The unit normal of a direction, a quarter turn counter-clockwise on the screen (y down).
 PixelPoint unit_normal(PixelPoint direction) {
     return PixelLine{{}, direction}.normal().unit().p2;
 }

@@ -14,7 +14,8 @@ struct Bezier {
     // The two halves at t = 1/2.
     std::pair<Bezier, Bezier> split() const;
     PixelPoint point_at(double t) const;
-    // The curve's normal at t (not of unit length), turned clockwise from its direction (y down).
+    // The curve's normal at t (not of unit length): its direction turned a quarter counter-
+    // clockwise on the screen (y down).
     PixelPoint normal_at(double t) const;
     // Left, top, right and bottom of the control points.
     struct Box {
@@ -26,7 +27,8 @@ struct Bezier {
     // at most nine times, until the control points' distances from the chord, summed, are below
     // `threshold` times its length (taken as at least 1).
     void flatten(std::vector<PixelPoint>& out, double threshold) const;
-    // Curves that run `offset` to the right of this one (y down: the outside of a clockwise
-    // turn), at most `max_curves`, into `out`; how many. None for a curve that is a point.
+    // Curves that run `offset` to the left of this one as seen on the screen (y down: outside a
+    // clockwise turn), at most `max_curves`, into `out`; how many. None for a curve that is a
+    // point.
     int offset(Bezier* out, int max_curves, double offset, float threshold) const;
 };

@@ -15,7 +15,7 @@ struct PixelLine {
     double length() const { return std::hypot(dx(), dy()); }
     // Both ends the same to about twelve digits.
     bool is_null() const { return nearly_equal(p1.x, p2.x) && nearly_equal(p1.y, p2.y); }
-    // The line turned a quarter clockwise about its start (y down).
+    // The line turned a quarter counter-clockwise on the screen (y down) about its start.
     PixelLine normal() const { return {p1, p1 + PixelPoint{dy(), -dx()}}; }
     // The line shortened or lengthened to length 1 from its start.
     PixelLine unit() const {

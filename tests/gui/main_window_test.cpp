@@ -595,8 +595,8 @@ QImage painted_by_painter(QtPictureBox& box) {
     return img;
 }
 
-// The shortcuts of the picture boxes (lines and dots written straight into the pixels, texts
-// laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
+// The shortcuts of the picture boxes (lines, dots, circles and the map drawn by src/raster
+// straight into the pixels, texts laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
 // and counts, with the characteristic lines over it, the six profiles, and lines of every width
 // the shortcuts take in and around a small picture.
 TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
@@ -640,7 +640,8 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     }
 
     // Lines one to three pixels wide, short and long, level, upright and slanted, inside the
-    // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
+    // picture, across its edges, just beyond them and far beyond one edge; dots and circles
+    // (smaller than a pixel to larger than the picture, filled and not) over them.
     QtPictureBox box;
     box.resize(61, 47);
     box.set_scale(0, 0, 61, 47);
@@ -658,6 +659,12 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
         box.line(x, y, x2, y2, rgb(i % 256, 100, 200 - i % 200));
         if (i % 50 == 0) {
             box.dot(x, y, rgb(0, 0, 200));
+        }
+        if (i % 40 == 0) {
+            box.filled = i % 80 == 0;
+            box.fill_colour = rgb(0, 150, i % 256);
+            box.circle(x, y, next(0.3, 40), rgb(150, 0, i % 256));
+            box.filled = false;
         }
     }
     EXPECT_EQ(box.image(), painted_by_painter(box));

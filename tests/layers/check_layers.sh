@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The source folders form layers, each built on the ones before it:
-#     base  model  picture  analysis|profiles  ui  app
-# A file may include headers of its own folder and of lower layers only (analysis and profiles
-# are side by side and include neither the other), and nothing below ui includes Qt. Prints
+#     base  model|raster  picture  analysis|profiles  ui  app
+# A file may include headers of its own folder and of lower layers only (folders side by side
+# include neither the other), and nothing below ui includes Qt. raster, the picture's pixels,
+# sits low: on base alone. Prints
 # every include that breaks this and fails; silent and successful otherwise.
 set -euo pipefail
 src=${1:?usage: check_layers.sh SRC_DIR}
-declare -A rank=([base]=0 [model]=1 [picture]=2 [analysis]=3 [profiles]=3 [ui]=4 [app]=5)
+declare -A rank=([base]=0 [model]=1 [raster]=1 [picture]=2 [analysis]=3 [profiles]=3 [ui]=4 [app]=5)
 status=0
 while IFS= read -r -d '' file; do
   folder=${file#"$src"/}
