@@ -1,5 +1,6 @@
 #include "raster/bezier.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "raster/pixel_point.h"
+#include "raster/segment_cut.h"
 
 // A line end in pixels, with its coordinates in 1/64 pixel (truncated) as the painter steps
 // them. (No initialisers: arrays of them are filled before they are read.)
@@ -144,49 +145,7 @@ void step_thin_line(const LineEnd& from, const LineEnd& to, Plot plot, Straight 
 // beyond the left and top edges of an image `width` x `height` pixels and two beyond its right
 // and bottom ones; false when nothing is left.
 inline bool clip_thin_line(PixelPoint& p, PixelPoint& q, double width, double height) {
-    const double xmin = -1, xmax = width + 1, ymin = -1, ymax = height + 1;
-    double &x1 = p.x, &y1 = p.y, &x2 = q.x, &y2 = q.y;
-    if (x1 < xmin) {
-        if (x2 <= xmin) {
-            return false;
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax) {
-            return false;
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin) {
-            return false;
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax) {
-            return false;
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
-    }
-    return true;
+    return cut_segment(p, q, -1, -1, width + 1, height + 1).kept;
 }
 
 // A one-pixel line anywhere (finite): the single pixel nearest its start when its ends are the
@@ -221,55 +180,14 @@ void fill_line_outline(PixelPoint a, PixelPoint b, double w, bool square_cap, in
         p -= (0.5 * w) * along;
         q += (0.5 * w) * along;
     }
-    {
-        const PixelPoint reach = PixelPoint{std::abs(b.y - a.y), std::abs(b.x - a.x)} * w * 0.5;
-        const double xmin = 0 - reach.x, ymin = 0 - reach.y;
-        const double xmax = xmin + ((cols + reach.x) - xmin);
-        const double ymax = ymin + ((rows + reach.y) - ymin);
-        double &x1 = p.x, &y1 = p.y, &x2 = q.x, &y2 = q.y;
-        if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-            return;
-        }
-        if (x1 < xmin) {
-            if (x2 <= xmin) {
-                return;
-            }
-            y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-            x1 = xmin;
-        } else if (x1 > xmax) {
-            if (x2 >= xmax) {
-                return;
-            }
-            y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-            x1 = xmax;
-        }
-        if (x2 < xmin) {
-            y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-            x2 = xmin;
-        } else if (x2 > xmax) {
-            y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-            x2 = xmax;
-        }
-        if (y1 < ymin) {
-            if (y2 <= ymin) {
-                return;
-            }
-            x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-            y1 = ymin;
-        } else if (y1 > ymax) {
-            if (y2 >= ymax) {
-                return;
-            }
-            x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-            y1 = ymax;
-        }
-        if (y2 < ymin) {
-            x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-            y2 = ymin;
-        } else if (y2 > ymax) {
-            x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-            y2 = ymax;
-        }
+    // The image widened by the line's reach across its direction, as a rectangle from its
+    // corners.
+    const PixelPoint reach = PixelPoint{std::abs(b.y - a.y), std::abs(b.x - a.x)} * w * 0.5;
+    const double xmin = 0 - reach.x, ymin = 0 - reach.y;
+    const double xmax = xmin + ((cols + reach.x) - xmin);
+    const double ymax = ymin + ((rows + reach.y) - ymin);
+    if (!cut_segment(p, q, xmin, ymin, xmax, ymax).kept) {
+        return;
     }
     {
         const PixelPoint d0 = a - b;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "raster/segment_cut.h"
+
 namespace {
 
 enum Direction : int {
@@ -52,13 +54,15 @@ class Stepper {
         : image_(image), word_(word), xmin_(-1), xmax_(image.width - 1 + 2), ymin_(-1),
           ymax_(image.height - 1 + 2) {}
 
-    void seed(double x1, double y1, double x2, double y2);
-    void line(double x1, double y1, double x2, double y2, int caps);
+    // The joining's start from the path's last piece, from p to q.
+    void seed(PixelPoint p, PixelPoint q);
+    void line(PixelPoint p, PixelPoint q, int caps);
 
   private:
-    bool clip(double& x1, double& y1, double& x2, double& y2);
+    // Cuts the piece to the painter's bounds; false when nothing is left.
+    bool cut(PixelPoint& p, PixelPoint& q);
     void plot(int x, int y) const {
-        if (x >= 0 && y >= 0 && x < image_.width && y < image_.height) {
+        if (image_.contains(x, y)) {
             image_.put(x, y, word_);
         }
     }
@@ -75,67 +79,20 @@ class Stepper {
     bool last_axis_aligned_ = false;
 };
 
-bool Stepper::clip(double& x1, double& y1, double& x2, double& y2) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-        return true;
+bool Stepper::cut(PixelPoint& p, PixelPoint& q) {
+    const SegmentCut c = cut_segment(p, q, xmin_, ymin_, xmax_, ymax_);
+    if (c.end_moved) {
+        last_.x = INT_MIN; // the next piece starts afresh
     }
-    const auto clipped = [this] {
-        last_.x = INT_MIN;
-        return true;
-    };
-    if (x1 < xmin_) {
-        if (x2 <= xmin_) {
-            return clipped();
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmin_ - x1);
-        x1 = xmin_;
-    } else if (x1 > xmax_) {
-        if (x2 >= xmax_) {
-            return clipped();
-        }
-        y1 += (y2 - y1) / (x2 - x1) * (xmax_ - x1);
-        x1 = xmax_;
-    }
-    if (x2 < xmin_) {
-        last_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmin_ - x2);
-        x2 = xmin_;
-    } else if (x2 > xmax_) {
-        last_.x = INT_MIN;
-        y2 += (y2 - y1) / (x2 - x1) * (xmax_ - x2);
-        x2 = xmax_;
-    }
-    if (y1 < ymin_) {
-        if (y2 <= ymin_) {
-            return clipped();
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymin_ - y1);
-        y1 = ymin_;
-    } else if (y1 > ymax_) {
-        if (y2 >= ymax_) {
-            return clipped();
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymax_ - y1);
-        y1 = ymax_;
-    }
-    if (y2 < ymin_) {
-        last_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymin_ - y2);
-        y2 = ymin_;
-    } else if (y2 > ymax_) {
-        last_.x = INT_MIN;
-        x2 += (x2 - x1) / (y2 - y1) * (ymax_ - y2);
-        y2 = ymax_;
-    }
-    return false;
+    return c.kept;
 }
 
-void Stepper::seed(double rx1, double ry1, double rx2, double ry2) {
+void Stepper::seed(PixelPoint p, PixelPoint q) {
     last_ = {INT_MIN, INT_MIN};
-    if (clip(rx1, ry1, rx2, ry2)) {
+    if (!cut(p, q)) {
         return;
     }
-    int x1 = to_26_6(rx1), y1 = to_26_6(ry1), x2 = to_26_6(rx2), y2 = to_26_6(ry2);
+    const int x1 = to_26_6(p.x), y1 = to_26_6(p.y), x2 = to_26_6(q.x), y2 = to_26_6(q.y);
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     const bool vertical = dx < dy;
     if (!vertical && dx == 0) {
@@ -171,11 +128,11 @@ void Stepper::seed(double rx1, double ry1, double rx2, double ry2) {
     last_axis_aligned_ = std::abs(inc) < (1 << 14);
 }
 
-void Stepper::line(double rx1, double ry1, double rx2, double ry2, int caps) {
-    if (clip(rx1, ry1, rx2, ry2)) {
+void Stepper::line(PixelPoint p, PixelPoint q, int caps) {
+    if (!cut(p, q)) {
         return;
     }
-    const int x1 = to_26_6(rx1), y1 = to_26_6(ry1), x2 = to_26_6(rx2), y2 = to_26_6(ry2);
+    const int x1 = to_26_6(p.x), y1 = to_26_6(p.y), x2 = to_26_6(q.x), y2 = to_26_6(q.y);
     const int dx = std::abs(x2 - x1), dy = std::abs(y2 - y1);
     if (dx < dy) {
         run<true>(y1, x1, y2, x2, caps, kTopToBottom, kBottomToTop);
@@ -294,7 +251,7 @@ void render_cubic(Stepper& s, PixelPoint* p, int level, int caps) {
             return;
         }
     }
-    s.line(p[3].x, p[3].y, p[0].x, p[0].y, caps);
+    s.line(p[3], p[0], caps);
 }
 
 } // namespace
@@ -309,7 +266,7 @@ void draw_thin_path(const CurvePath& path, const RasterImage& image, std::uint32
     if (closed) {
         // The path's last two points seed the joining, a curve's control point among them.
         const PixelPoint before_end = end.kind == CurvePath::Kind::Curve ? end.c2 : end.to;
-        s.seed(before_end.x, before_end.y, end.to.x, end.to.y);
+        s.seed(before_end, end.to);
     }
     int caps = closed ? kNoCaps : kCapBegin;
     PixelPoint at = path.elements.front().to;
@@ -327,7 +284,7 @@ void draw_thin_path(const CurvePath& path, const RasterImage& image, std::uint32
             points[0] = e.to;
             render_cubic(s, points, kMaxHalvings, caps);
         } else {
-            s.line(at.x, at.y, e.to.x, e.to.y, caps);
+            s.line(at, e.to, caps);
         }
         caps = kNoCaps;
         at = e.to;

@@ -1,5 +1,6 @@
 #include "raster/wide_outline.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "raster/bezier.h"

@@ -13,6 +13,7 @@
 
 #include "raster/circles.h"
 #include "raster/lines.h"
+#include "ui/picture_render.h"
 
 namespace {
 
@@ -32,8 +33,7 @@ constexpr QRgb kBlue = 0xff0000c8; // qRgb(0, 0, 200)
 // `image` cleared to white, as a raster image of its own pixels.
 RasterImage cleared(QImage& image) {
     image.fill(kWhite);
-    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
-            image.width(), image.height()};
+    return raster_image(image);
 }
 
 // `image` cleared to white with the painter's square-capped line from a to b on it.
@@ -138,15 +138,15 @@ bool wide_lines_give_painters_pixels() {
 // Circles one to three pixels wide, filled and not, small and large, on whole pixels and
 // between, inside the image, across its edges and beyond them, each drawn both ways.
 bool circles_give_painters_pixels() {
-    constexpr int kSize = 48;
+    constexpr int kSize = 40;
     QImage by_painter(kSize, kSize, QImage::Format_RGB32);
     QImage by_us(kSize, kSize, QImage::Format_RGB32);
     Uniform next{2718};
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 500; ++i) {
         const int width = 1 + i % 3;
         const bool filled = i / 3 % 2 != 0;
         PixelPoint c{4 + (kSize - 8) * next(), 4 + (kSize - 8) * next()};
-        double r = 1 + 30 * next() * next();
+        double r = 1 + 24 * next() * next();
         if (i % 5 == 0) {
             // On half and whole pixels.
             c = {std::round(2 * c.x) / 2, std::round(2 * c.y) / 2};

@@ -49,12 +49,6 @@ QImage* one_to_one_image(QPainter& p) {
     return img;
 }
 
-// The image's pixels for src/raster.
-RasterImage raster_image(QImage& image) {
-    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
-            image.width(), image.height()};
-}
-
 } // namespace
 
 PictureRenderer::PictureRenderer(QPainter& painter, QSizeF size, const QFont& font)
@@ -182,6 +176,7 @@ void PictureRenderer::dot(const DrawOp& op) {
 }
 
 void PictureRenderer::paint_square(QPointF corner, int width, Colour colour) {
+    flush_lines();
     painter_.fillRect(QRectF(corner.x(), corner.y(), width, width), to_qcolor(colour));
 }
 
@@ -197,6 +192,7 @@ void PictureRenderer::circle(const DrawOp& op) {
 }
 
 void PictureRenderer::paint_circle(QPointF centre, double radius, const DrawOp& op) {
+    flush_lines();
     QPen pen(to_qcolor(op.colour));
     pen.setWidth(op.width);
     painter_.setPen(pen);
@@ -208,6 +204,7 @@ void PictureRenderer::paint_circle(QPointF centre, double radius, const DrawOp& 
 }
 
 void PictureRenderer::paint_text(std::string_view t, QPointF at, Colour colour) {
+    flush_lines();
     if (!text_pen_set_ || text_pen_colour_ != colour) {
         painter_.setPen(to_qcolor(colour));
         pen_set_ = false;
@@ -283,6 +280,11 @@ void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
     source->colour(grid, reinterpret_cast<std::uint32_t*>(block.bits()),
                    static_cast<std::size_t>(block.bytesPerLine() / 4));
     painter_.drawImage(back.mapRect(QRectF(i0, j0, i1 - i0, j1 - j0)), block);
+}
+
+RasterImage raster_image(QImage& image) {
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
+            image.width(), image.height()};
 }
 
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font,

@@ -74,7 +74,8 @@ class PictureRenderer : private RasterFace {
     // Pixels coloured by their source, each of the device's pixels (a vector document's at twice
     // its size) asked for at its centre.
     void pixels(const DisplayList& list, const DrawOp& op);
-    // A segment, gathered with the others of the same pen.
+    // A segment, gathered with the others of the same pen; the others paint those gathered
+    // first.
     void paint_segment(QPointF from, QPointF to, Colour colour, int width);
     void paint_square(QPointF corner, int width, Colour colour);
     void paint_circle(QPointF centre, double radius, const DrawOp& op);
@@ -118,6 +119,9 @@ class PictureRenderer : private RasterFace {
     // Painting a raster image one to one: texts may be drawn from their kept shapes.
     bool raster_ = false;
 };
+
+// The pixels of a 32-bit image (RGB32, ARGB32 or premultiplied) for src/raster.
+RasterImage raster_image(QImage& image);
 
 // The whole list painted over `painter`'s device, from its first primitive.
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font, const DisplayList& list);

@@ -667,6 +667,14 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
             box.filled = false;
         }
     }
+    // A line reaching beyond a million pixels is left to the painter: drawn in its place in the
+    // order, before a text and a dot.
+    box.pen_width = 1;
+    box.line(5.5f, 45.5f, 3e6f, 45.5f, rgb(0, 120, 0));
+    box.current_x = 2;
+    box.current_y = 20;
+    box.text("E=0");
+    box.dot(30, 30, rgb(0, 0, 200));
     EXPECT_EQ(box.image(), painted_by_painter(box));
 
     // A wandering curve and its mirror image traced together, in and out of the picture, in
