@@ -80,12 +80,12 @@ Shift shift(const Bezier& original, Bezier& shifted, double offset, double thres
     }
     const Bezier::Box b = o.bounds();
     if (np == 4 && b.right - b.left < .1 * offset && b.bottom - b.top < .1 * offset) {
-        const double l = (o.p1.x - o.p2.x) * (o.p1.x - o.p2.x) +
-                         (o.p1.y - o.p2.y) * (o.p1.y - o.p2.y) * (o.p3.x - o.p4.x) *
-                             (o.p3.x - o.p4.x) +
-                         (o.p3.y - o.p4.y) * (o.p3.y - o.p4.y);
-        const double dot = (o.p1.x - o.p2.x) * (o.p3.x - o.p4.x) +
-                           (o.p1.y - o.p2.y) * (o.p3.y - o.p4.y);
+        const double l =
+            (o.p1.x - o.p2.x) * (o.p1.x - o.p2.x) +
+            (o.p1.y - o.p2.y) * (o.p1.y - o.p2.y) * (o.p3.x - o.p4.x) * (o.p3.x - o.p4.x) +
+            (o.p3.y - o.p4.y) * (o.p3.y - o.p4.y);
+        const double dot =
+            (o.p1.x - o.p2.x) * (o.p3.x - o.p4.x) + (o.p1.y - o.p2.y) * (o.p3.y - o.p4.y);
         if (dot < 0 && dot * dot < 0.8 * l) {
             return Shift::Circle; // close points turning back: a half circle stands for them
         }
@@ -226,8 +226,8 @@ void Bezier::flatten(std::vector<PixelPoint>& out, double threshold) const {
             d = std::abs(x4x1 * (b.p1.y - b.p2.y) - y4y1 * (b.p1.x - b.p2.x)) +
                 std::abs(x4x1 * (b.p1.y - b.p3.y) - y4y1 * (b.p1.x - b.p3.x));
         } else {
-            d = std::abs(b.p1.x - b.p2.x) + std::abs(b.p1.y - b.p2.y) +
-                std::abs(b.p1.x - b.p3.x) + std::abs(b.p1.y - b.p3.y);
+            d = std::abs(b.p1.x - b.p2.x) + std::abs(b.p1.y - b.p2.y) + std::abs(b.p1.x - b.p3.x) +
+                std::abs(b.p1.y - b.p3.y);
             l = 1.;
         }
         if (d < threshold * l || levels[top] == 0) {

@@ -10,8 +10,8 @@
 #include "raster/raster_image.h"
 
 struct CircleStyle {
-    int width = 1;              // the pen's, in pixels
-    std::uint32_t outline = 0;  // pixel words
+    int width = 1;             // the pen's, in pixels
+    std::uint32_t outline = 0; // pixel words
     bool filled = false;
     std::uint32_t fill = 0;
 };

@@ -152,8 +152,8 @@ inline bool clip_thin_line(PixelPoint& p, PixelPoint& q, double width, double he
 // same, otherwise cut by clip_thin_line and stepped by step_thin_run. `plot` and `straight`
 // then receive pixels up to a pixel or two beyond the image.
 template <class Plot, class Straight>
-void step_clipped_thin_line(PixelPoint from, PixelPoint to, double width, double height,
-                            Plot plot, Straight straight) {
+void step_clipped_thin_line(PixelPoint from, PixelPoint to, double width, double height, Plot plot,
+                            Straight straight) {
     if (nearly_same(from, to)) {
         plot(round_to_int(from.x), round_to_int(from.y));
         return;

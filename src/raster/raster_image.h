@@ -25,6 +25,5 @@ struct RasterImage {
 // The opaque word of a colour.
 constexpr std::uint32_t pixel_word(Colour c) {
     return 0xff000000u | (static_cast<std::uint32_t>(red_of(c)) << 16) |
-           (static_cast<std::uint32_t>(green_of(c)) << 8) |
-           static_cast<std::uint32_t>(blue_of(c));
+           (static_cast<std::uint32_t>(green_of(c)) << 8) | static_cast<std::uint32_t>(blue_of(c));
 }

@@ -147,7 +147,7 @@ void RasterPainter::segment(PixelPoint from, PixelPoint to, Colour colour, int w
     };
     // Level and upright lines (the grids) cut to the picture at once.
     const auto straight = [&image, word, w, h](bool steep, std::int64_t a, std::int64_t end,
-                                                int minor) {
+                                               int minor) {
         if (minor < 0 || minor >= (steep ? w : h)) {
             return;
         }
@@ -190,8 +190,7 @@ void RasterPainter::square(double left, double top, int w, Colour colour) {
 }
 
 void RasterPainter::circle(const DrawOp& op) {
-    const double radius =
-        std::abs(op.c * size_.x / (static_cast<double>(scale_.c) - scale_.a));
+    const double radius = std::abs(op.c * size_.x / (static_cast<double>(scale_.c) - scale_.a));
     const PixelPoint centre = to_pixels(op.a, op.b);
     if (radius < 1) {
         // Smaller than a pixel: the painter would leave it out; the circle still shows as a dot.
@@ -233,8 +232,7 @@ void RasterPainter::pixels(const DisplayList& list, const DrawOp& op) {
     };
     const PixelPoint top_left = user(i0, j0);
     const PixelPoint bottom_right = user(i1, j1);
-    const PixelGrid grid{i1 - i0,      j1 - j0,          top_left.x,
-                         top_left.y, bottom_right.x, bottom_right.y};
+    const PixelGrid grid{i1 - i0, j1 - j0, top_left.x, top_left.y, bottom_right.x, bottom_right.y};
     settle();
     source->colour(grid, image_.row(j0) + i0, static_cast<std::size_t>(image_.stride));
 }

@@ -53,8 +53,8 @@ class ScanFill {
     void add_line(Point64 a, Point64 b);
     // Whether the part of an edge beyond one side of the clip was replaced by that side (the
     // whole edge when true).
-    bool hold_within(std::int64_t& x, int& top, int& bottom, std::int64_t slope,
-                     std::int64_t side, int winding);
+    bool hold_within(std::int64_t& x, int& top, int& bottom, std::int64_t slope, std::int64_t side,
+                     int winding);
     template <class Span> void convert(bool winding, Span span);
 
     std::vector<Edge> edges_;
@@ -94,8 +94,7 @@ template <class Span> void ScanFill::convert(bool winding, Span span) {
                 ++i;
             }
         }
-        std::stable_sort(row.begin(), row.end(),
-                         [](Crossing a, Crossing b) { return a.x < b.x; });
+        std::stable_sort(row.begin(), row.end(), [](Crossing a, Crossing b) { return a.x < b.x; });
         int x = 0, w = 0;
         for (const Crossing c : row) {
             if ((w & mask) != 0 && c.x > x) {

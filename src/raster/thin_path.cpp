@@ -142,8 +142,7 @@ void Stepper::line(PixelPoint p, PixelPoint q, int caps) {
 }
 
 template <bool kVertical>
-void Stepper::run(int a1, int b1, int a2, int b2, int caps, Direction forward,
-                  Direction backward) {
+void Stepper::run(int a1, int b1, int a2, int b2, int caps, Direction forward, Direction backward) {
     const auto pixel = [](int a, int b) { return kVertical ? Pixel{b, a} : Pixel{a, b}; };
     const auto major = [](Pixel p) { return kVertical ? p.y : p.x; };
     Pixel last = last_;

@@ -94,13 +94,12 @@ bool thin_lines_give_painters_pixels() {
                 image.put(x, y, kRed);
             }
         };
-        step_clipped_thin_line(a, b, kSize, kSize, plot,
-                               [&](bool steep, std::int64_t s, std::int64_t end, int minor) {
-                                   for (; s < end; ++s) {
-                                       steep ? plot(minor, static_cast<int>(s))
-                                             : plot(static_cast<int>(s), minor);
-                                   }
-                               });
+        step_clipped_thin_line(
+            a, b, kSize, kSize, plot, [&](bool steep, std::int64_t s, std::int64_t end, int minor) {
+                for (; s < end; ++s) {
+                    steep ? plot(minor, static_cast<int>(s)) : plot(static_cast<int>(s), minor);
+                }
+            });
         if (by_painter != by_us) {
             return false;
         }

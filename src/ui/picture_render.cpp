@@ -171,8 +171,7 @@ void PictureRenderer::dot(const DrawOp& op) {
     const int w = op.width;
     const QPointF px = to_pixels(op.a, op.b);
     const double half = w / 2.0;
-    paint_square({std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5)}, w,
-                 op.colour);
+    paint_square({std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5)}, w, op.colour);
 }
 
 void PictureRenderer::paint_square(QPointF corner, int width, Colour colour) {
@@ -283,8 +282,8 @@ void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
 }
 
 RasterImage raster_image(QImage& image) {
-    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4,
-            image.width(), image.height()};
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, image.width(),
+            image.height()};
 }
 
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font,

@@ -68,7 +68,8 @@ TEST_P(CircleTest, FollowsTheCircle) {
             const double d = distance(x, y);
             if (c.at(x, y) == kFill) {
                 EXPECT_LT(d, k.radius + 0.5) << x << ", " << y;
-                for (const auto& [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
+                for (const auto& [nx, ny] :
+                     {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
                     if (nx >= 0 && ny >= 0 && nx < c.width && ny < c.height) {
                         EXPECT_NE(c.at(nx, ny), Canvas::kBackground) << x << ", " << y;
                     }

@@ -36,16 +36,12 @@ TEST_P(LineAngleTest, CountsCounterClockwiseOnTheScreen) {
     EXPECT_NEAR((PixelLine{{}, k.to}.normal().angle()), std::fmod(k.angle + 90, 360), 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(Angles, LineAngleTest,
-                         testing::Values(AngleCase{"right", {2, 0}, 0},
-                                         AngleCase{"up", {0, -3}, 90},
-                                         AngleCase{"left", {-1, 0}, 180},
-                                         AngleCase{"down", {0, 4}, 270},
-                                         AngleCase{"up_right", {1, -1}, 45},
-                                         AngleCase{"down_left", {-2, 2}, 225}),
-                         [](const testing::TestParamInfo<AngleCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Angles, LineAngleTest,
+    testing::Values(AngleCase{"right", {2, 0}, 0}, AngleCase{"up", {0, -3}, 90},
+                    AngleCase{"left", {-1, 0}, 180}, AngleCase{"down", {0, 4}, 270},
+                    AngleCase{"up_right", {1, -1}, 45}, AngleCase{"down_left", {-2, 2}, 225}),
+    [](const testing::TestParamInfo<AngleCase>& info) { return std::string(info.param.name); });
 
 TEST(PixelLines, AnglesBetweenAndCrossings) {
     const PixelLine right{{0, 0}, {1, 0}}, up{{0, 0}, {0, -1}};
@@ -152,7 +148,8 @@ Canvas filled(const std::vector<std::vector<Point64>>& contours, bool winding) {
 TEST(ScanFill, FillsThePixelsWhoseCentresAreInside) {
     const auto square = contour({{2, 2}, {8, 2}, {8, 8}, {2, 8}});
     EXPECT_EQ(filled({square}, true).drawn(), 36);
-    EXPECT_EQ(filled({square}, false).pixels(0xff000000), filled({square}, true).pixels(0xff000000));
+    EXPECT_EQ(filled({square}, false).pixels(0xff000000),
+              filled({square}, true).pixels(0xff000000));
 
     const auto triangle = contour({{1.3, 1.1}, {25.7, 3.2}, {9.4, 18.6}});
     const double area = 0.5 * std::abs((25.7 - 1.3) * (18.6 - 1.1) - (9.4 - 1.3) * (3.2 - 1.1));

@@ -49,7 +49,7 @@ struct LineCase {
     const char* name;
     PixelPoint from, to;
     int width;
-    int count;                  // pixels drawn on a 40 x 20 picture
+    int count;                    // pixels drawn on a 40 x 20 picture
     int left, top, right, bottom; // their bounds, when any
 };
 
@@ -116,8 +116,8 @@ TEST(ThinLines, OnePixelPerStepOnTheLine) {
         ASSERT_EQ(forth.words, back.words) << i;
         // The longer axis as the painter decides it, in 1/64 pixel.
         const auto in_64ths = [](double v) { return static_cast<int>(v * 64); };
-        const bool steep = std::abs(in_64ths(b.x) - in_64ths(a.x)) <
-                           std::abs(in_64ths(b.y) - in_64ths(a.y));
+        const bool steep =
+            std::abs(in_64ths(b.x) - in_64ths(a.x)) < std::abs(in_64ths(b.y) - in_64ths(a.y));
         const double lo = std::min(steep ? a.y : a.x, steep ? b.y : b.x) - 0.5;
         const double hi = std::max(steep ? a.y : a.x, steep ? b.y : b.x) + 0.5;
         std::map<int, int> per_step;
@@ -125,8 +125,8 @@ TEST(ThinLines, OnePixelPerStepOnTheLine) {
             const int along = steep ? y : x, across = steep ? x : y;
             ++per_step[along];
             // Where the line crosses this pixel's centre line, across it.
-            const double t = (along + 0.5 - (steep ? a.y : a.x)) /
-                             ((steep ? b.y : b.x) - (steep ? a.y : a.x));
+            const double t =
+                (along + 0.5 - (steep ? a.y : a.x)) / ((steep ? b.y : b.x) - (steep ? a.y : a.x));
             const double at = (steep ? a.x : a.y) + t * ((steep ? b.x : b.y) - (steep ? a.x : a.y));
             const double slope = ((steep ? b.x : b.y) - (steep ? a.x : a.y)) /
                                  ((steep ? b.y : b.x) - (steep ? a.y : a.x));
@@ -158,8 +158,8 @@ TEST(WideLines, FillTheirRectangle) {
                 const double dx = x + 0.5 - a.x, dy = y + 0.5 - a.y;
                 const double s = dx * along.x + dy * along.y;  // along the line
                 const double t = -dx * along.y + dy * along.x; // across it
-                const double out = std::max({-width / 2.0 - s, s - length - width / 2.0,
-                                             std::abs(t) - width / 2.0});
+                const double out = std::max(
+                    {-width / 2.0 - s, s - length - width / 2.0, std::abs(t) - width / 2.0});
                 if (std::abs(out) > 0.05) {
                     EXPECT_EQ(c.at(x, y) == kInk, out < 0) << i << " at " << x << ", " << y;
                 }

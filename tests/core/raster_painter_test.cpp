@@ -69,8 +69,8 @@ DisplayList square_list() {
 TEST(RasterPainter, PutsThePrimitivesWhereTheScaleSays) {
     DisplayList list = square_list();
     list.pixels(-1, 1, 0, 0, std::make_shared<Coordinates>()); // the top-left quarter
-    list.line(0.125f, -0.5f, 0.875f, -0.5f, kRed, 1);         // (22.5, 30) to (37.5, 30)
-    list.dot(0.5f, 0.5f, rgb(0, 0, 200), 3);                  // at (30, 10)
+    list.line(0.125f, -0.5f, 0.875f, -0.5f, kRed, 1);          // (22.5, 30) to (37.5, 30)
+    list.dot(0.5f, 0.5f, rgb(0, 0, 200), 3);                   // at (30, 10)
     list.text(-0.5f, -0.25f, 0, "x, м");
     list.circle(0, 0, 0.25f, rgb(0, 200, 0), 1, true, rgb(0, 200, 0));
     Canvas c(40, 40);
@@ -79,7 +79,7 @@ TEST(RasterPainter, PutsThePrimitivesWhereTheScaleSays) {
     painter.paint(list, 0, list.size());
 
     // The map: the pixels of the top-left quarter, each coloured at its own centre.
-    EXPECT_EQ(c.at(0, 0), 0xff000000u | 3u << 16 | 252u << 8);    // (-0.975, 0.975)
+    EXPECT_EQ(c.at(0, 0), 0xff000000u | 3u << 16 | 252u << 8);     // (-0.975, 0.975)
     EXPECT_EQ(c.at(19, 10), 0xff000000u | 124u << 16 | 188u << 8); // (-0.025, 0.475)
     EXPECT_EQ(c.at(10, 19), 0xff000000u | 67u << 16 | 131u << 8);  // (-0.475, 0.025)
     EXPECT_EQ(c.at(20, 10), Canvas::kBackground);

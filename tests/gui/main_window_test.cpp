@@ -596,9 +596,9 @@ QImage painted_by_painter(QtPictureBox& box) {
 }
 
 // The shortcuts of the picture boxes (lines, dots, circles and the map drawn by src/raster
-// straight into the pixels, texts laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
-// and counts, with the characteristic lines over it, the six profiles, and lines of every width
-// the shortcuts take in and around a small picture.
+// straight into the pixels, texts laid out once) give the painter's pixels exactly: the main
+// picture for several charges, sizes and counts, with the characteristic lines over it, the six
+// profiles, and lines of every width the shortcuts take in and around a small picture.
 TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     const RasterKinds kinds = PictureRenderer::raster_kinds();
     ASSERT_TRUE(kinds.thin_lines);

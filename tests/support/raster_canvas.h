@@ -14,7 +14,8 @@ struct Canvas {
     int width, height;
     std::vector<std::uint32_t> words;
 
-    Canvas(int w, int h) : width(w), height(h), words(static_cast<std::size_t>(w * h), kBackground) {}
+    Canvas(int w, int h)
+        : width(w), height(h), words(static_cast<std::size_t>(w * h), kBackground) {}
     RasterImage image() { return {words.data(), width, width, height}; }
     std::uint32_t at(int x, int y) const { return words[static_cast<std::size_t>(y * width + x)]; }
     // The pixels of one colour, as (x, y).
