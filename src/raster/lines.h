@@ -170,24 +170,32 @@ void step_clipped_thin_line(PixelPoint from, PixelPoint to, double width, double
 // cut (in floating point) to the image widened by its reach across its direction, its outline a
 // quadrilateral with corners snapped down to 1/64 pixel, filled row by row at the pixels'
 // centres with its left and right edges followed in 16.16 fixed point, the rows and spans cut to
-// the image (`cols` x `rows` pixels). `span(x, length, y)` receives the rows.
+// the image (`cols` x `rows` pixels). `span(x, length, y)` receives the rows. Inlined into its
+// callers: a picture fills many.
 template <class Span>
-void fill_line_outline(PixelPoint a, PixelPoint b, double w, bool square_cap, int cols, int rows,
-                       Span span) {
+[[gnu::always_inline]] inline void fill_line_outline(PixelPoint a, PixelPoint b, double w,
+                                                     bool square_cap, int cols, int rows,
+                                                     Span span) {
     PixelPoint p = a, q = b;
     if (square_cap) {
         const PixelPoint along = b - a;
         p -= (0.5 * w) * along;
         q += (0.5 * w) * along;
     }
-    // The image widened by the line's reach across its direction, as a rectangle from its
-    // corners.
-    const PixelPoint reach = PixelPoint{std::abs(b.y - a.y), std::abs(b.x - a.x)} * w * 0.5;
-    const double xmin = 0 - reach.x, ymin = 0 - reach.y;
-    const double xmax = xmin + ((cols + reach.x) - xmin);
-    const double ymax = ymin + ((rows + reach.y) - ymin);
-    if (!cut_segment(p, q, xmin, ymin, xmax, ymax).kept) {
-        return;
+    // Ends a pixel inside the image are never moved by the cut below (nor is a NaN inside).
+    const auto inside = [cols, rows](PixelPoint v) {
+        return v.x >= 0 && v.y >= 0 && v.x <= cols - 1 && v.y <= rows - 1;
+    };
+    if (!inside(p) || !inside(q)) {
+        // Cut to the image widened by the line's reach across its direction, as a rectangle
+        // from its corners.
+        const PixelPoint reach = PixelPoint{std::abs(b.y - a.y), std::abs(b.x - a.x)} * w * 0.5;
+        const double xmin = 0 - reach.x, ymin = 0 - reach.y;
+        const double xmax = xmin + ((cols + reach.x) - xmin);
+        const double ymax = ymin + ((rows + reach.y) - ymin);
+        if (!cut_segment(p, q, xmin, ymin, xmax, ymax).kept) {
+            return;
+        }
     }
     {
         const PixelPoint d0 = a - b;
