@@ -14,13 +14,18 @@ struct Rect {
     double x, y, w, h;
 };
 
+// A rectangle of whole pixels.
+struct WholeRect {
+    int x, y, w, h;
+};
+
 struct Span {
     int x, len, y;
 };
 
 // The spans that lie in the image, cut to it, as the painter cuts an ellipse's spans: nothing
 // after a span below the image.
-void put_spans(const RasterImage& image, Span* spans, int n, std::uint32_t word) {
+void put_spans(const RasterImage& image, const Span* spans, int n, std::uint32_t word) {
     for (int i = 0; i < n; ++i) {
         const Span& s = spans[i];
         if (s.y > image.height - 1) {
@@ -44,20 +49,20 @@ void put_spans(const RasterImage& image, Span* spans, int n, std::uint32_t word)
 
 // The four mirrored spans of the outline at (x, y) from the middle of the rectangle, `length`
 // pixels long, and the inside between them.
-void ellipse_points(const RasterImage& image, int x, int y, int length, int rx, int ry, int rw,
-                    int rh, const CircleStyle& style) {
+void ellipse_points(const RasterImage& image, int x, int y, int length, const WholeRect& r,
+                    const CircleStyle& style) {
     if (length == 0) {
         return;
     }
-    const int midx = rx + (rw + 1) / 2;
-    const int midy = ry + (rh + 1) / 2;
+    const int midx = r.x + (r.w + 1) / 2;
+    const int midy = r.y + (r.h + 1) / 2;
     x = x + midx;
     y = midy - y;
     Span outline[4];
-    outline[0] = {midx + (midx - x) - (length - 1) - (rw & 0x1), 0, y};
+    outline[0] = {midx + (midx - x) - (length - 1) - (r.w & 0x1), 0, y};
     outline[0].len = std::min(length, x - outline[0].x);
     outline[1] = {x, length, y};
-    outline[2] = {outline[0].x, outline[0].len, midy + (midy - y) - (rh & 0x1)};
+    outline[2] = {outline[0].x, outline[0].len, midy + (midy - y) - (r.h & 0x1)};
     outline[3] = {x, length, outline[2].y};
     if (style.filled && outline[0].x + outline[0].len < outline[1].x) {
         Span fill[2];
@@ -73,13 +78,12 @@ void ellipse_points(const RasterImage& image, int x, int y, int length, int rx, 
 }
 
 // The midpoint algorithm on a rectangle of whole pixels.
-void midpoint_ellipse(const RasterImage& image, int rx, int ry, int rw, int rh,
-                      const CircleStyle& style) {
-    const double a = static_cast<double>(rw) / 2;
-    const double b = static_cast<double>(rh) / 2;
+void midpoint_ellipse(const RasterImage& image, const WholeRect& r, const CircleStyle& style) {
+    const double a = static_cast<double>(r.w) / 2;
+    const double b = static_cast<double>(r.h) / 2;
     double d = b * b - (a * a * b) + 0.25 * a * a;
     int x = 0;
-    int y = (rh + 1) / 2;
+    int y = (r.h + 1) / 2;
     int startx = x;
     // Region 1: along x.
     while (a * a * (2 * y - 1) > 2 * b * b * (x + 1)) {
@@ -88,15 +92,15 @@ void midpoint_ellipse(const RasterImage& image, int rx, int ry, int rw, int rh,
             ++x;
         } else {
             d += b * b * (2 * x + 3) + a * a * (-2 * y + 2);
-            ellipse_points(image, startx, y, x - startx + 1, rx, ry, rw, rh, style);
+            ellipse_points(image, startx, y, x - startx + 1, r, style);
             startx = ++x;
             --y;
         }
     }
-    ellipse_points(image, startx, y, x - startx + 1, rx, ry, rw, rh, style);
+    ellipse_points(image, startx, y, x - startx + 1, r, style);
     // Region 2: along y.
     d = b * b * (x + 0.5) * (x + 0.5) + a * a * ((y - 1) * (y - 1) - b * b);
-    const int miny = rh & 0x1;
+    const int miny = r.h & 0x1;
     while (y > miny) {
         if (d < 0) {
             d += b * b * (2 * x + 2) + a * a * (-2 * y + 3);
@@ -105,7 +109,7 @@ void midpoint_ellipse(const RasterImage& image, int rx, int ry, int rw, int rh,
             d += a * a * (-2 * y + 3);
         }
         --y;
-        ellipse_points(image, x, y, 1, rx, ry, rw, rh, style);
+        ellipse_points(image, x, y, 1, r, style);
     }
 }
 
@@ -138,13 +142,16 @@ bool draw_circle(const RasterImage& image, PixelPoint centre, double radius,
         return false;
     }
     const Rect r{centre.x - radius, centre.y - radius, 2 * radius, 2 * radius};
-    if (style.width <= 1 && r.w > 0 && r.h > 0 && std::max(r.w, r.h) < 32767) {
+    constexpr double kWhole = 1 << 30; // whole pixels beyond are never near the picture
+    if (style.width <= 1 && r.w > 0 && r.h > 0 && std::max(r.w, r.h) < 32767 &&
+        std::abs(r.x) < kWhole && std::abs(r.y) < kWhole) {
         // On whole pixels to twelve digits: the midpoint algorithm.
         const int ix = static_cast<int>(r.x), iy = static_cast<int>(r.y);
-        const int iw = static_cast<int>(r.x + r.w) - ix, ih = static_cast<int>(r.y + r.h) - iy;
-        if (nearly_same(ix, r.x) && nearly_same(iy, r.y) && nearly_same(iw, r.w) &&
-            nearly_same(ih, r.h)) {
-            midpoint_ellipse(image, ix, iy, iw, ih, style);
+        const WholeRect whole{ix, iy, static_cast<int>(r.x + r.w) - ix,
+                              static_cast<int>(r.y + r.h) - iy};
+        if (nearly_same(whole.x, r.x) && nearly_same(whole.y, r.y) &&
+            nearly_same(whole.w, r.w) && nearly_same(whole.h, r.h)) {
+            midpoint_ellipse(image, whole, style);
             return true;
         }
     }

@@ -11,7 +11,6 @@
 // A point in 1/64 pixel.
 struct Point64 {
     std::int64_t x = 0, y = 0;
-    friend bool operator==(Point64, Point64) = default;
 };
 
 // An outline of closed contours: the points of each contour in order, its first point repeated
@@ -38,7 +37,7 @@ class ScanFill {
     static void fill(const Outline64& outline, bool winding, PixelClip clip, Span span) {
         ScanFill f;
         if (f.start(outline, clip)) {
-            f.convert(winding, [&span](int x, int n, int y) { span(x, n, y); });
+            f.convert(winding, span);
         }
     }
 
