@@ -15,6 +15,7 @@
 #include <limits>
 #include <utility>
 
+#include "raster/hypotenuse.h"
 #include "raster/pixel_point.h"
 #include "raster/segment_cut.h"
 
@@ -337,7 +338,7 @@ void fill_wide_line(PixelPoint a, PixelPoint b, double width, int cols, int rows
         return;
     }
     const PixelPoint along = b - a;
-    fill_line_outline(a, b, width / std::hypot(along.x, along.y), true, cols, rows, span);
+    fill_line_outline(a, b, width / hypotenuse(along.x, along.y), true, cols, rows, span);
 }
 
 // Far enough inside an image `width` x `height` pixels for a one-pixel line between two such

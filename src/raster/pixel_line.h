@@ -1,10 +1,11 @@
 #pragma once
 // A directed line between two points in pixels, with the measures the painter's stroker takes
-// of such lines, computed as it computes them (lengths by hypot, angles in degrees counter-
-// clockwise with y down, comparisons to about twelve digits).
+// of such lines, computed as it computes them (lengths as the C library's hypot, angles in
+// degrees counter-clockwise with y down, comparisons to about twelve digits).
 #include <cmath>
 #include <numbers>
 
+#include "raster/hypotenuse.h"
 #include "raster/pixel_point.h"
 
 struct PixelLine {
@@ -12,7 +13,7 @@ struct PixelLine {
 
     double dx() const { return p2.x - p1.x; }
     double dy() const { return p2.y - p1.y; }
-    double length() const { return std::hypot(dx(), dy()); }
+    double length() const { return hypotenuse(dx(), dy()); }
     // Both ends the same to about twelve digits.
     bool is_null() const { return nearly_equal(p1.x, p2.x) && nearly_equal(p1.y, p2.y); }
     // The line turned a quarter counter-clockwise on the screen (y down) about its start.
@@ -20,7 +21,7 @@ struct PixelLine {
     // The line shortened or lengthened to length 1 from its start.
     PixelLine unit() const {
         const double x = dx(), y = dy();
-        const double len = std::hypot(x, y);
+        const double len = hypotenuse(x, y);
         return {p1, {p1.x + x / len, p1.y + y / len}};
     }
     // The line with its end moved along it to `len` from its start (unchanged if it has no

@@ -5,16 +5,91 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
 
 #include "raster/bezier.h"
+#include "raster/hypotenuse.h"
 #include "raster/pixel_line.h"
 #include "raster/scan_fill.h"
 #include "support/raster_canvas.h"
 
 namespace {
+
+struct HypotenuseCase {
+    const char* name;
+    double x, y, length;
+};
+
+class HypotenuseTest : public testing::TestWithParam<HypotenuseCase> {};
+
+TEST_P(HypotenuseTest, KnownLengths) {
+    const HypotenuseCase& k = GetParam();
+    const double h = hypotenuse(k.x, k.y);
+    if (std::isnan(k.length)) {
+        EXPECT_TRUE(std::isnan(h));
+    } else {
+        EXPECT_EQ(h, k.length);
+    }
+    EXPECT_EQ(std::isnan(h), std::isnan(hypotenuse(k.y, -k.x))); // either way round, any sign
+    if (!std::isnan(h)) {
+        EXPECT_EQ(h, hypotenuse(k.y, -k.x));
+    }
+}
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, HypotenuseTest,
+    testing::Values(HypotenuseCase{"three_four_five", 3, 4, 5}, HypotenuseCase{"zero", 0, 0, 0},
+                    HypotenuseCase{"along_an_axis", -7.25, 0, 7.25},
+                    // Squares that would overflow, and underflow, scaled first.
+                    HypotenuseCase{"huge", 3e300, 4e300, 5e300},
+                    HypotenuseCase{"tiny", 3e-300, 4e-300, 5e-300},
+                    HypotenuseCase{"subnormal", 3 * 0x1p-1074, 4 * 0x1p-1074, 5 * 0x1p-1074},
+                    // One side too short to count.
+                    HypotenuseCase{"one_side_negligible", 1e20, 1, 1e20},
+                    HypotenuseCase{"infinite_beats_nan", kInf, kNaN, kInf},
+                    HypotenuseCase{"nan", kNaN, 1, kNaN}),
+    [](const testing::TestParamInfo<HypotenuseCase>& info) {
+        return std::string(info.param.name);
+    });
+
+// Random lengths of every size are within one unit in the last place of the exact length
+// (taken in long double), on every platform; where the C library is the one the desktop's
+// painter measures with, they are its very numbers.
+TEST(Hypotenuse, WithinAUnitInTheLastPlaceAndTheLibrarys) {
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 35)
+    const bool library = true;
+#else
+    const bool library = false;
+#endif
+    TestUniform next{31};
+    int library_differs = 0;
+    // A number of any size, its two parts drawn in order.
+    const auto any = [&next] {
+        const double m = next(-1, 1);
+        return std::ldexp(m, static_cast<int>(next(-60, 60)));
+    };
+    for (int i = 0; i < 200000; ++i) {
+        const double x = any();
+        const double y = i % 3 == 0 ? x * next(0.99, 1.01) : any();
+        const double h = hypotenuse(x, y);
+        const long double exact =
+            std::sqrt(static_cast<long double>(x) * x + static_cast<long double>(y) * y);
+        ASSERT_LE(std::abs(static_cast<long double>(h) - exact),
+                  static_cast<long double>(std::nextafter(h, kInf) - h))
+            << x << " " << y;
+        library_differs += library && h != std::hypot(x, y);
+    }
+    EXPECT_EQ(library_differs, 0);
+    if (!library) {
+        GTEST_SKIP() << "the C library's hypot is not the one the desktop's painter uses";
+    }
+}
 
 struct AngleCase {
     const char* name;
