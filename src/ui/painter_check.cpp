@@ -78,60 +78,61 @@ void line_ends(int i, int size, Uniform& next, PixelPoint& a, PixelPoint& b) {
     }
 }
 
-// A few thousand one-pixel lines, each drawn both ways on a small image.
-bool thin_lines_give_painters_pixels() {
-    constexpr int kSize = 32;
-    QImage by_painter(kSize, kSize, QImage::Format_RGB32);
-    QImage by_us(kSize, kSize, QImage::Format_RGB32);
-    Uniform next{12345};
+// A few thousand lines `width(i)` pixels wide, each drawn on a small image by the painter and by
+// `ours(image, a, b, width)`, which tells whether it kept within the image (the painter does).
+template <class Width, class Ours>
+bool lines_give_painters_pixels(int size, std::uint32_t seed, Width width, Ours ours) {
+    QImage by_painter(size, size, QImage::Format_RGB32);
+    QImage by_us(size, size, QImage::Format_RGB32);
+    Uniform next{seed};
     for (int i = 0; i < 3000; ++i) {
         PixelPoint a, b;
-        line_ends(i, kSize, next, a, b);
-        painter_line(by_painter, QPointF(a.x, a.y), QPointF(b.x, b.y), 1);
-        const RasterImage image = cleared(by_us);
-        const auto plot = [&](int x, int y) {
-            if (image.contains(x, y)) {
-                image.put(x, y, kRed);
-            }
-        };
-        step_clipped_thin_line(
-            a, b, kSize, kSize, plot, [&](bool steep, std::int64_t s, std::int64_t end, int minor) {
-                for (; s < end; ++s) {
-                    steep ? plot(minor, static_cast<int>(s)) : plot(static_cast<int>(s), minor);
-                }
-            });
-        if (by_painter != by_us) {
+        line_ends(i, size, next, a, b);
+        painter_line(by_painter, QPointF(a.x, a.y), QPointF(b.x, b.y), width(i));
+        if (!ours(cleared(by_us), a, b, width(i)) || by_painter != by_us) {
             return false;
         }
     }
     return true;
 }
 
-// Lines two to six pixels wide, each drawn both ways on a small image.
+bool thin_lines_give_painters_pixels() {
+    constexpr int kSize = 32;
+    return lines_give_painters_pixels(
+        kSize, 12345, [](int) { return 1; },
+        [](const RasterImage& image, PixelPoint a, PixelPoint b, int) {
+            const auto plot = [&](int x, int y) {
+                if (image.contains(x, y)) {
+                    image.put(x, y, kRed);
+                }
+            };
+            step_clipped_thin_line(a, b, kSize, kSize, plot,
+                                   [&](bool steep, std::int64_t s, std::int64_t end, int minor) {
+                                       for (; s < end; ++s) {
+                                           steep ? plot(minor, static_cast<int>(s))
+                                                 : plot(static_cast<int>(s), minor);
+                                       }
+                                   });
+            return true;
+        });
+}
+
+// Two to six pixels wide.
 bool wide_lines_give_painters_pixels() {
     constexpr int kSize = 40;
-    QImage by_painter(kSize, kSize, QImage::Format_RGB32);
-    QImage by_us(kSize, kSize, QImage::Format_RGB32);
-    Uniform next{54321};
-    for (int i = 0; i < 3000; ++i) {
-        const int width = 2 + i % 5;
-        PixelPoint a, b;
-        line_ends(i, kSize, next, a, b);
-        painter_line(by_painter, QPointF(a.x, a.y), QPointF(b.x, b.y), width);
-        const RasterImage image = cleared(by_us);
-        bool outside = false; // the painter never writes beyond the image
-        fill_wide_line(a, b, width, kSize, kSize, [&](int x, int n, int y) {
-            if (x < 0 || n < 1 || x + n > kSize || y < 0 || y >= kSize) {
-                outside = true;
-            } else {
-                image.fill(x, n, y, kRed);
-            }
+    return lines_give_painters_pixels(
+        kSize, 54321, [](int i) { return 2 + i % 5; },
+        [](const RasterImage& image, PixelPoint a, PixelPoint b, int width) {
+            bool inside = true;
+            fill_wide_line(a, b, width, kSize, kSize, [&](int x, int n, int y) {
+                if (x < 0 || n < 1 || x + n > kSize || y < 0 || y >= kSize) {
+                    inside = false;
+                } else {
+                    image.fill(x, n, y, kRed);
+                }
+            });
+            return inside;
         });
-        if (outside || by_painter != by_us) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // Circles one to three pixels wide, filled and not, small and large, on whole pixels and
