@@ -607,13 +607,15 @@ QImage painted_by_painter(QtPictureBox& box) {
     return img;
 }
 
-// The shortcuts of the picture boxes (lines and dots written straight into the pixels, texts
-// laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
-// and counts, with the characteristic lines over it, the six profiles, and lines of every width
-// the shortcuts take in and around a small picture.
+// The shortcuts of the picture boxes (lines, dots, circles and the map drawn by src/raster
+// straight into the pixels, texts laid out once) give the painter's pixels exactly: the main
+// picture for several charges, sizes and counts, with the characteristic lines over it, the six
+// profiles, and lines of every width the shortcuts take in and around a small picture.
 TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
-    ASSERT_TRUE(PictureRenderer::steps_thin_lines());
-    ASSERT_TRUE(PictureRenderer::fills_wide_lines());
+    const RasterKinds kinds = PictureRenderer::raster_kinds();
+    ASSERT_TRUE(kinds.thin_lines);
+    ASSERT_TRUE(kinds.wide_lines);
+    ASSERT_TRUE(kinds.circles);
     struct Case {
         int q1, q2, size;                     // the bars' positions
         const char *level_count, *line_count; // the counts' texts
@@ -650,7 +652,8 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     }
 
     // Lines one to three pixels wide, short and long, level, upright and slanted, inside the
-    // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
+    // picture, across its edges, just beyond them and far beyond one edge; dots and circles
+    // (smaller than a pixel to larger than the picture, filled and not) over them.
     QtPictureBox box;
     box.resize(61, 47);
     box.set_scale(0, 0, 61, 47);
@@ -669,7 +672,21 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
         if (i % 50 == 0) {
             box.dot(x, y, rgb(0, 0, 200));
         }
+        if (i % 40 == 0) {
+            box.filled = i % 80 == 0;
+            box.fill_colour = rgb(0, 150, i % 256);
+            box.circle(x, y, next(0.3, 40), rgb(150, 0, i % 256));
+            box.filled = false;
+        }
     }
+    // A line reaching beyond a million pixels is left to the painter: drawn in its place in the
+    // order, before a text and a dot.
+    box.pen_width = 1;
+    box.line(5.5f, 45.5f, 3e6f, 45.5f, rgb(0, 120, 0));
+    box.current_x = 2;
+    box.current_y = 20;
+    box.text("E=0");
+    box.dot(30, 30, rgb(0, 0, 200));
     EXPECT_EQ(box.image(), painted_by_painter(box));
 
     // A wandering curve and its mirror image traced together, in and out of the picture, in
