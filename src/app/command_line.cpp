@@ -115,6 +115,8 @@ class Run {
                             "--export-csv -: не удалось вывести таблицу на стандартный вывод"))};
             }
         }
+        // All take their names, even when the run is interrupted meanwhile.
+        const EndingSignalsHeld held;
         for (PendingOutput& f : files_) {
             if (!f.file->put_in_place()) {
                 throw not_saved(*f.output, f.file->problem(), tr_);
@@ -155,11 +157,10 @@ void Run::draw_pictures() {
         return;
     }
     // The main window's font and colours, at the size it opens with.
-    QtPictureBox& pic = pic_;
-    pic.setFont(picture_font());
+    pic_.setFont(picture_font());
     const QPalette palette = QApplication::palette();
-    pic.set_colours(palette.color(QPalette::Base), palette.color(QPalette::Text));
-    pic.resize(r_.pixels, r_.pixels);
+    pic_.set_colours(palette.color(QPalette::Base), palette.color(QPalette::Text));
+    pic_.resize(r_.pixels, r_.pixels);
 
     session_.press_compute();
     if (r_.zero_potential) {
@@ -175,7 +176,7 @@ void Run::draw_pictures() {
         session_.choose_potential(phi);
         session_.press_chosen_potential_button();
     }
-    const DisplayList& list = pic.display_list();
+    const DisplayList& list = pic_.display_list();
     for (const Output& o : r_.pictures) {
         // The document is the whole picture or nothing; the image is painted whole anyway.
         if ((o.kind == OutputKind::Svg || o.kind == OutputKind::Pdf) && !list.complete()) {
@@ -192,12 +193,12 @@ void Run::draw_pictures() {
     for (const Output& o : r_.pictures) {
         if (o.kind == OutputKind::Svg) {
             file_of(o).write(
-                bytes_of(render_svg(list, pic.size(), pic.font(), pic.background(), title)));
+                bytes_of(render_svg(list, pic_.size(), pic_.font(), pic_.background(), title)));
         } else if (o.kind == OutputKind::Pdf) {
             file_of(o).write(
-                bytes_of(render_pdf(list, pic.size(), pic.font(), pic.background(), title)));
+                bytes_of(render_pdf(list, pic_.size(), pic_.font(), pic_.background(), title)));
         } else {
-            QImage image = pic.image();
+            QImage image = pic_.image();
             image.setText(QStringLiteral("Title"), title);
             file_of(o).write(bytes_of(encode_png(image)));
         }
@@ -236,12 +237,15 @@ int run_command_line(const std::vector<std::string>& arguments, std::ostream& ou
         if (!parsed.error.empty()) {
             throw Failure{parsed.error};
         }
-        if (parsed.action == ParsedCommandLine::Action::Help) {
-            out << help_text(tr);
-            return 0;
-        }
-        if (parsed.action == ParsedCommandLine::Action::Version) {
-            out << "chargefield " << CHARGEFIELD_VERSION << '\n';
+        if (parsed.action != ParsedCommandLine::Action::Run) {
+            const bool help = parsed.action == ParsedCommandLine::Action::Help;
+            out << (help ? help_text(tr) : "chargefield " CHARGEFIELD_VERSION "\n");
+            out.flush();
+            if (!out) {
+                throw Failure{translated(
+                    tr, CF_TEXT("CommandLine", "%1: не удалось вывести текст на стандартный вывод"),
+                    {help ? "--help" : "--version"})};
+            }
             return 0;
         }
         Request& r = parsed.request;

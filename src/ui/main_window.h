@@ -165,6 +165,8 @@ class MainWindow : public QMainWindow {
     Platform& platform_;
     std::array<std::unique_ptr<ProfileWindow>, kProfileCount> profiles_;
     AuthorsWindow* authors_window_ = nullptr;
+    // The user was told that the language chosen could not be remembered.
+    bool told_language_not_kept_ = false;
     QtFileChooser own_chooser_;
     FileChooser* chooser_ = &own_chooser_;
     PicturePrinter printer_;
