@@ -4,12 +4,10 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "model/numbers.h"
 #include "ui/computation.h"
 #include "ui/fonts.h"
 #include "ui/keyboard_focus.h"
 #include "ui/language.h"
-#include "ui/qt_dialogs.h"
 #include "ui/screen_area.h"
 
 namespace {
