@@ -232,13 +232,18 @@ void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
     if (source == nullptr) {
         return;
     }
-    // Logical pixels to the device's; a vector document gets twice its size in pixels.
+    // Logical pixels to the device's; a vector document gets twice its size in pixels, but no
+    // more than a printer can use (a printer's page of 1200 dots to the inch would take an image
+    // of gigabytes).
     QTransform device = painter_.deviceTransform();
     QPaintDevice* d = painter_.device();
     auto* image =
         d != nullptr && d->devType() == QInternal::Image ? static_cast<QImage*>(d) : nullptr;
     if (image == nullptr) {
-        device *= QTransform::fromScale(2, 2);
+        constexpr double kMostPixelsPerInch = 300;
+        const double per_inch = d != nullptr ? std::max(d->logicalDpiX(), d->logicalDpiY()) : 96;
+        const double more = std::min(2.0, kMostPixelsPerInch / per_inch);
+        device *= QTransform::fromScale(more, more);
     }
     if (!device.isAffine() || device.type() > QTransform::TxScale) {
         return; // the pictures are never turned or sheared

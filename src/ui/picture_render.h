@@ -6,7 +6,8 @@
 // scale and SVG documents with it, so every copy of a picture has the same geometry.
 //
 // Pixels coloured by a source (the potential map) are asked of it for the device's own pixels:
-// an image at twice the size gets four times as many, each coloured at its centre.
+// an image at twice the size gets four times as many, each coloured at its centre; a vector
+// document or a printer's page gets an image of its own, at most 300 pixels to the inch.
 //
 // On a raster image painted one to one (no transform, no clip, a device pixel ratio of 1) the
 // lines, dots, circles and the map are drawn by src/raster straight into the image's pixels, as
@@ -72,7 +73,7 @@ class PictureRenderer : private RasterFace {
     void dot(const DrawOp& op);
     void circle(const DrawOp& op);
     // Pixels coloured by their source, each of the device's pixels (a vector document's at twice
-    // its size) asked for at its centre.
+    // its size, at most 300 to the inch of a page) asked for at its centre.
     void pixels(const DisplayList& list, const DrawOp& op);
     // A segment, gathered with the others of the same pen; the others paint those gathered
     // first.

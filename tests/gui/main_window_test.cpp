@@ -161,12 +161,16 @@ TEST(MainWindow, TextsAndToolTips) {
     EXPECT_EQ(bar->actions()[2]->text(), QStringLiteral("&Помощь"));
 }
 
-// Where the locale writes a comma, the value labels show it, and the text boxes still a point.
+// Where the locale writes a comma, the value labels show it, and so do the scroll bars' names
+// and the steps their descriptions tell; the text boxes still a point.
 TEST(MainWindow, ValueLabelsFollowTheLocale) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     {
         Window w;
+        EXPECT_EQ(w.ui.q1_bar->accessibleName(), QStringLiteral("Заряд Q1 слева: 0,40 нКл"));
+        EXPECT_TRUE(w.ui.q1_bar->accessibleDescription().contains("с шагом 0,05;"));
+        EXPECT_TRUE(w.ui.size_bar->accessibleDescription().contains("с шагом 0,5;"));
         EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0,40"));
         EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-0,10"));
         EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("4,00"));
@@ -421,6 +425,10 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     // The bar says the new value to screen readers; the picture's description
     // tells the new charge and no lines.
     EXPECT_EQ(w.ui.q1_bar->accessibleName(), QStringLiteral("Заряд Q1 слева: 0.45 нКл"));
+    // Its step in the same notation.
+    EXPECT_EQ(w.ui.q1_bar->accessibleDescription(),
+              QStringLiteral("Заряд слева: от −1 до 1 нКл с шагом 0.05; клавиши со стрелками "
+                             "меняют его на шаг"));
     EXPECT_EQ(
         w.ui.picture->accessibleDescription(),
         QStringLiteral("Поле двух точечных зарядов: q1 = 0.45 нКл (x = -0.5 м), q2 = -0.1 нКл "
