@@ -30,22 +30,33 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kRed = 0xffc80000;  // qRgb(200, 0, 0)
 constexpr QRgb kBlue = 0xff0000c8; // qRgb(0, 0, 200)
 
-// `image` cleared to white, as a raster image of its own pixels.
-RasterImage cleared(QImage& image) {
-    image.fill(kWhite);
-    return raster_image(image);
-}
+// A small image drawn on by the painter, which stays open on it, and another by src/raster;
+// each primitive clears them first.
+class Trial {
+  public:
+    explicit Trial(int size)
+        : by_painter_(size, size, QImage::Format_RGB32), by_us_(size, size, QImage::Format_RGB32),
+          painter_(&by_painter_) {}
+    // The painter, its image cleared, and a pen `width` pixels wide, square-capped.
+    QPainter& painter(int width) {
+        painter_.fillRect(by_painter_.rect(), QColor::fromRgb(kWhite));
+        QPen pen(QColor::fromRgb(kRed));
+        pen.setWidth(width);
+        pen.setCapStyle(Qt::SquareCap);
+        painter_.setPen(pen);
+        return painter_;
+    }
+    // The other image, cleared, for src/raster.
+    RasterImage ours() {
+        by_us_.fill(kWhite);
+        return raster_image(by_us_);
+    }
+    bool same() const { return by_painter_ == by_us_; }
 
-// `image` cleared to white with the painter's square-capped line from a to b on it.
-void painter_line(QImage& image, QPointF a, QPointF b, int width) {
-    image.fill(kWhite);
-    QPainter p(&image);
-    QPen pen(QColor::fromRgb(kRed));
-    pen.setWidth(width);
-    pen.setCapStyle(Qt::SquareCap);
-    p.setPen(pen);
-    p.drawLine(a, b);
-}
+  private:
+    QImage by_painter_, by_us_;
+    QPainter painter_;
+};
 
 // Ends for the i-th line of a check on a `size`-pixel image: inside, about the edges, far beyond
 // them, level, upright, diagonal, or a point.
@@ -78,18 +89,17 @@ void line_ends(int i, int size, Uniform& next, PixelPoint& a, PixelPoint& b) {
     }
 }
 
-// A few thousand lines `width(i)` pixels wide, each drawn on a small image by the painter and by
+// `count` lines `width(i)` pixels wide, each drawn on a small image by the painter and by
 // `ours(image, a, b, width)`, which tells whether it kept within the image (the painter does).
 template <class Width, class Ours>
-bool lines_give_painters_pixels(int size, std::uint32_t seed, Width width, Ours ours) {
-    QImage by_painter(size, size, QImage::Format_RGB32);
-    QImage by_us(size, size, QImage::Format_RGB32);
+bool lines_give_painters_pixels(int count, int size, std::uint32_t seed, Width width, Ours ours) {
+    Trial trial(size);
     Uniform next{seed};
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < count; ++i) {
         PixelPoint a, b;
         line_ends(i, size, next, a, b);
-        painter_line(by_painter, QPointF(a.x, a.y), QPointF(b.x, b.y), width(i));
-        if (!ours(cleared(by_us), a, b, width(i)) || by_painter != by_us) {
+        trial.painter(width(i)).drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
+        if (!ours(trial.ours(), a, b, width(i)) || !trial.same()) {
             return false;
         }
     }
@@ -99,7 +109,7 @@ bool lines_give_painters_pixels(int size, std::uint32_t seed, Width width, Ours 
 bool thin_lines_give_painters_pixels() {
     constexpr int kSize = 32;
     return lines_give_painters_pixels(
-        kSize, 12345, [](int) { return 1; },
+        3000, kSize, 12345, [](int) { return 1; },
         [](const RasterImage& image, PixelPoint a, PixelPoint b, int) {
             const auto plot = [&](int x, int y) {
                 if (image.contains(x, y)) {
@@ -117,11 +127,11 @@ bool thin_lines_give_painters_pixels() {
         });
 }
 
-// Two to six pixels wide.
+// Two to four pixels wide.
 bool wide_lines_give_painters_pixels() {
     constexpr int kSize = 40;
     return lines_give_painters_pixels(
-        kSize, 54321, [](int i) { return 2 + i % 5; },
+        2000, kSize, 54321, [](int i) { return 2 + i % 3; },
         [](const RasterImage& image, PixelPoint a, PixelPoint b, int width) {
             bool inside = true;
             fill_wide_line(a, b, width, kSize, kSize, [&](int x, int n, int y) {
@@ -138,15 +148,14 @@ bool wide_lines_give_painters_pixels() {
 // Circles one to three pixels wide, filled and not, small and large, on whole pixels and
 // between, inside the image, across its edges and beyond them, each drawn both ways.
 bool circles_give_painters_pixels() {
-    constexpr int kSize = 40;
-    QImage by_painter(kSize, kSize, QImage::Format_RGB32);
-    QImage by_us(kSize, kSize, QImage::Format_RGB32);
+    constexpr int kSize = 32;
+    Trial trial(kSize);
     Uniform next{2718};
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 240; ++i) {
         const int width = 1 + i % 3;
         const bool filled = i / 3 % 2 != 0;
         PixelPoint c{4 + (kSize - 8) * next(), 4 + (kSize - 8) * next()};
-        double r = 1 + 24 * next() * next();
+        double r = 1 + 16 * next() * next();
         if (i % 5 == 0) {
             // On half and whole pixels.
             c = {std::round(2 * c.x) / 2, std::round(2 * c.y) / 2};
@@ -154,17 +163,10 @@ bool circles_give_painters_pixels() {
         } else if (i % 7 == 0) {
             c = {-r + (kSize + 2 * r) * next(), -r + (kSize + 2 * r) * next()};
         }
-        by_painter.fill(kWhite);
-        {
-            QPainter p(&by_painter);
-            QPen pen(QColor::fromRgb(kRed));
-            pen.setWidth(width);
-            p.setPen(pen);
-            p.setBrush(filled ? QBrush(QColor::fromRgb(kBlue)) : QBrush(Qt::NoBrush));
-            p.drawEllipse(QPointF(c.x, c.y), r, r);
-        }
-        const RasterImage image = cleared(by_us);
-        if (!draw_circle(image, c, r, {width, kRed, filled, kBlue}) || by_painter != by_us) {
+        QPainter& p = trial.painter(width);
+        p.setBrush(filled ? QBrush(QColor::fromRgb(kBlue)) : QBrush(Qt::NoBrush));
+        p.drawEllipse(QPointF(c.x, c.y), r, r);
+        if (!draw_circle(trial.ours(), c, r, {width, kRed, filled, kBlue}) || !trial.same()) {
             return false;
         }
     }
