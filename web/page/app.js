@@ -82,6 +82,7 @@
     const message = Object.assign({ id, op, args }, extra);
     const done = new Promise((resolve, reject) => waiting.set(id, { resolve, reject, op, message }));
     worker.postMessage(message);
+    showPending();
     return done;
   }
 
@@ -96,9 +97,12 @@
     return p;
   }
 
+  // How many operations are under way, for the tests to wait on.
+  const showPending = () => { document.body.dataset.pending = String(waiting.size); };
   function received(m) {
     const w = waiting.get(m.id);
     if (!w) return;
+    setTimeout(showPending, 0);
     if (m.progress !== undefined) {
       showProgress(m.id, m.progress);
       if (m.picture) showPicture(m.picture);

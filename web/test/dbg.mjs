@@ -1,0 +1,11 @@
+import puppeteer from 'puppeteer-core';
+const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: ['--no-sandbox'] });
+const page = await browser.newPage();
+await page.setViewport({ width: 1000, height: 700 });
+page.on('workercreated', (w) => { console.log('worker'); }); page.on('console', (m) => console.log('console', m.type(), m.text()));
+await page.goto('file:///work/wt-web/build-web/chargefield.html');
+await page.waitForSelector('body[data-ready=true]', { timeout: 20000 });
+const row = await page.evaluate(() => { const c = document.getElementById('picture'); const d = c.getContext('2d').getImageData(0, 100, c.width, 1).data; const out = []; for (let i = 0; i < c.width; i++) if (d[i*4] !== 255 || d[i*4+1] !== 255) out.push(i + ':' + d[i*4] + ',' + d[i*4+1] + ',' + d[i*4+2]); return out.join(' '); });
+console.log(row);
+await page.screenshot({ path: '/tmp/web3.png', clip: { x: 0, y: 30, width: 300, height: 200 } });
+await browser.close();
