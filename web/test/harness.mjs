@@ -128,3 +128,21 @@ export function differences(a, b, texts, margin = 3) {
   }
   return { count, first };
 }
+
+// Downloads of the page go to a fresh folder; `take(name)` waits for a file and returns its bytes.
+export async function downloads(page) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'cf-web-downloads-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+  return {
+    async take(name, timeout = 10000) {
+      const file = path.join(folder, name);
+      const end = Date.now() + timeout;
+      while (Date.now() < end) {
+        if (fs.existsSync(file)) return fs.readFileSync(file);
+        await new Promise((r) => setTimeout(r, 50));
+      }
+      throw new Error('no download ' + name);
+    },
+  };
+}
