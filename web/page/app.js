@@ -5,7 +5,9 @@
 (() => {
   const $ = (id) => document.getElementById(id);
   const translations = JSON.parse($('translations').textContent);
-  const documents = JSON.parse($('documents').textContent);
+  // The documents are read when one is first opened.
+  let documentsRead = null;
+  const documents = () => (documentsRead = documentsRead || JSON.parse($('documents').textContent));
   const kLanguageKey = 'chargefield.language';
 
   // ---- Language: Russian unless English was chosen here before, whatever the browser's.
@@ -59,8 +61,13 @@
   // ---- The worker: the core and the session, one operation at a time, in order.
   const coreSource = $('core').textContent;
   const workerSource = $('worker').textContent;
-  const fontBytes = Uint8Array.from(atob($('font').textContent.trim()), (c) => c.charCodeAt(0));
-  document.fonts.add(new FontFace('Liberation Serif', fontBytes.buffer.slice(0)));
+  // The font goes to the worker as its text, which the worker decodes: the page's own texts
+  // take it once the first picture is on the canvas.
+  const fontText = $('font').textContent.trim();
+  function loadPageFont() {
+    const bytes = Uint8Array.from(atob(fontText), (c) => c.charCodeAt(0));
+    document.fonts.add(new FontFace('Liberation Serif', bytes.buffer));
+  }
   let worker = null;
   let nextId = 1;
   const waiting = new Map();
@@ -74,7 +81,7 @@
     URL.revokeObjectURL(url);
     worker.onmessage = (event) => received(event.data);
     worker.onerror = (event) => { console.error(event.message); };
-    return post('start', [], { font: fontBytes.buffer.slice(0) });
+    return post('start', [], { font: fontText });
   }
 
   function post(op, args, extra = {}) {
@@ -122,6 +129,7 @@
       return;
     }
     lastState = m;
+    document.body.dataset.spent = m.spent.map((t) => t.toFixed(2)).join(' ');
     for (const message of m.messages) showMessage(message.text, message.title);
     for (const tone of m.tones) playTone(tone.hz, tone.ms);
     notes = m.notes;
@@ -222,6 +230,7 @@
     }
     context2d.putImageData(new ImageData(new Uint8ClampedArray(p.pixels), p.width, p.height), 0, 0);
     textBoxes = p.texts;
+    if (!canvas.dataset.drawn) performance.mark('first-picture');
     canvas.dataset.drawn = String(Number(canvas.dataset.drawn || 0) + 1);
   }
   const fontPixels = () => Math.round(15 * devicePixelRatio);
@@ -238,11 +247,20 @@
   // narrow one; computed at device pixels, one canvas pixel per CSS pixel at a ratio of 1.
   function layoutSize() {
     const area = document.querySelector('.picture-area');
-    const rect = area.getBoundingClientRect();
     const narrow = matchMedia('(max-width: 759px)').matches;
-    const top = rect.top + window.scrollY;
-    const byHeight = narrow ? Infinity : window.innerHeight - top - 8;
-    const css = Math.max(120, Math.floor(Math.min(area.clientWidth, byHeight)));
+    const page = document.querySelector('.window');
+    const style = getComputedStyle(page);
+    const padding = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    let css;
+    if (narrow) {
+      css = document.documentElement.clientWidth - padding;
+    } else {
+      const column = document.querySelector('.column').getBoundingClientRect().width;
+      const top = area.getBoundingClientRect().top + window.scrollY;
+      css = Math.min(document.documentElement.clientWidth - padding - column - parseFloat(style.columnGap),
+                     window.innerHeight - top - 8);
+    }
+    css = Math.max(120, Math.floor(css));
     canvas.style.width = canvas.style.height = css + 'px';
     return Math.round(css * devicePixelRatio);
   }
@@ -533,7 +551,7 @@
   document.addEventListener('click', (e) => { if (!e.target.closest('.menu')) closeMenus(); });
 
   function showDocument(name) {
-    const doc = documents[language][name] || documents.ru[name];
+    const doc = documents()[language][name] || documents().ru[name];
     $('document_title').textContent = menuText({ spravka: 'MainWindow|Справка', gauss: 'MainWindow|Гаусс', uprav: 'MainWindow|Управление', instruction: 'MainWindow|Инструкция' }[name]);
     const body = $('document_body');
     if (name === 'instruction') {
@@ -542,7 +560,9 @@
       pre.textContent = doc;
       body.append(pre);
     } else {
-      body.innerHTML = doc;
+      let html = doc;
+      for (const [mark, uri] of Object.entries(documents().images)) html = html.split(mark).join(uri);
+      body.innerHTML = html;
     }
     $('document').showModal();
   }
@@ -610,9 +630,9 @@
       document.querySelector('.picture-area').append(cap);
       window.print();
     },
-    authors: () => showMessage(tr(documents.authorsKey), tr('AuthorsWindow|Авторы')),
-    about: () => showMessage(tr(documents.aboutKey), tr('MainWindow|О ПРОГРАММЕ')),
-    registration: () => showMessage(tr(documents.registrationKey), tr('MainWindow|РЕГИСТРАЦИЯ')),
+    authors: () => showMessage(tr(documents().authorsKey), tr('AuthorsWindow|Авторы')),
+    about: () => showMessage(tr(documents().aboutKey), tr('MainWindow|О ПРОГРАММЕ')),
+    registration: () => showMessage(tr(documents().registrationKey), tr('MainWindow|РЕГИСТРАЦИЯ')),
   };
   for (const item of document.querySelectorAll('[data-action]')) {
     item.addEventListener('click', () => { closeMenus(); actions[item.dataset.action](); });
@@ -628,8 +648,9 @@
 
   // ---- Start-up: the inputs at their start-up values and the frame of the first picture.
   async function start() {
+    const started = startWorker();
     applyTexts();
-    await startWorker();
+    await started;
     await call('setLanguage', translationRows());
     await fitPicture(false);
     const s = await call('resetInputs');
@@ -647,6 +668,7 @@
       b.value.textContent = moved.value;
     }
     await call('drawStartFrame');
+    setTimeout(loadPageFont, 0);
     showValues();
     showReadout();
     document.body.dataset.ready = 'true';

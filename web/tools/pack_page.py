@@ -85,10 +85,11 @@ def main():
     for language, folder in (("ru", docs_dir), ("en", os.path.join(docs_dir, "en"))):
         documents[language] = {
             name: document_body(os.path.join(folder, name + ".html"),
-                                {"main_window.png": data_uri(shot, "image/png")}
-                                if name == "uprav" else {})
+                                {"main_window.png": "@@main_window.png@@"})
             for name in ("spravka", "gauss", "uprav")}
         documents[language]["instruction"] = read(folder, "instruction.txt")
+    # The picture of the window once, put into a document when it is shown.
+    documents["images"] = {"@@main_window.png@@": data_uri(shot, "image/png")}
     documents["authorsKey"] = find_source(table, "Menus", "chargefield, декабрь")
     documents["aboutKey"] = find_source(table, "Menus", "Программа строго")
     documents["registrationKey"] = find_source(table, "Menus", "chargefield — свободная")
