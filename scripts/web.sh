@@ -49,5 +49,5 @@ if [ ! -d web/test/node_modules/puppeteer-core ]; then
   (cd web/test && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund)
 fi
 if [ "${1:-}" = "--test" ]; then
-  (cd web/test && node --test)
+  (cd web/test && node --test ./*.test.mjs)
 fi

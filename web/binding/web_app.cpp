@@ -157,6 +157,8 @@ ProfileId profile_id(int id) {
     return static_cast<ProfileId>(id);
 }
 
+// The page's name of the picture painted for saving.
+constexpr int kExported = 100;
 constexpr Colour kWhite = rgb(255, 255, 255);
 constexpr Colour kBlack = rgb(0, 0, 0);
 
@@ -165,7 +167,7 @@ constexpr Colour kBlack = rgb(0, 0, 0);
 class WebApp {
   public:
     explicit WebApp(const val& canvas)
-        : canvas_(canvas, -1), picture_(canvas_, kWhite, kBlack),
+        : canvas_(canvas, -1), export_canvas_(canvas, kExported), picture_(canvas_, kWhite, kBlack),
           session_(params_, picture_, dialogs_, platform_) {
         params_.translator = &translator_;
         for (std::size_t i = 0; i < kProfileCount; ++i) {
@@ -315,6 +317,15 @@ class WebApp {
         return r;
     }
     bool picture_changed() const { return picture_.changed(); }
+    // The picture painted at `scale` times its size, for saving: RGBA words as pixels() gives.
+    val picture_at(int scale) {
+        exported_ = picture_.painted_at(scale, export_canvas_);
+        val r = val::object();
+        r.set("width", picture_.width() * scale);
+        r.set("height", picture_.height() * scale);
+        r.set("words", val(emscripten::typed_memory_view(exported_.size(), exported_.data())));
+        return r;
+    }
 
     // What the page shows besides the pictures, taken once.
     val take_messages() {
@@ -382,6 +393,9 @@ class WebApp {
     }
 
     ScriptTextCanvas canvas_;
+    // The texts of a picture painted for saving.
+    ScriptTextCanvas export_canvas_;
+    std::vector<std::uint32_t> exported_;
     TableTranslator translator_;
     FieldParams params_;
     PageDialogs dialogs_;
@@ -424,6 +438,7 @@ EMSCRIPTEN_BINDINGS(chargefield) {
         .function("profileTable", &WebApp::profile_table)
         .function("pixels", &WebApp::pixels)
         .function("pictureChanged", &WebApp::picture_changed)
+        .function("pictureAt", &WebApp::picture_at)
         .function("takeMessages", &WebApp::take_messages)
         .function("takeTones", &WebApp::take_tones)
         .function("caption", &WebApp::caption)

@@ -43,6 +43,49 @@ const std::vector<std::uint32_t>& WebPictureBox::pixels() {
     return pixels_;
 }
 
+namespace {
+
+// Hands texts and shapes to a canvas that draws them into a buffer of its own.
+class BufferFace final : public RasterFace {
+  public:
+    BufferFace(TextCanvas& texts, std::vector<std::uint32_t>& pixels, int width, int height)
+        : texts_(texts), pixels_(pixels), width_(width), height_(height) {}
+    void text(std::string_view text, PixelPoint at, Colour colour) override {
+        texts_.text(text, at.x, at.y, colour);
+    }
+    void segment(PixelPoint from, PixelPoint to, Colour colour, int width) override {
+        texts_.shape("segment", from.x, from.y, to.x, to.y, colour, width, false, 0);
+    }
+    void dot(PixelPoint corner, int width, Colour colour) override {
+        texts_.shape("dot", corner.x, corner.y, 0, 0, colour, width, false, 0);
+    }
+    void circle(PixelPoint centre, double radius, const DrawOp& op) override {
+        texts_.shape("circle", centre.x, centre.y, radius, 0, op.colour, op.width, op.filled,
+                     op.fill);
+    }
+    void settle() override { texts_.draw(pixels_.data(), width_, height_); }
+
+  private:
+    TextCanvas& texts_;
+    std::vector<std::uint32_t>& pixels_;
+    int width_, height_;
+};
+
+} // namespace
+
+std::vector<std::uint32_t> WebPictureBox::painted_at(int scale, TextCanvas& texts) const {
+    const int w = width_ * scale;
+    const int h = height_ * scale;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h, pixel_word(background_));
+    BufferFace face(texts, pixels, w, h);
+    texts.cleared();
+    RasterPainter painter(RasterImage{pixels.data(), w, w, h},
+                          {static_cast<double>(w), static_cast<double>(h)}, face, RasterKinds{});
+    painter.paint(list_, 0, list_.size());
+    face.settle();
+    return pixels;
+}
+
 void WebPictureBox::on_scale(float x1, float y1, float x2, float y2) {
     list_.scale(x1, y1, x2, y2);
 }

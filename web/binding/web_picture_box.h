@@ -41,6 +41,9 @@ class WebPictureBox final : public PictureBox, private RasterFace {
     int height() const { return height_; }
     // Paints what was drawn since the last call; the buffer, rows of 0xAARRGGBB words.
     const std::vector<std::uint32_t>& pixels();
+    // What was drawn since the last clear painted anew at `scale` times the size (the texts in
+    // `texts`, which draws them `scale` times as large), as a saved picture is.
+    std::vector<std::uint32_t> painted_at(int scale, TextCanvas& texts) const;
     // Something was drawn (or cleared) since the last pixels().
     bool changed() const { return changed_; }
     const DisplayList& display_list() const { return list_; }

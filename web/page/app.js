@@ -94,7 +94,7 @@
   }
 
   // An operation of the session: journalled (for a restart) unless it only reads.
-  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'startScaleBar']);
+  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'startScaleBar', 'pictureAt']);
   function call(op, ...args) {
     return callWith(op, args, {});
   }
@@ -569,43 +569,15 @@
   $('document_close').addEventListener('click', () => $('document').close());
   $('document_close').setAttribute('aria-label', 'OK');
 
+  // The picture saved as PNG, at 1, 2 or 4 times its size, painted anew by the core at that
+  // size from what it drew (its texts in the larger font); the page keeps showing its own.
   async function savePicture(scale) {
-    // The picture computed by the core at that size, as the window saves it.
-    const blob = await new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
-    if (scale === 1) { download(blob, 'chargefield.png'); return; }
-    const size = pictureSize * scale;
-    const saved = await exportAt(size);
+    const p = await call('pictureAt', scale);
     const c = document.createElement('canvas');
-    c.width = c.height = size;
-    c.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(saved.pixels), size, size), 0, 0);
+    c.width = p.width;
+    c.height = p.height;
+    c.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(p.pixels), p.width, p.height), 0, 0);
     c.toBlob((b) => download(b, 'chargefield.png'), 'image/png');
-  }
-  // The picture drawn again at `size` pixels (its texts scaled with it), then back at the
-  // page's size; the page keeps showing the picture it had.
-  async function exportAt(size) {
-    const scale = size / pictureSize;
-    let saved = null;
-    const keep = showPicture;
-    await post('resizePictureBox', [size, size, Math.round(fontPixels() * scale)]);
-    const how = lastState && notes.length > 2 ? 'whole' : 'frame';
-    const answer = await new Promise((resolve) => {
-      const id = nextId++;
-      waiting.set(id, { resolve: () => {}, reject: () => {}, op: 'redrawPicture', message: {} });
-      const handler = (event) => {
-        if (event.data.id === id && event.data.progress === undefined) {
-          worker.removeEventListener('message', handler);
-          resolve(event.data);
-        }
-      };
-      worker.addEventListener('message', handler);
-      worker.postMessage({ id, op: 'redrawPicture', args: [how] });
-    });
-    saved = answer.picture;
-    waiting.delete(answer.id);
-    await post('resizePictureBox', [pictureSize, pictureSize, fontPixels()]);
-    await post('redrawPicture', [how]);
-    void keep;
-    return saved;
   }
 
   const actions = {

@@ -214,6 +214,19 @@ const operations = {
   moveScaleBar: (id, position) => app.moveScaleBar(id, position),
   drawProfile: (id, w, h, inPicture, progress) => app.drawProfile(id, w, h, inPicture, progress),
   profileTable: (id) => app.profileTable(id),
+  // The picture at `scale` times its size, its texts too.
+  pictureAt: (scale) => {
+    const base = fontPixels;
+    fontPixels = base * scale;
+    try {
+      const p = app.pictureAt(scale);
+      const out = new Uint32Array(p.words.length);
+      swapRedBlue(p.words, out);
+      return { width: p.width, height: p.height, pixels: out.buffer };
+    } finally {
+      fontPixels = base;
+    }
+  },
 };
 // Those that take a progress function as their last argument.
 const long = new Set(['pressCompute', 'click', 'redrawPicture', 'drawProfile']);
@@ -251,6 +264,8 @@ self.onmessage = async (event) => {
     if (result instanceof Uint8Array) {
       result = result.slice();
       transfer.push(result.buffer);
+    } else if (result && result.pixels instanceof ArrayBuffer) {
+      transfer.push(result.pixels);
     }
     const answer = shown({ id: m.id, result, replay: m.replay }, transfer, m.graphs);
     // The milliseconds of the operation and of handing its pictures over, for the benchmark.

@@ -129,7 +129,8 @@ export function differences(a, b, texts, margin = 3) {
   return { count, first };
 }
 
-// Downloads of the page go to a fresh folder; `take(name)` waits for a file and returns its bytes.
+// Downloads of the page go to a fresh folder; `take(name)` waits for a file and returns its bytes
+// (a PNG: its path, for pngPixels).
 export async function downloads(page) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'cf-web-downloads-'));
   const cdp = await page.createCDPSession();
@@ -139,7 +140,7 @@ export async function downloads(page) {
       const file = path.join(folder, name);
       const end = Date.now() + timeout;
       while (Date.now() < end) {
-        if (fs.existsSync(file)) return fs.readFileSync(file);
+        if (fs.existsSync(file)) return name.endsWith('.png') ? file : fs.readFileSync(file);
         await new Promise((r) => setTimeout(r, 50));
       }
       throw new Error('no download ' + name);

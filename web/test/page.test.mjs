@@ -3,8 +3,10 @@
 // phone's screen.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
+import fs from 'node:fs';
 import {
-  clickAndSettle, desktopOutput, downloads, launch, open, settled, typeInto,
+  clickAndSettle, desktopOutput, differences, downloads, launch, open, picturePixels, pngPixels,
+  settled, typeInto,
 } from './harness.mjs';
 
 let browser;
@@ -95,6 +97,23 @@ test('a profile and its CSV, the same bytes as the command line writes', async (
   const csv = await files.take('fi_x_Yfix_.csv');
   assert.deepEqual(csv, desktopOutput(['--profile', 'fi-x', '--export-csv', '-']));
   assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('the picture saved as PNG: at 1× the picture shown, at 2× twice as large', async () => {
+  const { page } = await open(browser);
+  const files = await downloads(page);
+  await clickAndSettle(page, '#compute_button');
+  const shown = await picturePixels(page);
+  for (const scale of [1, 2]) {
+    await page.click('.menu:nth-of-type(1) .menu-title');
+    await page.click(`[data-action=save-${scale}]`);
+    const file = await files.take('chargefield.png');
+    const saved = await pngPixels(browser, file);
+    fs.unlinkSync(file);
+    assert.equal(saved.width, shown.width * scale);
+    if (scale === 1) assert.equal(differences(saved, shown, []).count, 0);
+  }
   await page.close();
 });
 
