@@ -130,8 +130,11 @@
     }
     lastState = m;
     document.body.dataset.spent = m.spent.map((t) => t.toFixed(2)).join(' ');
-    for (const message of m.messages) showMessage(message.text, message.title);
-    for (const tone of m.tones) playTone(tone.hz, tone.ms);
+    // What a replayed operation tells was told before.
+    if (!m.replay) {
+      for (const message of m.messages) showMessage(message.text, message.title);
+      for (const tone of m.tones) playTone(tone.hz, tone.ms);
+    }
     notes = m.notes;
     caption = m.caption;
     title = m.title;
@@ -296,13 +299,23 @@
       b.value.setAttribute('aria-label', fill(tr(b.valueName), v));
     }
   }
+  // A bar dragged faster than the pictures follow hands on only where it is when the last
+  // change has been shown.
   bars.forEach((b, which) => {
+    let busy = false;
+    let again = false;
     b.bar.addEventListener('input', async () => {
-      const moved = await call('moveBar', which, Number(b.bar.value));
-      b.value.textContent = moved.value;
-      showValues();
-      await redrawPicture(moved.picture);
-      await redrawProfiles(moved.profiles);
+      if (busy) { again = true; return; }
+      busy = true;
+      do {
+        again = false;
+        const moved = await call('moveBar', which, Number(b.bar.value));
+        b.value.textContent = moved.value;
+        showValues();
+        await redrawPicture(moved.picture);
+        await redrawProfiles(moved.profiles);
+      } while (again);
+      busy = false;
     });
   });
 
