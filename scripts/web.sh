@@ -23,17 +23,8 @@ fi
 # em++ runs the first python3 on PATH unless told which; its JavaScript tools need acorn from
 # Debian's node modules, a folder node does not search by itself.
 export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
-# The system libraries come prebuilt in the package's cache, which em++ locks while it reads: a
-# user who may not write there works on a copy of their own.
-cache=/usr/share/emscripten/cache
-if [ ! -w "$cache" ] || [ ! -w "$cache/cache.lock" ]; then
-  export EM_CACHE=${EM_CACHE:-$HOME/.emscripten_cache}
-  if [ ! -d "$EM_CACHE/sysroot" ]; then
-    mkdir -p "$EM_CACHE"
-    cp -a "$cache/." "$EM_CACHE/"
-    chmod -R u+w "$EM_CACHE"
-  fi
-fi
+# (The system libraries come prebuilt in the package's cache, which it keeps frozen: em++ neither
+# builds into it nor locks it, so a user who may not write there builds all the same.)
 
 source_dir=${CHARGEFIELD_SOURCE_DIR:-$PWD}
 emcmake cmake -S web -B build-web/core -G Ninja -DCMAKE_BUILD_TYPE=Release \
