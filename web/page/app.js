@@ -463,7 +463,9 @@
     ok.textContent = 'OK';
     ok.addEventListener('click', () => box.remove());
     box.append(h, p, ok);
-    $('messages').append(box);
+    // The newest first, where it is seen.
+    $('messages').prepend(box);
+    box.scrollIntoView({ block: 'nearest' });
   }
 
   let audio = null;
