@@ -304,6 +304,22 @@ class WebApp {
                               progress);
     }
     std::string profile_table(int id) const { return session_.profile_table(profile_id(id)); }
+    // What a profile's window shows besides its graph: its caption, tool tips, whether it runs
+    // upward, and its size as shares of the main window's width and height.
+    val profile_kind_of(int id) const {
+        const ProfileKind& kind = profile_kind(profile_id(id));
+        const auto text = [this](const SourceText& t) {
+            return t.text == nullptr ? std::string() : translated(&translator_, t);
+        };
+        val r = val::object();
+        r.set("caption", text(kind.caption));
+        r.set("pictureTip", text(kind.picture_tip));
+        r.set("labelTip", text(kind.label_tip));
+        r.set("vertical", kind.vertical);
+        r.set("width", kind.w);
+        r.set("height", kind.h);
+        return r;
+    }
 
     // The pixels of the picture (-1) or of a profile's graph, as they are now: a view into the
     // module's memory, valid until the next call.
@@ -436,6 +452,7 @@ EMSCRIPTEN_BINDINGS(chargefield) {
         .function("moveScaleBar", &WebApp::move_scale_bar)
         .function("drawProfile", &WebApp::draw_profile)
         .function("profileTable", &WebApp::profile_table)
+        .function("profileKind", &WebApp::profile_kind_of)
         .function("pixels", &WebApp::pixels)
         .function("pictureChanged", &WebApp::picture_changed)
         .function("pictureAt", &WebApp::picture_at)

@@ -55,7 +55,7 @@
     showValues();
     showReadout();
     setTitle();
-    for (const panel of profilePanels.values()) panel.retranslate();
+    for (const panel of profilePanels.values()) panel.retranslate(true);
   }
 
   // ---- The worker: the core and the session, one operation at a time, in order.
@@ -94,7 +94,7 @@
   }
 
   // An operation of the session: journalled (for a restart) unless it only reads.
-  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'startScaleBar', 'pictureAt']);
+  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'profileKind', 'startScaleBar', 'pictureAt']);
   function call(op, ...args) {
     return callWith(op, args, {});
   }
@@ -506,19 +506,30 @@
       $('profile_panels').append(this.el);
     }
     async start() {
+      this.kind = await call('profileKind', this.id);
       const bar = await call('startScaleBar', this.id);
       this.scale.value = bar.position;
       this.label.textContent = bar.label;
       this.retranslate();
     }
-    retranslate() {
-      this.el.querySelector('h2').textContent = profileNames[this.id];
-      this.canvas.setAttribute('aria-label', fill(tr('ProfileWindow|График: %1'), profileNames[this.id]));
+    async retranslate(again) {
+      if (again) this.kind = await call('profileKind', this.id);
+      const caption = this.kind ? this.kind.caption : profileNames[this.id];
+      this.el.querySelector('h2').textContent = caption;
+      this.canvas.title = this.kind ? this.kind.pictureTip : '';
+      this.label.title = this.kind ? this.kind.labelTip : '';
+      this.canvas.setAttribute('aria-label', fill(tr('ProfileWindow|График: %1'), caption));
       this.scale.setAttribute('aria-label', fill(tr('ProfileWindow|Масштаб оси значений: %1'), this.label.textContent));
     }
+    // As large, against the main picture, as the desktop's window against the main window
+    // (about one and a half times as wide as high), within the page's width.
     async draw(inPicture) {
-      const width = Math.round(Math.min(pictureSize, 600 * devicePixelRatio));
-      await long('drawProfile', [this.id, width, Math.round(width / 3), inPicture], { graphs: [this.id] });
+      const windowWidth = 1.5 * pictureSize;
+      const limit = document.documentElement.clientWidth * devicePixelRatio * 0.9;
+      const scale = Math.min(1, limit / (this.kind.width * windowWidth));
+      const width = Math.round(this.kind.width * windowWidth * scale);
+      const height = Math.round(this.kind.height * pictureSize * scale * 0.9);
+      await long('drawProfile', [this.id, width, height, inPicture], { graphs: [this.id] });
     }
     show(p) {
       this.canvas.width = p.width;

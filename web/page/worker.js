@@ -214,6 +214,7 @@ const operations = {
   moveScaleBar: (id, position) => app.moveScaleBar(id, position),
   drawProfile: (id, w, h, inPicture, progress) => app.drawProfile(id, w, h, inPicture, progress),
   profileTable: (id) => app.profileTable(id),
+  profileKind: (id) => app.profileKind(id),
   // The picture at `scale` times its size, its texts too.
   pictureAt: (scale) => {
     const base = fontPixels;

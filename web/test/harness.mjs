@@ -76,10 +76,10 @@ export async function picturePixels(page) {
   });
 }
 
-// A PNG file's pixels, decoded by the browser in a blank page of its own.
-export async function pngPixels(browser, file) {
+// A PNG's pixels (its bytes or its file), decoded by the browser in a blank page of its own.
+export async function pngPixels(browser, png) {
   const page = await browser.newPage();
-  const data = fs.readFileSync(file).toString('base64');
+  const data = (typeof png === 'string' ? fs.readFileSync(png) : png).toString('base64');
   const result = await page.evaluate(async (b64) => {
     const img = new Image();
     img.src = 'data:image/png;base64,' + b64;
@@ -129,8 +129,8 @@ export function differences(a, b, texts, margin = 3) {
   return { count, first };
 }
 
-// Downloads of the page go to a fresh folder; `take(name)` waits for a file and returns its bytes
-// (a PNG: its path, for pngPixels).
+// Downloads of the page go to a fresh folder; `take(name)` waits for a file and takes it away,
+// returning its bytes.
 export async function downloads(page) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'cf-web-downloads-'));
   const cdp = await page.createCDPSession();
@@ -140,7 +140,11 @@ export async function downloads(page) {
       const file = path.join(folder, name);
       const end = Date.now() + timeout;
       while (Date.now() < end) {
-        if (fs.existsSync(file)) return name.endsWith('.png') ? file : fs.readFileSync(file);
+        if (fs.existsSync(file)) {
+          const bytes = fs.readFileSync(file);
+          fs.unlinkSync(file);
+          return bytes;
+        }
         await new Promise((r) => setTimeout(r, 50));
       }
       throw new Error('no download ' + name);

@@ -3,7 +3,6 @@
 // phone's screen.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import fs from 'node:fs';
 import {
   clickAndSettle, desktopOutput, differences, downloads, launch, open, picturePixels, pngPixels,
   settled, typeInto,
@@ -88,14 +87,17 @@ test('the point log: kerant.txt in Windows-1251 with CR LF, a line a double clic
   await page.close();
 });
 
-test('a profile and its CSV, the same bytes as the command line writes', async () => {
+test('a profile and its CSV, the same bytes as the command line writes; a decimal comma', async () => {
   const { page, errors } = await open(browser);
   const files = await downloads(page);
   await clickAndSettle(page, '[data-profile="0"]');
   assert.equal(await page.$$eval('.profile canvas', (c) => c.length), 1);
   await page.click('.profile .csv');
-  const csv = await files.take('fi_x_Yfix_.csv');
-  assert.deepEqual(csv, desktopOutput(['--profile', 'fi-x', '--export-csv', '-']));
+  assert.deepEqual(await files.take('fi_x_Yfix_.csv'), desktopOutput(['--profile', 'fi-x', '--export-csv', '-']));
+  await typeInto(page, 'y_fixed_edit', '0,5');
+  await page.click('.profile .csv');
+  assert.deepEqual(await files.take('fi_x_Yfix_.csv'),
+    desktopOutput(['--profile', 'fi-x', '--yfix', '0.5', '--export-csv', '-']));
   assert.deepEqual(errors, []);
   await page.close();
 });
@@ -108,9 +110,7 @@ test('the picture saved as PNG: at 1× the picture shown, at 2× twice as large'
   for (const scale of [1, 2]) {
     await page.click('.menu:nth-of-type(1) .menu-title');
     await page.click(`[data-action=save-${scale}]`);
-    const file = await files.take('chargefield.png');
-    const saved = await pngPixels(browser, file);
-    fs.unlinkSync(file);
+    const saved = await pngPixels(browser, await files.take('chargefield.png'));
     assert.equal(saved.width, shown.width * scale);
     if (scale === 1) assert.equal(differences(saved, shown, []).count, 0);
   }
