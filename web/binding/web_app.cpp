@@ -129,7 +129,7 @@ const char* redraw_name(PictureRedraw how) {
 }
 
 PictureRedraw redraw_of(const std::string& name) {
-    return name == "whole" ? PictureRedraw::Whole
+    return name == "whole"   ? PictureRedraw::Whole
            : name == "frame" ? PictureRedraw::Frame
                              : PictureRedraw::None;
 }
@@ -391,12 +391,12 @@ class WebApp {
     std::pair<float, float> to_user(double px, double py) const {
         const double w = picture_.width();
         const double h = picture_.height();
-        return {static_cast<float>(picture_.scale_x1() +
-                                   px / w * (static_cast<double>(picture_.scale_x2()) -
-                                             picture_.scale_x1())),
-                static_cast<float>(picture_.scale_y1() +
-                                   py / h * (static_cast<double>(picture_.scale_y2()) -
-                                             picture_.scale_y1()))};
+        return {static_cast<float>(
+                    picture_.scale_x1() +
+                    px / w * (static_cast<double>(picture_.scale_x2()) - picture_.scale_x1())),
+                static_cast<float>(
+                    picture_.scale_y1() +
+                    py / h * (static_cast<double>(picture_.scale_y2()) - picture_.scale_y1()))};
     }
     static val readout_of(const Readout& r) {
         val o = val::object();

@@ -161,8 +161,7 @@ void WebPictureBox::dot(PixelPoint corner, int width, Colour colour) {
 }
 
 void WebPictureBox::circle(PixelPoint centre, double radius, const DrawOp& op) {
-    texts_.shape("circle", centre.x, centre.y, radius, 0, op.colour, op.width, op.filled,
-                 op.fill);
+    texts_.shape("circle", centre.x, centre.y, radius, 0, op.colour, op.width, op.filled, op.fill);
 }
 
 void WebPictureBox::settle() {
