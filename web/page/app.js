@@ -98,10 +98,12 @@
   function call(op, ...args) {
     return callWith(op, args, {});
   }
-  function callWith(op, args, extra) {
+  // While a new worker is being brought back, the page's operations wait for it.
+  let replaying = null;
+  async function callWith(op, args, extra) {
+    while (replaying) await replaying;
     if (!readOnly.has(op)) journal.push({ op, args, graphs: extra.graphs });
-    const p = post(op, args, extra);
-    return p;
+    return post(op, args, extra);
   }
 
   // How many operations are under way, for the tests to wait on.
@@ -177,6 +179,7 @@
   let focusAfterProgress = null;
 
   async function long(op, args, extra = {}) {
+    while (replaying) await replaying;
     focusAfterProgress = document.activeElement;
     const id = nextId;
     const p = callWith(op, args, extra);
@@ -191,34 +194,29 @@
     if (!progressShown.id) return;
     const stoppedId = progressShown.id;
     const stopAt = progressShown.done;
-    const pending = waiting.get(stoppedId);
     worker.terminate();
-    const others = [...waiting.values()].filter((w) => w !== pending);
+    // Those waiting, by their arguments (the journal keeps the same arrays).
+    const pending = new Map([...waiting.values()].map((w) => [w.message.args, w]));
+    const stopped = waiting.get(stoppedId);
     waiting.clear();
     endProgress(stoppedId);
-    $('progress').hidden = true;
+    let replayed;
+    replaying = new Promise((resolve) => { replayed = resolve; });
     await startWorker();
-    await post('resizePictureBox', [pictureSize, pictureSize, fontPixels()]);
-    await post('setLanguage', [translationRows()]);
-    const entries = journal.slice();
-    for (const e of entries) {
-      if (e.op === 'resizePictureBox' || e.op === 'setLanguage') continue;
-      const stopped = pending && e.args === pending.message.args;
+    for (const e of journal.slice()) {
       const extra = { replay: true, graphs: e.graphs };
-      if (stopped) extra.stopAt = stopAt;
-      const id = nextId++;
-      const done = new Promise((resolve) => waiting.set(id, {
-        resolve, reject: resolve, op: e.op, message: {},
-      }));
-      // Replayed quietly: only the last answer's state is shown, with what the stopped one says.
-      worker.postMessage(Object.assign({ id, op: e.op, args: e.args }, extra));
-      const result = await done;
-      if (stopped) {
-        pending.resolve(result);
-        break;
+      if (stopped && e.args === stopped.message.args) extra.stopAt = stopAt;
+      const result = await post(e.op, e.args, extra);
+      const w = pending.get(e.args);
+      if (w) {
+        pending.delete(e.args);
+        w.resolve(result);
       }
     }
-    for (const o of others) o.resolve(null);
+    // What only reads is asked again.
+    for (const w of pending.values()) post(w.op, w.message.args).then(w.resolve, w.reject);
+    replaying = null;
+    replayed();
   }
 
   // ---- The picture.

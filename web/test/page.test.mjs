@@ -167,6 +167,15 @@ test('a long computation shows its progress and stops on Escape, keeping what wa
   await settled(page);
   assert.match(await page.title(), /Расчёт остановлен/);
   assert.match(await attribute(page, '#picture', 'aria-description'), /не всё: расчёт остановлен/);
+  // The field lines drawn until then are on the picture (3000 a charge cover it in red).
+  const lined = await page.evaluate(() => {
+    const c = document.getElementById('picture');
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    let n = 0;
+    for (let k = 0; k < d.length; k += 4) if (d[k] > d[k + 1] + 60 && d[k] > d[k + 2] + 60) n++;
+    return n;
+  });
+  assert.ok(lined > 2000, `${lined} red pixels`);
   // The page answers at once afterwards.
   await page.mouse.move(100, 100);
   await settled(page);
