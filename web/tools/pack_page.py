@@ -73,6 +73,16 @@ def script_text(text):
     return text
 
 
+def untranslated(table, page_html, app_js):
+    """The page's texts (`context|source` in its attributes and in tr() of its script) that the
+    translation has not."""
+    keys = re.findall(r'data-(?:t|tip|name|desc|caption|quantity|unit)="([^"|]+)\|([^"]*)"', page_html)
+    keys += re.findall(r"tr\('([^'|]+)\|([^']*)'\)", app_js)
+    keys += re.findall(r"'([A-Za-z]+)\|([^']*)'", app_js)
+    return sorted({"%s|%s" % (c, html.unescape(t)) for c, t in keys
+                   if html.unescape(t) not in table.get(c, {})})
+
+
 def main():
     source_dir, core_js, out_html = sys.argv[1:4]
     page = os.path.join(source_dir, "web", "page")
@@ -110,6 +120,9 @@ def main():
         "@@FONT_LICENCE@@": licence,
     }
     text = read(page, "index.html")
+    missing = untranslated(table, text, read(page, "app.js"))
+    if missing:
+        sys.exit("pack_page: not in translations/chargefield_en.ts:\n  " + "\n  ".join(missing))
     # One pass, so that no inlined part is searched for the marks again.
     text = re.sub("|".join(re.escape(k) for k in parts), lambda m: parts[m.group(0)], text)
     with open(out_html, "w", encoding="utf-8") as f:
