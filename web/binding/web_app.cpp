@@ -17,6 +17,7 @@
 #include "base/platform.h"
 #include "model/numbers.h"
 #include "session/session.h"
+#include "svg_writer.h"
 #include "web_picture_box.h"
 
 using emscripten::val;
@@ -333,6 +334,17 @@ class WebApp {
         return r;
     }
     bool picture_changed() const { return picture_.changed(); }
+    // The picture as an SVG document (texts `font_pixels` high, `ascent` above their baseline);
+    // none where it has the potential map's pixels or is too large to be kept whole.
+    val picture_svg(double font_pixels, double ascent) const {
+        if (!picture_.display_list().complete()) {
+            return val::null();
+        }
+        const std::optional<std::string> svg =
+            svg_of(picture_.display_list(), {picture_.width(), picture_.height(), kWhite,
+                                             font_pixels, ascent, picture_title()});
+        return svg ? val(*svg) : val::null();
+    }
     // The picture painted at `scale` times its size, for saving: RGBA words as pixels() gives.
     val picture_at(int scale) {
         exported_ = picture_.painted_at(scale, export_canvas_);
@@ -456,6 +468,7 @@ EMSCRIPTEN_BINDINGS(chargefield) {
         .function("pixels", &WebApp::pixels)
         .function("pictureChanged", &WebApp::picture_changed)
         .function("pictureAt", &WebApp::picture_at)
+        .function("pictureSvg", &WebApp::picture_svg)
         .function("takeMessages", &WebApp::take_messages)
         .function("takeTones", &WebApp::take_tones)
         .function("caption", &WebApp::caption)

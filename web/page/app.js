@@ -94,7 +94,7 @@
   }
 
   // An operation of the session: journalled (for a restart) unless it only reads.
-  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'profileKind', 'startScaleBar', 'pictureAt']);
+  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'profileKind', 'startScaleBar', 'pictureAt', 'pictureSvg']);
   function call(op, ...args) {
     return callWith(op, args, {});
   }
@@ -612,6 +612,11 @@
     'save-1': () => savePicture(1),
     'save-2': () => savePicture(2),
     'save-4': () => savePicture(4),
+    // SVG where the picture has vectors only (not with the potential map).
+    'save-svg': async () => {
+      const svg = await call('pictureSvg');
+      if (svg) download(new Blob([svg], { type: 'image/svg+xml' }), 'chargefield.svg');
+    },
     copy: async () => {
       try {
         const blob = await new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));

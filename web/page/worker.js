@@ -215,6 +215,7 @@ const operations = {
   drawProfile: (id, w, h, inPicture, progress) => app.drawProfile(id, w, h, inPicture, progress),
   profileTable: (id) => app.profileTable(id),
   profileKind: (id) => app.profileKind(id),
+  pictureSvg: () => app.pictureSvg(fontPixels, sixtyFourths(fontPixels * kAscent)),
   // The picture at `scale` times its size, its texts too.
   pictureAt: (scale) => {
     const base = fontPixels;

@@ -102,7 +102,7 @@ test('a profile and its CSV, the same bytes as the command line writes; a decima
   await page.close();
 });
 
-test('the picture saved as PNG: at 1× the picture shown, at 2× twice as large', async () => {
+test('the picture saved as PNG (at 1× the picture shown, at 2× twice as large) and as SVG', async () => {
   const { page } = await open(browser);
   const files = await downloads(page);
   await clickAndSettle(page, '#compute_button');
@@ -114,6 +114,12 @@ test('the picture saved as PNG: at 1× the picture shown, at 2× twice as large'
     assert.equal(saved.width, shown.width * scale);
     if (scale === 1) assert.equal(differences(saved, shown, []).count, 0);
   }
+  await page.click('.menu:nth-of-type(1) .menu-title');
+  await page.click('[data-action=save-svg]');
+  const svg = (await files.take('chargefield.svg')).toString();
+  assert.match(svg, /<title>Поле двух точечных зарядов: q1 = 0.4 нКл/);
+  assert.ok((svg.match(/<path /g) || []).length > 50);
+  assert.match(svg, />-2.0<\/text>/);
   await page.close();
 });
 
