@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import {
   clickAndSettle, desktopOutput, differences, downloads, launch, open, picturePixels, pngPixels,
-  settled, typeInto,
+  setRange, settled, typeInto,
 } from './harness.mjs';
 
 let browser;
@@ -138,6 +138,18 @@ test('English by choice, remembered; Russian again', async () => {
   await page.click('.menu:nth-of-type(2) .menu-title');
   await clickAndSettle(page, '[data-language=ru]');
   assert.equal(await text(page, '#compute_button'), 'расчёт');
+  await page.close();
+});
+
+test('no charges: «расчёт» says so in the page, as the desktop does', async () => {
+  const { page } = await open(browser);
+  await setRange(page, 'q1_bar', 0);
+  await setRange(page, 'q2_bar', 0);
+  await clickAndSettle(page, '#compute_button');
+  assert.equal(await text(page, '.message h2'), 'ПРЕДУПРЕЖДЕНИЕ');
+  assert.equal(await text(page, '.message p'), 'Зарядов нет?\nПоля нет-1!');
+  await page.click('.message button');
+  assert.equal(await page.$$eval('.message', (m) => m.length), 0);
   await page.close();
 });
 
