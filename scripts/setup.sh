@@ -11,6 +11,9 @@ packages=(
   xvfb xauth xdotool
   poppler-utils desktop-file-utils dpkg-dev fakeroot file
   clang-format clang libclang-rt-14-dev
+  # The browser edition (scripts/web.sh): the compiler of its core, node and the browser its
+  # tests drive.
+  emscripten nodejs chromium
 )
 
 missing=()

@@ -1,24 +1,14 @@
 #!/usr/bin/env bash
 # Builds the browser edition, build-web/chargefield.html: one file with the WebAssembly core (the
 # session, the pixels and the numeric core, built with Debian's emscripten), the page's scripts
-# and styles, Liberation Serif and the help documents inside. Installs what it needs first.
+# and styles, Liberation Serif and the help documents inside. Installs what it needs first
+# (scripts/setup.sh).
 #     scripts/web.sh            build the page
 #     scripts/web.sh --test     and run its tests in headless chromium (needs build/chargefield)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(emscripten nodejs chromium fonts-liberation python3 cmake ninja-build)
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup.sh
 
 # em++ runs the first python3 on PATH unless told which; its JavaScript tools need acorn from
 # Debian's node modules, a folder node does not search by itself.

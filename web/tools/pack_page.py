@@ -17,24 +17,17 @@ FONT = "/usr/share/fonts/truetype/liberation/LiberationSerif-Regular.ttf"
 FONT_LICENCE = "/usr/share/doc/fonts-liberation/copyright"
 
 
-def decode(text):
-    text = re.sub(r'<byte value="x([0-9a-fA-F]+)"/>', lambda m: chr(int(m.group(1), 16)), text)
-    return html.unescape(text)
-
-
-def translations(ts_path):
-    """{context: {source: translation}} of the finished translations."""
-    with open(ts_path, encoding="utf-8") as f:
-        ts = f.read()
+def translations(source_dir):
+    """{context: {source: translation}} of the finished translations, read as the check of the
+    translations reads them."""
+    sys.path.insert(0, os.path.join(source_dir, "tests", "translations"))
+    sys.dont_write_bytecode = True
+    from check_translations import read_ts
     out = {}
-    for context in re.finditer(r"<context>\s*<name>(.*?)</name>(.*?)</context>", ts, re.S):
-        texts = out.setdefault(decode(context.group(1)), {})
-        for message in re.finditer(r"<message>(.*?)</message>", context.group(2), re.S):
-            body = message.group(1)
-            source = decode(re.search(r"<source>(.*?)</source>", body, re.S).group(1))
-            t = re.search(r"<translation([^>]*)>(.*?)</translation>", body, re.S)
-            if t and "unfinished" not in t.group(1) and t.group(2):
-                texts[source] = decode(t.group(2))
+    for (context, source), (text, kind) in read_ts(
+            os.path.join(source_dir, "translations", "chargefield_en.ts")).items():
+        if text and not kind:
+            out.setdefault(context, {})[source] = text
     return out
 
 
@@ -87,7 +80,7 @@ def main():
     source_dir, core_js, out_html = sys.argv[1:4]
     page = os.path.join(source_dir, "web", "page")
     read = lambda *p: open(os.path.join(*p), encoding="utf-8").read()
-    table = translations(os.path.join(source_dir, "translations", "chargefield_en.ts"))
+    table = translations(source_dir)
 
     docs_dir = os.path.join(source_dir, "docs")
     shot = os.path.join(docs_dir, "main_window.png")
