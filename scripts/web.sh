@@ -9,6 +9,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+# Debian's own nodejs comes without npm (a machine with NodeSource's has it).
+if ! command -v npm >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+fi
 
 # em++ runs the first python3 on PATH unless told which; its JavaScript tools need acorn from
 # Debian's node modules, a folder node does not search by itself.
