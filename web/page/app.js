@@ -130,7 +130,6 @@
       w.resolve(null);
       return;
     }
-    lastState = m;
     document.body.dataset.spent = m.spent.map((t) => t.toFixed(2)).join(' ');
     // What a replayed operation tells was told before.
     if (!m.replay) {
@@ -145,7 +144,6 @@
     describePicture();
     w.resolve(m.result);
   }
-  let lastState = null;
   let notes = [];
   let caption = null;
   let title = '';
