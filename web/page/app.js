@@ -94,7 +94,7 @@
   }
 
   // An operation of the session: journalled (for a restart) unless it only reads.
-  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'profileKind', 'startScaleBar', 'pictureAt', 'pictureSvg']);
+  const readOnly = new Set(['movePointer', 'logBytes', 'profileTable', 'profileKind', 'startScaleBar', 'pictureAt', 'pictureSvg', 'warmUp']);
   function call(op, ...args) {
     return callWith(op, args, {});
   }
@@ -668,6 +668,7 @@
     }
     await call('drawStartFrame');
     setTimeout(loadPageFont, 0);
+    call('warmUp');
     showValues();
     showReadout();
     document.body.dataset.ready = 'true';

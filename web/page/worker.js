@@ -215,6 +215,17 @@ const operations = {
   drawProfile: (id, w, h, inPicture, progress) => app.drawProfile(id, w, h, inPicture, progress),
   profileTable: (id) => app.profileTable(id),
   profileKind: (id) => app.profileKind(id),
+  // A picture drawn once by a session of its own, nothing shown: the browser compiles the
+  // core's code as it is first run, which would otherwise slow the user's first «расчёт».
+  warmUp: () => {
+    const quiet = { width: () => 8, lineHeight: () => 16, cleared() {}, text() {}, shape() {}, draw() {} };
+    const spare = new core.WebApp(quiet);
+    spare.resizePictureBox(200, 200);
+    spare.resetInputs();
+    spare.pressCompute(null);
+    spare.pixels(-1);
+    spare.delete();
+  },
   pictureSvg: () => app.pictureSvg(fontPixels, sixtyFourths(fontPixels * kAscent)),
   // The picture at `scale` times its size, its texts too.
   pictureAt: (scale) => {
