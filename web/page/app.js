@@ -515,7 +515,11 @@
       this.canvas.title = this.kind ? this.kind.pictureTip : '';
       this.label.title = this.kind ? this.kind.labelTip : '';
       this.canvas.setAttribute('aria-label', fill(tr('ProfileWindow|График: %1'), caption));
-      this.scale.setAttribute('aria-label', fill(tr('ProfileWindow|Масштаб оси значений: %1'), this.label.textContent));
+      const scaleName = fill(tr('ProfileWindow|Масштаб оси значений: %1'), this.label.textContent);
+      this.scale.setAttribute('aria-label', scaleName);
+      this.scale.setAttribute('aria-description', tr('ProfileWindow|Растягивает или сжимает ось значений графика; клавиши со стрелками меняют масштаб на шаг'));
+      this.label.setAttribute('aria-label', scaleName);
+      this.label.setAttribute('aria-description', this.kind?.labelTip || tr('ProfileWindow|Масштаб оси значений'));
     }
     // As large, against the main picture, as the desktop's window against the main window
     // (about one and a half times as wide as high), within the page's width.
