@@ -202,15 +202,39 @@ test('a long computation shows its progress and stops on Escape, keeping what wa
   await page.close();
 });
 
-test('a phone upright: the column under the picture, nothing wider than the screen', async () => {
-  const { page } = await open(browser, { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
-  const layout = await page.evaluate(() => {
-    const c = document.getElementById('picture').getBoundingClientRect();
-    const col = document.querySelector('.column').getBoundingClientRect();
-    return { scroll: document.documentElement.scrollWidth, pictureBottom: c.bottom, pictureWidth: c.width, columnTop: col.top, canvas: document.getElementById('picture').width };
+// Narrow screens: the column under the picture, nothing wider than the screen, no two controls
+// over each other.
+const narrowScreens = [
+  { name: 'a phone upright', viewport: { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true } },
+  { name: 'a 1280 × 800 screen at 200 % zoom', viewport: { width: 640, height: 400, deviceScaleFactor: 2 } },
+];
+for (const screen of narrowScreens) {
+  test(`${screen.name}: the column under the picture, nothing cut or overlapping`, async () => {
+    const { page } = await open(browser, screen.viewport);
+    const layout = await page.evaluate(() => {
+      const c = document.getElementById('picture').getBoundingClientRect();
+      const col = document.querySelector('.column').getBoundingClientRect();
+      const controls = [...document.querySelectorAll('.column :is(button, input, select, output, label)')]
+        .filter((e) => e.offsetParent);
+      const overlaps = [];
+      for (const [i, a] of controls.entries()) {
+        for (const b of controls.slice(i + 1)) {
+          if (a.contains(b) || b.contains(a)) continue; // a box in its label
+          const r = a.getBoundingClientRect();
+          const q = b.getBoundingClientRect();
+          if (r.left < q.right - 1 && q.left < r.right - 1 && r.top < q.bottom - 1 && q.top < r.bottom - 1) {
+            overlaps.push(`${a.id || a.textContent.trim()} / ${b.id || b.textContent.trim()}`);
+          }
+        }
+      }
+      return { scroll: document.documentElement.scrollWidth, width: innerWidth, pictureBottom: c.bottom,
+               pictureWidth: c.width, columnTop: col.top, columnRight: col.right, canvas: document.getElementById('picture').width, overlaps };
+    });
+    assert.ok(layout.scroll <= layout.width, `page ${layout.scroll} px wide`);
+    assert.ok(layout.columnRight <= layout.width);
+    assert.ok(layout.columnTop >= layout.pictureBottom);
+    assert.equal(layout.canvas, Math.round(layout.pictureWidth * 2));
+    assert.deepEqual(layout.overlaps, []);
+    await page.close();
   });
-  assert.ok(layout.scroll <= 360, `page ${layout.scroll} px wide`);
-  assert.ok(layout.columnTop >= layout.pictureBottom);
-  assert.equal(layout.canvas, Math.round(layout.pictureWidth * 2));
-  await page.close();
-});
+}
