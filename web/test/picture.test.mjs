@@ -21,6 +21,9 @@ const pictures = [
     controls: { q1: -20, q2: 13, size: 10, families: 1, lines: '9', clicks: ['q1_heading', 'q2_heading', 'size_heading'] },
     args: ['--q1', '-1', '--q2', '0.65', '--size', '5', '--lines', 'field', '--n-e', '9',
            '--zero-potential', '--zero-field', '--field-direction'] },
+  { name: 'a chosen equipotential typed with a decimal comma, the zero-field point',
+    controls: { size: 6, phi: '0,5', clicks: ['q2_heading', 'chosen_potential_button'] },
+    args: ['--size', '3', '--zero-field', '--phi', '0.5'] },
   { name: 'the potential map, the arrows and lines of equal flux',
     controls: { views: ['potential_map', 'arrows', 'flux_lines'] },
     args: ['--potential-map', '--arrows', '--flux-lines'] },
@@ -41,6 +44,7 @@ for (const row of pictures) {
     if (c.families !== undefined) await choose(page, 'families_list', c.families);
     if (c.levels !== undefined) await typeInto(page, 'level_count_edit', c.levels);
     if (c.lines !== undefined) await typeInto(page, 'line_count_edit', c.lines);
+    if (c.phi !== undefined) await typeInto(page, 'chosen_potential_edit', c.phi);
     await clickAndSettle(page, '#compute_button');
     for (const click of c.clicks || []) await clickAndSettle(page, '#' + click);
     const web = await picturePixels(page);
