@@ -123,6 +123,8 @@ const char* redraw_name(PictureRedraw how) {
         return "none";
     case PictureRedraw::Frame:
         return "frame";
+    case PictureRedraw::FrameAndDrawnOver:
+        return "frameAndDrawnOver";
     case PictureRedraw::Whole:
         return "whole";
     }
@@ -253,10 +255,10 @@ class WebApp {
     std::string toggle_live(bool on) { return redraw_name(session_.toggle_live(on)); }
     std::string resize_picture() const { return redraw_name(session_.resize_picture()); }
     val switch_language() const {
-        const auto [picture, profiles] = session_.switch_language();
+        const LanguageSwitched switched = session_.switch_language();
         val r = val::object();
-        r.set("picture", std::string(redraw_name(picture)));
-        r.set("profiles", profiles_of(profiles));
+        r.set("picture", std::string(redraw_name(switched.picture)));
+        r.set("profiles", profiles_of(switched.profiles));
         return r;
     }
     void redraw_picture(const std::string& how, val report) {

@@ -41,7 +41,10 @@
     for (const el of document.querySelectorAll('[data-t]')) el.textContent = menuText(el.dataset.t);
     for (const el of document.querySelectorAll('[data-tip]')) el.title = tr(el.dataset.tip);
     for (const el of document.querySelectorAll('[data-name]')) el.setAttribute('aria-label', tr(el.dataset.name));
-    for (const el of document.querySelectorAll('[data-desc]')) el.setAttribute('aria-description', tr(el.dataset.desc));
+    // A description with a number (a scroll bar's step) has it in data-arg, as the page writes numbers.
+    for (const el of document.querySelectorAll('[data-desc]')) {
+      el.setAttribute('aria-description', fill(tr(el.dataset.desc), ...(el.dataset.arg ? [el.dataset.arg] : [])));
+    }
     for (const el of document.querySelectorAll('[data-language]')) {
       el.setAttribute('aria-checked', String(el.dataset.language === language));
     }
@@ -277,8 +280,9 @@
 
   async function redrawPicture(how) {
     if (how === 'none') return;
-    if (how === 'whole') await long('redrawPicture', [how]);
-    else await call('redrawPicture', how, null);
+    // The frame alone is quick; what draws lines again may take long.
+    if (how === 'frame') await call('redrawPicture', how, null);
+    else await long('redrawPicture', [how]);
   }
 
   // ---- The inputs.
