@@ -11,9 +11,10 @@ packages=(
   xvfb xauth xdotool
   poppler-utils desktop-file-utils dpkg-dev fakeroot file
   clang-format clang libclang-rt-14-dev
-  # The WebAssembly build of the core (scripts/wasm.sh): the compiler, node to run its
-  # programs, and GoogleTest's sources to build for it.
-  emscripten nodejs googletest
+  # The WebAssembly build of the core (scripts/wasm.sh) and the browser edition
+  # (scripts/web.sh): the compiler, node to run its programs, GoogleTest's sources to build for
+  # it, and the browser the edition's tests drive.
+  emscripten nodejs googletest chromium
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and tests chargefield as CI does:
-#   build/           the README's build (RelWithDebInfo, warnings as errors) and every test;
+#   build/           the README's build (RelWithDebInfo, warnings as errors) and every test,
+#                    the browser edition's too (build-web/, scripts/web.sh; CTest label web);
 #   build-release/   a Release build (warnings as errors) and its core and GUI tests;
 #   build-sanitize/  clang++ with AddressSanitizer and UndefinedBehaviorSanitizer: the core, GUI
 #                    and end-to-end tests, then each fuzz target for 60 seconds;
@@ -11,6 +12,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 bash scripts/build.sh
+bash scripts/web.sh
 (cd build && ctest --output-on-failure -j2)
 
 bash scripts/wasm.sh build-wasm
