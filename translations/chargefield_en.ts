@@ -353,6 +353,14 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>линии поля равного потока вместо линий напряжённости</source>
         <translation>field lines of equal flux instead of the lines of the start angles</translation>
     </message>
+    <message>
+        <source>точные эквипотенциали круглых уровней с подписями вместо точек</source>
+        <translation>exact equipotentials of round levels, labelled, instead of dots</translation>
+    </message>
+    <message>
+        <source>заряды со знаками, линии поля со стрелками направления</source>
+        <translation>charges with their signs, field lines with direction arrows</translation>
+    </message>
 </context>
 <context>
     <name>Computation</name>
@@ -1088,6 +1096,26 @@ nor changes any file. Save a picture too large for SVG as PNG.
         <source>линии напряжённости равного потока</source>
         <translation>field lines of equal flux</translation>
     </message>
+    <message>
+        <source>заряды со знаками</source>
+        <translation>charges with their signs</translation>
+    </message>
+    <message>
+        <source>точные эквипотенциали с подписями уровней</source>
+        <translation>exact equipotentials labelled with their levels</translation>
+    </message>
+    <message>
+        <source>стрелки направления поля на линиях</source>
+        <translation>arrows of the field&apos;s direction on the lines</translation>
+    </message>
+    <message>
+        <source>Точные эквипотенциали</source>
+        <translation>Exact equipotentials</translation>
+    </message>
+    <message>
+        <source>Заряды и направления</source>
+        <translation>Charges and directions</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -1181,6 +1209,14 @@ version 1.0.0, MIT licence</translation>
     <message>
         <source>φ, В</source>
         <translation>φ, V</translation>
+    </message>
+    <message>
+        <source>%1 В</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>уровни подписаны на линиях</source>
+        <translation>levels labelled on the lines</translation>
     </message>
 </context>
 <context>

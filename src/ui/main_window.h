@@ -93,7 +93,7 @@ class MainWindow : public QMainWindow {
     void log_point();
     void on_log_clicked();
 
-    // «Вид»: the three views from their items into the inputs, then the picture redrawn: the
+    // «Вид»: the views from their items into the inputs, then the picture redrawn: the
     // whole of it, characteristic lines included, when it shows computed lines (they are not
     // lost), otherwise as after a change of a scroll bar; the live redraw on or off (on, the
     // picture is redrawn at once).

@@ -210,7 +210,8 @@ void MainWindow::note_frame(bool with_charges) {
         drawn_.push_back({QT_TR_NOOP("стрелки поля"), {}});
     }
     if (with_charges) {
-        drawn_.push_back({QT_TR_NOOP("заряды"), {}});
+        drawn_.push_back(params_.views.charge_marks ? DrawnNote{QT_TR_NOOP("заряды со знаками"), {}}
+                                                    : DrawnNote{QT_TR_NOOP("заряды"), {}});
     }
     describe_picture();
 }
@@ -219,12 +220,18 @@ void MainWindow::note_computed(bool stopped) {
     const bool charges = params_.q1 != 0 || params_.q2 != 0;
     note_frame(charges);
     if (charges && params_.families != LineFamilies::FieldLines) {
-        drawn_.push_back({QT_TR_NOOP("линии потенциала"), {}});
+        drawn_.push_back(
+            params_.views.exact_equipotentials
+                ? DrawnNote{QT_TR_NOOP("точные эквипотенциали с подписями уровней"), {}}
+                : DrawnNote{QT_TR_NOOP("линии потенциала"), {}});
     }
     if (charges && params_.families != LineFamilies::Equipotentials) {
         drawn_.push_back(params_.views.flux_lines
                              ? DrawnNote{QT_TR_NOOP("линии напряжённости равного потока"), {}}
                              : DrawnNote{QT_TR_NOOP("линии напряжённости"), {}});
+        if (params_.views.charge_marks) {
+            drawn_.push_back({QT_TR_NOOP("стрелки направления поля на линиях"), {}});
+        }
     }
     if (stopped) {
         drawn_.push_back({QT_TR_NOOP("не всё: расчёт остановлен"), {}});

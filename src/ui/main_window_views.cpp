@@ -56,6 +56,8 @@ void MainWindow::on_views_chosen() {
     params_.views.potential_map = ui.potential_map_action->isChecked();
     params_.views.arrows = ui.arrows_action->isChecked();
     params_.views.flux_lines = ui.flux_lines_action->isChecked();
+    params_.views.exact_equipotentials = ui.exact_equipotentials_action->isChecked();
+    params_.views.charge_marks = ui.charge_marks_action->isChecked();
     const Computation c(this);
     relayout_and_redraw(lines_shown_ || redraws_live());
 }
