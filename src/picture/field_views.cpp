@@ -437,8 +437,9 @@ ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
                                               const FieldPicture& picture, PictureBox& pic,
                                               Progress& progress) {
     ExactEquipotentials out;
+    out.tip = level_step_tip(params, picture.charges);
     const double intervals = params.level_intervals;
-    if (!(intervals >= 0)) {
+    if (!(intervals > 0)) {
         return out;
     }
     // Exports draw the picture at up to four times its size.
@@ -471,7 +472,6 @@ ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
     const LabelledEquipotentials found =
         labelled_equipotentials(charge_pair(params), {params.half_width, px / kFinestExport}, count,
                                 space, width, progress);
-    out.tip = translated(params.translator, kLabelledLevelsTip);
     for (const EquipotentialLabel& l : found.labels) {
         out.gaps.push_back(l.box);
     }

@@ -62,8 +62,8 @@ void draw_field_line_family(const FieldParams& params, const ChargeMarks& charge
 // each piece and its mirror image a polyline one pixel wide in the equipotentials' blue, cut
 // where a label sits; then the labels («2 В», «−0.5 В») in the same blue, in the picture's
 // font. Keeps clear of the frame's texts, of the legend when the map is shown and of the
-// charges' discs. Returns the tip of the level count and the labels' boxes, which the field
-// lines drawn after leave out too. A count below one draws nothing and tells nothing.
+// charges' discs. Returns the tip of the level count (level_step_tip) and the labels' boxes,
+// which the field lines drawn after leave out too. A count of 0 or below draws nothing.
 struct ExactEquipotentials {
     std::optional<std::string> tip;
     std::vector<LabelBox> gaps;
@@ -75,9 +75,6 @@ ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
 // A level's label: its value, shortest, to three significant digits, with a minus sign (U+2212)
 // below zero and the unit («−0.5 В», «14.4 В»).
 std::string equipotential_label(double volts, const FieldParams& params);
-
-// The tip of the level count over exact equipotentials.
-inline constexpr SourceText kLabelledLevelsTip = CF_TEXT("Picture", "уровни подписаны на линиях");
 
 // The charges' discs of the view of their signs: radius kChargeMarkPixels pixels (so an export
 // at twice the size has them twice as large), red for a positive charge, blue for a negative

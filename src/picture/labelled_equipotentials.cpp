@@ -18,6 +18,8 @@ constexpr double kMostLabelPlaces = 100;
 constexpr double kLabelPadPixels = 1.5;
 // A label keeps this many pixels from everything else.
 constexpr double kLabelClearPixels = 2;
+// The room left free of labels about the zero-field point, in label heights.
+constexpr double kZeroFieldRoom = 1;
 // The tracing that chooses the levels and places the labels: its pixel, in the box's pixels
 // (the chords within a fifth of it, so within half a pixel of the curves).
 constexpr double kRoughPixels = 2.5;
@@ -268,7 +270,14 @@ LabelledEquipotentials labelled_equipotentials(const ChargePair& charges,
     }
     const std::vector<LevelCandidate> candidates =
         level_candidates(charges, settings.half_width, kNearPixels * space.pixel);
-    LabelPlacer placer(space);
+    // No label by the zero-field point either, where the curves of the levels near its
+    // potential crowd in.
+    LabelSpace room = space;
+    const ZeroFieldLevel saddle = zero_field_level(charges);
+    if (saddle.exists) {
+        room.discs.push_back({saddle.x, 0, kZeroFieldRoom * space.text_height});
+    }
+    LabelPlacer placer(room);
     // The levels are chosen and labelled on curves traced to half a pixel, and the levels kept
     // are then traced as finely as asked.
     const EquipotentialSettings rough{settings.half_width,

@@ -10,8 +10,9 @@
 // point and 0 V are kept in any case, with a label where there is room for one.
 //
 // Labels. Each curve (an arc with its mirror image) long enough gets one label, upright, centred
-// on a point of the curve (its anchor), inside the region, clear of the axes, of every box and
-// disc in the label space and of the other labels, and crossed by no other level; of the places
+// on a point of the curve (its anchor), inside the region, off the x axis, clear of every box
+// and disc in the label space, of the zero-field point and of the other labels, and crossed by
+// no other level; of the places
 // along the curve, the one where the curve runs straightest and farthest from the labels placed
 // before.
 #include <functional>
