@@ -93,6 +93,10 @@ For charges of equal magnitude it becomes the straight line x=0</translation>
         <source>Линия нулевого потенциала</source>
         <translation>Line of zero potential</translation>
     </message>
+    <message>
+        <source>fi= %1 B</source>
+        <translation>fi= %1 V</translation>
+    </message>
 </context>
 <context>
     <name>AuthorsWindow</name>
@@ -158,14 +162,6 @@ For charges of equal magnitude it becomes the straight line x=0</translation>
     <message>
         <source>число</source>
         <translation>number</translation>
-    </message>
-    <message>
-        <source>число линий потенциала (11)</source>
-        <translation>number of equipotential lines (11)</translation>
-    </message>
-    <message>
-        <source>число линий напряжённости (6)</source>
-        <translation>number of field lines (6)</translation>
     </message>
     <message>
         <source>нарисовать линию нулевого потенциала</source>
@@ -272,16 +268,8 @@ For charges of equal magnitude it becomes the straight line x=0</translation>
         <translation>--lines %1: potential, field or all is needed</translation>
     </message>
     <message>
-        <source>--n-e %1: вне диапазона от -32768 до 32767</source>
-        <translation>--n-e %1: out of the range from -32768 to 32767</translation>
-    </message>
-    <message>
         <source>--phi %1: слишком большое число</source>
         <translation>--phi %1: the number is too large</translation>
-    </message>
-    <message>
-        <source>--pixels %1: нужно целое число от %2 до %3</source>
-        <translation>--pixels %1: a whole number from %2 to %3 is needed</translation>
     </message>
     <message>
         <source>--profile %1: нужно fi-x, fi-y, ex-x, ey-x, ex-y или ey-y</source>
@@ -312,22 +300,6 @@ For charges of equal magnitude it becomes the straight line x=0</translation>
         <translation>show the program&apos;s version</translation>
     </message>
     <message>
-        <source>Запуск: chargefield [параметры]
-Поле двух точечных зарядов: рисунок линий потенциала и напряжённости (PNG, SVG) и данные
-графиков (CSV) без окна программы. Без параметров, или только с параметрами самой Qt
-(например, -style fusion), открывается окно программы.
-
-Параметры:
-</source>
-        <translation>Usage: chargefield [options]
-The field of two point charges: a picture of the equipotential and field lines (PNG, SVG) and
-the data of the graphs (CSV) without the program&apos;s window. Without options, or with Qt&apos;s own
-options only (such as -style fusion), the program&apos;s window opens.
-
-Options:
-</translation>
-    </message>
-    <message>
         <source>
 Значение пишется после параметра (--q1 0.4) или через знак = (--q1=0.4). Числа
 читаются, как их читают поля окна: с десятичной точкой или запятой (0.5 или 0,5).
@@ -352,6 +324,38 @@ nor changes any file. Save a picture too large for SVG as PNG.
     <message>
         <source>линии поля равного потока вместо линий напряжённости</source>
         <translation>field lines of equal flux instead of the lines of the start angles</translation>
+    </message>
+    <message>
+        <source>%1 %2: между делениями шкалы; ближайшие значения %3 и %4 %5</source>
+        <translation>%1 %2: between the steps of the scale; the nearest values are %3 and %4 %5</translation>
+    </message>
+    <message>
+        <source>%1 %2: нужно целое число от %3 до %4</source>
+        <translation>%1 %2: a whole number from %3 to %4 is needed</translation>
+    </message>
+    <message>
+        <source>Запуск: chargefield [параметры]
+Поле двух точечных зарядов: рисунок линий потенциала и напряжённости (PNG, SVG, PDF) и
+данные графиков (CSV) без окна программы. Без параметров, или только с параметрами самой Qt
+(например, -style fusion), открывается окно программы.
+
+Параметры:
+</source>
+        <translation>Usage: chargefield [options]
+The field of two point charges: a picture of the equipotential and field lines (PNG, SVG, PDF)
+and the data of the graphs (CSV) without the program&apos;s window. Without options, or with Qt&apos;s
+own options only (such as -style fusion), the program&apos;s window opens.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>число линий потенциала: целое от 1 до 32767 (11)</source>
+        <translation>number of equipotential lines: whole, from 1 to 32767 (11)</translation>
+    </message>
+    <message>
+        <source>число линий напряжённости: целое от 1 до 32767 (6)</source>
+        <translation>number of field lines: whole, from 1 to 32767 (6)</translation>
     </message>
     <message>
         <source>точные эквипотенциали круглых уровней с подписями вместо точек</source>

@@ -96,7 +96,9 @@ void draw_zero_field_point(const FieldParams& params, const FieldPicture& pictur
     pic.circle(static_cast<float>(r.zero_field_x), 0, r_dot, kZeroFieldLevelColour);
     pic.current_x = static_cast<float>(r.zero_field_x);
     pic.current_y = static_cast<float>(picture.frame.y_max * 0.1);
-    pic.text("fi= " + format_fixed(r.zero_field_potential, 1, params.decimal_separator) + " B");
+    // The Latin B of the Russian text stands for volts.
+    pic.text(translated(params.translator, CF_TEXT("Analysis", "fi= %1 B"),
+                        {format_fixed(r.zero_field_potential, 1, params.decimal_separator)}));
     pic.circle(static_cast<float>(r.level_crossing_left), 0, r_dot, kAxisCrossingColour);
     pic.circle(static_cast<float>(r.level_crossing_right), 0, r_dot, kAxisCrossingColour);
     pic.filled = false;

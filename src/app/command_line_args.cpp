@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <map>
+#include <optional>
 
 #include "app/command_line_options.h"
 #include "base/file_output.h"
@@ -16,6 +18,12 @@ namespace {
 struct Failure {
     std::string text;
 };
+
+// How far from a step of its scroll bar a value may lie (in steps) and still be on it: 0.35 is
+// 6.999999999999999 steps of 0.05.
+constexpr double kOnStep = 1e-9;
+// The largest count of lines.
+constexpr int kMaxCount = 32767;
 
 // The values given to each option, in order.
 using Values = std::map<std::string, std::vector<std::string>, std::less<>>;
@@ -47,19 +55,40 @@ std::optional<double> number_of(const Values& values, std::string_view name, con
     return number(name, *text, tr);
 }
 
-// A value read as its scroll bar reads it: the nearest position of `step`, within the bar's
-// positions lo..hi.
+// A value read as its scroll bar reads it: one of the bar's positions lo..hi times `step`. A value
+// beyond the bar's ends, or between two of its steps, is refused (the bar would move it): with the
+// range, or with the two nearest steps.
 double on_scroll_bar(const Values& values, std::string_view name, double step, int lo, int hi,
                      const SourceText& unit, const Translator* tr) {
-    const double v = *number_of(values, name, tr);
-    const int position = to_int16_even(v / step);
-    if (position < lo || position > hi) {
+    const double steps = *number_of(values, name, tr) / step;
+    const std::string& given = *value_of(values, name);
+    if (!(steps >= lo - kOnStep && steps <= hi + kOnStep)) {
         throw Failure{translated(
             tr, CF_TEXT("CommandLine", "%1 %2: вне диапазона от %3 до %4 %5 (шаг %6)"),
-            {dashed(name), echo(*value_of(values, name)), format_shortest(lo * step, "."),
+            {dashed(name), echo(given), format_shortest(lo * step, "."),
              format_shortest(hi * step, "."), translated(tr, unit), format_shortest(step, ".")})};
     }
+    const double position = std::round(steps);
+    if (std::abs(steps - position) > kOnStep) {
+        throw Failure{translated(
+            tr,
+            CF_TEXT("CommandLine", "%1 %2: между делениями шкалы; ближайшие значения %3 и %4 %5"),
+            {dashed(name), echo(given), format_shortest(std::floor(steps) * step, "."),
+             format_shortest(std::ceil(steps) * step, "."), translated(tr, unit)})};
+    }
     return position * step;
+}
+
+// A whole number from lo to hi; 1,000 is one.
+std::optional<int> whole_number(const Values& values, std::string_view name, int lo, int hi,
+                                const Translator* tr) {
+    const auto v = number_of(values, name, tr);
+    if (v && (*v != std::floor(*v) || *v < lo || *v > hi)) {
+        throw Failure{translated(
+            tr, CF_TEXT("CommandLine", "%1 %2: нужно целое число от %3 до %4"),
+            {dashed(name), echo(*value_of(values, name)), std::to_string(lo), std::to_string(hi)})};
+    }
+    return v ? std::optional(static_cast<int>(*v)) : std::nullopt;
 }
 
 // The extension of the last part of a path, in small letters.
@@ -204,18 +233,13 @@ void read_request(const Values& values, Request& r, const Translator* tr) {
                            {echo(*kind)})};
         }
     }
-    // The counts as their text boxes read them.
-    if (const auto v = number_of(values, "n-fi", tr)) {
-        m.level_intervals = *v;
+    // The counts: a line at least, and no more than the text box of the field lines takes
+    // (a count of none or below draws nothing, a fraction the box would round).
+    if (const auto n = whole_number(values, "n-fi", 1, kMaxCount, tr)) {
+        m.level_intervals = *n;
     }
-    if (const auto v = number_of(values, "n-e", tr)) {
-        // Beyond the 16-bit range the text box would clamp; the command line says so instead.
-        if (*v < -32768.5 || *v >= 32767.5) {
-            throw Failure{
-                translated(tr, CF_TEXT("CommandLine", "--n-e %1: вне диапазона от -32768 до 32767"),
-                           {echo(*value_of(values, "n-e"))})};
-        }
-        m.lines_per_charge = to_int16_even(*v);
+    if (const auto n = whole_number(values, "n-e", 1, kMaxCount, tr)) {
+        m.lines_per_charge = static_cast<std::int16_t>(*n);
     }
     if (const auto it = values.find("phi"); it != values.end()) {
         for (const std::string& text : it->second) {
@@ -233,14 +257,8 @@ void read_request(const Values& values, Request& r, const Translator* tr) {
     if (const auto v = number_of(values, "xfix", tr)) {
         m.x_fixed = *v;
     }
-    if (const auto v = number_of(values, "pixels", tr)) {
-        if (*v != std::floor(*v) || *v < kMinPixels || *v > kMaxPixels) {
-            throw Failure{
-                translated(tr, CF_TEXT("CommandLine", "--pixels %1: нужно целое число от %2 до %3"),
-                           {echo(*value_of(values, "pixels")), std::to_string(kMinPixels),
-                            std::to_string(kMaxPixels)})};
-        }
-        r.pixels = static_cast<int>(*v);
+    if (const auto n = whole_number(values, "pixels", kMinPixels, kMaxPixels, tr)) {
+        r.pixels = *n;
     }
     r.zero_potential = values.count("zero-potential") != 0;
     r.zero_field = values.count("zero-field") != 0;

@@ -173,13 +173,14 @@ std::string help_text(const Translator* tr) {
     }
     std::string text = translated(
         tr,
-        CF_TEXT("CommandLine",
-                "Запуск: chargefield [параметры]\n"
-                "Поле двух точечных зарядов: рисунок линий потенциала и напряжённости (PNG, SVG) "
-                "и данные\n"
-                "графиков (CSV) без окна программы. Без параметров, или только с параметрами "
-                "самой Qt\n"
-                "(например, -style fusion), открывается окно программы.\n\nПараметры:\n"));
+        CF_TEXT(
+            "CommandLine",
+            "Запуск: chargefield [параметры]\n"
+            "Поле двух точечных зарядов: рисунок линий потенциала и напряжённости (PNG, SVG, "
+            "PDF) и\n"
+            "данные графиков (CSV) без окна программы. Без параметров, или только с параметрами "
+            "самой Qt\n"
+            "(например, -style fusion), открывается окно программы.\n\nПараметры:\n"));
     for (const auto& [name, help] : rows) {
         text += "  " + name + std::string(width - width_of(name) + 2, ' ') + help + "\n";
     }

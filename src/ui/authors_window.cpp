@@ -1,6 +1,7 @@
 #include "ui/authors_window.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -40,6 +41,14 @@ void AuthorsWindow::changeEvent(QEvent* event) {
         retranslate();
     }
     QWidget::changeEvent(event);
+}
+
+void AuthorsWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void AuthorsWindow::retranslate() {

@@ -18,6 +18,8 @@ class AuthorsWindow : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    // Escape closes the window, as it closes a message box.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The title, the lines and the accessible texts in the interface's language.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QWidget>
@@ -72,8 +73,13 @@ class Computation::Shown : public Progress, public QObject {
     ~Shown() override {
         qApp->removeEventFilter(this);
         if (dialog_ != nullptr) {
+            // The keyboard it took goes back to the window the computation drew on.
+            const bool had_keyboard = dialog_->isActiveWindow();
             dialog_->hide();
             dialog_->deleteLater();
+            if (had_keyboard && window_ != nullptr) {
+                window_->window()->activateWindow();
+            }
         }
     }
 
@@ -123,8 +129,16 @@ class Computation::Shown : public Progress, public QObject {
             return true;
         }
         // The user's input reaches only the progress window (and a message box) while it shows;
-        // before, it waits in the queue (see go_on).
-        return dialog_ != nullptr && is_user_input(t) && !reaches_allowed_window(watched);
+        // before, it waits in the queue (see go_on). Escape in any window stops the computation,
+        // as the window's button does, wherever the keyboard is.
+        if (dialog_ == nullptr || !is_user_input(t)) {
+            return false;
+        }
+        if (t == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+            QApplication::activeModalWidget() == nullptr) {
+            stop_ = true;
+        }
+        return !reaches_allowed_window(watched);
     }
 
   private:
@@ -143,6 +157,9 @@ class Computation::Shown : public Progress, public QObject {
         QObject::connect(dialog_, &QProgressDialog::canceled, this, [this] { stop_ = true; });
         describe(dialog_);
         dialog_->show();
+        // The keyboard goes to the window that can stop the computation (where no window
+        // manager gives it).
+        dialog_->activateWindow();
     }
 
     // Accessible names and descriptions of the window, its bar and its button.

@@ -6,10 +6,11 @@
 // first half second nothing new shows; the window system's events are handled every few tens of
 // milliseconds (the user's input waits until the computation ends), so the windows repaint and
 // show what is drawn so far. A computation still running after half a second shows a progress
-// window over the window it draws on, with a bar and a stop button; from then on events are
-// handled in full, but input reaches only the progress window (and message boxes), not the main
-// window nor the profile windows. So the model record never changes under a computation, and no
-// second computation starts inside the first.
+// window over the window it draws on, with a bar and a stop button, which takes the keyboard;
+// from then on events are handled in full, but input reaches only the progress window (and
+// message boxes), not the main window nor the profile windows. So the model record never changes
+// under a computation, and no second computation starts inside the first. Escape, in whichever
+// of the program's windows has the keyboard, stops the computation as the button does.
 //
 // A window closed meanwhile (by the window manager) closes when the computation has ended, as
 // it would have had the computation held the program until then; closing the window the

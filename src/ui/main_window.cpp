@@ -2,7 +2,6 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +11,7 @@
 #include "picture/equipotentials.h"
 #include "picture/frame.h"
 #include "ui/menus.h"
+#include "ui/screen_area.h"
 
 MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform, QWidget* parent)
     : QMainWindow(parent), params_(params), dialogs_(dialogs), platform_(platform) {
@@ -35,19 +35,23 @@ MainWindow::MainWindow(FieldParams& params, Dialogs& dialogs, Platform& platform
         dialogs_.message(document_failure_text(path, missing), interface_text(kWarningTitle));
     };
 
-    // Start-up: place the window, then fill the model and the inputs while nothing redraws.
+    // Start-up: place the window (on the screen's available area, however small), then fill
+    // the model and the inputs while nothing redraws.
     resize(kInnerWidth, kInnerHeight + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableGeometry();
-        const QSize frame = frameGeometry().size();
-        move(avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
-             avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02));
-    }
+    const QRect avail = screen()->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    const QRect placed =
+        moved_inside({avail.left() + static_cast<int>((avail.width() - frame.width()) * 0.1),
+                      avail.top() + static_cast<int>((avail.height() - frame.height()) * 0.02),
+                      frame.width(), frame.height()},
+                     avail);
+    resize(size() - frame + placed.size());
+    move(placed.topLeft());
     ready_ = false;
     fill_inputs();
     field_picture_.frame = draw_frame(params_, *ui.picture);
     for (const ProfileKind& kind : kProfiles) {
-        profile(kind.id).place_beside_main(frame_twips());
+        profile(kind.id).place_beside_main(frame_twips(), avail);
     }
     note_frame(false);
     set_up_access();
@@ -145,6 +149,14 @@ void MainWindow::retranslate() {
     set_level_step_tip();
     if (!readout_shown_) {
         ui.show_readout_captions();
+    }
+    // The captions of the other language fitted (see lay_out), and the pictures' texts drawn
+    // in it at once, with everything that was drawn on them.
+    if (ready_ && isVisible()) {
+        relayout_and_redraw(lines_shown_ ? Keep::Everything : Keep::DrawnOver);
+        redraw_profiles({ProfileId::PhiAlongX, ProfileId::PhiAlongY, ProfileId::ExAlongX,
+                         ProfileId::EyAlongX, ProfileId::ExAlongY, ProfileId::EyAlongY},
+                        ProfileWindow::Warning::InPicture);
     }
     name_controls();
     describe_values();

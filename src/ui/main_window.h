@@ -154,8 +154,15 @@ class MainWindow : public QMainWindow {
     // The whole picture as the compute button draws it, with the characteristic lines and chosen
     // equipotentials drawn over it since, without the caption, the tone or a message box.
     void redraw_whole_picture(Progress& progress);
-    // Lays the window out and redraws the whole picture (keep_lines) or the empty frame.
-    void relayout_and_redraw(bool keep_lines);
+    // The characteristic lines and chosen equipotentials drawn over the picture since it was
+    // last cleared, drawn again for the current inputs, without a message box.
+    void draw_over_again(Progress& progress);
+    // What a redraw keeps: the empty frame alone (after a change of an input), the lines drawn
+    // over it too (the same inputs in another language), or the whole picture with the lines
+    // of the last computation.
+    enum class Keep { Frame, DrawnOver, Everything };
+    // Lays the window out and redraws the picture, keeping `keep`.
+    void relayout_and_redraw(Keep keep);
     // Redraws the given profile windows that are shown, in that order, as one computation.
     void redraw_profiles(std::initializer_list<ProfileId> ids,
                          ProfileWindow::Warning warning = ProfileWindow::Warning::Box);

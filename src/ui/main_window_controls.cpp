@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/fonts.h"
 
@@ -25,11 +27,19 @@ void name(QObject* o, const char* object_name) {
     o->setObjectName(QLatin1String(object_name));
 }
 
+// The font a control shows its text in where the text fits (see show_whole).
+constexpr const char* kUsualFont = "usual_font";
+
+void set_usual_font(QWidget* w, const QFont& font) {
+    w->setFont(font);
+    w->setProperty(kUsualFont, font);
+}
+
 // A label, check box or button in the column's font; its texts come with retranslate().
 template <class W> W* make(QWidget* parent, const char* object_name) {
     auto* w = new W(QString(), parent);
     name(w, object_name);
-    w->setFont(times_font(12));
+    set_usual_font(w, times_font(12));
     return w;
 }
 
@@ -58,6 +68,50 @@ PositionScrollBar* make_bar(QWidget* parent, const char* object_name, int top, i
 }
 
 } // namespace
+
+void show_whole(QLabel* l, const QString& text) {
+    QFont f = l->property(kUsualFont).value<QFont>();
+    const auto fits = [l, &text](const QFont& font) {
+        const QFontMetrics fm(font);
+        // A framed label without an indent of its own indents its text by half an x.
+        const int indent = l->indent() >= 0
+                               ? l->indent()
+                               : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
+        const QRect room = l->contentsRect().adjusted(l->margin() + indent, l->margin(),
+                                                      -l->margin() - indent, -l->margin());
+        const QRect used = fm.boundingRect(
+            QRect(0, 0, room.width(), room.height()),
+            static_cast<int>(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0), text);
+        return used.width() <= room.width() && (!l->wordWrap() || used.height() <= room.height());
+    };
+    while (!fits(f) && f.pixelSize() > 6) {
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    l->setFont(f);
+    l->setText(text);
+}
+
+void MainWindowControls::fit_captions() {
+    for (QLabel* l : inner->findChildren<QLabel*>()) {
+        if (l->property(kUsualFont).isValid()) {
+            show_whole(l, l->text());
+        }
+    }
+}
+
+int MainWindowControls::families_width() const {
+    const QFontMetrics fm(families_list->font());
+    int widest = 0;
+    for (int i = 0; i < families_list->count(); ++i) {
+        widest = std::max(widest, fm.horizontalAdvance(families_list->item(i)->text()));
+    }
+    // The item view's margins around a text, its frame and a scroll bar beside the items.
+    const QStyle* style = families_list->style();
+    return widest +
+           2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, families_list) + 1) +
+           2 * families_list->frameWidth() +
+           style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, families_list);
+}
 
 void MainWindowControls::create(QMainWindow* window) {
     inner = new QWidget(window);
@@ -186,7 +240,7 @@ void MainWindowControls::create_charge_and_size() {
     q1_heading = make<ClickLabel>(inner, "q1_heading");
     q2_heading = make<ClickLabel>(inner, "q2_heading");
     size_heading = make<ClickLabel>(inner, "size_heading");
-    size_heading->setFont(times_font(11.25));
+    set_usual_font(size_heading, times_font(11.25));
     for (QLabel* l : {q1_heading, q2_heading, size_heading}) {
         l->setAlignment(Qt::AlignCenter);
     }

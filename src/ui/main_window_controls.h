@@ -23,6 +23,11 @@
 class QMainWindow;
 class QMenuBar;
 
+// Shows `text` whole in a label of the column: where it is wider (or, wrapped, taller) than the
+// label at the label's usual font, the font is made smaller until it fits; the label keeps its
+// place and size.
+void show_whole(QLabel* label, const QString& text);
+
 struct MainWindowControls {
     // Makes the inner area (the window's central widget) and every control in it, then the
     // menus, and gives them their texts.
@@ -32,6 +37,10 @@ struct MainWindowControls {
     void retranslate();
     // The readout's captions, shown until the pointer has been over the picture.
     void show_readout_captions();
+    // Every label of the inner area shows its text whole (see show_whole), as laid out.
+    void fit_captions();
+    // The width the family list needs to show its widest item whole beside a scroll bar.
+    int families_width() const;
 
     // The area below the menu bar that holds every control.
     QWidget* inner = nullptr;

@@ -12,32 +12,12 @@
 #include "model/numbers.h"
 #include "picture/compute.h"
 #include "ui/computation.h"
-#include "ui/fonts.h"
 #include "ui/main_window.h"
 
 namespace {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// Shows a number whole in its label: where the text is wider than the label at its usual font,
-// the font is made smaller until it fits; the label keeps its place and size.
-void show_whole(QLabel* l, const QString& text, const QFont& usual) {
-    QFont f = usual;
-    const auto fits = [l, &text](const QFont& font) {
-        const QFontMetrics fm(font);
-        // A framed label without an indent of its own indents its text by half an x.
-        const int indent = l->indent() >= 0
-                               ? l->indent()
-                               : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
-        return fm.horizontalAdvance(text) + indent + 2 * l->margin() <= l->contentsRect().width();
-    };
-    while (!fits(f) && f.pixelSize() > 6) {
-        f.setPixelSize(f.pixelSize() - 1);
-    }
-    l->setFont(f);
-    l->setText(text);
 }
 
 } // namespace
@@ -187,12 +167,11 @@ void MainWindow::draw_chosen_equipotential() {
 
 void MainWindow::show_readout(float x, float y) {
     const Readout r = readout_at(params_, x, y);
-    const QFont usual = times_font(12);
-    show_whole(ui.readout_x_value, qs(r.x), usual);
-    show_whole(ui.readout_y_value, qs(r.y), usual);
-    show_whole(ui.readout_phi_value, qs(r.fi), usual);
-    show_whole(ui.readout_ex_value, qs(r.Ex), usual);
-    show_whole(ui.readout_ey_value, qs(r.Ey), usual);
+    show_whole(ui.readout_x_value, qs(r.x));
+    show_whole(ui.readout_y_value, qs(r.y));
+    show_whole(ui.readout_phi_value, qs(r.fi));
+    show_whole(ui.readout_ex_value, qs(r.Ex));
+    show_whole(ui.readout_ey_value, qs(r.Ey));
     readout_shown_ = true;
     describe_values();
 }

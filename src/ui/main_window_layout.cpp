@@ -2,6 +2,7 @@
 // gaps, and right of it a column of rows 22 pixels high and columns 65 pixels wide. Only the
 // inner height counts, so a taller window has a larger picture and moves the column right.
 #include <QEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "picture/frame.h"
@@ -50,7 +51,9 @@ void MainWindow::lay_out() {
     place(ui.size_value, X0, 4 * hr + 3 * gy + hr, wc, hr);
 
     // The families, their counts and the compute button.
-    place(ui.families_list, X0, 6 * hr + 4 * gy, 2 * wc, 2.5f * hr);
+    // As wide as its widest item needs, two columns at least.
+    place(ui.families_list, X0, 6 * hr + 4 * gy,
+          std::max(2 * wc, static_cast<float>(ui.families_width())), 2.5f * hr);
     const float t_levels = 8 * hr + 6 * gy;
     place(ui.level_count_heading, X0, t_levels, 1.5f * wc, 1.5f * hr);
     place(ui.level_count_edit, X0 + 1.5f * wc, t_levels, 0.5f * wc, hr);
@@ -96,20 +99,21 @@ void MainWindow::lay_out() {
     place(ui.chosen_potential_button, x_chosen, t_x, 0.7f * wc, hr);
     place(ui.chosen_potential_edit, x_chosen, t_x + hr, 0.7f * wc, hr);
     place(ui.log_check, X0 + wc + 0.75f * wc + gy, t_ex_value, 0.7f * w_box, hr);
+    ui.fit_captions();
 }
 
 void MainWindow::relayout_and_redraw() {
-    relayout_and_redraw(redraws_live());
+    relayout_and_redraw(redraws_live() ? Keep::Everything : Keep::Frame);
 }
 
-void MainWindow::relayout_and_redraw(bool keep_lines) {
+void MainWindow::relayout_and_redraw(Keep keep) {
     if (!ready_) {
         return;
     }
     if (Computation::handling_events()) {
         // Resized while a computation runs: the frame is redrawn once it has ended, as it would
         // be had the computation held the window until then.
-        Computation::later(this, "redraw", [this, keep_lines] { relayout_and_redraw(keep_lines); });
+        Computation::later(this, "redraw", [this, keep] { relayout_and_redraw(keep); });
         return;
     }
     // A minimised or very low window has no room for a picture: wait for a usable size.
@@ -117,17 +121,22 @@ void MainWindow::relayout_and_redraw(bool keep_lines) {
         return;
     }
     lay_out();
-    if (keep_lines) {
+    if (keep == Keep::Everything) {
         Computation c(this);
         redraw_whole_picture(c.progress());
         return;
     }
     ui.picture->clear();
-    drawn_over_.clear();
     lines_shown_ = false;
     field_picture_.frame = draw_frame(params_, *ui.picture);
     field_picture_.charges = draw_charges(params_, *ui.picture);
     note_frame(true);
+    if (keep == Keep::DrawnOver) {
+        Computation c(this);
+        draw_over_again(c.progress());
+    } else {
+        drawn_over_.clear();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

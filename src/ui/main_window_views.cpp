@@ -59,7 +59,7 @@ void MainWindow::on_views_chosen() {
     params_.views.exact_equipotentials = ui.exact_equipotentials_action->isChecked();
     params_.views.charge_marks = ui.charge_marks_action->isChecked();
     const Computation c(this);
-    relayout_and_redraw(lines_shown_ || redraws_live());
+    relayout_and_redraw(lines_shown_ || redraws_live() ? Keep::Everything : Keep::Frame);
 }
 
 void MainWindow::on_live_toggled(bool on) {
@@ -100,10 +100,16 @@ void MainWindow::redraw_whole_picture(Progress& progress) {
     }
     lines_shown_ = true;
     note_computed(timed.stopped());
+    draw_over_again(progress);
+}
+
+void MainWindow::draw_over_again(Progress& progress) {
     // With both charges zero there is nothing to draw over.
     if (params_.q1 == 0 && params_.q2 == 0) {
         return;
     }
+    SilentDialogs quiet;
+    QtPictureBox& pic = *ui.picture;
     for (const DrawnOver& d : drawn_over_) {
         if (progress.stopped()) {
             return;

@@ -10,6 +10,7 @@
 #include "ui/keyboard_focus.h"
 #include "ui/language.h"
 #include "ui/qt_dialogs.h"
+#include "ui/screen_area.h"
 
 namespace {
 
@@ -130,14 +131,15 @@ void ProfileWindow::describe_scale() {
     scale_label->setAccessibleName(name);
 }
 
-void ProfileWindow::place_beside_main(const TwipRect& main_window) {
+void ProfileWindow::place_beside_main(const TwipRect& main_window, const QRect& screen_area) {
     const TwipRect r = profile_placement(kind_, main_window.width, main_window.height,
                                          main_window.left, main_window.top);
     // The placement is the outer frame; the frame of a window not yet shown is its inner area.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    resize(px(r.width / kTwipsPerPixel) - frame.width(),
-           px(r.height / kTwipsPerPixel) - frame.height());
-    move(px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel));
+    const QRect placed = moved_inside({px(r.left / kTwipsPerPixel), px(r.top / kTwipsPerPixel),
+                                       px(r.width / kTwipsPerPixel), px(r.height / kTwipsPerPixel)},
+                                      screen_area);
+    screen_area_ = screen_area;
+    keep_inside(placed);
     scale_bar->setPosition(to_int32_even(scale_));
     scale_label->setText(
         QString::fromStdString(format_fixed(scale_, 1, params_.decimal_separator)));
@@ -183,9 +185,19 @@ void ProfileWindow::redraw(Progress& progress, Warning warning) {
     picture->setAccessibleDescription(graph_title());
 }
 
+void ProfileWindow::keep_inside(const QRect& frame) {
+    const QRect inside = moved_inside(frame, screen_area_);
+    resize(size() - frameGeometry().size() + inside.size());
+    move(inside.topLeft());
+}
+
 void ProfileWindow::set_shown(bool shown) {
     if (shown) {
         show();
+        // Its frame is known now, and may reach past where the window was placed.
+        if (!screen_area_.contains(frameGeometry())) {
+            keep_inside(frameGeometry());
+        }
         redraw();
     } else {
         hide();

@@ -28,8 +28,9 @@ class ProfileWindow : public QWidget {
                   const LayoutMeasures& layout, Dialogs& dialogs, ProfileId id);
 
     // Start-up: places the window beside the main window, whose outer geometry is given in
-    // twips, and sets the scale bar and its label from the scale factor.
-    void place_beside_main(const TwipRect& main_window);
+    // twips, inside the screen's available area (in pixels), and sets the scale bar and its
+    // label from the scale factor.
+    void place_beside_main(const TwipRect& main_window, const QRect& screen_area);
     // How a redraw tells that there is nothing to draw: in a modal box, or printed in the
     // picture itself, which takes no focus (for redraws while the user types in the main
     // window, whose keystrokes a box would take).
@@ -84,6 +85,8 @@ class ProfileWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // Moves the window, whose outer frame would be `frame`, inside the screen's available area.
+    void keep_inside(const QRect& frame);
     void create_export_actions();
     // The window's texts in the interface's language.
     void retranslate();
@@ -104,7 +107,8 @@ class ProfileWindow : public QWidget {
     bool ready_ = false;
     Dialogs& dialogs_;
     const ProfileKind& kind_;
-    QSize laid_out_; // the inner size of the last layout
+    QSize laid_out_;    // the inner size of the last layout
+    QRect screen_area_; // the available area of the main window's screen
     FileChooser* chooser_ = nullptr;
     PicturePrinter* printer_ = nullptr;
 };

@@ -93,6 +93,32 @@ TEST_F(EndToEnd, SizeArrowAndCalculateDrawTheField) {
     }
 }
 
+// Escape while «Расчёт…» shows stops the computation as «Остановить» does, with no window manager
+// to give the keyboard to a window: pressed in the progress window, which takes the keyboard as
+// it shows, and in the main window, given the keyboard back.
+TEST_F(EndToEnd, EscapeStopsTheComputationInEveryWindow) {
+    const int X0 = e2e::MainWindowOnScreen::kColumn;
+    e2e::click_at(main.at(X0 + 113, 238 + 11));
+    e2e::key(QStringLiteral("ctrl+a"));
+    e2e::type_text(QStringLiteral("20000"));
+    for (const bool in_main_window : {false, true}) {
+        SCOPED_TRACE(in_main_window ? "in the main window" : "in the progress window");
+        e2e::click_at(main.at(X0 + 32 + 32, 278 + 11));
+        const QString progress = e2e::wait_window(QStringLiteral("Расчёт…"));
+        ASSERT_FALSE(progress.isEmpty()) << "no progress window";
+        if (in_main_window) {
+            e2e::xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), main.id});
+        } else {
+            EXPECT_TRUE(e2e::wait_until(
+                [&] { return e2e::xdotool({QStringLiteral("getwindowfocus")}) == progress; }));
+        }
+        e2e::key(QStringLiteral("Escape"));
+        EXPECT_TRUE(e2e::wait_gone(QStringLiteral("Расчёт…"))) << "the computation runs on";
+        EXPECT_FALSE(e2e::wait_window(QStringLiteral("Расчёт остановлен"), 5000).isEmpty());
+    }
+    EXPECT_TRUE(program.running());
+}
+
 // The close box of the window manager clicked while "Расчёт…" shows: the computation stops and
 // the exit question comes at once; No keeps the program with what was drawn.
 TEST_F(EndToEnd, CloseBoxDuringComputationAsksAtOnce) {

@@ -1,7 +1,8 @@
 // Fuzz target: the program's arguments (the input split at its zero bytes) read by the command
 // line, and the checks of its outputs, without drawing. A refusal is one line of Russian (no
 // control character, valid UTF-8, Cyrillic letters); an accepted run has an output, values
-// within their ranges and outputs of the right kinds; and no argument list that opens the window
+// within their ranges (the charges and the size on their bars' steps, whole counts of a line at
+// least) and outputs of the right kinds; and no argument list that opens the window
 // is one the command line would take.
 #include <cmath>
 #include <string>
@@ -60,6 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz_require(std::abs(m.q2) <= 1 + 1e-12 && on_step(m.q2, 0.05), "q2 is on its bar", input);
     fuzz_require(m.half_width >= 1 && m.half_width <= 7 && on_step(m.half_width, 0.5),
                  "the size is on its bar", input);
+    fuzz_require(m.level_intervals >= 1 && m.level_intervals <= 32767 &&
+                     m.level_intervals == std::floor(m.level_intervals) && m.lines_per_charge >= 1,
+                 "the counts are whole, a line at least", input);
     fuzz_require(std::isfinite(m.level_intervals) && std::isfinite(m.y_fixed) &&
                      std::isfinite(m.x_fixed),
                  "the numbers are finite", input);

@@ -40,8 +40,8 @@ CliRun run(const QStringList& args) {
 }
 
 // The command line draws at the size of the picture in a newly opened window (the end-to-end
-// test compares its pictures with the window's); a charge is read to its step; warnings go to
-// the error stream and the file is still written.
+// test compares its pictures with the window's); warnings go to the error stream and the file
+// is still written; the help's first lines name every kind of picture.
 TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
     QTemporaryDir dir;
     const QString png_path = dir.filePath("x.png");
@@ -51,16 +51,18 @@ TEST(CommandLine, DrawsAndWarnsLikeTheWindow) {
     EXPECT_EQ(QImage(png_path).size(),
               QSize(MainWindow::kOpeningPictureSize, MainWindow::kOpeningPictureSize));
 
-    const CliRun rounded = run({"--q1", "0.42", "--pixels", "200", "--export", png_path});
-    EXPECT_EQ(rounded.code, 0);
+    const CliRun small = run({"--q1", "0.45", "--pixels", "200", "--export", png_path});
+    EXPECT_EQ(small.code, 0);
     EXPECT_EQ(QImage(png_path).size(), QSize(200, 200));
-    EXPECT_TRUE(QImage(png_path).text("Title").contains("q1 = 0.4 нКл"));
+    EXPECT_TRUE(QImage(png_path).text("Title").contains("q1 = 0.45 нКл"));
 
     const CliRun none = run({"--q1", "0", "--q2", "0", "--export", png_path});
     EXPECT_EQ(none.code, 0);
     EXPECT_EQ(none.err, "chargefield: ПРЕДУПРЕЖДЕНИЕ: Зарядов нет? Поля нет-1!\n");
     EXPECT_EQ(run({"--version"}).out, "chargefield 1.0.0\n");
-    EXPECT_NE(run({"--help"}).out.find("--export-csv <файл>"), std::string::npos);
+    const std::string help = run({"--help"}).out;
+    EXPECT_NE(help.find("--export-csv <файл>"), std::string::npos);
+    EXPECT_NE(help.substr(0, help.find("\n\n")).find("(PNG, SVG, PDF)"), std::string::npos);
 
     // The window opens without arguments or with Qt's options alone; any other argument is the
     // command line's, which refuses what it does not know.
@@ -106,6 +108,13 @@ TEST(CommandLine, SpeaksTheLanguageAsked) {
          0,
          "<title>Поле двух точечных зарядов: q1 = 0.4 нКл",
          ""},
+        // The potential at the zero-field point in volts: a Latin V, a Latin B in Russian.
+        {"unit in the picture",
+         {"--language", "en", "--zero-field", "--export", svg},
+         0,
+         ">fi= 0.9 V<",
+         ""},
+        {"unit in the Russian picture", {"--zero-field", "--export", svg}, 0, ">fi= 0.9 B<", ""},
         {"warning",
          {"--language=en", "--q1", "0", "--q2", "0", "--export", svg},
          0,
@@ -367,14 +376,28 @@ TEST(CommandLine, RunsWholeOrNotAtAll) {
         {"charge between steps beyond",
          {"--q2", "-1.03", "--export", "x.png"},
          "--q2 -1.03: вне диапазона от -1 до 1 нКл"},
+        {"charge just beyond",
+         {"--q1", "1.01", "--export", "x.png"},
+         "--q1 1.01: вне диапазона от -1 до 1 нКл"},
+        {"charge between steps",
+         {"--q1", "0.33", "--export", "x.png"},
+         "--q1 0.33: между делениями шкалы; ближайшие значения 0.3 и 0.35 нКл"},
         {"size beyond",
          {"--size", "7.5", "--export", "x.png"},
          "--size 7.5: вне диапазона от 1 до 7 м (шаг 0.5)"},
+        {"size between steps",
+         {"--size", "2,3", "--export", "x.png"},
+         "--size 2,3: между делениями шкалы; ближайшие значения 2 и 2.5 м"},
+        {"no field lines",
+         {"--n-e", "-5", "--export", "x.png"},
+         "--n-e -5: нужно целое число от 1 до 32767"},
+        {"part of a field line", {"--n-e", "2.5", "--export", "x.png"}, "--n-e 2.5: нужно целое"},
+        {"no equipotentials", {"--n-fi", "0", "--export", "x.png"}, "--n-fi 0: нужно целое"},
         {"two separators", {"--q1", "0,4,5", "--export", "x.png"}, "--q1 0,4,5: нужно число"},
         {"not a number", {"--n-fi", "nan", "--export", "x.png"}, "--n-fi nan: нужно число"},
         {"count beyond 16 bits",
          {"--n-e", "40000", "--export", "x.png"},
-         "--n-e 40000: вне диапазона"},
+         "--n-e 40000: нужно целое число от 1 до 32767"},
         {"unknown family",
          {"--lines", "dots", "--export", "x.png"},
          "--lines dots: нужно potential, field или all"},

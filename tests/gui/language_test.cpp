@@ -3,10 +3,13 @@
 // characteristic lines' explanations when asked for), and back in Russian every text is as it
 // was before.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleOptionButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -182,6 +185,126 @@ TEST(Language, EveryWindowInEnglishAndBackInRussian) {
     }
     EXPECT_EQ(again.size(), russian.size());
     EXPECT_EQ(s.redrawn_and_explained(), russian_drawn);
+}
+
+// The texts of the main picture and of the open profile graphs, and how much the main picture
+// holds.
+struct Drawn {
+    QStringList texts;
+    std::size_t primitives;
+};
+Drawn drawn(Windows& s) {
+    Drawn d{picture_texts(*s.w.ui.picture), s.w.ui.picture->display_list().primitives()};
+    for (const ProfileKind& kind : kProfiles) {
+        d.texts << picture_texts(*s.w.window.profile(kind.id).picture);
+    }
+    return d;
+}
+
+// A switch of the language redraws the main picture and the open graphs at once, their texts in
+// the new language, keeping everything drawn on them: the computed lines with a zero-field point
+// and a chosen equipotential over them, or the frame alone with a zero-field point.
+TEST(Language, PicturesFollowASwitchAtOnce) {
+    Windows s;
+    s.w.window.explain_zero_field();
+    s.w.window.draw_chosen_equipotential();
+    const Drawn russian = drawn(s);
+    ASSERT_TRUE(russian.texts.contains(QStringLiteral("fi= 0.9 B")));
+
+    s.choose(s.w.ui.english_action);
+    const Drawn english = drawn(s);
+    for (const QString& text : english.texts) {
+        EXPECT_FALSE(has_cyrillic(text)) << text.toStdString();
+    }
+    EXPECT_TRUE(english.texts.contains(QStringLiteral("fi= 0.9 V")));
+    EXPECT_TRUE(english.texts.contains(QStringLiteral("X, m")));
+    EXPECT_EQ(english.texts.size(), russian.texts.size());
+    EXPECT_EQ(english.primitives, russian.primitives);
+
+    // Over the frame alone (a step of a scroll bar cleared the lines).
+    s.w.ui.q1_bar->setPosition(s.w.ui.q1_bar->position() + 1);
+    s.w.window.explain_zero_field();
+    const Drawn frame = drawn(s);
+    s.choose(s.w.ui.russian_action);
+    const Drawn again = drawn(s);
+    EXPECT_TRUE(again.texts.contains(QStringLiteral("X, м")));
+    EXPECT_TRUE(again.texts.contains(QStringLiteral("E=0")));
+    EXPECT_FALSE(again.texts.contains(QStringLiteral("X, m")));
+    EXPECT_EQ(again.primitives, frame.primitives);
+}
+
+// How wide a text of a widget shows and how much room the widget gives it, in pixels.
+struct Fit {
+    QString where, text;
+    int width, room;
+    bool cut_below; // a wrapped text taller than its widget
+};
+
+// Every text of a window's labels, buttons and list items, measured at its font as Qt lays it
+// out: a label in its contents less its margin and indent (wrapped where it wraps), a button in
+// the rectangle its style gives its text, a list item in its row less the delegate's margins.
+void measure(QWidget* window, std::vector<Fit>& out) {
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window)) {
+            continue;
+        }
+        const QFontMetrics fm(w->font());
+        const QString where = window->windowTitle() + QStringLiteral(": ") + w->objectName();
+        if (auto* l = qobject_cast<QLabel*>(w); l != nullptr && !l->text().isEmpty()) {
+            const int indent = l->indent() >= 0
+                                   ? l->indent()
+                                   : (l->frameWidth() > 0 ? fm.horizontalAdvance(u'x') / 2 : 0);
+            const QRect room = l->contentsRect().adjusted(l->margin() + indent, l->margin(),
+                                                          -l->margin() - indent, -l->margin());
+            const int flags = l->wordWrap() ? Qt::TextWordWrap : 0;
+            const QRect used = fm.boundingRect(QRect(QPoint(), room.size()),
+                                               static_cast<int>(l->alignment()) | flags, l->text());
+            out.push_back({where, l->text(), used.width(), room.width(),
+                           l->wordWrap() && used.height() > room.height()});
+        } else if (auto* c = qobject_cast<QCheckBox*>(w)) {
+            QStyleOptionButton o;
+            o.initFrom(c);
+            o.text = c->text();
+            const QRect room = c->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, c);
+            out.push_back({where, c->text(), fm.horizontalAdvance(c->text()), room.width(), false});
+        } else if (auto* b = qobject_cast<QPushButton*>(w); b != nullptr && !b->text().isEmpty()) {
+            QStyleOptionButton o;
+            o.initFrom(b);
+            o.text = b->text();
+            const QRect room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b);
+            out.push_back({where, b->text(), fm.horizontalAdvance(b->text()), room.width(), false});
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            const int margin =
+                2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+            for (int i = 0; i < list->count(); ++i) {
+                const QString text = list->item(i)->text();
+                out.push_back({where, text, fm.horizontalAdvance(text),
+                               list->visualItemRect(list->item(i)).width() - margin, false});
+            }
+        }
+    }
+}
+
+// Every caption shows whole at the windows' opening sizes, in either language: no label, button
+// or list item is cut at its right edge (nor a wrapped caption at its bottom).
+TEST(Language, EveryCaptionShowsWhole) {
+    Windows s;
+    for (QAction* language : {s.w.ui.russian_action, s.w.ui.english_action}) {
+        s.choose(language);
+        std::vector<Fit> fits;
+        measure(&s.w.window, fits);
+        for (const ProfileKind& kind : kProfiles) {
+            measure(&s.w.window.profile(kind.id), fits);
+        }
+        measure(s.w.window.authors_window(), fits);
+        EXPECT_GT(fits.size(), 35u);
+        for (const Fit& f : fits) {
+            EXPECT_LE(f.width, f.room) << f.where.toStdString() << ": " << f.text.toStdString();
+            EXPECT_FALSE(f.cut_below) << f.where.toStdString() << ": " << f.text.toStdString();
+        }
+    }
 }
 
 } // namespace

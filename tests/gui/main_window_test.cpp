@@ -207,7 +207,6 @@ TEST(MainWindow, LayoutAtTheOpeningHeight) {
         {f.size_heading, X0, 100, 65, 22},
         {f.size_bar, X0 + 65, 100, 21.67, 44},
         {f.size_value, X0, 122, 65, 22},
-        {f.families_list, X0, 148, 130, 55},
         {f.level_count_heading, X0, 200, 97.5, 33},
         {f.level_count_edit, X0 + 97.5, 200, 32.5, 22},
         {f.line_count_heading, X0, 238, 97.5, 33},
@@ -247,6 +246,11 @@ TEST(MainWindow, LayoutAtTheOpeningHeight) {
     }
     EXPECT_EQ(f.picture->geometry(), QRect(4, 4, 544, 544));
     EXPECT_EQ(f.x_fixed_edit->height(), f.y_fixed_edit->height());
+    // The list two columns wide at least, or as wide as its items need within the column.
+    EXPECT_EQ(f.families_list->geometry().topLeft(), QPoint(X0, 148));
+    EXPECT_EQ(f.families_list->height(), 55);
+    EXPECT_GE(f.families_list->width(), 130);
+    EXPECT_LE(f.families_list->geometry().right(), x4 + 87.75);
 }
 
 // A taller window makes the picture larger and moves the column; a window too low for a picture

@@ -200,7 +200,7 @@ TEST(Menus, RegistrationBoxTellsVersionAndLicence) {
 }
 
 // Edge case: the Authors window is centred on the main window wherever that has been moved,
-// and choosing the item again re-centres it.
+// and choosing the item again (after Escape closed it) shows it re-centred.
 TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
     Window w;
     EXPECT_EQ(w.window.authors_window(), nullptr);
@@ -227,6 +227,9 @@ TEST(Menus, AuthorsWindowIsCentredOnTheMovedMainWindow) {
         ASSERT_FALSE(authors->emblem->pixmap().isNull());
         const QImage img = authors->emblem->pixmap().toImage();
         EXPECT_NE(img.pixel(75, 80), img.pixel(10, 10)); // something is drawn in it
+        // Escape closes it, as it closes a small information window.
+        QTest::keyClick(authors, Qt::Key_Escape);
+        EXPECT_FALSE(authors->isVisible());
     }
     EXPECT_TRUE(w.dialogs.shown.empty());
 }

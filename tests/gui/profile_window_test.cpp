@@ -1,5 +1,6 @@
 // The six profile windows of the main window on the offscreen platform: opening and closing by
 // the check boxes, redraws on the inputs, the scale bar and the close box.
+#include <QScreen>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include "support/pixels.h"
 #include "support/recording_dialogs.h"
 #include "ui/main_window.h"
+#include "ui/screen_area.h"
 
 namespace {
 
@@ -41,6 +43,8 @@ struct Window : ShownMainWindow {
 TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
     Window w;
     const QRect main = w.window.frameGeometry();
+    const QRect screen = w.window.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(main));
     for (const auto& [box, id] : w.boxes()) {
         SCOPED_TRACE(to_index(id));
         ProfileWindow& p = w.window.profile(id);
@@ -58,15 +62,44 @@ TEST(ProfileWindows, BoxesShowAndHideDrawnWindows) {
             profile_placement(profile_kind(id), main.width() * 15.0, main.height() * 15.0,
                               main.x() * 15.0, main.y() * 15.0);
         // Start-up places the windows before any frame decoration is known, so the frames
-        // shown later may differ by their border width.
-        EXPECT_NEAR(p.frameGeometry().x(), r.left / 15, 6);
-        EXPECT_NEAR(p.frameGeometry().y(), r.top / 15, 6);
+        // shown later may differ by their border width; a window reaching past the screen's
+        // available area is moved inside it.
+        const QRect placed = moved_inside(
+            QRectF(r.left / 15, r.top / 15, r.width / 15, r.height / 15).toRect(), screen);
+        EXPECT_TRUE(screen.contains(p.frameGeometry()));
+        EXPECT_NEAR(p.frameGeometry().x(), placed.x(), 6);
+        EXPECT_NEAR(p.frameGeometry().y(), placed.y(), 6);
         EXPECT_NEAR(p.frameGeometry().width(), r.width / 15, 6);
         EXPECT_NEAR(p.frameGeometry().height(), r.height / 15, 6);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         EXPECT_FALSE(p.isVisible());
     }
     EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// A window that fits where it is placed stays there; one reaching past an edge of the screen's
+// available area moves inside it, keeping its size; one larger than the area is made as large as
+// the area. On a 1280 x 900 screen the third window along y = Y_fix was placed at y = 736, 190
+// pixels high.
+TEST(ProfileWindows, KeptInsideTheScreen) {
+    struct Row {
+        const char* name;
+        QRect window, area, expected;
+    };
+    const QRect screen(0, 0, 1280, 900);
+    const QRect below_panel(0, 30, 1280, 870);
+    const Row rows[] = {
+        {"fits", {100, 100, 600, 190}, screen, {100, 100, 600, 190}},
+        {"past the bottom", {40, 736, 600, 190}, screen, {40, 710, 600, 190}},
+        {"past the right", {1000, 50, 400, 300}, screen, {880, 50, 400, 300}},
+        {"left of the screen", {-30, 600, 600, 190}, screen, {0, 600, 600, 190}},
+        {"under the panel", {10, 5, 400, 300}, below_panel, {10, 30, 400, 300}},
+        {"taller than the area", {10, 5, 400, 1000}, below_panel, {10, 30, 400, 870}},
+        {"larger than the screen", {-5, 20, 1400, 1000}, screen, screen},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(moved_inside(r.window, r.area), r.expected) << r.name;
+    }
 }
 
 // A change of a charge redraws the shown windows after the main picture: with both charges

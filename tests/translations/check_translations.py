@@ -7,7 +7,11 @@ lupdate, with the options of the build, reads the sources into a copy of the com
   - the committed file holds a text the sources no longer have, or an unfinished or empty
     translation, or one whose places %1, %2 ... or line breaks differ from its source's;
   - a string literal of the sources with a Russian letter is no part of any text lupdate
-    finds: a text shown without being marked for translation would stay Russian in English.
+    finds: a text shown without being marked for translation would stay Russian in English;
+  - a string literal with a letter, Latin or Russian, drawn into a picture (in the argument of a
+    picture box's text(), or of the variable it names) or written as a SourceText{} is not a
+    whole text lupdate finds: a unit such as " B" for volts would stay as it is in every language.
+    Symbols that read alike in every language are listed in SAME_IN_EVERY_LANGUAGE.
 Usage: check_translations.py SOURCE_DIR LUPDATE
 """
 import html
@@ -22,6 +26,11 @@ import tempfile
 # own, under a title both can read.
 UNTRANSLATED = {"Язык / Language", "Русский"}
 CYRILLIC = re.compile("[\u0400-\u04ff]")
+LETTER = re.compile("[A-Za-z\u0400-\u04ff]")
+# Texts with letters that the pictures and the command line show alike in every language:
+# symbols of quantities and the names of values, without a word or a unit.
+SAME_IN_EVERY_LANGUAGE = {"E=0", "Ey=0!", "fi_max= ", "fi_min= ", "Ex_max= ", "Ex_min= ",
+                          "Ey_max= ", "Ey_min= ", "N", "ru|en"}
 
 
 def decode(text):
@@ -46,18 +55,35 @@ def read_ts(path):
     return out
 
 
+def without_comments(code):
+    """C++ code with its comments blanked out, its literals kept."""
+    out, i, n = [], 0, len(code)
+    while i < n:
+        if code.startswith("//", i):
+            end = code.find("\n", i)
+            i = n if end < 0 else end
+        elif code.startswith("/*", i):
+            i = code.find("*/", i + 2) + 2
+        elif code[i] in "\"'":
+            j = i + 1
+            while code[j] != code[i]:
+                j += 2 if code[j] == "\\" else 1
+            out.append(code[i:j + 1])
+            i = j + 1
+        else:
+            out.append(code[i])
+            i += 1
+    return "".join(out)
+
+
 def literals(code):
     """The string literals of C++ code, adjacent ones joined, escapes read; comments skipped."""
+    code = without_comments(code)
     out, i, n = [], 0, len(code)
     pending = None
     while i < n:
         c = code[i]
-        if code.startswith("//", i):
-            i = code.find("\n", i)
-            i = n if i < 0 else i
-        elif code.startswith("/*", i):
-            i = code.find("*/", i + 2) + 2
-        elif c == "'":
+        if c == "'":
             j = i + 1
             while code[j] != "'":
                 j += 2 if code[j] == "\\" else 1
@@ -82,6 +108,45 @@ def literals(code):
         i += 1
     if pending is not None:
         out.append(pending)
+    return out
+
+
+def closing(code, i):
+    """The index of the bracket that closes the one at i, skipping literals."""
+    depth, n = 0, len(code)
+    while i < n:
+        c = code[i]
+        if c in "\"'":
+            j = i + 1
+            while code[j] != c:
+                j += 2 if code[j] == "\\" else 1
+            i = j
+        elif c in "({":
+            depth += 1
+        elif c in ")}":
+            depth -= 1
+            if depth == 0:
+                return i
+        i += 1
+    return n
+
+
+def picture_texts(code):
+    """The code of the texts drawn into pictures and of the SourceText{}s: the argument of each
+    call of text() on an object (pic.text(...), pic_->text(...)), or, where the argument is a
+    variable's name, the expression that variable was last given before the call."""
+    code = without_comments(code)
+    out = []
+    for m in re.finditer(r"(?:\.|->)text(\()|\bSourceText(\{)", code):
+        start = m.start(1) if m.group(1) else m.start(2)
+        argument = code[start + 1:closing(code, start)].strip()
+        if re.fullmatch(r"\w+", argument):
+            given = list(re.finditer(r"(?<![\w.>])%s\s*(=(?!=)|\(|\{)" % argument,
+                                        code[:m.start()]))
+            if given:
+                at = given[-1].end()
+                argument = code[at:code.find(";", at)]
+        out.append(argument)
     return out
 
 
@@ -119,14 +184,21 @@ def main():
             failures.append("line breaks differ: %s: %r" % key)
 
     extracted = [source for _, source in updated]
+    contexts = {context for context, _ in updated}
+    whole_texts = set(extracted) | contexts | SAME_IN_EVERY_LANGUAGE
     for path in sources:
         with open(path, encoding="utf-8") as f:
-            for literal in literals(f.read()):
-                if not CYRILLIC.search(literal) or literal in UNTRANSLATED:
-                    continue
-                if not any(literal in source for source in extracted):
-                    failures.append("not marked for translation: %s: %r"
-                                    % (os.path.relpath(path, source_dir), literal))
+            code = f.read()
+        where = os.path.relpath(path, source_dir)
+        for literal in literals(code):
+            if not CYRILLIC.search(literal) or literal in UNTRANSLATED:
+                continue
+            if not any(literal in source for source in extracted):
+                failures.append("not marked for translation: %s: %r" % (where, literal))
+        for text in picture_texts(code):
+            for literal in literals(text):
+                if LETTER.search(literal) and literal not in whole_texts:
+                    failures.append("not translated in a picture: %s: %r" % (where, literal))
 
     for f in failures:
         print(f)
