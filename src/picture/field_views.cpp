@@ -84,6 +84,22 @@ constexpr double kTick = 4; // a mark's stroke beside the bar, and the gap to it
 // Text measures where the box cannot measure text: a line 15 pixels high, 7 pixels a character.
 constexpr double kTextLine = 15;
 constexpr double kCharacter = 7;
+// Exports draw the picture at up to four times its size: the exact lines are traced to a quarter
+// of the box's pixel.
+constexpr double kFinestExport = 4;
+
+// The width of a text as the box measures it, or kCharacter pixels a character (UTF-8 lead
+// bytes counted) where it cannot.
+double text_width_or_guess(PictureBox& pic, const std::string& text, double px) {
+    const double w = pic.text_width(text);
+    if (w > 0) {
+        return w;
+    }
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return kCharacter * px * static_cast<double>(characters);
+}
 
 } // namespace
 
@@ -113,8 +129,7 @@ LegendLayout legend_layout(const FieldParams& params, PictureBox& pic) {
     double widest = pic.text_width(l.heading);
     for (const LegendMark& m : l.marks) {
         l.values.push_back(format_shortest(m.volts, params.decimal_separator));
-        const double w = pic.text_width(l.values.back());
-        widest = std::max(widest, w > 0 ? w : kCharacter * px * l.values.back().size());
+        widest = std::max(widest, text_width_or_guess(pic, l.values.back(), px));
     }
     const double measured = pic.text_height(l.heading);
     l.line = measured > 0 ? measured : kTextLine * px;
@@ -190,8 +205,6 @@ void draw_field_arrows(const FieldParams& params, PictureBox& pic) {
 
 void draw_flux_lines(const FieldParams& params, const ChargeMarks& charges, PictureBox& pic,
                      Progress& progress) {
-    // Exports draw the picture at up to four times its size.
-    constexpr double kFinestExport = 4;
     const FluxLineSettings settings{params.lines_per_charge, params.half_width,
                                     picture_pixel(params, pic) / kFinestExport,
                                     charges.charge_radius};
@@ -426,10 +439,8 @@ std::string equipotential_label(double volts, const FieldParams& params) {
         const double scale = std::pow(10.0, 2 - std::floor(std::log10(magnitude)));
         shown = std::round(magnitude * scale) / scale;
     }
-    std::string number = format_shortest(shown, params.decimal_separator);
-    if (volts < 0 && shown > 0) {
-        number = "\u2212" + number;
-    }
+    std::string number = volts < 0 && shown > 0 ? "\u2212" : "";
+    number += format_shortest(shown, params.decimal_separator);
     return translated(params.translator, CF_TEXT("Picture", "%1 В"), {number});
 }
 
@@ -442,8 +453,6 @@ ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
     if (!(intervals > 0)) {
         return out;
     }
-    // Exports draw the picture at up to four times its size.
-    constexpr double kFinestExport = 4;
     const double px = picture_pixel(params, pic);
     LabelSpace space;
     space.half_width = params.half_width;
@@ -464,9 +473,7 @@ ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
         }
     }
     const auto width = [&](double volts) {
-        const std::string text = equipotential_label(volts, params);
-        const double w = pic.text_width(text);
-        return w > 0 ? w : kCharacter * px * static_cast<double>(text.size());
+        return text_width_or_guess(pic, equipotential_label(volts, params), px);
     };
     const int count = static_cast<int>(std::min(std::floor(intervals), 1000.0)) + 1;
     const LabelledEquipotentials found =

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "base/parallel.h"
 
@@ -136,8 +137,10 @@ class LabelPlacer {
         index_.truncate(index_.size() - segments);
     }
 
-    // Places a label on each arc of the curve that has room for one; returns how many.
-    int label(int curve, double volts, const std::vector<Track>& tracks, double width) {
+    // Places a label on the longest arc of the curve that has room for one, or, with
+    // `every_arc`, on each arc not labelled yet that has; returns how many it placed.
+    int label(int curve, double volts, const std::vector<Track>& tracks, double width,
+              bool every_arc) {
         std::map<int, double> arc_length;
         for (const Track& t : tracks) {
             arc_length[t.arc] += t.length();
@@ -149,7 +152,7 @@ class LabelPlacer {
         std::sort(arcs.begin(), arcs.end());
         int placed = 0;
         for (const auto& [minus_length, arc] : arcs) {
-            if (-minus_length < width) {
+            if (-minus_length < width || labelled_.count(owner(curve, arc)) != 0) {
                 continue;
             }
             double best_score = -1e300;
@@ -161,7 +164,10 @@ class LabelPlacer {
             }
             if (best_score > -1e300) {
                 labels_.push_back(best);
-                ++placed;
+                labelled_.insert(owner(curve, arc));
+                if (++placed == 1 && !every_arc) {
+                    break;
+                }
             }
         }
         return placed;
@@ -247,6 +253,7 @@ class LabelPlacer {
     LabelSpace space_;
     SegmentIndex index_;
     std::vector<EquipotentialLabel> labels_;
+    std::set<int> labelled_; // the arcs with a label, by owner
 };
 
 } // namespace
@@ -282,15 +289,18 @@ LabelledEquipotentials labelled_equipotentials(const ChargePair& charges,
     // are then traced as finely as asked.
     const EquipotentialSettings rough{settings.half_width,
                                       std::max(settings.pixel, kRoughPixels * space.pixel)};
-    // The levels kept in any case go in first, all of them, and are labelled once they all are,
-    // so that no label of theirs sits on another of them.
-    std::vector<std::vector<Track>> first_tracks;
+    // The tracks of the levels kept. Each level gets one label as it is kept, its other arcs
+    // theirs once all levels are, so that they take no room a level after them would need. The
+    // levels kept in any case go in first, all of them, and are labelled once they all are, so
+    // that no label of theirs sits on another of them.
+    std::vector<std::vector<Track>> kept;
+    bool first_labelled = false;
     const auto label_first = [&] {
-        for (std::size_t i = 0; i < first_tracks.size(); ++i) {
-            placer.label(static_cast<int>(i), out.curves[i].volts, first_tracks[i],
-                         label_width(out.curves[i].volts));
+        for (std::size_t i = 0; i < kept.size() && !first_labelled; ++i) {
+            placer.label(static_cast<int>(i), out.curves[i].volts, kept[i],
+                         label_width(out.curves[i].volts), false);
         }
-        first_tracks.clear();
+        first_labelled = true;
     };
     // A candidate traced, with its tracks.
     struct Traced {
@@ -306,37 +316,37 @@ LabelledEquipotentials labelled_equipotentials(const ChargePair& charges,
             out.complete = false;
             return false;
         }
-        EquipotentialCurve& curve = traced.curve;
-        const std::vector<Track>& tracks = traced.tracks;
-
+        std::vector<Track>& tracks = traced.tracks;
         if (tracks.empty()) {
             return true;
         }
         const int number = static_cast<int>(out.curves.size());
-        if (candidates[i].kind != LevelCandidate::Round) {
+        if (candidates[i].kind == LevelCandidate::Round) {
+            label_first();
+            if (placer.crowds(tracks)) {
+                return true;
+            }
             placer.add(number, tracks);
-            first_tracks.push_back(tracks);
-            out.curves.push_back(std::move(curve));
-            return static_cast<int>(out.curves.size()) < count;
+            if (placer.label(number, traced.curve.volts, tracks, label_width(traced.curve.volts),
+                             false) == 0) {
+                // No room for its label: the level is not drawn.
+                placer.take_out_last(tracks);
+                return true;
+            }
+        } else {
+            placer.add(number, tracks);
         }
-        label_first();
-        if (placer.crowds(tracks)) {
-
-            return true;
-        }
-        placer.add(number, tracks);
-        if (placer.label(number, curve.volts, tracks, label_width(curve.volts)) == 0) {
-
-            // No room for its label: the level is not drawn.
-            placer.take_out_last(tracks);
-            return true;
-        }
-        out.curves.push_back(std::move(curve));
+        kept.push_back(std::move(tracks));
+        out.curves.push_back(std::move(traced.curve));
         return static_cast<int>(out.curves.size()) < count;
     };
     run_in_order(candidates.size(), workers_for(candidates.size(), kCandidatesForThreads), trace,
                  take);
     label_first();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        placer.label(static_cast<int>(i), out.curves[i].volts, kept[i],
+                     label_width(out.curves[i].volts), true);
+    }
     out.labels = placer.labels();
     if (rough.pixel > settings.pixel) {
         const PieceCompute<EquipotentialCurve> retrace = [&](std::size_t i, unsigned,
