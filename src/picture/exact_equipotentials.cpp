@@ -14,6 +14,9 @@ constexpr double kVertexTolerance = 0.01;
 constexpr double kChordTolerance = 0.2;
 // A step is at most this share of the distance to the nearer charge and to the zero-field point.
 constexpr double kNearShare = 0.5;
+// Within this many pixels of the zero-field point the vertices are put on their levels to a
+// thousandth of their tolerance.
+constexpr double kSaddleNearPixels = 8;
 constexpr int kMaxSteps = 200000;
 constexpr int kMaxNewton = 12;
 
@@ -122,6 +125,13 @@ class LevelTracer {
 
     bool in_region(PlanePoint p) const { return std::abs(p.x) <= L_ && p.y <= L_; }
 
+    // Whether p is so near the zero-field point that the levels within the vertex tolerance of
+    // one another take different shapes there (their curves turn about the point within a few
+    // thousandths of a pixel of it): there every vertex goes onto its level all but exactly.
+    bool near_saddle(PlanePoint p) const {
+        return saddle_.exists && norm({p.x - saddle_.x, p.y}) < kSaddleNearPixels * pixel_;
+    }
+
     // Moves p onto the level w (phi/k) along grad phi = -E until within `tol` of it; s is then the
     // sample at p. False when it does not settle or moves more than max_move.
     bool project(PlanePoint& p, double w, double tol, Sample& s, double max_move) const {
@@ -220,10 +230,13 @@ class LevelTracer {
                 return;
             }
             Sample s;
-            const double tol = inside || in_region(q)
+            const double tol = near_saddle(p) ? 1e-3 * vertex_tol_
+                               : inside || in_region(q)
                                    ? vertex_tol_
                                    : std::max(vertex_tol_, 1e-9 * norm({q.x, q.y}));
-            if (!project(q, w, tol, s, 0.5 * h)) {
+            // The move back onto the level: what the step's bend asks, and what a vertex may be
+            // off it (a short step from one kept at its tolerance needs that much).
+            if (!project(q, w, tol, s, 0.5 * h + 2 * tol)) {
                 h *= 0.25;
                 continue;
             }
@@ -415,7 +428,11 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, doub
                 continue;
             }
             for (const double s : {v, -v}) {
-                if (s > lo && s < hi) {
+                // A round value that is the zero-field point's potential to a millionth is that
+                // level (drawn or not), whose curves are traced from the point itself.
+                const bool at_saddle =
+                    saddle.exists && std::abs(s - saddle.volts) <= 1e-6 * std::abs(saddle.volts);
+                if (s > lo && s < hi && !at_saddle) {
                     out.push_back({s, LevelCandidate::Round});
                 }
             }

@@ -68,7 +68,9 @@ ZeroFieldLevel zero_field_level(const ChargePair& charges);
 // point when that point lies in the region, 0 V where the potential changes sign, then the
 // round values of the 1-2-5 series that the potential takes in the region away from the
 // charges (beyond `near_radius` of each), of both signs: the powers of ten, then five, then two
-// times them, each group from the largest magnitude down to a thousandth of the largest.
+// times them, each group from the largest magnitude down to a thousandth of the largest (but
+// none within a millionth of the zero-field point's potential: that level is traced from the
+// point itself).
 struct LevelCandidate {
     double volts;
     enum Kind : unsigned char { ZeroField, Zero, Round } kind;
