@@ -39,6 +39,15 @@ inline double angle_between(Vec u, Vec v, double len) {
     return s * (1 + s * s * (1.0 / 6 + s * s * (3.0 / 40)));
 }
 
+// The chord's distance from the curve allowed, in pixels, as estimated from the tangents at its
+// ends (judge_step).
+inline constexpr double kChordTolerance = 0.2;
+// A step is at most this share of the distance to the nearer charge, so it never jumps past one.
+inline constexpr double kNearShare = 0.5;
+// Steps per curve and Newton iterations per vertex that a sound curve never comes near.
+inline constexpr int kMaxSteps = 200000;
+inline constexpr int kMaxNewton = 12;
+
 // The largest angle between a chord and the tangent at either of its ends, in radians: each
 // step stays on a gently curving stretch, where the chord estimate holds and no bend is cut.
 inline constexpr double kMaxStepTurn = 0.25;

@@ -8,17 +8,12 @@
 
 namespace {
 
-// Tolerances of the tracing, in pixels: a vertex's distance from its level, and the chord's
-// distance from the curve.
+// A vertex's distance from its level, in pixels (the chord's: kChordTolerance). A step is at
+// most kNearShare of the distance to the nearer charge and to the zero-field point.
 constexpr double kVertexTolerance = 0.01;
-constexpr double kChordTolerance = 0.2;
-// A step is at most this share of the distance to the nearer charge and to the zero-field point.
-constexpr double kNearShare = 0.5;
 // Within this many pixels of the zero-field point the vertices are put on their levels to a
 // thousandth of their tolerance.
 constexpr double kSaddleNearPixels = 8;
-constexpr int kMaxSteps = 200000;
-constexpr int kMaxNewton = 12;
 
 // The roots of A*x^2 + B*x + C, appended to `out`.
 void quadratic_roots(double A, double B, double C, std::vector<double>& out) {

@@ -10,15 +10,8 @@
 
 namespace {
 
-// Tolerances of the tracing, in pixels: a vertex's distance from its level, and the chord's
-// distance from the curve as estimated from the tangents at its ends.
+// A vertex's distance from its level, in pixels (the chord's: kChordTolerance).
 constexpr double kVertexTolerance = 0.002;
-constexpr double kChordTolerance = 0.2;
-// A step is at most this share of the distance to the nearer charge, so it never jumps past one.
-constexpr double kNearShare = 0.5;
-// Steps per line and Newton iterations per vertex that a sound line never comes near.
-constexpr int kMaxSteps = 200000;
-constexpr int kMaxNewton = 12;
 
 // Psi and E/k at a point.
 struct Sample {
