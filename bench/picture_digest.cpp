@@ -23,7 +23,6 @@
 // `stride` > 1 takes every stride-th charge only (for large counts). Without an output file
 // the lines go to standard output.
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +36,7 @@
 #include "analysis/user_equipotential.h"
 #include "analysis/zero_field.h"
 #include "analysis/zero_potential.h"
+#include "base/bit_cast.h"
 #include "base/dialogs.h"
 #include "base/platform.h"
 #include "model/field_params.h"
@@ -95,7 +95,7 @@ class HashingBox : public PictureBox {
         ++count;
         hash.add(kind);
         for (float v : {a, b, c, d}) {
-            hash.add(std::bit_cast<std::uint32_t>(v));
+            hash.add(portable::bit_cast<std::uint32_t>(v));
         }
         hash.add(colour);
         hash.add(pen_width);
@@ -121,10 +121,10 @@ struct Silent : Dialogs, Platform {
 };
 
 void add_double(Hash& h, double v) {
-    h.add(std::bit_cast<std::uint64_t>(v));
+    h.add(portable::bit_cast<std::uint64_t>(v));
 }
 void add_float(Hash& h, float v) {
-    h.add(std::bit_cast<std::uint32_t>(v));
+    h.add(portable::bit_cast<std::uint32_t>(v));
 }
 template <class T> void add_optional(Hash& h, const std::optional<T>& v) {
     h.add(v.has_value());

@@ -11,6 +11,9 @@ packages=(
   xvfb xauth xdotool
   poppler-utils desktop-file-utils dpkg-dev fakeroot file
   clang-format clang libclang-rt-14-dev
+  # The WebAssembly build of the core (scripts/wasm.sh): the compiler, node to run its
+  # programs, and GoogleTest's sources to build for it.
+  emscripten nodejs googletest
 )
 
 missing=()

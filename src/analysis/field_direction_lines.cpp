@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/portable_pow.h"
 #include "model/counted_loop.h"
 #include "model/numbers.h"
 
+// The powers here are portable::pow's, the same to the last bit on every processor and in
+// WebAssembly (the C library's differ there now and then): the circle's radius is kept, whole.
 float vertical_field_line_y(const FieldParams& params, const ChargeMarks& charges, double x) {
     const double a = params.half_distance;
     const double third = 1.0 / 3;
@@ -15,14 +18,14 @@ float vertical_field_line_y(const FieldParams& params, const ChargeMarks& charge
     const double four_thirds = 4.0 / 3;
     const double near = std::abs(x + a);
     const double far = std::abs(x - a);
-    const double lead = std::pow(std::abs(x * x - a * a), third);
+    const double lead = portable::pow(std::abs(x * x - a * a), third);
     if (params.q1 == -params.q2) {
         return static_cast<float>(
-            lead * std::sqrt(std::pow(near, two_thirds) + std::pow(far, two_thirds)));
+            lead * std::sqrt(portable::pow(near, two_thirds) + portable::pow(far, two_thirds)));
     }
-    const double kk = std::pow(std::abs(charges.charge_ratio), two_thirds);
-    const double u1 = kk * std::pow(near, four_thirds) - std::pow(far, four_thirds);
-    const double u2 = std::pow(near, two_thirds) - kk * std::pow(far, two_thirds);
+    const double kk = portable::pow(std::abs(charges.charge_ratio), two_thirds);
+    const double u1 = kk * portable::pow(near, four_thirds) - portable::pow(far, four_thirds);
+    const double u2 = portable::pow(near, two_thirds) - kk * portable::pow(far, two_thirds);
     // A negative ratio or 0/0 gives not-a-number: the line has no point there.
     return static_cast<float>(lead * std::sqrt(u1 / u2));
 }
@@ -36,8 +39,8 @@ void draw_horizontal_field_line(const FieldParams& params, const FieldPicture& p
         return;
     }
     const double a = params.half_distance;
-    const double mm = std::pow(s, 2.0 / 3);
-    const double s43 = std::pow(s, 4.0 / 3);
+    const double mm = portable::pow(s, 2.0 / 3);
+    const double s43 = portable::pow(s, 4.0 / 3);
     const float xc = static_cast<float>(a * (1 + s43) / (1 - s43));
     const double rc = 2 * a * mm / std::abs(1 - s43);
     results.horizontal_field_centre = xc;

@@ -7,7 +7,6 @@
 // A list stops retaining primitives past `max_ops` (a picture of tens of millions of segments
 // would otherwise hold gigabytes): from then on it only carries the primitives not yet painted,
 // and complete() is false, so exports that need the whole list can say so.
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/bit_cast.h"
 #include "base/colour.h"
 #include "base/picture_box.h"
 
@@ -142,7 +142,7 @@ class DisplayList {
     struct Curve {
         std::uint32_t x = 0, y = 0; // the bits of the curve's last point
     };
-    static std::uint32_t bits(float v) { return std::bit_cast<std::uint32_t>(v); }
+    static std::uint32_t bits(float v) { return portable::bit_cast<std::uint32_t>(v); }
     static std::uint8_t clamp_width(int width) {
         return static_cast<std::uint8_t>(width < 1 ? 1 : width > 255 ? 255 : width);
     }

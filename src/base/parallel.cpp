@@ -17,6 +17,9 @@ unsigned workers_for(std::size_t pieces, std::size_t min_pieces) {
 }
 
 unsigned worker_count() {
+    if (!kThreadsAvailable) {
+        return 1;
+    }
     const unsigned set = limit;
     if (set > 0) {
         return set;

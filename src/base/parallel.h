@@ -14,8 +14,16 @@
 #include <thread>
 #include <vector>
 
+// Whether this build can start threads. A WebAssembly build without them (a page without
+// cross-origin isolation has no shared memory) computes everything on the calling thread.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+inline constexpr bool kThreadsAvailable = false;
+#else
+inline constexpr bool kThreadsAvailable = true;
+#endif
+
 // How many threads a computation may use; 0 (the default) means as many as the machine has
-// cores. Benchmarks and tests pin it.
+// cores (one where no thread can start). Benchmarks and tests pin it.
 void set_worker_limit(unsigned threads);
 unsigned worker_count();
 
@@ -145,7 +153,7 @@ template <class Result> class InOrder {
 template <class Result>
 bool run_in_order(std::size_t count, unsigned threads, const PieceCompute<Result>& compute,
                   const PieceTake<Result>& take) {
-    if (threads <= 1 || count <= 1) {
+    if (threads <= 1 || count <= 1 || !kThreadsAvailable) {
         Result r{};
         for (std::size_t i = 0; i < count; ++i) {
             compute(i, 0, r);

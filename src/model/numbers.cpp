@@ -1,11 +1,12 @@
 #include "model/numbers.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
+
+#include "base/float_chars.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ double scan_number(std::string_view text, bool* whole) {
         num.insert(num.begin(), '0');
     }
     double v = 0;
-    const auto res = std::from_chars(num.data(), num.data() + num.size(), v);
+    const auto res = portable::from_chars(num.data(), num.data() + num.size(), v);
     if (res.ec == std::errc::result_out_of_range) {
         // Too large reads as the largest double, too small as zero, whatever the notation.
         v = beyond_largest(num) ? std::numeric_limits<double>::max() : 0.0;
@@ -207,7 +208,7 @@ void fixed_digits(double v, int decimals, std::string& int_part, std::string& fr
     // 15 significant digits: the decimal value a person sees for the double.
     char buf[64] = {};
     // As printf's "%.14e" writes it, without the cost of printf.
-    std::to_chars(buf, buf + sizeof buf - 1, std::abs(v), std::chars_format::scientific, 14);
+    portable::to_chars(buf, buf + sizeof buf - 1, std::abs(v), std::chars_format::scientific, 14);
     // buf: d.dddddddddddddde[+-]xx
     std::string mant;
     mant.push_back(buf[0]);
@@ -263,7 +264,7 @@ double round_decimals(double v, int decimals) {
     fixed_digits(v, decimals, ip, fp);
     double r = 0;
     const std::string s = ip + "." + fp;
-    std::from_chars(s.data(), s.data() + s.size(), r);
+    portable::from_chars(s.data(), s.data() + s.size(), r);
     return v < 0 ? -r : r;
 }
 
@@ -293,7 +294,7 @@ std::string format_shortest(double v, std::string_view sep) {
     char buf[64];
     // At most 15 significant digits, as a double is written as text: six scroll steps of 0.05
     // give 0.3, not 0.30000000000000004.
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    const auto res = portable::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
     std::string s(buf, res.ptr);
     const auto dot = s.find('.');
     if (dot != std::string::npos) {

@@ -1,10 +1,10 @@
 #include "picture/field_lines.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
+#include "base/bit_cast.h"
 #include "base/parallel.h"
 #include "base/primitive_buffer.h"
 #include "model/counted_loop.h"
@@ -178,7 +178,7 @@ void FieldLineTracer::trace_polar(PictureBox& pic, double from, double to, doubl
     for (double phi = from; loop_goes_on(phi, to, step); phi += step) {
         // Each step starts at the angle where the last one ended, whose cosine and sine are
         // known already.
-        if (std::bit_cast<std::uint64_t>(at.phi) != std::bit_cast<std::uint64_t>(phi) ||
+        if (portable::bit_cast<std::uint64_t>(at.phi) != portable::bit_cast<std::uint64_t>(phi) ||
             phi == from) {
             at = angle(phi);
         }

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstring>
 
+#include "base/bit_cast.h"
 #include "base/parallel.h"
 
 #if defined(__SSE2__)
@@ -57,14 +57,15 @@ struct ColourTable {
     explicit ColourTable(const PotentialScale& scale) {
         const float low = static_cast<float>(scale.linear_volts / 4096);
         const float high = static_cast<float>(scale.full_volts);
-        base = static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(low) >> kShift);
-        count = static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(high) >> kShift) - base + 2;
+        base = static_cast<std::int32_t>(portable::bit_cast<std::uint32_t>(low) >> kShift);
+        count =
+            static_cast<std::int32_t>(portable::bit_cast<std::uint32_t>(high) >> kShift) - base + 2;
         colours.resize(2 * static_cast<std::size_t>(count));
         for (std::int32_t e = 0; e < count; ++e) {
             // Each entry takes the colour at the middle of its span of |V|.
             const auto bits = static_cast<std::uint32_t>(base + e) << kShift;
-            const double from = std::bit_cast<float>(bits);
-            const double to = std::bit_cast<float>(bits + (1u << kShift));
+            const double from = portable::bit_cast<float>(bits);
+            const double to = portable::bit_cast<float>(bits + (1u << kShift));
             const double v = e == 0 ? 0.0 : 0.5 * (from + to);
             colours[static_cast<std::size_t>(e)] = potential_colour(scale.position(v));
             colours[static_cast<std::size_t>(count + e)] = potential_colour(scale.position(-v));
@@ -72,7 +73,7 @@ struct ColourTable {
     }
 
     std::uint32_t of(float v) const {
-        const std::uint32_t b = std::bit_cast<std::uint32_t>(v);
+        const std::uint32_t b = portable::bit_cast<std::uint32_t>(v);
         std::int32_t i = static_cast<std::int32_t>((b & 0x7fffffffu) >> kShift) - base;
         i = std::clamp(i, 0, count - 1);
         return colours[static_cast<std::size_t>((b >> 31) != 0 ? count + i : i)];

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
+#include "base/float_chars.h"
 #include "model/counted_loop.h"
 #include "model/numbers.h"
 #include "profiles/profile_draw.h"
@@ -32,7 +32,7 @@ const CsvNames& names_of(ProfileId id) {
 // The shortest decimal text that reads back as exactly this number, never in the locale's form.
 template <class T> void append_number(std::string& out, T v) {
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    const auto res = portable::to_chars(buf, buf + sizeof buf, v);
     out.append(buf, res.ptr);
 }
 

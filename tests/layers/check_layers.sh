@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The source folders form layers, each built on the ones before it:
-#     base  model  picture  analysis|profiles  ui  app
+#     base  raster  model  picture  analysis|profiles  session  ui  app
 # A file may include headers of its own folder and of lower layers only (analysis and profiles
-# are side by side and include neither the other), and nothing below ui includes Qt. Prints
-# every include that breaks this and fails; silent and successful otherwise.
+# are side by side and include neither the other; the pixels, raster, build on base alone), and
+# nothing below ui includes Qt. Prints every include that breaks this and fails; silent and
+# successful otherwise.
 set -euo pipefail
 src=${1:?usage: check_layers.sh SRC_DIR}
-declare -A rank=([base]=0 [model]=1 [picture]=2 [analysis]=3 [profiles]=3 [ui]=4 [app]=5)
+declare -A rank=([base]=0 [raster]=1 [model]=2 [picture]=3 [analysis]=4 [profiles]=4 [session]=5
+  [ui]=6 [app]=7)
 status=0
 while IFS= read -r -d '' file; do
   folder=${file#"$src"/}
@@ -30,7 +32,7 @@ while IFS= read -r -d '' file; do
         echo "$file:$line_no: $folder includes $target: ${line}"
         status=1
       fi
-    elif [ "$own" -lt 4 ] && [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<(Q[A-Za-z]*|qt[a-z]*/) ]]; then
+    elif [ "$own" -lt "${rank[ui]}" ] && [[ $line =~ ^[[:space:]]*#[[:space:]]*include[[:space:]]*\<(Q[A-Za-z]*|qt[a-z]*/) ]]; then
       echo "$file:$line_no: Qt in the core: ${line}"
       status=1
     fi
