@@ -351,18 +351,32 @@ EquipotentialCurve trace_equipotential(const ChargePair& charges,
     return LevelTracer(charges, settings).trace(volts);
 }
 
+double decimal(double m, int n) {
+    // 10^|n| is exact up to 10^22, and one product or quotient rounds once.
+    double p = 1;
+    for (int i = 0; i < std::abs(n); ++i) {
+        p *= 10;
+    }
+    return n >= 0 ? m * p : m / p;
+}
+
+int decade_of(double v) {
+    int n = 0;
+    while (n < 308 && decimal(1, n + 1) <= v) {
+        ++n;
+    }
+    while (n > -323 && decimal(1, n) > v) {
+        --n;
+    }
+    return n;
+}
+
 bool in_one_two_five_series(double v) {
     if (!(v > 0) || !std::isfinite(v)) {
         return false;
     }
-    const int n = static_cast<int>(std::floor(std::log10(v) + 1e-12));
-    for (const double m : {1.0, 2.0, 5.0}) {
-        const double want = n >= 0 ? m * std::pow(10.0, n) : m / std::pow(10.0, -n);
-        if (want == v) {
-            return true;
-        }
-    }
-    return false;
+    const int n = decade_of(v);
+    return v == decimal(1, n) || v == decimal(2, n) || v == decimal(5, n);
 }
 
 std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, double near_radius) {
@@ -414,11 +428,11 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, doub
     if (!(top > 0) || !std::isfinite(top)) {
         return out;
     }
-    const int first = static_cast<int>(std::floor(std::log10(top * 1e-3)));
-    const int last = static_cast<int>(std::ceil(std::log10(top)));
+    const int first = decade_of(top * 1e-3);
+    const int last = decade_of(top);
     for (const double m : {1.0, 5.0, 2.0}) {
         for (int n = last; n >= first; --n) {
-            const double v = n >= 0 ? m * std::pow(10.0, n) : m / std::pow(10.0, -n);
+            const double v = decimal(m, n);
             if (v < top * 1e-3) {
                 continue;
             }

@@ -80,3 +80,8 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& charges, double h
 
 // Whether v is m*10^n with m one of 1, 2, 5 (to the double nearest such a decimal).
 bool in_one_two_five_series(double v);
+
+// m*10^n as the double nearest that decimal, the same on every machine; and the n with
+// 10^n <= v < 10^(n + 1) for a positive finite v.
+double decimal(double m, int n);
+int decade_of(double v);

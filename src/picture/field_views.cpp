@@ -9,6 +9,7 @@
 #include "model/numbers.h"
 #include "picture/charge_pair.h"
 #include "picture/equipotentials.h"
+#include "picture/exact_equipotentials.h"
 #include "picture/field_arrows.h"
 #include "picture/field_lines.h"
 #include "picture/flux_lines.h"
@@ -435,8 +436,8 @@ std::string equipotential_label(double volts, const FieldParams& params) {
     // Three significant digits: the round levels are shown as they are.
     const double magnitude = std::abs(volts);
     double shown = magnitude;
-    if (magnitude > 0) {
-        const double scale = std::pow(10.0, 2 - std::floor(std::log10(magnitude)));
+    if (magnitude > 0 && std::isfinite(magnitude)) {
+        const double scale = decimal(1, 2 - decade_of(magnitude));
         shown = std::round(magnitude * scale) / scale;
     }
     std::string number = volts < 0 && shown > 0 ? "\u2212" : "";

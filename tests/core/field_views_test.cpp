@@ -508,4 +508,39 @@ TEST(FieldViews, ChargeSignsOverTheLinesAndArrowheadsAlongTheField) {
     }
 }
 
+// A level's label: its value to three significant digits with the unit, a minus sign U+2212
+// below zero, the locale's separator; the round levels are those of the 1-2-5 series, told
+// apart from their neighbours as the doubles nearest the decimals.
+TEST(FieldViews, LevelLabelsAndTheOneTwoFiveSeries) {
+    struct Row {
+        double volts;
+        const char* separator;
+        const char* label;
+        bool round;
+    };
+    const Row rows[] = {
+        {2, ".", "2 В", true},
+        {-0.5, ".", "\u22120.5 В", true},
+        {-0.5, ",", "\u22120,5 В", true},
+        {0.02, ".", "0.02 В", true},
+        {0.001, ".", "0.001 В", true},
+        {500, ".", "500 В", true},
+        {14.4, ".", "14.4 В", false},   // like charges 0.4 nC: the zero-field point's
+        {1.50106, ".", "1.5 В", false}, // three digits
+        {-0.0123456, ".", "\u22120.0123 В", false},
+        {0.3, ".", "0.3 В", false},
+        {0, ".", "0 В", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.volts);
+        FieldParams p;
+        p.decimal_separator = r.separator;
+        EXPECT_EQ(equipotential_label(r.volts, p), r.label);
+        EXPECT_EQ(in_one_two_five_series(std::abs(r.volts)), r.round);
+    }
+    EXPECT_FALSE(in_one_two_five_series(std::nextafter(0.2, 1.0)));
+    EXPECT_EQ(decade_of(0.999999), -1);
+    EXPECT_EQ(decade_of(1000), 3);
+}
+
 } // namespace
