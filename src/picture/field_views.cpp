@@ -404,6 +404,9 @@ double charge_mark_radius(const FieldParams& params, PictureBox& pic) {
 }
 
 std::vector<Disc> charge_mark_discs(const FieldParams& params, PictureBox& pic) {
+    if (params.q1 == 0 && params.q2 == 0) {
+        return {}; // no field, no charges to show
+    }
     const double r = charge_mark_radius(params, pic);
     return {{-params.half_distance, 0, r}, {params.half_distance, 0, r}};
 }
@@ -414,7 +417,9 @@ void draw_charge_marks(const FieldParams& params, PictureBox& pic) {
     // The arms of the sign: 4 pixels from the middle, two pixels wide.
     const double arm = 4 * px;
     const std::vector<Disc> discs = charge_mark_discs(params, pic);
-    for (const auto& [q, d] : {std::pair{params.q1, discs[0]}, std::pair{params.q2, discs[1]}}) {
+    for (std::size_t i = 0; i < discs.size(); ++i) {
+        const double q = i == 0 ? params.q1 : params.q2;
+        const Disc& d = discs[i];
         const Colour c = q > 0 ? kPositiveColour : q < 0 ? kNegativeColour : kZeroChargeColour;
         pic.filled = true;
         pic.fill_colour = c;

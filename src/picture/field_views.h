@@ -78,7 +78,7 @@ std::string equipotential_label(double volts, const FieldParams& params);
 
 // The charges' discs of the view of their signs: radius kChargeMarkPixels pixels (so an export
 // at twice the size has them twice as large), red for a positive charge, blue for a negative
-// one, grey for none, with a white «+» or «−» across.
+// one, grey for none (when the other is not), with a white «+» or «−» across.
 inline constexpr double kChargeMarkPixels = 7;
 inline constexpr Colour kZeroChargeColour = rgb(128, 128, 128);
 inline constexpr Colour kChargeSignColour = rgb(255, 255, 255);
