@@ -37,6 +37,10 @@ png --q1 0.95 --q2 -0.2 --size 1.5 --n-e 500 --n-fi 5 --pixels 211
 png --q1 -0.35 --q2 -0.9 --size 6.5 --n-e 33 --zero-field --field-direction --pixels 777
 png --q1 0.5 --q2 0.5 --size 4 --n-e 1000 --n-fi 200 --pixels 640
 png --q1 0.2 --q2 -0.8 --size 3.5 --n-e 12 --phi 10 --phi -10 --zero-potential --pixels 97
+png --q1 0.4 --q2 -0.1 --potential-map --arrows
+png --q1 -0.7 --q2 0.3 --size 2 --potential-map --zero-field --pixels 401
+png --q1 1 --q2 -1 --size 1 --potential-map --arrows --flux-lines --pixels 613
+png --q1 0.8 --q2 0.8 --size 1.5 --zero-field --field-direction --arrows --pixels 777
 svg --q1 0.4 --q2 -0.1
 svg --q1 0.6 --q2 -0.6 --size 2.5 --n-e 64 --phi 3 --phi -2 --phi 0.5 --zero-potential
 svg --q1 -1 --q2 0.05 --size 1 --n-e 50 --n-fi 30 --zero-field --field-direction --pixels 300

@@ -358,6 +358,10 @@ Options:
         <translation>number of field lines: whole, from 1 to 32767 (6)</translation>
     </message>
     <message>
+        <source>%1: не удалось вывести текст на стандартный вывод</source>
+        <translation>%1: cannot write the text to the standard output</translation>
+    </message>
+    <message>
         <source>точные эквипотенциали круглых уровней с подписями вместо точек</source>
         <translation>exact equipotentials of round levels, labelled, instead of dots</translation>
     </message>
@@ -519,6 +523,13 @@ Options:
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>файл не удалось записать</source>
+        <translation>the file could not be written</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Вы абсолютно уверены?</source>
@@ -559,18 +570,6 @@ Options:
     <message>
         <source>Рисует линии, на которых поле направлено горизонтально и вертикально, и показывает их объяснение</source>
         <translation>Draws the lines on which the field points horizontally and vertically, and shows their explanation</translation>
-    </message>
-    <message>
-        <source>Заряд слева: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его на шаг</source>
-        <translation>Left charge: from −1 to 1 nC in steps of 0.05; the arrow keys change it by a step</translation>
-    </message>
-    <message>
-        <source>Заряд справа: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его на шаг</source>
-        <translation>Right charge: from −1 to 1 nC in steps of 0.05; the arrow keys change it by a step</translation>
-    </message>
-    <message>
-        <source>Половина ширины и высоты области: от 1 до 7 м с шагом 0,5; клавиши со стрелками меняют её на шаг</source>
-        <translation>Half the width and height of the region: from 1 to 7 m in steps of 0.5; the arrow keys change it by a step</translation>
     </message>
     <message>
         <source>Величина заряда слева</source>
@@ -1099,6 +1098,26 @@ Options:
     <message>
         <source>линии напряжённости равного потока</source>
         <translation>field lines of equal flux</translation>
+    </message>
+    <message>
+        <source>Выбор языка не удалось запомнить для следующих запусков, файл настроек<byte value="xd"/>
+%1.<byte value="xd"/>
+До конца работы язык остаётся выбранным.</source>
+        <translation>The choice of language could not be remembered for the next runs, the settings file<byte value="xd"/>
+%1.<byte value="xd"/>
+The language stays chosen until the program ends.</translation>
+    </message>
+    <message>
+        <source>Заряд слева: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на шаг</source>
+        <translation>Left charge: from −1 to 1 nC in steps of %1; the arrow keys change it by a step</translation>
+    </message>
+    <message>
+        <source>Заряд справа: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на шаг</source>
+        <translation>Right charge: from −1 to 1 nC in steps of %1; the arrow keys change it by a step</translation>
+    </message>
+    <message>
+        <source>Половина ширины и высоты области: от 1 до 7 м с шагом %1; клавиши со стрелками меняют её на шаг</source>
+        <translation>Half the width and height of the region: from 1 to 7 m in steps of %1; the arrow keys change it by a step</translation>
     </message>
     <message>
         <source>заряды со знаками</source>
@@ -1651,6 +1670,14 @@ Save it as PNG, as on the screen?</translation>
     <message>
         <source>Сохранение</source>
         <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Файл<byte value="xd"/>
+%1<byte value="xd"/>
+не сохранён: сохранение прервано закрытием окна.</source>
+        <translation>The file<byte value="xd"/>
+%1<byte value="xd"/>
+was not saved: the saving was stopped by closing the window.</translation>
     </message>
 </context>
 </TS>

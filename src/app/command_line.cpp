@@ -120,6 +120,8 @@ class Run {
                             "--export-csv -: не удалось вывести таблицу на стандартный вывод"))};
             }
         }
+        // All take their names, even when the run is interrupted meanwhile.
+        const EndingSignalsHeld held;
         for (PendingOutput& f : files_) {
             if (!f.file->put_in_place()) {
                 throw not_saved(*f.output, f.file->problem(), tr_);
@@ -245,12 +247,15 @@ int run_command_line(const std::vector<std::string>& arguments, std::ostream& ou
         if (!parsed.error.empty()) {
             throw Failure{parsed.error};
         }
-        if (parsed.action == ParsedCommandLine::Action::Help) {
-            out << help_text(tr);
-            return 0;
-        }
-        if (parsed.action == ParsedCommandLine::Action::Version) {
-            out << "chargefield " << CHARGEFIELD_VERSION << '\n';
+        if (parsed.action != ParsedCommandLine::Action::Run) {
+            const bool help = parsed.action == ParsedCommandLine::Action::Help;
+            out << (help ? help_text(tr) : "chargefield " CHARGEFIELD_VERSION "\n");
+            out.flush();
+            if (!out) {
+                throw Failure{translated(
+                    tr, CF_TEXT("CommandLine", "%1: не удалось вывести текст на стандартный вывод"),
+                    {help ? "--help" : "--version"})};
+            }
             return 0;
         }
         Request& r = parsed.request;

@@ -9,7 +9,8 @@
 // temporary file beside it, and all take their names only when all were written. A run that
 // fails writes one line to the error stream and ends with exit code 2, and no file it names is
 // created or changed. The warnings the window would show go to the error stream after a run
-// that succeeded, one line each.
+// that succeeded, one line each. The program interrupted by SIGINT, SIGTERM or SIGHUP removes its
+// temporary files and ends with status 130, 143 or 129 (see main.cpp).
 #include <ostream>
 #include <string>
 #include <vector>

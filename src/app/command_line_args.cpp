@@ -25,6 +25,8 @@ constexpr double kOnStep = 1e-9;
 // The largest count of lines.
 constexpr int kMaxCount = 32767;
 
+constexpr SourceText kNoValue = CF_TEXT("CommandLine", "%1: у этого параметра нет значения");
+
 // The values given to each option, in order.
 using Values = std::map<std::string, std::vector<std::string>, std::less<>>;
 
@@ -166,6 +168,9 @@ Values collect(const std::vector<std::string>& args, ParsedCommandLine& parsed,
         }
         const std::size_t eq = a.find('=');
         const std::string name = a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        if (name == "help" || name == "version") { // given a value, as --help=1
+            throw Failure{translated(tr, kNoValue, {dashed(name)})};
+        }
         const Option* o = find_option(name);
         if (o == nullptr) {
             throw Failure{translated(
@@ -175,9 +180,7 @@ Values collect(const std::vector<std::string>& args, ParsedCommandLine& parsed,
         std::string value;
         if (o->is_switch()) {
             if (eq != std::string::npos) {
-                throw Failure{
-                    translated(tr, CF_TEXT("CommandLine", "%1: у этого параметра нет значения"),
-                               {dashed(name)})};
+                throw Failure{translated(tr, kNoValue, {dashed(name)})};
             }
         } else if (eq != std::string::npos) {
             value = a.substr(eq + 1);

@@ -70,5 +70,5 @@ bool opens_window(const std::vector<std::string>& args);
 // The help text (--help) and the message line of a refused value.
 std::string help_text(const Translator* translator = nullptr);
 // A value as a message shows it: valid UTF-8 as it is, but for control characters, written as
-// \n, \r, \t or \xNN, as are the bytes that are not UTF-8.
+// \n, \r, \t or \xNN, as are the bytes that are not UTF-8; an empty value as "".
 std::string echo(std::string_view value);

@@ -51,6 +51,9 @@ std::size_t width_of(std::string_view s) {
 } // namespace
 
 std::string echo(std::string_view value) {
+    if (value.empty()) {
+        return "\"\"";
+    }
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     const auto escape = [&](unsigned char c) {

@@ -1,10 +1,12 @@
 // chargefield: the electrostatic field of two point charges.
 #include <QApplication>
+#include <QThreadPool>
 #include <csignal>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/command_line_args.h"
+#include "base/file_output.h"
 #include "model/field_params.h"
 #include "ui/language.h"
 #include "ui/main_window.h"
@@ -27,7 +29,9 @@ int main(int argc, char* argv[]) {
     if (!opens_window({arguments.begin() + 1, arguments.end()})) {
         // The command line draws and writes without a window: it needs no display. Qt is given
         // none of its arguments, which are the command line's alone; a closed standard output
-        // is told as a failure rather than ending the program mid-way.
+        // is told as a failure rather than ending the program mid-way; interrupted, it leaves no
+        // temporary file.
+        end_on_signals_removing_pending_files();
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quiet_messages);
         std::signal(SIGPIPE, SIG_IGN);
@@ -56,5 +60,9 @@ int main(int argc, char* argv[]) {
                      Qt::QueuedConnection);
     app.setQuitOnLastWindowClosed(false);
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // A save stopped meanwhile may still be ending its work in the background (see
+    // ui/background_work.h), which draws with the application's fonts: it ends first.
+    QThreadPool::globalInstance()->waitForDone();
+    return code;
 }

@@ -4,9 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <mutex>
 #include <random>
+#include <thread>
+#include <vector>
 
 #include "base/translator.h"
 
@@ -61,7 +66,58 @@ std::string random_suffix() {
     return s;
 }
 
+// The temporary files of the process not yet put in place or removed, for a signal that ends the
+// program to remove: state of the process as a whole, as the files on the disk are. Made once and
+// never destroyed, so that the thread that takes the signals may use it until the very end.
+struct TemporaryFiles {
+    std::mutex mutex; // over `names`, and over making, renaming and removing the files
+    std::vector<std::string> names;
+    std::mutex ending; // held while files are put in place together, and by the ending
+};
+
+TemporaryFiles& temporary_files() {
+    static auto* files = new TemporaryFiles;
+    return *files;
+}
+
+void forget_temporary(const std::string& name) {
+    std::vector<std::string>& names = temporary_files().names;
+    const auto it = std::find(names.begin(), names.end(), name);
+    if (it != names.end()) {
+        names.erase(it);
+    }
+}
+
 } // namespace
+
+void end_on_signals_removing_pending_files() {
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&ending, sig);
+    }
+    pthread_sigmask(SIG_BLOCK, &ending, nullptr);
+    std::thread([ending] {
+        int sig = 0;
+        while (sigwait(&ending, &sig) != 0) {
+        }
+        TemporaryFiles& files = temporary_files();
+        files.ending.lock();
+        files.mutex.lock();
+        for (const std::string& name : files.names) {
+            ::unlink(name.c_str());
+        }
+        std::_Exit(128 + sig);
+    }).detach();
+}
+
+EndingSignalsHeld::EndingSignalsHeld() {
+    temporary_files().ending.lock();
+}
+
+EndingSignalsHeld::~EndingSignalsHeld() {
+    temporary_files().ending.unlock();
+}
 
 std::string reason_of_error(int err, const Translator* translator) {
     switch (err) {
@@ -203,13 +259,20 @@ bool PendingFile::open() {
     }
     // Beside the file; a name too long for the suffix gets a short one in the same folder.
     std::string stem = target_ + ".";
+    TemporaryFiles& files = temporary_files();
     for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
         temp_ = stem + random_suffix();
+        // Made and listed at once, for a signal that ends the program to find.
+        std::unique_lock<std::mutex> listed(files.mutex);
         fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno == ENAMETOOLONG && stem != folder_of(target_) + "/.chargefield.") {
+        const int err = fd_ < 0 ? errno : 0;
+        if (fd_ >= 0) {
+            files.names.push_back(temp_);
+        }
+        listed.unlock();
+        if (err == ENAMETOOLONG && stem != folder_of(target_) + "/.chargefield.") {
             stem = folder_of(target_) + "/.chargefield.";
-        } else if (fd_ < 0 && errno != EEXIST) {
-            const int err = errno;
+        } else if (fd_ < 0 && err != EEXIST) {
             temp_.clear();
             // A folder that exists but takes no new files (such as /proc).
             struct stat fs {};
@@ -274,8 +337,14 @@ bool PendingFile::put_in_place() {
     if (!finish()) {
         return false;
     }
-    if (!temp_.empty() && ::rename(temp_.c_str(), target_.c_str()) != 0) {
-        return fail_errno(errno);
+    if (!temp_.empty()) {
+        std::unique_lock<std::mutex> listed(temporary_files().mutex);
+        if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+            const int err = errno;
+            listed.unlock();
+            return fail_errno(err);
+        }
+        forget_temporary(temp_);
     }
     placed_ = true;
     return true;
@@ -287,7 +356,9 @@ void PendingFile::cancel() {
         fd_ = -1;
     }
     if (!temp_.empty() && !placed_) {
+        const std::lock_guard<std::mutex> listed(temporary_files().mutex);
         ::unlink(temp_.c_str());
+        forget_temporary(temp_);
     }
     temp_.clear();
     finished_ = false;

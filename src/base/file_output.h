@@ -67,6 +67,24 @@ class PendingFile {
     std::string problem_;
 };
 
+// Makes SIGINT, SIGTERM and SIGHUP end the program with the status a shell reports for them (128
+// and the signal's number: 130, 143, 129), after removing the temporary file of every PendingFile
+// not put in place; the files named are never touched. The signals are taken by a thread of
+// their own, outside any signal handler, which reads the temporary files' names under a lock. To
+// be called first thing in main(), before any other thread starts: the threads started later
+// inherit the signals blocked.
+void end_on_signals_removing_pending_files();
+
+// While one lives, a signal that ends the program waits: the files put in place meanwhile are all
+// put in place.
+class EndingSignalsHeld {
+  public:
+    EndingSignalsHeld();
+    ~EndingSignalsHeld();
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+};
+
 // Writes `data` under `path` whole or not at all; on failure returns false and sets `reason`.
 bool write_whole_file(const std::string& path, std::string_view data, std::string* reason,
                       const Translator* translator = nullptr);

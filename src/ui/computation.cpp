@@ -83,6 +83,8 @@ class Computation::Shown : public Progress, public QObject {
         }
     }
 
+    bool closing_window() const { return closing_window_; }
+
   protected:
     bool go_on(double done) override {
         const qint64 now = clock_.elapsed();
@@ -118,6 +120,7 @@ class Computation::Shown : public Progress, public QObject {
             }
             if (window_ != nullptr && w == window_->window()) {
                 stop_ = true;
+                closing_window_ = true;
             }
             event->ignore();
             const QPointer<QWidget> window(w);
@@ -203,6 +206,7 @@ class Computation::Shown : public Progress, public QObject {
     qint64 next_events_ = kEventsEvery;
     QProgressDialog* dialog_ = nullptr;
     bool stop_ = false;
+    bool closing_window_ = false;
 };
 
 Computation::Computation(QWidget* window, const char* label) {
@@ -232,6 +236,11 @@ Computation::~Computation() {
 Progress& Computation::progress() {
     // A nested computation shares the progress of the outermost one.
     return *running().outermost;
+}
+
+bool Computation::closing_window() const {
+    const Running& r = running();
+    return r.outermost != nullptr && static_cast<const Shown*>(r.outermost)->closing_window();
 }
 
 bool Computation::handling_events() {

@@ -43,6 +43,9 @@ class Computation {
     // The progress of the whole computation (the outermost one).
     Progress& progress();
     bool stopped() { return progress().stopped(); }
+    // Whether a request to close the window it draws on stopped it; the request is handled when
+    // the outermost computation ends (and its window may then stay open).
+    bool closing_window() const;
 
     // True while the events of a running computation are being handled. A redraw asked for
     // then (a window resized by the window system) would change what the computation works

@@ -1,9 +1,13 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
+
+#include "base/file_output.h"
 
 namespace {
 
@@ -93,10 +97,23 @@ Language remembered_language() {
     return language_from_code(code.toStdString()).value_or(Language::Russian);
 }
 
-void remember_language(Language language) {
+bool remember_language(Language language) {
     QSettings s = settings();
     s.setValue(QLatin1String(kLanguageKey), language_code(language));
     s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+QString settings_problem() {
+    const QString file = settings().fileName();
+    const QFileInfo info(file);
+    // A folder the settings could not be made in is told as such.
+    const QString written = info.dir().exists() ? file : info.path();
+    const std::string why =
+        output_problem(QFile::encodeName(written).toStdString(), &interface_translator());
+    return QDir::toNativeSeparators(file) + QStringLiteral(":\r\n") +
+           (why.empty() ? QCoreApplication::translate("Language", "файл не удалось записать")
+                        : QString::fromStdString(why));
 }
 
 const Translator& interface_translator() {

@@ -29,9 +29,13 @@ void apply_language(Language language);
 // The language applied last (Russian before any).
 Language current_language();
 
-// The language remembered from the menu, Russian without one; and remembering one.
+// The language remembered from the menu, Russian without one; and remembering one, false when
+// the settings could not be written.
 Language remembered_language();
-void remember_language(Language language);
+bool remember_language(Language language);
+// Why the settings cannot be written, in the interface's language: the settings file, a line
+// break and the reason.
+QString settings_problem();
 
 // The core's translator: a text through the application's translators.
 const Translator& interface_translator();

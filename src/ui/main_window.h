@@ -222,6 +222,8 @@ class MainWindow : public QMainWindow {
     // What a line drawn over the picture is called in its description.
     DrawnNote note_of(const DrawnOver& drawn) const;
     bool live_ = false;
+    // The user was told that the language chosen could not be remembered.
+    bool told_language_not_kept_ = false;
     // The picture shows the lines of a computation (cleared with them).
     bool lines_shown_ = false;
     // Seconds per unit of drawing work (field_work in main_window_views.cpp), as last measured,

@@ -86,15 +86,6 @@ void MainWindow::name_controls() {
         {ui.size_heading, QT_TR_NOOP("размер, м: линии горизонтального и вертикального поля"),
          QT_TR_NOOP("Рисует линии, на которых поле направлено горизонтально и вертикально, и "
                     "показывает их объяснение")},
-        {ui.q1_bar, nullptr,
-         QT_TR_NOOP("Заряд слева: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его "
-                    "на шаг")},
-        {ui.q2_bar, nullptr,
-         QT_TR_NOOP("Заряд справа: от −1 до 1 нКл с шагом 0,05; клавиши со стрелками меняют его "
-                    "на шаг")},
-        {ui.size_bar, nullptr,
-         QT_TR_NOOP("Половина ширины и высоты области: от 1 до 7 м с шагом 0,5; клавиши со "
-                    "стрелками меняют её на шаг")},
         {ui.q1_value, nullptr, QT_TR_NOOP("Величина заряда слева")},
         {ui.q2_value, nullptr, QT_TR_NOOP("Величина заряда справа")},
         {ui.size_value, nullptr, QT_TR_NOOP("Половина ширины и высоты области")},
@@ -156,6 +147,30 @@ void MainWindow::name_controls() {
         if (r.description != nullptr) {
             r.control->setAccessibleDescription(tr(r.description));
         }
+    }
+    // The scroll bars' steps, written as their values are (see describe_values).
+    const struct {
+        QWidget* bar;
+        const char* description;
+        double step;
+    } bars[] = {
+        {ui.q1_bar,
+         QT_TR_NOOP("Заряд слева: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на "
+                    "шаг"),
+         0.05},
+        {ui.q2_bar,
+         QT_TR_NOOP("Заряд справа: от −1 до 1 нКл с шагом %1; клавиши со стрелками меняют его на "
+                    "шаг"),
+         0.05},
+        {ui.size_bar,
+         QT_TR_NOOP("Половина ширины и высоты области: от 1 до 7 м с шагом %1; клавиши со "
+                    "стрелками меняют её на шаг"),
+         0.5},
+    };
+    for (const auto& b : bars) {
+        b.bar->setAccessibleDescription(
+            tr(b.description)
+                .arg(QString::fromStdString(format_shortest(b.step, params_.decimal_separator))));
     }
 }
 

@@ -168,8 +168,17 @@ void MainWindow::connect_menus() {
 }
 
 void MainWindow::choose_language(Language language) {
-    remember_language(language);
+    const bool kept = remember_language(language);
     apply_language(language);
+    // Told once, in the language chosen: later choices would only repeat it.
+    if (!kept && !told_language_not_kept_) {
+        told_language_not_kept_ = true;
+        dialogs_.message(tr("Выбор языка не удалось запомнить для следующих запусков, файл "
+                            "настроек\r\n%1.\r\nДо конца работы язык остаётся выбранным.")
+                             .arg(settings_problem())
+                             .toStdString(),
+                         interface_text(kWarningTitle));
+    }
 }
 
 // A document that cannot be shown is told of by the platform, at once or when the desktop

@@ -13,6 +13,7 @@
 #include "base/file_output.h"
 #include "model/numbers.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 #include "ui/picture_render.h"
 
 namespace {
@@ -148,27 +149,21 @@ void svg_dots(QPainter& p, const PictureRenderer& r, const std::vector<DrawOp>& 
     }
 }
 
-// A buffer for an encoded image that reports its growth, and fails a write once the work is to
-// stop (which ends the encoding).
-class ReportingBuffer : public QBuffer {
-  public:
-    ReportingBuffer(QByteArray* bytes, Progress& progress, double expected)
-        : QBuffer(bytes), progress_(progress), expected_(expected) {}
-
-  protected:
-    qint64 writeData(const char* data, qint64 len) override {
-        if (!progress_.report(std::min(0.99, static_cast<double>(size()) / expected_))) {
-            return -1;
-        }
-        return QBuffer::writeData(data, len);
-    }
-
-  private:
-    Progress& progress_;
-    double expected_;
-};
-
 } // namespace
+
+void ReportingBuffer::report_to(Progress& progress, double growth) {
+    progress_ = &progress;
+    from_ = size();
+    growth_ = std::max(1.0, growth);
+}
+
+qint64 ReportingBuffer::writeData(const char* data, qint64 len) {
+    if (progress_ != nullptr &&
+        !progress_->report(std::min(0.99, static_cast<double>(size() - from_) / growth_))) {
+        return -1;
+    }
+    return QBuffer::writeData(data, len);
+}
 
 QFont picture_font() {
     return times_font(11.25);
@@ -203,8 +198,9 @@ QImage render_png(const DisplayList& list, QSize size, const QFont& font, QColor
 
 QByteArray encode_png(const QImage& image, Progress& progress) {
     QByteArray bytes;
+    ReportingBuffer buffer(&bytes);
     // An image of lines on a plain background packs to about a twentieth of its pixels' bytes.
-    ReportingBuffer buffer(&bytes, progress, std::max(1.0, image.sizeInBytes() / 20.0));
+    buffer.report_to(progress, image.sizeInBytes() / 20.0);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     // Compression level 3 instead of zlib's 6: half the time for a fifth more bytes.
@@ -287,7 +283,7 @@ bool write_file(const QString& path, const QByteArray& data, QString* reason) {
     std::string why;
     if (write_whole_file(QFile::encodeName(path).toStdString(),
                          std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                         &why)) {
+                         &why, &interface_translator())) {
         return true;
     }
     if (reason != nullptr) {

@@ -2,6 +2,7 @@
 // Pictures and data that leave the program: a picture box's display list as a PNG image at any
 // scale or as an SVG document of true vectors, and files written so that a failed write leaves
 // nothing under the chosen name.
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
@@ -15,6 +16,24 @@
 #include "picture/frame.h"
 
 class QPainter;
+
+// A buffer for a file being made that, once told to, reports its growth as a share of the growth
+// expected (at most 0.99: the expected size is a guess), and fails every write once the work is
+// to stop, which ends an encoder's work early.
+class ReportingBuffer : public QBuffer {
+  public:
+    explicit ReportingBuffer(QByteArray* bytes) : QBuffer(bytes) {}
+    // From now on, reports to `progress` the bytes written since, of `growth` expected.
+    void report_to(Progress& progress, double growth);
+
+  protected:
+    qint64 writeData(const char* data, qint64 len) override;
+
+  private:
+    Progress* progress_ = nullptr;
+    qint64 from_ = 0;
+    double growth_ = 1;
+};
 
 // The font of the field picture and of the profile graphs: Times New Roman 11.25 pt at 96 dots
 // per inch (15 pixels), drawn with its metric twin Liberation Serif where it is missing.
@@ -50,5 +69,5 @@ QString field_picture_title(const FieldParams& params, const Frame& frame);
 // Writes `data` to a temporary file beside `path` and renames it to `path` once it is complete,
 // so that a failed write leaves nothing under that name (a device such as /dev/null, which
 // cannot be replaced, is written directly; see base/file_output.h). On failure returns false and
-// sets `reason` to why, in Russian.
+// sets `reason` to why, in the interface's language.
 bool write_file(const QString& path, const QByteArray& data, QString* reason);

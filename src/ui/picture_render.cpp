@@ -1,6 +1,6 @@
-// The display list walked primitive by primitive onto a painter, with the one-to-one raster
-// image's pixels written here where the painter would give the same ones (see the header): the
-// lines through raster_lines.h, the recurring texts through text_shapes.h. Checked by the gui
+// The display list walked primitive by primitive onto a painter, or, on a raster image painted
+// one to one, by src/raster into the image's pixels with the painter drawing the texts (the
+// recurring ones through text_shapes.h) and whatever src/raster leaves to it. Checked by the gui
 // tests against the same pictures painted by the painter alone.
 #include "ui/picture_render.h"
 
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "ui/raster_lines.h"
+#include "ui/painter_check.h"
 
 namespace {
 
@@ -18,11 +18,7 @@ QColor to_qcolor(Colour c) {
     return QColor(red_of(c), green_of(c), blue_of(c));
 }
 
-QRgb to_pixel(Colour c) {
-    return qRgb(red_of(c), green_of(c), blue_of(c));
-}
-
-// Coordinates beyond this many pixels are left to the painter, which clips them safely.
+// Coordinates beyond this many pixels are drawn without the kept text shapes.
 constexpr double kShortcutRange = 1 << 20;
 
 bool in_range(double v) {
@@ -32,6 +28,11 @@ bool in_range(double v) {
 // Lines handed to the painter at once.
 constexpr std::size_t kLineRun = 256;
 
+bool opaque_32_bit(QImage::Format f) {
+    return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+           f == QImage::Format_ARGB32_Premultiplied;
+}
+
 // The raster image behind `p` when it is painted one to one with opaque, aliased colours.
 QImage* one_to_one_image(QPainter& p) {
     QPaintDevice* d = p.device();
@@ -39,11 +40,9 @@ QImage* one_to_one_image(QPainter& p) {
         return nullptr;
     }
     auto* img = static_cast<QImage*>(d);
-    const QImage::Format f = img->format();
-    const bool format_ok = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
-                           f == QImage::Format_ARGB32_Premultiplied;
-    if (!format_ok || img->devicePixelRatio() != 1 || !p.combinedTransform().isIdentity() ||
-        p.hasClipping() || p.testRenderHint(QPainter::Antialiasing) || p.opacity() != 1 ||
+    if (!opaque_32_bit(img->format()) || img->devicePixelRatio() != 1 ||
+        !p.combinedTransform().isIdentity() || p.hasClipping() ||
+        p.testRenderHint(QPainter::Antialiasing) || p.opacity() != 1 ||
         p.compositionMode() != QPainter::CompositionMode_SourceOver) {
         return nullptr;
     }
@@ -63,12 +62,8 @@ PictureRenderer::~PictureRenderer() {
     flush_lines();
 }
 
-bool PictureRenderer::steps_thin_lines() {
-    return thin_lines_match_painter();
-}
-
-bool PictureRenderer::fills_wide_lines() {
-    return wide_lines_match_painter();
+RasterKinds PictureRenderer::raster_kinds() {
+    return raster_kinds_matching_painter();
 }
 
 void PictureRenderer::set_raster_shortcuts(bool on) {
@@ -76,20 +71,22 @@ void PictureRenderer::set_raster_shortcuts(bool on) {
 }
 
 void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::size_t last) {
-    const auto& ops = list.ops();
-    if (last > ops.size()) {
-        last = ops.size();
-    }
     // The painter's state may have changed since the last call.
     pen_set_ = false;
     text_pen_set_ = false;
-    raster_ = shortcuts_ ? one_to_one_image(painter_) : nullptr;
-    if (raster_ != nullptr) {
-        bits_ = raster_->bits();
-        stride_ = raster_->bytesPerLine();
-        width_ = raster_->width();
-        height_ = raster_->height();
+    QImage* image = shortcuts_ ? one_to_one_image(painter_) : nullptr;
+    raster_ = image != nullptr;
+    if (raster_) {
+        RasterPainter raster(raster_image(*image), {size_.width(), size_.height()}, *this,
+                             raster_kinds());
+        raster.set_scale(scale_);
+        raster.paint(list, first, last);
+        scale_ = raster.scale();
+        flush_lines();
+        return;
     }
+    const auto& ops = list.ops();
+    last = std::min(last, ops.size());
     for (std::size_t i = first; i < last; ++i) {
         const DrawOp& op = ops[i];
         if (op.kind == DrawOp::Kind::Line) {
@@ -111,7 +108,7 @@ void PictureRenderer::paint(const DisplayList& list, std::size_t first, std::siz
             circle(op);
             break;
         case DrawOp::Kind::Text:
-            text(list, op);
+            paint_text(list.text_of(op), to_pixels(op.a, op.b), op.colour);
             break;
         case DrawOp::Kind::Pixels:
             pixels(list, op);
@@ -148,139 +145,21 @@ void PictureRenderer::lines(const DisplayList& list, const DrawOp& op) {
     if (p == nullptr) {
         return;
     }
-    const std::size_t curves = op.curves;
     // Each curve's last point in pixels: a segment starts at the pixels its curve ended at.
     QPointF last[2];
-    for (std::size_t k = 0; k < curves; ++k) {
+    for (std::size_t k = 0; k < op.curves; ++k) {
         last[k] = to_pixels(p[k].x, p[k].y);
     }
-    p += curves;
-    const int width = op.width;
-    const Colour colour = op.colour;
-    // One-pixel segments well inside the image, most of a dense picture, are stepped here
-    // without the checks the others need; wide lines and other devices take each segment as
-    // the painter needs it.
-    if (raster_ == nullptr || width != 1 || !thin_lines_match_painter()) {
-        for (std::uint32_t i = 0; i < op.count; ++i) {
-            const QPointF to = to_pixels(p[i].x, p[i].y);
-            QPointF& from = last[i % curves];
-            segment(from, to, colour, width);
-            from = to;
-        }
-        return;
-    }
-    const QRgb c = to_pixel(colour);
-    // The image's pixels kept here: what is written through them could be this renderer.
-    uchar* const bits = bits_;
-    const qsizetype stride = stride_;
-    const auto put = [bits, stride, c](int x, int y) {
-        reinterpret_cast<QRgb*>(bits + y * stride)[x] = c;
-    };
-    const auto straight = [&put](bool steep, std::int64_t a, std::int64_t end, int minor) {
-        for (; a < end; ++a) {
-            steep ? put(minor, static_cast<int>(a)) : put(static_cast<int>(a), minor);
-        }
-    };
-    // The points in pixels a block at a time (the divisions of one block overlap), each with
-    // whether it is well inside the image, after the last point of each curve: a segment
-    // starts `curves` places before its end.
-    constexpr std::size_t kBlock = 256;
-    const RasterBounds bounds{width_, height_};
-    LineEnd ends[kBlock + 2];
-    bool inside[kBlock + 2];
-    for (std::size_t k = 0; k < curves; ++k) {
-        ends[2 - curves + k] = line_end(last[k]);
-        inside[2 - curves + k] = bounds.inside(last[k]);
-    }
-    for (std::size_t start = 0; start < op.count; start += kBlock) {
-        const std::size_t n = std::min<std::size_t>(kBlock, op.count - start);
-        for (std::size_t i = 0; i < n; ++i) {
-            ends[2 + i] = line_end(to_pixels(p[start + i].x, p[start + i].y));
-        }
-        for (std::size_t i = 0; i < n; ++i) {
-            inside[2 + i] = bounds.inside(ends[2 + i].point());
-        }
-        for (std::size_t i = 2; i < n + 2; ++i) {
-            const std::size_t from = i - curves;
-            if (inside[from] && inside[i]) {
-                if (!lines_.empty()) {
-                    flush_lines();
-                }
-                step_thin_line(ends[from], ends[i], put, straight);
-            } else {
-                segment(ends[from].point(), ends[i].point(), colour, width);
-            }
-        }
-        // Blocks but the last are of even length: the last two points end the two curves.
-        ends[0] = ends[n];
-        ends[1] = ends[n + 1];
-        inside[0] = inside[n];
-        inside[1] = inside[n + 1];
+    p += op.curves;
+    for (std::uint32_t i = 0; i < op.count; ++i) {
+        const QPointF to = to_pixels(p[i].x, p[i].y);
+        QPointF& from = last[i % op.curves];
+        paint_segment(from, to, op.colour, op.width);
+        from = to;
     }
 }
 
-void PictureRenderer::segment(QPointF from, QPointF to, Colour colour, int width) {
-    const RasterBounds bounds{width_, height_};
-    if (raster_ != nullptr && bounds.beyond_one_edge(from, to, width)) {
-        return; // the painter would clip it away whole
-    }
-    // A line written here comes after the lines still gathered for the painter, whatever their
-    // colour.
-    const auto after_gathered = [this] {
-        if (!lines_.empty()) {
-            flush_lines();
-        }
-    };
-    if (raster_ != nullptr && width == 1 && bounds.unclipped(from) && bounds.unclipped(to) &&
-        thin_lines_match_painter()) {
-        after_gathered();
-        const QRgb c = to_pixel(colour);
-        const int w = static_cast<int>(width_), h = static_cast<int>(height_);
-        // Level and upright lines (the grids) clipped to the image at once.
-        const auto straight = [&](bool steep, std::int64_t a, std::int64_t end, int minor) {
-            if (minor < 0 || minor >= (steep ? w : h)) {
-                return;
-            }
-            const int first = static_cast<int>(std::max<std::int64_t>(a, 0));
-            const int last = static_cast<int>(std::min<std::int64_t>(end, steep ? h : w));
-            if (steep) {
-                for (int y = first; y < last; ++y) {
-                    reinterpret_cast<QRgb*>(bits_ + y * stride_)[minor] = c;
-                }
-            } else if (first < last) {
-                auto* row = reinterpret_cast<QRgb*>(bits_ + minor * stride_);
-                std::fill(row + first, row + last, c);
-            }
-        };
-        if (bounds.inside(from) && bounds.inside(to)) {
-            step_thin_line(
-                line_end(from), line_end(to),
-                [&](int x, int y) { reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c; },
-                straight);
-        } else {
-            step_thin_line(
-                line_end(from), line_end(to),
-                [&](int x, int y) {
-                    if (x >= 0 && y >= 0 && x < w && y < h) {
-                        reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = c;
-                    }
-                },
-                straight);
-        }
-        return;
-    }
-    if (raster_ != nullptr && width <= kWidestLine && from != to && in_range(from.x()) &&
-        in_range(from.y()) && in_range(to.x()) && in_range(to.y()) && wide_lines_match_painter()) {
-        after_gathered();
-        const QRgb c = to_pixel(colour);
-        if (fill_wide_line(from, to, width, static_cast<int>(width_), static_cast<int>(height_),
-                           [&](int x, int n, int y) {
-                               auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
-                               std::fill(row + x, row + x + n, c);
-                           })) {
-            return;
-        }
-    }
+void PictureRenderer::paint_segment(QPointF from, QPointF to, Colour colour, int width) {
     use_pen(colour, width);
     lines_.emplace_back(from, to);
     if (lines_.size() >= kLineRun) {
@@ -292,57 +171,49 @@ void PictureRenderer::dot(const DrawOp& op) {
     const int w = op.width;
     const QPointF px = to_pixels(op.a, op.b);
     const double half = w / 2.0;
-    const double left = std::floor(px.x() - half + 0.5);
-    const double top = std::floor(px.y() - half + 0.5);
-    if (raster_ != nullptr && in_range(left) && in_range(top)) {
-        // The square the painter fills for this rectangle, clipped to the image.
-        const int x0 = std::max(static_cast<int>(left), 0);
-        const int y0 = std::max(static_cast<int>(top), 0);
-        const int x1 = std::min(static_cast<int>(left) + w, static_cast<int>(width_));
-        const int y1 = std::min(static_cast<int>(top) + w, static_cast<int>(height_));
-        const QRgb c = to_pixel(op.colour);
-        for (int y = y0; y < y1; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(bits_ + y * stride_);
-            std::fill(row + x0, row + std::max(x0, x1), c);
-        }
-        return;
-    }
-    painter_.fillRect(QRectF(left, top, w, w), to_qcolor(op.colour));
+    paint_square({std::floor(px.x() - half + 0.5), std::floor(px.y() - half + 0.5)}, w, op.colour);
+}
+
+void PictureRenderer::paint_square(QPointF corner, int width, Colour colour) {
+    flush_lines();
+    painter_.fillRect(QRectF(corner.x(), corner.y(), width, width), to_qcolor(colour));
 }
 
 void PictureRenderer::circle(const DrawOp& op) {
+    const double rpx = std::abs(op.c * size_.width() / (static_cast<double>(scale_.c) - scale_.a));
+    const QPointF centre = to_pixels(op.a, op.b);
+    if (rpx < 1) {
+        // Smaller than a pixel: the painter would leave it out; the circle still shows as a dot.
+        paint_square({std::floor(centre.x()), std::floor(centre.y())}, 1, op.colour);
+    } else {
+        paint_circle(centre, rpx, op);
+    }
+}
+
+void PictureRenderer::paint_circle(QPointF centre, double radius, const DrawOp& op) {
+    flush_lines();
     QPen pen(to_qcolor(op.colour));
     pen.setWidth(op.width);
     painter_.setPen(pen);
     pen_set_ = false;
     text_pen_set_ = false;
     painter_.setBrush(op.filled ? QBrush(to_qcolor(op.fill)) : QBrush(Qt::NoBrush));
-    const double rpx = std::abs(op.c * size_.width() / (static_cast<double>(scale_.c) - scale_.a));
-    if (rpx < 1) {
-        // Smaller than a pixel: the painter would leave it out; the circle still shows as a dot.
-        const QPointF centre = to_pixels(op.a, op.b);
-        painter_.fillRect(QRectF(std::floor(centre.x()), std::floor(centre.y()), 1, 1),
-                          to_qcolor(op.colour));
-    } else {
-        painter_.drawEllipse(to_pixels(op.a, op.b), rpx, rpx);
-    }
+    painter_.drawEllipse(centre, radius, radius);
     painter_.setBrush(Qt::NoBrush);
 }
 
-void PictureRenderer::text(const DisplayList& list, const DrawOp& op) {
-    const std::string_view t = list.text_of(op);
-    if (!text_pen_set_ || text_pen_colour_ != op.colour) {
-        painter_.setPen(to_qcolor(op.colour));
+void PictureRenderer::paint_text(std::string_view t, QPointF at, Colour colour) {
+    flush_lines();
+    if (!text_pen_set_ || text_pen_colour_ != colour) {
+        painter_.setPen(to_qcolor(colour));
         pen_set_ = false;
         text_pen_set_ = true;
-        text_pen_colour_ = op.colour;
+        text_pen_colour_ = colour;
     }
-    const QPointF at = to_pixels(op.a, op.b);
     const QPointF baseline(at.x(), at.y() + ascent_);
-    const TextShapes::Shape* shape =
-        raster_ != nullptr && in_range(baseline.x()) && in_range(baseline.y())
-            ? text_shapes_->shape(t, font_)
-            : nullptr;
+    const TextShapes::Shape* shape = raster_ && in_range(baseline.x()) && in_range(baseline.y())
+                                         ? text_shapes_->shape(t, font_)
+                                         : nullptr;
     if (shape == nullptr) {
         painter_.drawText(baseline, QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
         return;
@@ -361,13 +232,18 @@ void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
     if (source == nullptr) {
         return;
     }
-    // Logical pixels to the device's; a vector document gets twice its size in pixels.
+    // Logical pixels to the device's; a vector document gets twice its size in pixels, but no
+    // more than a printer can use (a printer's page of 1200 dots to the inch would take an image
+    // of gigabytes).
     QTransform device = painter_.deviceTransform();
     QPaintDevice* d = painter_.device();
     auto* image =
         d != nullptr && d->devType() == QInternal::Image ? static_cast<QImage*>(d) : nullptr;
     if (image == nullptr) {
-        device *= QTransform::fromScale(2, 2);
+        constexpr double kMostPixelsPerInch = 300;
+        const double per_inch = d != nullptr ? std::max(d->logicalDpiX(), d->logicalDpiY()) : 96;
+        const double more = std::min(2.0, kMostPixelsPerInch / per_inch);
+        device *= QTransform::fromScale(more, more);
     }
     if (!device.isAffine() || device.type() > QTransform::TxScale) {
         return; // the pictures are never turned or sheared
@@ -396,21 +272,23 @@ void PictureRenderer::pixels(const DisplayList& list, const DrawOp& op) {
     const PixelGrid grid{i1 - i0,      j1 - j0,          top_left.x(),
                          top_left.y(), bottom_right.x(), bottom_right.y()};
     flush_lines();
-    const QImage::Format f = image != nullptr ? image->format() : QImage::Format_Invalid;
     if (image != nullptr && !painter_.hasClipping() && painter_.opacity() == 1 &&
-        (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
-         f == QImage::Format_ARGB32_Premultiplied) &&
-        i1 <= image->width() && j1 <= image->height() && i0 >= 0 && j0 >= 0) {
+        opaque_32_bit(image->format()) && i1 <= image->width() && j1 <= image->height() &&
+        i0 >= 0 && j0 >= 0) {
         // Straight into the image's pixels (opaque colours: the same in all three formats).
-        const qsizetype stride = image->bytesPerLine() / 4;
-        auto* bits = reinterpret_cast<std::uint32_t*>(image->bits()) + j0 * stride + i0;
-        source->colour(grid, bits, static_cast<std::size_t>(stride));
+        const RasterImage pixels = raster_image(*image);
+        source->colour(grid, pixels.row(j0) + i0, static_cast<std::size_t>(pixels.stride));
         return;
     }
     QImage block(grid.width, grid.height, QImage::Format_RGB32);
     source->colour(grid, reinterpret_cast<std::uint32_t*>(block.bits()),
                    static_cast<std::size_t>(block.bytesPerLine() / 4));
     painter_.drawImage(back.mapRect(QRectF(i0, j0, i1 - i0, j1 - j0)), block);
+}
+
+RasterImage raster_image(QImage& image) {
+    return {reinterpret_cast<std::uint32_t*>(image.bits()), image.bytesPerLine() / 4, image.width(),
+            image.height()};
 }
 
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font,

@@ -6,17 +6,18 @@
 // scale and SVG documents with it, so every copy of a picture has the same geometry.
 //
 // Pixels coloured by a source (the potential map) are asked of it for the device's own pixels:
-// an image at twice the size gets four times as many, each coloured at its centre.
+// an image at twice the size gets four times as many, each coloured at its centre; a vector
+// document or a printer's page gets an image of its own, at most 300 pixels to the inch.
 //
-// Speed: the pen changes only when the colour or the width does, and runs of lines with one pen
-// go to the painter in one call. On a raster image painted one to one (no transform, no clip, a
-// device pixel ratio of 1) the painter's pixels are written here without it: dots fill exactly
-// the rectangle the painter would; one-pixel lines, and lines two and three pixels wide, are
-// stepped and filled as the painter steps and fills them (raster_lines.h, checked against the
-// painter once per run of the program; where they differ, the painter draws those lines); texts
-// that recur are drawn from the glyphs the painter laid out for them before (text_shapes.h).
+// On a raster image painted one to one (no transform, no clip, a device pixel ratio of 1) the
+// lines, dots, circles and the map are drawn by src/raster straight into the image's pixels, as
+// the painter would draw them (checked against it once per run of the program,
+// painter_check.h; a kind it draws otherwise is left to it), and the painter draws the texts:
+// those that recur from the glyphs it laid out for them before (text_shapes.h). On other devices
+// the painter draws everything; its pen changes only when the colour or the width does, and runs
+// of lines with one pen go to it in one call.
 //
-// Checked by the gui tests: pictures painted with these shortcuts and by the painter alone
+// Checked by the gui tests: pictures painted by src/raster and by the painter alone
 // (set_raster_shortcuts(false)) are equal pixel for pixel, and so are a picture box's image and
 // its display list painted afresh.
 #include <QFont>
@@ -27,17 +28,19 @@
 #include <QPointF>
 #include <QSizeF>
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 #include "base/display_list.h"
+#include "raster/raster_painter.h"
 #include "ui/text_shapes.h"
 
-class PictureRenderer {
+class PictureRenderer : private RasterFace {
   public:
     // `size` is the picture's size in logical pixels (the painter's device may have a higher
     // device pixel ratio, or be a vector device).
     PictureRenderer(QPainter& painter, QSizeF size, const QFont& font);
-    ~PictureRenderer();
+    ~PictureRenderer() override;
     PictureRenderer(const PictureRenderer&) = delete;
     PictureRenderer& operator=(const PictureRenderer&) = delete;
 
@@ -46,20 +49,17 @@ class PictureRenderer {
     void paint(const DisplayList& list, std::size_t first, std::size_t last);
     const DrawOp& scale() const { return scale_; }
     void set_scale(const DrawOp& scale) { scale_ = scale; }
-    // Whether the raster shortcuts may be taken (they are by default where they apply); off,
-    // everything goes through the painter, which is how the shortcuts are checked.
+    // Whether src/raster may draw into a raster image painted one to one (it does by default);
+    // off, the painter draws everything, which is how src/raster is checked.
     void set_raster_shortcuts(bool on);
     // Where laid-out texts are kept beyond this renderer (by default only for its lifetime).
     void set_text_shapes(TextShapes* shapes) {
         text_shapes_ = shapes != nullptr ? shapes : &own_text_shapes_;
     }
 
-    // Whether one-pixel lines are stepped here rather than by the painter: the painter's own
-    // stepping was checked against ours, once, and they agreed.
-    static bool steps_thin_lines();
-    // Whether lines two and three pixels wide are filled here rather than by the painter, as
-    // checked once against it.
-    static bool fills_wide_lines();
+    // The kinds of primitive src/raster draws for the painter here: those it was found, once,
+    // to draw as the painter does.
+    static RasterKinds raster_kinds();
 
     // User coordinates to logical pixels under the scale in force.
     QPointF to_pixels(double x, double y) const {
@@ -68,19 +68,37 @@ class PictureRenderer {
     }
 
   private:
-    // The segments of a line run.
+    // The painter's own drawing of each kind, for any device.
     void lines(const DisplayList& list, const DrawOp& op);
-    // One segment, its ends in pixels.
-    void segment(QPointF from, QPointF to, Colour colour, int width);
     void dot(const DrawOp& op);
     void circle(const DrawOp& op);
-    void text(const DisplayList& list, const DrawOp& op);
     // Pixels coloured by their source, each of the device's pixels (a vector document's at twice
-    // its size) asked for at its centre.
+    // its size, at most 300 to the inch of a page) asked for at its centre.
     void pixels(const DisplayList& list, const DrawOp& op);
+    // A segment, gathered with the others of the same pen; the others paint those gathered
+    // first.
+    void paint_segment(QPointF from, QPointF to, Colour colour, int width);
+    void paint_square(QPointF corner, int width, Colour colour);
+    void paint_circle(QPointF centre, double radius, const DrawOp& op);
+    void paint_text(std::string_view text, QPointF at, Colour colour);
     void use_pen(Colour c, int width);
     // Paints the lines gathered for the current pen.
     void flush_lines();
+
+    // What src/raster leaves to the painter.
+    void text(std::string_view text, PixelPoint at, Colour colour) override {
+        paint_text(text, {at.x, at.y}, colour);
+    }
+    void segment(PixelPoint from, PixelPoint to, Colour colour, int width) override {
+        paint_segment({from.x, from.y}, {to.x, to.y}, colour, width);
+    }
+    void dot(PixelPoint corner, int width, Colour colour) override {
+        paint_square({corner.x, corner.y}, width, colour);
+    }
+    void circle(PixelPoint centre, double radius, const DrawOp& op) override {
+        paint_circle({centre.x, centre.y}, radius, op);
+    }
+    void settle() override { flush_lines(); }
 
     QPainter& painter_;
     QSizeF size_;
@@ -99,13 +117,12 @@ class PictureRenderer {
     bool shortcuts_ = true;
     TextShapes own_text_shapes_;
     TextShapes* text_shapes_ = &own_text_shapes_;
-    // The raster image painted one to one, or null when the shortcuts do not apply; its pixels,
-    // their row length in bytes and the image's size.
-    QImage* raster_ = nullptr;
-    uchar* bits_ = nullptr;
-    qsizetype stride_ = 0;
-    double width_ = 0, height_ = 0;
+    // Painting a raster image one to one: texts may be drawn from their kept shapes.
+    bool raster_ = false;
 };
+
+// The pixels of a 32-bit image (RGB32, ARGB32 or premultiplied) for src/raster.
+RasterImage raster_image(QImage& image);
 
 // The whole list painted over `painter`'s device, from its first primitive.
 void paint_display_list(QPainter& painter, QSizeF size, const QFont& font, const DisplayList& list);

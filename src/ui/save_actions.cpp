@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <memory>
 
 #include "base/file_output.h"
+#include "ui/background_work.h"
 #include "ui/computation.h"
 #include "ui/language.h"
 #include "ui/picture_export.h"
@@ -60,7 +62,8 @@ QString with_extension(const QString& name, const QString& ext, const QStringLis
 // False when the file cannot be written, which a box tells (before any question whether to
 // replace it), or exists and the user would rather keep it.
 bool may_write(const QString& path, Dialogs& dialogs) {
-    const std::string why = output_problem_tried(QFile::encodeName(path).toStdString());
+    const std::string why =
+        output_problem_tried(QFile::encodeName(path).toStdString(), &interface_translator());
     if (!why.empty()) {
         dialogs.message(
             utf8(save_failed_text(QDir::toNativeSeparators(path), QString::fromStdString(why))),
@@ -73,12 +76,45 @@ bool may_write(const QString& path, Dialogs& dialogs) {
                QCoreApplication::translate("SaveActions", kReplaceTitle).toStdString());
 }
 
+void tell_not_saved(const QString& path, const QString& reason, Dialogs& dialogs) {
+    dialogs.message(utf8(save_failed_text(QDir::toNativeSeparators(path), reason)),
+                    interface_text(kWarningTitle));
+}
+
 void write_or_tell(const QString& path, const QByteArray& data, Dialogs& dialogs) {
     QString reason;
     if (!write_file(path, data, &reason)) {
-        dialogs.message(utf8(save_failed_text(QDir::toNativeSeparators(path), reason)),
-                        interface_text(kWarningTitle));
+        tell_not_saved(path, reason, dialogs);
     }
+}
+
+// A picture to save, as the picture box holds it: its display list, or its image when the file
+// is the image on the screen.
+struct SavedPicture {
+    DisplayList list;
+    QImage image;
+    QSize size;
+    QFont font;
+    QColor background;
+    QString title;
+    qreal scale;
+};
+
+// The picture's file in `format`; nothing once stopped.
+QByteArray render(const SavedPicture& p, Format format, Progress& progress) {
+    if (format == Format::Svg) {
+        return render_svg(p.list, p.size, p.font, p.background, p.title, progress);
+    }
+    if (format == Format::Pdf) {
+        return render_pdf(p.list, p.size, p.font, p.background, p.title, progress);
+    }
+    const bool from_list = p.image.isNull();
+    ProgressPart painting(progress, 0, from_list ? 0.5 : 0);
+    ProgressPart encoding(progress, from_list ? 0.5 : 0, 1);
+    QImage image =
+        from_list ? render_png(p.list, p.size, p.font, p.background, p.scale, painting) : p.image;
+    image.setText(QStringLiteral("Title"), p.title);
+    return encode_png(image, encoding);
 }
 
 } // namespace
@@ -91,6 +127,12 @@ QString replace_question(const QString& path) {
 QString save_failed_text(const QString& path, const QString& reason) {
     return QCoreApplication::translate("SaveActions", "Не удалось сохранить файл\r\n%1:\r\n%2.")
         .arg(path, reason);
+}
+
+QString not_saved_on_close_text(const QString& path) {
+    return QCoreApplication::translate(
+               "SaveActions", "Файл\r\n%1\r\nне сохранён: сохранение прервано закрытием окна.")
+        .arg(path);
 }
 
 QString too_large_question(std::size_t primitives, const QString& format) {
@@ -155,25 +197,33 @@ void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dial
     if (!may_write(path, dialogs)) {
         return;
     }
-    // A large picture takes seconds: the progress window shows, and a stop leaves no file.
-    Computation c(parent, Computation::kSaving);
-    Progress& progress = c.progress();
-    QByteArray data;
-    if (kind.format == Format::Svg) {
-        data = render_svg(list, box.size(), box.font(), box.background(), title, progress);
-    } else if (kind.format == Format::Pdf) {
-        data = render_pdf(list, box.size(), box.font(), box.background(), title, progress);
-    } else {
-        ProgressPart painting(progress, 0, use_list ? 0.5 : 0);
-        ProgressPart encoding(progress, use_list ? 0.5 : 0, 1);
-        QImage image =
-            use_list ? render_png(list, box.size(), box.font(), box.background(), scale, painting)
-                     : box.image();
-        image.setText(QStringLiteral("Title"), title);
-        data = encode_png(image, encoding);
-    }
-    if (!c.stopped()) {
-        write_or_tell(path, data, dialogs);
+    // What the file is made from, the work's own (see ui/background_work.h).
+    const auto source = std::make_shared<const SavedPicture>(
+        SavedPicture{use_list ? list : DisplayList(), use_list ? QImage() : box.image(), box.size(),
+                     box.font(), box.background(), title, scale});
+    const auto file = std::make_shared<PendingFile>(QFile::encodeName(path).toStdString(),
+                                                    &interface_translator());
+    const Format format = kind.format;
+    bool done = false, closing = false;
+    {
+        // A large picture takes seconds: the progress window shows, and a stop leaves no file.
+        Computation c(parent, Computation::kSaving);
+        done = run_in_background(c.progress(), [source, file, format](Progress& progress) {
+            const QByteArray data = render(*source, format, progress);
+            // Written and on the disk here; only renamed once the caller has it.
+            if (progress.report(1) &&
+                file->write(
+                    std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+                file->finish();
+            }
+        });
+        closing = c.closing_window();
+    } // a close request that stopped the save is answered here
+    if (done && !file->put_in_place()) {
+        tell_not_saved(path, QString::fromStdString(file->problem()), dialogs);
+    } else if (!done && closing && parent != nullptr && parent->isVisible()) {
+        dialogs.message(utf8(not_saved_on_close_text(QDir::toNativeSeparators(path))),
+                        interface_text(kWarningTitle));
     }
 }
 

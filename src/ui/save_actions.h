@@ -1,6 +1,7 @@
 #pragma once
 // Saving and copying what a window shows: the picture as PNG, SVG or PDF, a table as CSV. The file
-// is chosen through a FileChooser and every failure is told through the dialogs, in Russian.
+// is chosen through a FileChooser and every failure is told through the dialogs, in the
+// interface's language.
 #include <QString>
 #include <string>
 
@@ -18,9 +19,11 @@ QStringList picture_filters();
 // name (.png, .svg or .pdf) takes precedence over the kind, and a name without one gets the kind's.
 // A picture too large to be kept whole in the box's display list is offered as PNG as on the
 // screen instead. A file that cannot be written is told before the question whether to replace
-// it. The rendering is a computation (ui/computation.h) with its own progress window
-// («Сохранение…») after half a second, whose stop leaves no file. `title` names the picture
-// inside the file.
+// it. The file is made in the background (ui/background_work.h) while a computation
+// (ui/computation.h) waits for it with its own progress window («Сохранение…») after half a
+// second: the windows answer throughout, and a stop leaves no file. A request to close the window
+// stops the save too; the box that then tells the file was not saved shows when the window stays.
+// `title` names the picture inside the file.
 void save_picture(QWidget* parent, QtPictureBox& box, FileChooser& chooser, Dialogs& dialogs,
                   const QString& caption, const QString& suggested_name, const QString& title);
 
@@ -35,5 +38,7 @@ void copy_picture(QtPictureBox& box);
 inline constexpr const char* kReplaceTitle = QT_TRANSLATE_NOOP("SaveActions", "Сохранение");
 QString replace_question(const QString& path);
 QString save_failed_text(const QString& path, const QString& reason);
+// A save stopped by a request to close its window that was then not closed.
+QString not_saved_on_close_text(const QString& path);
 // `format`: the vector format asked for (or the PNG of another scale), as the question names it.
 QString too_large_question(std::size_t primitives, const QString& format = QStringLiteral("SVG"));

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -26,6 +28,7 @@
 #include "support/pixels.h"
 #include "support/svg_raster.h"
 #include "ui/computation.h"
+#include "ui/language.h"
 #include "ui/picture_export.h"
 #include "ui/picture_print.h"
 #include "ui/save_actions.h"
@@ -72,7 +75,7 @@ struct Window : ShownMainWindow {
     std::vector<std::string> warnings() const {
         std::vector<std::string> out;
         for (const auto& s : dialogs.shown) {
-            if (s.title == kWarningTitle.text) {
+            if (s.title == interface_text(kWarningTitle)) {
                 out.push_back(s.text);
             }
         }
@@ -289,71 +292,139 @@ TEST(SavePicture, FailedSaveLeavesNothingAndTells) {
         {QStringLiteral("/dev/full"), X2, "на диске нет места"},
         {w.path("no such folder/picture.png"), Screen, "такой папки нет"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path.toStdString());
-        const bool existed = QFileInfo(c.path).isFile();
-        const QByteArray before = existed ? read_all(c.path) : QByteArray();
-        w.dialogs.shown.clear();
-        w.save(c.path, c.kind);
-        ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
-        ASSERT_EQ(w.warnings().size(), 1u);
-        const std::string text = w.warnings()[0];
-        EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
-        EXPECT_NE(text.find(c.path.toStdString()), std::string::npos) << text;
-        if (c.reason) {
-            EXPECT_NE(text.find(c.reason), std::string::npos) << text;
-        }
-        EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
-        if (existed) {
-            EXPECT_EQ(read_all(c.path), before);
+    // In English the box and its reason are English.
+    for (const Language language : {Language::Russian, Language::English}) {
+        apply_language(language);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.path.toStdString());
+            const bool existed = QFileInfo(c.path).isFile();
+            const QByteArray before = existed ? read_all(c.path) : QByteArray();
+            w.dialogs.shown.clear();
+            w.save(c.path, c.kind);
+            ASSERT_EQ(w.dialogs.shown.size(), 1u); // no question
+            ASSERT_EQ(w.warnings().size(), 1u);
+            const std::string text = w.warnings()[0];
+            EXPECT_NE(text.find(c.path.toStdString()), std::string::npos) << text;
+            if (language == Language::English) {
+                EXPECT_FALSE(QString::fromStdString(text).contains(
+                    QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]"))))
+                    << text;
+            } else {
+                EXPECT_NE(text.find("Не удалось сохранить файл"), std::string::npos) << text;
+                EXPECT_TRUE(c.reason == nullptr || text.find(c.reason) != std::string::npos)
+                    << text;
+            }
+            EXPECT_EQ(QFileInfo(c.path).isFile(), existed);
+            if (existed) {
+                EXPECT_EQ(read_all(c.path), before);
+            }
         }
     }
+    apply_language(Language::Russian);
     QFile::setPermissions(locked.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_TRUE(QDir(locked.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/full")).isFile());
 }
 
-// A save that takes long shows its progress window, whose "Остановить" leaves no file.
-TEST(SavePicture, LongSaveShowsProgressAndStopLeavesNoFile) {
-    Window w;
-    QtPictureBox& box = *w.ui.picture;
-    // A walk of some million segments.
+// A random walk of `segments` segments over the picture: a long save.
+void draw_walk(QtPictureBox& box, int segments) {
     float x = 0, y = 0;
     std::uint32_t seed = 1;
     const auto next = [&seed] {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<float>(seed >> 8) / 16777216.0f - 0.5f;
     };
-    for (int i = 0; i < 6'000'000; ++i) {
+    for (int i = 0; i < segments; ++i) {
         const float x2 = std::clamp(x + 0.05f * next(), -3.9f, 3.9f);
         const float y2 = std::clamp(y + 0.05f * next(), -3.9f, 3.9f);
         box.line(x, y, x2, y2, rgb(200, 0, 0));
         x = x2;
         y = y2;
     }
-    ASSERT_TRUE(box.display_list().complete());
-    QString title;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QProgressDialog* d : w.window.findChildren<QProgressDialog*>()) {
-            if (d->isVisible() && title.isEmpty()) {
+}
+
+// A save that takes long shows its progress window; the window answers throughout, also while
+// the PDF writer finishes its document, whose "Остановить" is taken at once and leaves no file;
+// a request to close the window stops the save, and when the window then stays, a box says the
+// file was not saved.
+TEST(SavePicture, LongSaveAnswersAndStopLeavesNoFile) {
+    Window w;
+    draw_walk(*w.ui.picture, 2'000'000);
+    ASSERT_TRUE(w.ui.picture->display_list().complete());
+    enum class Then { Nothing, Stop, StopWhileFinishing, CloseAnsweringNo };
+    const struct {
+        const char* name;
+        const char* file;
+        Then then;
+    } rows[] = {
+        {"SVG stopped", "large.svg", Then::Stop},
+        {"PDF saved whole", "large.pdf", Then::Nothing},
+        {"PDF stopped while its writer finishes", "large.pdf", Then::StopWhileFinishing},
+        {"SVG whose window is closed, then kept", "large.svg", Then::CloseAnsweringNo},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QFile::remove(w.path(r.file));
+        w.dialogs.shown.clear();
+        w.dialogs.answers = {false};
+        QString title;
+        bool acted = false;
+        // The interface thread's event loop gets control every 10 ms when it is free to.
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            longest = std::max(longest, clock.elapsed() - last);
+            last = clock.elapsed();
+            for (QProgressDialog* d : w.window.findChildren<QProgressDialog*>()) {
+                if (!d->isVisible() || acted) {
+                    continue;
+                }
                 title = d->windowTitle();
-                for (QPushButton* b : d->findChildren<QPushButton*>()) {
-                    QTest::mouseClick(b, Qt::LeftButton);
+                // The writer's finishing is the last nine tenths of a PDF's bar.
+                if (r.then == Then::Stop ||
+                    (r.then == Then::StopWhileFinishing && d->value() > d->maximum() / 5)) {
+                    acted = true;
+                    for (QPushButton* b : d->findChildren<QPushButton*>()) {
+                        QTest::mouseClick(b, Qt::LeftButton);
+                    }
+                } else if (r.then == Then::CloseAnsweringNo) {
+                    acted = true;
+                    w.window.close();
                 }
             }
+        });
+        clock.start();
+        poll.start();
+        w.save(r.file, Screen);
+        poll.stop();
+        longest = std::max(longest, clock.elapsed() - last);
+        // The work left behind by a stop ends on its own.
+        QThreadPool::globalInstance()->waitForDone();
+        EXPECT_EQ(title, QString::fromUtf8(Computation::kSaving));
+        EXPECT_LT(longest, 500);
+        EXPECT_TRUE(w.window.isVisible());
+        const QStringList left =
+            QDir(w.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (r.then == Then::Nothing) {
+            EXPECT_EQ(left, QStringList({r.file}));
+            EXPECT_TRUE(w.dialogs.shown.empty());
+            EXPECT_TRUE(poppler("pdfinfo", {w.path(r.file)}).contains("Pages:"));
+            continue;
         }
-    });
-    poll.start();
-    w.save("large.svg", Svg);
-    poll.stop();
-    EXPECT_EQ(title, QString::fromUtf8(Computation::kSaving));
-    EXPECT_TRUE(w.dialogs.shown.empty());
-    EXPECT_TRUE(QDir(w.dir.path())
-                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
-                    .isEmpty());
+        EXPECT_TRUE(acted);
+        EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+        if (r.then == Then::CloseAnsweringNo) {
+            ASSERT_EQ(w.dialogs.shown.size(), 2u);
+            EXPECT_EQ(w.dialogs.shown[0].text, "Вы абсолютно уверены?");
+            EXPECT_EQ(w.dialogs.shown[1].text,
+                      not_saved_on_close_text(w.path(r.file)).toStdString());
+        } else {
+            EXPECT_TRUE(w.dialogs.shown.empty());
+        }
+    }
 }
 
 // Ctrl+C copies the picture while the picture has the focus, which a click gives it; in a text
@@ -477,6 +548,40 @@ TEST(Print, PrintsThePictureWithItsCaption) {
     EXPECT_NE(w.warnings()[0].find("no such folder/page.pdf"), std::string::npos);
 
     w.dialogs.shown.clear();
+    const NextDialog preview(false);
+    w.ui.print_preview_action->trigger();
+    EXPECT_EQ(preview.shown, QStringLiteral("QPrintPreviewDialog"));
+    EXPECT_TRUE(w.dialogs.shown.empty());
+}
+
+// The x-ppi column of `pdfimages -list`: the resolution of each image on its page.
+std::vector<double> image_resolutions(const QString& pdf) {
+    std::vector<double> ppi;
+    const QStringList lines = poppler("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        ppi.push_back(lines[i].split(' ', Qt::SkipEmptyParts).value(12).toDouble());
+    }
+    return ppi;
+}
+
+// With the potential map on, the printed page holds the map coloured at a resolution a printer
+// can use, 150 to 300 pixels to the inch, however fine the printer's own dots (the page is
+// painted at 1200 to the inch); and so does the print preview, which paints the same page.
+TEST(Print, TheMapIsColouredAtAResolutionAPrinterUses) {
+    Window w;
+    w.ui.potential_map_action->setChecked(true);
+    QPrinter& printer = w.window.picture_printer().printer();
+    ASSERT_GE(printer.resolution(), 1200);
+    printer.setOutputFileName(w.path("map.pdf"));
+    {
+        const NextDialog dialog(true);
+        w.ui.print_action->trigger();
+    }
+    const std::vector<double> ppi = image_resolutions(w.path("map.pdf"));
+    ASSERT_FALSE(ppi.empty());
+    EXPECT_GE(*std::max_element(ppi.begin(), ppi.end()), 150);
+    EXPECT_LE(*std::max_element(ppi.begin(), ppi.end()), 300);
+
     const NextDialog preview(false);
     w.ui.print_preview_action->trigger();
     EXPECT_EQ(preview.shown, QStringLiteral("QPrintPreviewDialog"));

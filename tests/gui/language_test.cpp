@@ -9,7 +9,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -304,6 +307,46 @@ TEST(Language, EveryCaptionShowsWhole) {
             EXPECT_LE(f.width, f.room) << f.where.toStdString() << ": " << f.text.toStdString();
             EXPECT_FALSE(f.cut_below) << f.where.toStdString() << ": " << f.text.toStdString();
         }
+    }
+}
+
+// Settings that cannot be written: English applies for the run, and one box says, in English,
+// that the choice could not be remembered, naming the settings file and why; choosing again
+// says nothing more.
+TEST(Language, AChoiceThatCannotBeRememberedIsToldOnce) {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const struct {
+        const char* name;
+        const char* folder; // where the settings are, under a folder of the test's
+        const char* reason; // null: not checked
+    } rows[] = {
+        // Even for root, who may write anywhere else.
+        {"a folder under the settings file's name", "", "there is a folder under this name"},
+        {"a folder of the system's", "/proc/chargefield-settings", nullptr},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        const QString folder = *r.folder != '\0' ? QString::fromUtf8(r.folder) : dir.path();
+        QDir().mkpath(dir.filePath(QStringLiteral("chargefield/chargefield.conf")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+        {
+            ShownMainWindow w;
+            w.ui.english_action->trigger();
+            w.ui.russian_action->trigger();
+            w.ui.english_action->trigger();
+            EXPECT_EQ(current_language(), Language::English);
+            ASSERT_EQ(w.dialogs.shown.size(), 1u);
+            const QString text = QString::fromStdString(w.dialogs.shown[0].text);
+            EXPECT_EQ(w.dialogs.shown[0].title, "WARNING");
+            EXPECT_TRUE(text.contains(folder + QStringLiteral("/chargefield/chargefield.conf")))
+                << text.toStdString();
+            EXPECT_TRUE(r.reason == nullptr || text.contains(QString::fromUtf8(r.reason)))
+                << text.toStdString();
+            EXPECT_FALSE(has_cyrillic(text)) << text.toStdString();
+            apply_language(Language::Russian);
+        }
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
     }
 }
 

@@ -161,12 +161,16 @@ TEST(MainWindow, TextsAndToolTips) {
     EXPECT_EQ(bar->actions()[2]->text(), QStringLiteral("&Помощь"));
 }
 
-// Where the locale writes a comma, the value labels show it, and the text boxes still a point.
+// Where the locale writes a comma, the value labels show it, and so do the scroll bars' names
+// and the steps their descriptions tell; the text boxes still a point.
 TEST(MainWindow, ValueLabelsFollowTheLocale) {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     {
         Window w;
+        EXPECT_EQ(w.ui.q1_bar->accessibleName(), QStringLiteral("Заряд Q1 слева: 0,40 нКл"));
+        EXPECT_TRUE(w.ui.q1_bar->accessibleDescription().contains("с шагом 0,05;"));
+        EXPECT_TRUE(w.ui.size_bar->accessibleDescription().contains("с шагом 0,5;"));
         EXPECT_EQ(w.ui.q1_value->text(), QStringLiteral("0,40"));
         EXPECT_EQ(w.ui.q2_value->text(), QStringLiteral("-0,10"));
         EXPECT_EQ(w.ui.size_value->text(), QStringLiteral("4,00"));
@@ -421,6 +425,10 @@ TEST(MainWindow, ScrollBarStepRedrawsTheFrameOnly) {
     // The bar says the new value to screen readers; the picture's description
     // tells the new charge and no lines.
     EXPECT_EQ(w.ui.q1_bar->accessibleName(), QStringLiteral("Заряд Q1 слева: 0.45 нКл"));
+    // Its step in the same notation.
+    EXPECT_EQ(w.ui.q1_bar->accessibleDescription(),
+              QStringLiteral("Заряд слева: от −1 до 1 нКл с шагом 0.05; клавиши со стрелками "
+                             "меняют его на шаг"));
     EXPECT_EQ(
         w.ui.picture->accessibleDescription(),
         QStringLiteral("Поле двух точечных зарядов: q1 = 0.45 нКл (x = -0.5 м), q2 = -0.1 нКл "
@@ -599,13 +607,15 @@ QImage painted_by_painter(QtPictureBox& box) {
     return img;
 }
 
-// The shortcuts of the picture boxes (lines and dots written straight into the pixels, texts
-// laid out once) give the painter's pixels exactly: the main picture for several charges, sizes
-// and counts, with the characteristic lines over it, the six profiles, and lines of every width
-// the shortcuts take in and around a small picture.
+// The shortcuts of the picture boxes (lines, dots, circles and the map drawn by src/raster
+// straight into the pixels, texts laid out once) give the painter's pixels exactly: the main
+// picture for several charges, sizes and counts, with the characteristic lines over it, the six
+// profiles, and lines of every width the shortcuts take in and around a small picture.
 TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
-    ASSERT_TRUE(PictureRenderer::steps_thin_lines());
-    ASSERT_TRUE(PictureRenderer::fills_wide_lines());
+    const RasterKinds kinds = PictureRenderer::raster_kinds();
+    ASSERT_TRUE(kinds.thin_lines);
+    ASSERT_TRUE(kinds.wide_lines);
+    ASSERT_TRUE(kinds.circles);
     struct Case {
         int q1, q2, size;                     // the bars' positions
         const char *level_count, *line_count; // the counts' texts
@@ -642,7 +652,8 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
     }
 
     // Lines one to three pixels wide, short and long, level, upright and slanted, inside the
-    // picture, across its edges, just beyond them and far beyond one edge; and dots over them.
+    // picture, across its edges, just beyond them and far beyond one edge; dots and circles
+    // (smaller than a pixel to larger than the picture, filled and not) over them.
     QtPictureBox box;
     box.resize(61, 47);
     box.set_scale(0, 0, 61, 47);
@@ -661,7 +672,21 @@ TEST(MainWindow, FastPaintingGivesThePaintersPixels) {
         if (i % 50 == 0) {
             box.dot(x, y, rgb(0, 0, 200));
         }
+        if (i % 40 == 0) {
+            box.filled = i % 80 == 0;
+            box.fill_colour = rgb(0, 150, i % 256);
+            box.circle(x, y, next(0.3, 40), rgb(150, 0, i % 256));
+            box.filled = false;
+        }
     }
+    // A line reaching beyond a million pixels is left to the painter: drawn in its place in the
+    // order, before a text and a dot.
+    box.pen_width = 1;
+    box.line(5.5f, 45.5f, 3e6f, 45.5f, rgb(0, 120, 0));
+    box.current_x = 2;
+    box.current_y = 20;
+    box.text("E=0");
+    box.dot(30, 30, rgb(0, 0, 200));
     EXPECT_EQ(box.image(), painted_by_painter(box));
 
     // A wandering curve and its mirror image traced together, in and out of the picture, in

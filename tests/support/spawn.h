@@ -1,7 +1,7 @@
 #pragma once
-// The real program run to its end with arguments given as bytes (a file name need not be
-// UTF-8, which QProcess would re-encode), in a folder, without a display; what it wrote to the
-// standard output and the error stream.
+// The real program started, or run to its end, with arguments given as bytes (a file name need
+// not be UTF-8, which QProcess would re-encode), in a folder, without a display; what it wrote to
+// the standard output and the error stream.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,11 +21,12 @@ struct Ran {
     std::string out, err;
 };
 
-inline Ran run_without_display(const std::string& program, const std::vector<std::string>& args,
-                               const std::string& folder) {
-    QTemporaryDir streams;
-    const std::string out = streams.filePath("out").toStdString();
-    const std::string err = streams.filePath("err").toStdString();
+// The real program started in `folder` without a display, its standard output and error stream
+// going to the files `out` and `err` (an empty `out`: the standard output closed); its process
+// id, or -1.
+inline pid_t start_without_display(const std::string& program, const std::vector<std::string>& args,
+                                   const std::string& folder, const std::string& out,
+                                   const std::string& err) {
     std::vector<std::string> env;
     for (char** e = environ; *e != nullptr; ++e) {
         const std::string v = *e;
@@ -47,21 +49,44 @@ inline Ran run_without_display(const std::string& program, const std::vector<std
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out.empty()) {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+    }
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     pid_t pid = 0;
-    Ran ran;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        ran.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    const bool started =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0;
     posix_spawn_file_actions_destroy(&actions);
+    return started ? pid : -1;
+}
+
+// The program's wait status once it has ended, or -1.
+inline int wait_status(pid_t pid) {
+    int status = -1;
+    return pid > 0 && waitpid(pid, &status, 0) == pid ? status : -1;
+}
+
+// The real program run to its end; `out_to` names where its standard output goes instead of
+// being kept (such as /dev/full; empty: closed).
+inline Ran run_without_display(const std::string& program, const std::vector<std::string>& args,
+                               const std::string& folder,
+                               const std::optional<std::string>& out_to = std::nullopt) {
+    QTemporaryDir streams;
+    const std::string out = out_to ? *out_to : streams.filePath("out").toStdString();
+    const std::string err = streams.filePath("err").toStdString();
+    const int status = wait_status(start_without_display(program, args, folder, out, err));
+    Ran ran;
+    ran.code = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     const auto read = [](const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    ran.out = read(out);
+    if (!out_to) {
+        ran.out = read(out);
+    }
     ran.err = read(err);
     return ran;
 }
