@@ -6,8 +6,6 @@
 #include <map>
 #include <set>
 
-#include "base/parallel.h"
-
 namespace {
 
 // The candidates' range of potentials is taken this many pixels and more from a charge.
@@ -27,8 +25,6 @@ constexpr double kRoughPixels = 2.5;
 // A level whose curve runs nearer than the gap to the others along more than this share of
 // its length is left out.
 constexpr double kCrowdedShare = 0.3;
-// Candidates worth tracing on several threads.
-constexpr std::size_t kCandidatesForThreads = 8;
 
 // A polyline of a curve with the arc it belongs to and the distance along it to each point.
 struct Track {
@@ -302,46 +298,36 @@ LabelledEquipotentials labelled_equipotentials(const ChargePair& charges,
         }
         first_labelled = true;
     };
-    // A candidate traced, with its tracks.
-    struct Traced {
-        EquipotentialCurve curve;
-        std::vector<Track> tracks;
-    };
-    const PieceCompute<Traced> trace = [&](std::size_t i, unsigned, Traced& traced) {
-        traced.curve = trace_equipotential(charges, rough, candidates[i].volts);
-        traced.tracks = tracks_of(traced.curve);
-    };
-    const PieceTake<Traced> take = [&](std::size_t i, Traced& traced) {
+    // On one thread: a level takes some tens of microseconds, less than handing it to another.
+    for (std::size_t i = 0; i < candidates.size() && static_cast<int>(out.curves.size()) < count;
+         ++i) {
         if (!progress.report(static_cast<double>(i) / candidates.size())) {
             out.complete = false;
-            return false;
+            break;
         }
-        std::vector<Track>& tracks = traced.tracks;
+        EquipotentialCurve curve = trace_equipotential(charges, rough, candidates[i].volts);
+        std::vector<Track> tracks = tracks_of(curve);
         if (tracks.empty()) {
-            return true;
+            continue;
         }
         const int number = static_cast<int>(out.curves.size());
         if (candidates[i].kind == LevelCandidate::Round) {
             label_first();
             if (placer.crowds(tracks)) {
-                return true;
+                continue;
             }
             placer.add(number, tracks);
-            if (placer.label(number, traced.curve.volts, tracks, label_width(traced.curve.volts),
-                             false) == 0) {
+            if (placer.label(number, curve.volts, tracks, label_width(curve.volts), false) == 0) {
                 // No room for its label: the level is not drawn.
                 placer.take_out_last(tracks);
-                return true;
+                continue;
             }
         } else {
             placer.add(number, tracks);
         }
         kept.push_back(std::move(tracks));
-        out.curves.push_back(std::move(traced.curve));
-        return static_cast<int>(out.curves.size()) < count;
-    };
-    run_in_order(candidates.size(), workers_for(candidates.size(), kCandidatesForThreads), trace,
-                 take);
+        out.curves.push_back(std::move(curve));
+    }
     label_first();
     for (std::size_t i = 0; i < kept.size(); ++i) {
         placer.label(static_cast<int>(i), out.curves[i].volts, kept[i],
@@ -349,16 +335,9 @@ LabelledEquipotentials labelled_equipotentials(const ChargePair& charges,
     }
     out.labels = placer.labels();
     if (rough.pixel > settings.pixel) {
-        const PieceCompute<EquipotentialCurve> retrace = [&](std::size_t i, unsigned,
-                                                             EquipotentialCurve& curve) {
-            curve = trace_equipotential(charges, settings, out.curves[i].volts);
-        };
-        const PieceTake<EquipotentialCurve> keep = [&](std::size_t i, EquipotentialCurve& curve) {
-            out.curves[i] = std::move(curve);
-            return true;
-        };
-        run_in_order(out.curves.size(), workers_for(out.curves.size(), kCandidatesForThreads),
-                     retrace, keep);
+        for (EquipotentialCurve& curve : out.curves) {
+            curve = trace_equipotential(charges, settings, curve.volts);
+        }
     }
     return out;
 }
