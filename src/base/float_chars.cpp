@@ -17,19 +17,24 @@ std::string_view locale_point() {
     return p != nullptr && *p != '\0' ? std::string_view(p) : std::string_view(".");
 }
 
-// printf's text with the locale's decimal point made a point. Built by appending: GCC 12's
-// optimiser warns falsely of overlapping copies in replace() (Release builds treat warnings as
-// errors).
-std::string with_point(std::string text) {
-    const std::string_view point = locale_point();
-    const std::size_t at = point != "." ? text.find(point) : std::string::npos;
+// The text with its first `from` made `to` (the text itself when they are the same or absent).
+std::string swap_separator(const std::string& text, std::string_view from, std::string_view to) {
+    const std::size_t at = from == to ? std::string::npos : text.find(from);
     if (at == std::string::npos) {
         return text;
     }
-    std::string out = text.substr(0, at);
-    out += '.';
-    out.append(text, at + point.size());
+    std::string out;
+    out.reserve(text.size() + to.size());
+    out.append(text, 0, at);
+    out.append(to);
+    out.append(text, at + from.size(), std::string::npos);
     return out;
+}
+
+// printf's text with the locale's decimal point made a point. Built by appending: GCC 12's
+// optimiser warns falsely of overlapping copies in replace().
+std::string with_point(const std::string& text) {
+    return swap_separator(text, locale_point(), ".");
 }
 
 template <class... Args> std::string print(const char* format, Args... args) {
@@ -45,13 +50,7 @@ template <class... Args> std::string print(const char* format, Args... args) {
 
 // Reads a decimal text with a point as the C library reads it, correctly rounded.
 template <class T> T read(std::string text) {
-    const std::string_view point = locale_point();
-    if (point != ".") {
-        const std::size_t at = text.find('.');
-        if (at != std::string::npos) {
-            text.replace(at, 1, point);
-        }
-    }
+    text = swap_separator(text, ".", locale_point());
     if constexpr (sizeof(T) == sizeof(float)) {
         return std::strtof(text.c_str(), nullptr);
     } else {

@@ -149,8 +149,8 @@ bool draw_circle(const RasterImage& image, PixelPoint centre, double radius,
         const int ix = static_cast<int>(r.x), iy = static_cast<int>(r.y);
         const WholeRect whole{ix, iy, static_cast<int>(r.x + r.w) - ix,
                               static_cast<int>(r.y + r.h) - iy};
-        if (nearly_same(whole.x, r.x) && nearly_same(whole.y, r.y) &&
-            nearly_same(whole.w, r.w) && nearly_same(whole.h, r.h)) {
+        if (nearly_same(whole.x, r.x) && nearly_same(whole.y, r.y) && nearly_same(whole.w, r.w) &&
+            nearly_same(whole.h, r.h)) {
             midpoint_ellipse(image, whole, style);
             return true;
         }
