@@ -1,12 +1,15 @@
-// The three views on the program's picture box at the opening window's size (544 x 544), each
+// The views on the program's picture box at the opening window's size (544 x 544), each
 // computed and painted into the picture's pixels before the clock stops, beside the default
-// computation at the same size and the prescribed field lines they replace:
+// computation at the same size and the prescribed lines they replace:
 //   chargefield_bench --benchmark_filter='window|views|scroll_with'
+// The exact equipotentials against the scan's dots, at the default count and at 40:
+//   chargefield_bench --benchmark_filter='equipotentials'
 #include <benchmark/benchmark.h>
 
 #include "base/parallel.h"
 #include "bench_scene.h"
 #include "picture/compute.h"
+#include "picture/equipotentials.h"
 #include "picture/field_lines.h"
 #include "picture/field_views.h"
 #include "ui/main_window.h"
@@ -61,5 +64,28 @@ void BM_views_flux_lines(benchmark::State& state) {
 }
 BENCHMARK(BM_views_prescribed_lines)->Apply(in_milliseconds)->Arg(6)->Arg(2000);
 BENCHMARK(BM_views_flux_lines)->Apply(in_milliseconds)->Arg(6)->Arg(2000);
+
+// The equipotentials alone, scanned or exact and labelled; the argument is the count of level
+// intervals (11 by default).
+template <bool Exact> void equipotentials(benchmark::State& state) {
+    WindowScene s;
+    s.params.level_intervals = static_cast<double>(state.range(0));
+    s.params.views.exact_equipotentials = Exact;
+    time_on_fresh_frame(state, s, [&] {
+        if (Exact) {
+            draw_exact_equipotentials(s.params, s.picture, s.pic);
+        } else {
+            draw_equipotentials(s.params, s.picture, s.pic);
+        }
+    });
+}
+void BM_views_scanned_equipotentials(benchmark::State& state) {
+    equipotentials<false>(state);
+}
+void BM_views_exact_equipotentials(benchmark::State& state) {
+    equipotentials<true>(state);
+}
+BENCHMARK(BM_views_scanned_equipotentials)->Apply(in_milliseconds)->Arg(11)->Arg(40);
+BENCHMARK(BM_views_exact_equipotentials)->Apply(in_milliseconds)->Arg(11)->Arg(40);
 
 } // namespace

@@ -361,6 +361,14 @@ Options:
         <source>%1: не удалось вывести текст на стандартный вывод</source>
         <translation>%1: cannot write the text to the standard output</translation>
     </message>
+    <message>
+        <source>точные эквипотенциали круглых уровней с подписями вместо точек</source>
+        <translation>exact equipotentials of round levels, labelled, instead of dots</translation>
+    </message>
+    <message>
+        <source>заряды со знаками, линии поля со стрелками направления</source>
+        <translation>charges with their signs, field lines with direction arrows</translation>
+    </message>
 </context>
 <context>
     <name>Computation</name>
@@ -1071,6 +1079,14 @@ The language stays chosen until the program ends.</translation>
         <source>Половина ширины и высоты области: от 1 до 7 м с шагом %1; клавиши со стрелками меняют её на шаг</source>
         <translation>Half the width and height of the region: from 1 to 7 m in steps of %1; the arrow keys change it by a step</translation>
     </message>
+    <message>
+        <source>Точные эквипотенциали</source>
+        <translation>Exact equipotentials</translation>
+    </message>
+    <message>
+        <source>Заряды и направления</source>
+        <translation>Charges and directions</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -1164,6 +1180,14 @@ version 1.0.0, MIT licence</translation>
     <message>
         <source>φ, В</source>
         <translation>φ, V</translation>
+    </message>
+    <message>
+        <source>%1 В</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>уровни подписаны на линиях</source>
+        <translation>levels labelled on the lines</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1677,18 @@ was not saved: the saving was stopped by closing the window.</translation>
     <message>
         <source>не всё: расчёт остановлен</source>
         <translation>not all: the computation was stopped</translation>
+    </message>
+    <message>
+        <source>заряды со знаками</source>
+        <translation>charges with their signs</translation>
+    </message>
+    <message>
+        <source>точные эквипотенциали с подписями уровней</source>
+        <translation>exact equipotentials labelled with their levels</translation>
+    </message>
+    <message>
+        <source>стрелки направления поля на линиях</source>
+        <translation>arrows of the field&apos;s direction on the lines</translation>
     </message>
 </context>
 </TS>

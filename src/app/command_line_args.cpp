@@ -269,6 +269,8 @@ void read_request(const Values& values, Request& r, const Translator* tr) {
     r.params.views.potential_map = values.count("potential-map") != 0;
     r.params.views.arrows = values.count("arrows") != 0;
     r.params.views.flux_lines = values.count("flux-lines") != 0;
+    r.params.views.exact_equipotentials = values.count("exact-equipotentials") != 0;
+    r.params.views.charge_marks = values.count("charge-marks") != 0;
 
     if (const auto it = values.find("export"); it != values.end()) {
         for (const std::string& path : it->second) {

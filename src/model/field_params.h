@@ -19,6 +19,9 @@ struct ViewOptions {
     bool potential_map = false; // the potential of every pixel in colour, under the frame
     bool arrows = false;        // a grid of arrows along the field
     bool flux_lines = false;    // exact field lines of equal flux instead of the start angles'
+    // exact equipotentials of round levels, labelled, instead of the scan's dots
+    bool exact_equipotentials = false;
+    bool charge_marks = false; // charges as discs with their signs, field lines with directions
 };
 
 // The default values are those the program starts with.

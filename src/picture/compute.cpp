@@ -9,8 +9,18 @@
 std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
                                       PictureBox& pic, Platform& platform, Progress& progress) {
     std::optional<std::string> tip;
+    // The labels of the exact equipotentials, which the field lines leave out.
+    std::vector<LabelBox> gaps;
+    const auto equipotentials = [&](Progress& part) {
+        if (params.views.exact_equipotentials) {
+            ExactEquipotentials drawn = draw_exact_equipotentials(params, picture, pic, part);
+            gaps = std::move(drawn.gaps);
+            return drawn.tip;
+        }
+        return draw_equipotentials(params, picture, pic, part);
+    };
     if (params.families == LineFamilies::Equipotentials) {
-        tip = draw_equipotentials(params, picture, pic, progress);
+        tip = equipotentials(progress);
     } else if (params.families == LineFamilies::FieldLines) {
         draw_field_line_family(params, picture.charges, pic, progress);
     } else {
@@ -20,12 +30,12 @@ std::optional<std::string> draw_field(const FieldParams& params, const FieldPict
         const double angles = 6.0 * std::max(static_cast<int>(params.lines_per_charge), 0);
         const double split = levels / (levels + angles);
         ProgressPart first(progress, 0, split);
-        tip = draw_equipotentials(params, picture, pic, first);
+        tip = equipotentials(first);
         if (progress.stopped()) {
             return tip;
         }
         ProgressPart second(progress, split, 1);
-        draw_field_line_family(params, picture.charges, pic, second);
+        draw_field_line_family(params, picture.charges, pic, second, gaps);
     }
     if (progress.stopped()) {
         return tip;
@@ -58,6 +68,10 @@ std::optional<std::string> compute_picture(const FieldParams& params, FieldPictu
     }
     picture.charges = draw_charges(params, pic);
     std::optional<std::string> tip = draw_field(params, picture, pic, platform, progress);
+    // The charges' signs over the lines that start on them.
+    if (params.views.charge_marks) {
+        draw_charge_marks(params, pic);
+    }
     legend_on_top();
     return tip;
 }

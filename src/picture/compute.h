@@ -15,7 +15,8 @@ inline constexpr SourceText kComputingTitle =
     CF_TEXT("Picture", "Несимметричные электростатические поля 2-х точечных зарядов.");
 
 // Equipotentials, field lines or both, as params.families chooses, on the picture's frame and
-// charge marks (the field lines of equal flux with that view on); then the tone. Stopped by
+// charge marks (the exact equipotentials and the field lines of equal flux with those views on;
+// the field lines leave out the equipotentials' labels); then the tone. Stopped by
 // `progress`, it ends where it was told to, without the tone. Returns the level step the
 // equipotentials counted, if they did.
 std::optional<std::string> draw_field(const FieldParams& params, const FieldPicture& picture,
@@ -27,7 +28,7 @@ void end_tone(Platform& platform, double t);
 
 // Clears the picture and draws the frame (kept in `picture`); with both charges zero warns and
 // stops there, otherwise draws the charges (kept as well) and the chosen lines, reporting to
-// `progress` as it goes. Returns the level step the equipotentials counted, if they did.
+// `progress` as it goes, and with the view of the charges' signs the charges again over them. Returns the level step the equipotentials counted, if they did.
 std::optional<std::string> compute_picture(const FieldParams& params, FieldPicture& picture,
                                            PictureBox& pic, Dialogs& dialogs, Platform& platform,
                                            Progress& progress = no_progress());

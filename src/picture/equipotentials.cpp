@@ -122,6 +122,9 @@ std::optional<std::string> level_step_tip(const FieldParams& params, const Charg
         // No level spacing exists: no equipotential, and no step to tell.
         return std::nullopt;
     }
+    if (params.views.exact_equipotentials) {
+        return translated(params.translator, kLabelledLevelsTip);
+    }
     // The pattern " 0.00": a blank before the digits, the sign (if any) before the blank.
     const std::string step =
         format_fixed(level_range(params, charges).step, 2, params.decimal_separator);

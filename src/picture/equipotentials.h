@@ -69,9 +69,11 @@ std::optional<std::string> draw_equipotentials(const FieldParams& params,
                                                Progress& progress = no_progress());
 
 // The text of the level step of level_range for the tip of the level count, as
-// draw_equipotentials returns it: nothing for a zero count.
+// draw_equipotentials returns it: nothing for a zero count. Over exact equipotentials, whose
+// levels are not evenly spaced, kLabelledLevelsTip instead.
 std::optional<std::string> level_step_tip(const FieldParams& params, const ChargeMarks& charges);
 
+inline constexpr SourceText kLabelledLevelsTip = CF_TEXT("Picture", "уровни подписаны на линиях");
 // The tip of the level count before a step has been counted.
 inline constexpr SourceText kLevelStepUnknown = CF_TEXT("Picture", "через ? (при расчёте) вольт");
 

@@ -8,9 +8,12 @@
 
 #include "model/numbers.h"
 #include "picture/charge_pair.h"
+#include "picture/equipotentials.h"
+#include "picture/exact_equipotentials.h"
 #include "picture/field_arrows.h"
 #include "picture/field_lines.h"
 #include "picture/flux_lines.h"
+#include "picture/labelled_equipotentials.h"
 #include "picture/potential_map.h"
 
 namespace {
@@ -63,12 +66,6 @@ class SolidColours : public PixelColours {
     std::uint32_t pixel_;
 };
 
-// The width of one of the box's pixels, or of the nominal picture's where the box has none.
-double pixel_of(const FieldParams& params, PictureBox& pic) {
-    const double px = pic.pixel_width();
-    return px > 0 ? px : 2 * params.half_width / kNominalPicturePixels;
-}
-
 // A rectangle's outline, (x1, y1) to (x2, y2).
 void outline(PictureBox& pic, double x1, double y1, double x2, double y2, Colour c) {
     const auto f = [](double v) { return static_cast<float>(v); };
@@ -88,6 +85,22 @@ constexpr double kTick = 4; // a mark's stroke beside the bar, and the gap to it
 // Text measures where the box cannot measure text: a line 15 pixels high, 7 pixels a character.
 constexpr double kTextLine = 15;
 constexpr double kCharacter = 7;
+// Exports draw the picture at up to four times its size: the exact lines are traced to a quarter
+// of the box's pixel.
+constexpr double kFinestExport = 4;
+
+// The width of a text as the box measures it, or kCharacter pixels a character (UTF-8 lead
+// bytes counted) where it cannot.
+double text_width_or_guess(PictureBox& pic, const std::string& text, double px) {
+    const double w = pic.text_width(text);
+    if (w > 0) {
+        return w;
+    }
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    return kCharacter * px * static_cast<double>(characters);
+}
 
 } // namespace
 
@@ -98,36 +111,64 @@ void draw_potential_map(const FieldParams& params, PictureBox& pic) {
         std::make_shared<PotentialMapColours>(charges, potential_scale(charges, kChargeRadius)));
 }
 
-void draw_potential_legend(const FieldParams& params, PictureBox& pic) {
-    const double px = pixel_of(params, pic);
-    const std::string heading = translated(params.translator, CF_TEXT("Picture", "φ, В"));
-    const std::vector<LegendMark> marks =
-        potential_legend(potential_scale(charge_pair(params), kChargeRadius));
+namespace {
+
+// The legend as draw_potential_legend lays it out.
+struct LegendLayout {
+    std::string heading;
+    std::vector<LegendMark> marks;
     std::vector<std::string> values;
-    double widest = pic.text_width(heading);
-    for (const LegendMark& m : marks) {
-        values.push_back(format_shortest(m.volts, params.decimal_separator));
-        const double w = pic.text_width(values.back());
-        widest = std::max(widest, w > 0 ? w : kCharacter * px * values.back().size());
+    double line = 0; // a text line's height
+    LabelBox panel{};
+};
+
+LegendLayout legend_layout(const FieldParams& params, PictureBox& pic) {
+    const double px = picture_pixel(params, pic);
+    LegendLayout l;
+    l.heading = translated(params.translator, CF_TEXT("Picture", "φ, В"));
+    l.marks = potential_legend(potential_scale(charge_pair(params), kChargeRadius));
+    double widest = pic.text_width(l.heading);
+    for (const LegendMark& m : l.marks) {
+        l.values.push_back(format_shortest(m.volts, params.decimal_separator));
+        widest = std::max(widest, text_width_or_guess(pic, l.values.back(), px));
     }
-    const double measured = pic.text_height(heading);
-    const double line = measured > 0 ? measured : kTextLine * px;
+    const double measured = pic.text_height(l.heading);
+    l.line = measured > 0 ? measured : kTextLine * px;
 
     // The panel in the top-right corner (y upward): the heading, then the bar with half a text
     // line above and below it for the values at its ends.
     const double right = std::max(pic.scale_x1(), pic.scale_x2()) - kMargin * px;
     const double top = std::max(pic.scale_y1(), pic.scale_y2()) - kMargin * px;
     const double width = (2 * kPadding + kBarWidth + 2 * kTick) * px + widest;
-    const double height = (2 * kPadding + kBarHeight) * px + 2 * line;
-    const double left = right - width;
-    const double bottom = top - height;
+    const double height = (2 * kPadding + kBarHeight) * px + 2 * l.line;
+    l.panel = {right - width, top - height, right, top};
+    return l;
+}
+
+} // namespace
+
+double picture_pixel(const FieldParams& params, PictureBox& pic) {
+    const double px = pic.pixel_width();
+    return px > 0 ? px : 2 * params.half_width / kNominalPicturePixels;
+}
+
+LabelBox potential_legend_box(const FieldParams& params, PictureBox& pic) {
+    return legend_layout(params, pic).panel;
+}
+
+void draw_potential_legend(const FieldParams& params, PictureBox& pic) {
+    const double px = picture_pixel(params, pic);
+    const LegendLayout l = legend_layout(params, pic);
+    const double left = l.panel.left, right = l.panel.right;
+    const double top = l.panel.top, bottom = l.panel.bottom;
+    const double line = l.line;
     const auto f = [](double v) { return static_cast<float>(v); };
     pic.colour_pixels(f(left), f(top), f(right), f(bottom),
                       std::make_shared<SolidColours>(0xffffffffu));
     outline(pic, left, top, right, bottom, kLegendFrameColour);
     pic.current_x = f(left + kPadding * px);
     pic.current_y = f(top - kPadding * px * 0.5);
-    pic.text(heading);
+    pic.text(l.heading);
 
     const double bar_left = left + kPadding * px;
     const double bar_right = bar_left + kBarWidth * px;
@@ -136,18 +177,18 @@ void draw_potential_legend(const FieldParams& params, PictureBox& pic) {
     pic.colour_pixels(f(bar_left), f(bar_top), f(bar_right), f(bar_bottom),
                       std::make_shared<LegendBarColours>(bar_bottom, bar_top));
     outline(pic, bar_left, bar_top, bar_right, bar_bottom, kLegendFrameColour);
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-        const double y = bar_bottom + (marks[i].position + 1) / 2 * (bar_top - bar_bottom);
+    for (std::size_t i = 0; i < l.marks.size(); ++i) {
+        const double y = bar_bottom + (l.marks[i].position + 1) / 2 * (bar_top - bar_bottom);
         pic.line(f(bar_right), f(y), f(bar_right + kTick * px), f(y), kLegendFrameColour);
         pic.current_x = f(bar_right + 2 * kTick * px);
         pic.current_y = f(y + line / 2);
-        pic.text(values[i]);
+        pic.text(l.values[i]);
     }
 }
 
 void draw_field_arrows(const FieldParams& params, PictureBox& pic) {
-    const int pixels =
-        std::max(1, static_cast<int>(std::lround(2 * params.half_width / pixel_of(params, pic))));
+    const int pixels = std::max(
+        1, static_cast<int>(std::lround(2 * params.half_width / picture_pixel(params, pic))));
     const FieldArrows arrows = field_arrows(
         charge_pair(params), square_grid(params.half_width, pixels, pixels), kChargeRadius);
     const auto f = [](double v) { return static_cast<float>(v); };
@@ -165,10 +206,9 @@ void draw_field_arrows(const FieldParams& params, PictureBox& pic) {
 
 void draw_flux_lines(const FieldParams& params, const ChargeMarks& charges, PictureBox& pic,
                      Progress& progress) {
-    // Exports draw the picture at up to four times its size.
-    constexpr double kFinestExport = 4;
     const FluxLineSettings settings{params.lines_per_charge, params.half_width,
-                                    pixel_of(params, pic) / kFinestExport, charges.charge_radius};
+                                    picture_pixel(params, pic) / kFinestExport,
+                                    charges.charge_radius};
     std::vector<PictureBox::Segment> segments;
     trace_flux_lines(charge_pair(params), settings, progress, [&](FluxLine& line) {
         // Each segment and its mirror image below the axis, side by side.
@@ -188,11 +228,295 @@ void draw_flux_lines(const FieldParams& params, const ChargeMarks& charges, Pict
     });
 }
 
-void draw_field_line_family(const FieldParams& params, const ChargeMarks& charges, PictureBox& pic,
-                            Progress& progress) {
-    if (params.views.flux_lines) {
-        draw_flux_lines(params, charges, pic, progress);
-    } else {
-        draw_field_lines(params, charges, pic, progress);
+namespace {
+
+// Draws the lines handed to it on another box, leaving out their stretches inside `gaps`, and
+// keeps the polylines they make (each segment continues a line that ended where it starts, of
+// the two drawn last: a line and its mirror image go side by side).
+class LineTap : public PictureBox {
+  public:
+    LineTap(PictureBox& target, const std::vector<LabelBox>& gaps) : target_(target), gaps_(gaps) {
+        pen_width = target.pen_width;
     }
+    std::vector<LinePiece> lines;
+
+  protected:
+    void on_scale(float, float, float, float) override {}
+    void on_clear() override {}
+    void on_line(float x1, float y1, float x2, float y2, Colour c) override {
+        const Segment s{x1, y1, x2, y2, c};
+        on_lines(&s, 1);
+    }
+    void on_lines(const Segment* segments, std::size_t count) override {
+        const int width = target_.pen_width;
+        target_.pen_width = pen_width;
+        for (std::size_t i = 0; i < count; ++i) {
+            keep(segments[i]);
+        }
+        if (gaps_.empty()) {
+            target_.lines(segments, count);
+        } else {
+            std::vector<PlanePoint> parts;
+            for (std::size_t i = 0; i < count; ++i) {
+                const Segment& s = segments[i];
+                parts.clear();
+                outside_boxes({s.x1, s.y1}, {s.x2, s.y2}, gaps_, parts);
+                for (std::size_t k = 0; k + 1 < parts.size(); k += 2) {
+                    target_.line(static_cast<float>(parts[k].x), static_cast<float>(parts[k].y),
+                                 static_cast<float>(parts[k + 1].x),
+                                 static_cast<float>(parts[k + 1].y), s.colour);
+                }
+            }
+        }
+        target_.pen_width = width;
+    }
+    void on_dot(float x, float y, Colour c, bool in_foreground) override {
+        in_foreground ? target_.dot(x, y) : target_.dot(x, y, c);
+    }
+    void on_circle(float x, float y, float r, Colour c) override { target_.circle(x, y, r, c); }
+    void on_text(std::string_view text) override { target_.text(text); }
+    float measure_pixel() override { return target_.pixel_width(); }
+
+  private:
+    void keep(const Segment& s) {
+        const PlanePoint a{s.x1, s.y1}, b{s.x2, s.y2};
+        for (std::size_t back = 0; back < 2 && back < lines.size(); ++back) {
+            LinePiece& l = lines[lines.size() - 1 - back];
+            if (l.points.back().x == a.x && l.points.back().y == a.y && l.colour == s.colour) {
+                l.points.push_back(b);
+                return;
+            }
+        }
+        lines.push_back({{a, b}, s.colour});
+    }
+
+    PictureBox& target_;
+    const std::vector<LabelBox>& gaps_;
+};
+
+// The parts of a polyline inside the region [-L, L] x [-L, L].
+std::vector<std::vector<PlanePoint>> inside_region(const std::vector<PlanePoint>& line, double L) {
+    std::vector<std::vector<PlanePoint>> parts;
+    const LabelBox region{-L, -L, L, L};
+    bool open = false;
+    for (std::size_t k = 1; k < line.size(); ++k) {
+        double t0 = 0, t1 = 0;
+        const PlanePoint a = line[k - 1], b = line[k];
+        if (!clip_to_box(a, b, region, t0, t1)) {
+            open = false;
+            continue;
+        }
+        const PlanePoint from{a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y)};
+        const PlanePoint to{a.x + t1 * (b.x - a.x), a.y + t1 * (b.y - a.y)};
+        if (!open || t0 > 0) {
+            parts.push_back({from});
+        }
+        parts.back().push_back(to);
+        open = t1 >= 1;
+    }
+    return parts;
+}
+
+} // namespace
+
+void draw_field_line_family(const FieldParams& params, const ChargeMarks& charges, PictureBox& pic,
+                            Progress& progress, const std::vector<LabelBox>& gaps) {
+    const auto draw = [&](PictureBox& box) {
+        if (params.views.flux_lines) {
+            draw_flux_lines(params, charges, box, progress);
+        } else {
+            draw_field_lines(params, charges, box, progress);
+        }
+    };
+    if (gaps.empty() && !params.views.charge_marks) {
+        draw(pic);
+        return;
+    }
+    LineTap tap(pic, gaps);
+    draw(tap);
+    if (params.views.charge_marks && !progress.stopped()) {
+        draw_direction_marks(params, tap.lines, pic, gaps);
+    }
+}
+
+void draw_direction_marks(const FieldParams& params, const std::vector<LinePiece>& pieces,
+                          PictureBox& pic, const std::vector<LabelBox>& gaps) {
+    const double px = picture_pixel(params, pic);
+    const double head = kArrowheadPixels * px;
+    const double hc = std::cos(kArrowheadAngle), hs = std::sin(kArrowheadAngle);
+    const double a = params.half_distance;
+    std::vector<PictureBox::Segment> strokes;
+    std::vector<PlanePoint> parts;
+    for (const LinePiece& piece : pieces) {
+        for (const std::vector<PlanePoint>& part : inside_region(piece.points, params.half_width)) {
+            double length = 0;
+            for (std::size_t k = 1; k < part.size(); ++k) {
+                length += norm(part[k] - part[k - 1]);
+            }
+            if (length < 3 * head) {
+                continue;
+            }
+            // The middle of the part, and the direction of its segment there.
+            double to_go = length / 2;
+            std::size_t k = 1;
+            while (k + 1 < part.size() && norm(part[k] - part[k - 1]) < to_go) {
+                to_go -= norm(part[k] - part[k - 1]);
+                ++k;
+            }
+            const Vec d = part[k] - part[k - 1];
+            const double len = norm(d);
+            if (!(len > 0)) {
+                continue;
+            }
+            const PlanePoint mid{part[k - 1].x + to_go / len * d.x,
+                                 part[k - 1].y + to_go / len * d.y};
+            // Along E there: q1/r1^3 * (p - c1) + q2/r2^3 * (p - c2).
+            const double r1 = std::hypot(mid.x + a, mid.y), r2 = std::hypot(mid.x - a, mid.y);
+            const double c1 = params.q1 / (r1 * r1 * r1), c2 = params.q2 / (r2 * r2 * r2);
+            const Vec e{c1 * (mid.x + a) + c2 * (mid.x - a), (c1 + c2) * mid.y};
+            const double sign = dot(e, d) < 0 ? -1 : 1;
+            const double ux = sign * d.x / len, uy = sign * d.y / len;
+            // The tip half a head ahead of the middle, the strokes back from it.
+            const PlanePoint tip{mid.x + head / 2 * ux, mid.y + head / 2 * uy};
+            const PlanePoint left{tip.x - head * (hc * ux - hs * uy),
+                                  tip.y - head * (hs * ux + hc * uy)};
+            const PlanePoint right{tip.x - head * (hc * ux + hs * uy),
+                                   tip.y - head * (-hs * ux + hc * uy)};
+            for (const PlanePoint end : {left, right}) {
+                parts.clear();
+                outside_boxes(tip, end, gaps, parts);
+                for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+                    strokes.push_back({static_cast<float>(parts[i].x),
+                                       static_cast<float>(parts[i].y),
+                                       static_cast<float>(parts[i + 1].x),
+                                       static_cast<float>(parts[i + 1].y), piece.colour});
+                }
+            }
+        }
+    }
+    if (!strokes.empty()) {
+        pic.lines(strokes.data(), strokes.size());
+    }
+}
+
+double charge_mark_radius(const FieldParams& params, PictureBox& pic) {
+    return kChargeMarkPixels * picture_pixel(params, pic);
+}
+
+std::vector<Disc> charge_mark_discs(const FieldParams& params, PictureBox& pic) {
+    if (params.q1 == 0 && params.q2 == 0) {
+        return {}; // no field, no charges to show
+    }
+    const double r = charge_mark_radius(params, pic);
+    return {{-params.half_distance, 0, r}, {params.half_distance, 0, r}};
+}
+
+void draw_charge_marks(const FieldParams& params, PictureBox& pic) {
+    const double px = picture_pixel(params, pic);
+    const auto f = [](double v) { return static_cast<float>(v); };
+    // The arms of the sign: 4 pixels from the middle, two pixels wide.
+    const double arm = 4 * px;
+    const std::vector<Disc> discs = charge_mark_discs(params, pic);
+    for (std::size_t i = 0; i < discs.size(); ++i) {
+        const double q = i == 0 ? params.q1 : params.q2;
+        const Disc& d = discs[i];
+        const Colour c = q > 0 ? kPositiveColour : q < 0 ? kNegativeColour : kZeroChargeColour;
+        pic.filled = true;
+        pic.fill_colour = c;
+        pic.circle(f(d.x), 0, f(d.r), c);
+        pic.filled = false;
+        if (q == 0) {
+            continue;
+        }
+        pic.pen_width = 2;
+        pic.line(f(d.x - arm), 0, f(d.x + arm), 0, kChargeSignColour);
+        if (q > 0) {
+            pic.line(f(d.x), f(-arm), f(d.x), f(arm), kChargeSignColour);
+        }
+        pic.pen_width = 1;
+    }
+}
+
+std::string equipotential_label(double volts, const FieldParams& params) {
+    // Three significant digits: the round levels are shown as they are.
+    const double magnitude = std::abs(volts);
+    double shown = magnitude;
+    if (magnitude > 0 && std::isfinite(magnitude)) {
+        const double scale = decimal(1, 2 - decade_of(magnitude));
+        shown = std::round(magnitude * scale) / scale;
+    }
+    std::string number = volts < 0 && shown > 0 ? "\u2212" : "";
+    number += format_shortest(shown, params.decimal_separator);
+    return translated(params.translator, CF_TEXT("Picture", "%1 В"), {number});
+}
+
+ExactEquipotentials draw_exact_equipotentials(const FieldParams& params,
+                                              const FieldPicture& picture, PictureBox& pic,
+                                              Progress& progress) {
+    ExactEquipotentials out;
+    out.tip = level_step_tip(params, picture.charges);
+    const double intervals = params.level_intervals;
+    if (!(intervals > 0)) {
+        return out;
+    }
+    const double px = picture_pixel(params, pic);
+    LabelSpace space;
+    space.half_width = params.half_width;
+    space.pixel = px;
+    const std::string sample = equipotential_label(0, params);
+    const double measured = pic.text_height(sample);
+    space.text_height = measured > 0 ? measured : kTextLine * px;
+    space.taken = frame_texts(params, pic).boxes();
+    if (params.views.potential_map) {
+        space.taken.push_back(potential_legend_box(params, pic));
+    }
+    if (params.views.charge_marks) {
+        space.discs = charge_mark_discs(params, pic);
+    } else {
+        for (const auto& [q, x] : {std::pair{params.q1, -params.half_distance},
+                                   std::pair{params.q2, params.half_distance}}) {
+            space.discs.push_back({x, 0, std::abs(q) * picture.charges.charge_radius});
+        }
+    }
+    const auto width = [&](double volts) {
+        return text_width_or_guess(pic, equipotential_label(volts, params), px);
+    };
+    const int count = static_cast<int>(std::min(std::floor(intervals), 1000.0)) + 1;
+    const LabelledEquipotentials found =
+        labelled_equipotentials(charge_pair(params), {params.half_width, px / kFinestExport}, count,
+                                space, width, progress);
+    for (const EquipotentialLabel& l : found.labels) {
+        out.gaps.push_back(l.box);
+    }
+    std::vector<PictureBox::Segment> segments;
+    std::vector<PlanePoint> parts;
+    for (const EquipotentialCurve& curve : found.curves) {
+        for (const std::vector<PlanePoint>& line : curve_polylines(curve)) {
+            segments.clear();
+            for (std::size_t k = 1; k < line.size(); ++k) {
+                parts.clear();
+                outside_boxes(line[k - 1], line[k], out.gaps, parts);
+                for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+                    segments.push_back({static_cast<float>(parts[i].x),
+                                        static_cast<float>(parts[i].y),
+                                        static_cast<float>(parts[i + 1].x),
+                                        static_cast<float>(parts[i + 1].y), kEquipotentialColour});
+                }
+            }
+            if (!segments.empty()) {
+                pic.lines(segments.data(), segments.size());
+            }
+        }
+    }
+    const Colour text_colour = pic.foreground;
+    pic.foreground = kEquipotentialColour;
+    for (const EquipotentialLabel& l : found.labels) {
+        // The text's box is the label's without the room left at its ends.
+        const std::string text = equipotential_label(l.volts, params);
+        pic.current_x = static_cast<float>(l.anchor.x - width(l.volts) / 2);
+        pic.current_y = static_cast<float>(l.anchor.y + space.text_height / 2);
+        pic.text(text);
+    }
+    pic.foreground = text_colour;
+    return out;
 }

@@ -6,54 +6,18 @@
 #include <utility>
 
 #include "base/parallel.h"
+#include "picture/curve_steps.h"
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-// Tolerances of the tracing, in pixels: a vertex's distance from its level, and the chord's
-// distance from the curve as estimated from the tangents at its ends.
+// A vertex's distance from its level, in pixels (the chord's: kChordTolerance).
 constexpr double kVertexTolerance = 0.002;
-constexpr double kChordTolerance = 0.2;
-// The largest angle between a chord and the tangent at either of its ends, in radians: each
-// step stays on a gently curving stretch, where the chord estimate holds and no bend is cut.
-constexpr double kMaxTurn = 0.25;
-// A step is at most this share of the distance to the nearer charge, so it never jumps past one.
-constexpr double kNearShare = 0.5;
-// Steps per line and Newton iterations per vertex that a sound line never comes near.
-constexpr int kMaxSteps = 200000;
-constexpr int kMaxNewton = 12;
 
 // Psi and E/k at a point.
 struct Sample {
     double psi;
     double ex, ey;
 };
-
-struct Vec {
-    double x, y;
-};
-
-Vec operator-(FluxPoint a, FluxPoint b) {
-    return {a.x - b.x, a.y - b.y};
-}
-double dot(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y;
-}
-// Lengths here are far from overflow and underflow: no need for hypot's care (or its time).
-double norm(Vec v) {
-    return std::sqrt(v.x * v.x + v.y * v.y);
-}
-// The angle between a unit vector u and a vector v of length len, where it is below a right
-// angle: from its sine by the first terms of arcsin's series, within 3e-5 of it up to kMaxTurn;
-// any angle from a right angle up comes out as at least pi/2.
-double angle_between(Vec u, Vec v, double len) {
-    const double s = std::abs(u.x * v.y - u.y * v.x) / len;
-    if (dot(u, v) <= 0 || s >= 1) {
-        return kPi / 2;
-    }
-    return s * (1 + s * s * (1.0 / 6 + s * s * (3.0 / 40)));
-}
 
 // The ends of a charge's range of levels in the upper half plane: Psi on the axis just right
 // (angle 0) and just left (angle pi) of it.
@@ -186,7 +150,7 @@ class Tracer {
         const double c = charge == 1 ? (psi0 + q2_) / q1_ : (psi0 - q1_) / q2_;
         double phi = std::acos(std::clamp(c, -1.0, 1.0));
         double lo = 0;
-        double hi = kPi;
+        double hi = kCurvePi;
         const Range& range = charge == 1 ? range1_ : range2_;
         const double f_lo = range.at_0 - psi0;
         FluxPoint p{cx + r0_, 0};
@@ -207,48 +171,13 @@ class Tracer {
         return p;
     }
 
-    // Signed distance outside the region's upper half: positive beyond an edge.
-    double outside_by(FluxPoint p) const { return std::max(std::abs(p.x) - L_, p.y - L_); }
-
     // The point of the level on the region's edge between p (inside) and q (outside), both on
-    // the level: the chord's points, each moved onto the level, searched by regula falsi
-    // (Illinois), then put exactly on the edge.
+    // the level.
     FluxPoint crossing(FluxPoint p, FluxPoint q, double psi0) const {
-        double ta = 0, tb = 1;
-        double fa = outside_by(p), fb = outside_by(q);
-        FluxPoint x = p;
-        int side = 0;
-        for (int it = 0; it < 60; ++it) {
-            const double t = (ta * fb - tb * fa) / (fb - fa);
-            x = {p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
+        return edge_crossing(p, q, L_, vertex_tol_ * 0.05, [&](FluxPoint& x, double max_move) {
             Sample s;
-            project(x, psi0, vertex_tol_ * 0.1, s, norm(q - p));
-            const double f = outside_by(x);
-            if (std::abs(f) <= vertex_tol_ * 0.05) {
-                break;
-            }
-            if (f < 0) {
-                ta = t;
-                fa = f;
-                if (side == -1) {
-                    fb /= 2;
-                }
-                side = -1;
-            } else {
-                tb = t;
-                fb = f;
-                if (side == 1) {
-                    fa /= 2;
-                }
-                side = 1;
-            }
-        }
-        if (std::abs(x.x) - L_ >= x.y - L_) {
-            x.x = std::copysign(L_, x.x);
-        } else {
-            x.y = L_;
-        }
-        return x;
+            project(x, psi0, vertex_tol_ * 0.1, s, max_move);
+        });
     }
 
     // Whether the chord p-q passes within r0 of the point (cx, 0).
@@ -289,24 +218,10 @@ class Tracer {
             }
             const double e = norm({s.ex, s.ey});
             const Vec tq{sigma * s.ex / e, sigma * s.ey / e};
-            const Vec chord = q - p;
-            const double c = norm(chord);
-            const double turn_p = angle_between(t, chord, c);
-            const double turn_q = angle_between(tq, chord, c);
             const bool drawn = inside || in_region(q);
-            // For a smooth arc whose tangents make the angles turn_p and turn_q with its chord,
-            // the arc keeps within about c*(turn_p + turn_q)*4/27 of the chord (a cubic with
-            // those end slopes), c*(turn_p + turn_q)/8 for a circle.
-            const double bow = 0.15 * c * (turn_p + turn_q);
-            const double turn = std::max(turn_p, turn_q);
-            double grow = 2;
-            if (turn > 0) {
-                grow = std::min(grow, 0.9 * kMaxTurn / turn);
-            }
-            if (drawn && bow > 0) {
-                grow = std::min(grow, 0.9 * std::sqrt(chord_tol_ / bow));
-            }
-            if (!(e > 0) || !(c > 0) || turn > kMaxTurn || (drawn && bow > chord_tol_)) {
+            const StepVerdict verdict = judge_step(t, tq, q - p, drawn, chord_tol_);
+            const double grow = verdict.grow;
+            if (!(e > 0) || !verdict.accepted) {
                 h *= std::clamp(grow, 0.2, 0.5);
                 continue;
             }

@@ -48,10 +48,9 @@
 
 #include "base/progress.h"
 #include "picture/charge_pair.h"
+#include "picture/curve_steps.h"
 
-struct FluxPoint {
-    double x, y;
-};
+using FluxPoint = PlanePoint;
 
 // Where a piece of a line starts or ends.
 enum class FluxEnd : unsigned char { Charge1, Charge2, Edge, ZeroField };

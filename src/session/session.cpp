@@ -244,7 +244,9 @@ void Session::note_frame(bool with_charges) {
         notes_.push_back({CF_TEXT("Session", "стрелки поля"), {}});
     }
     if (with_charges) {
-        notes_.push_back({CF_TEXT("Session", "заряды"), {}});
+        notes_.push_back(params_.views.charge_marks
+                             ? PictureNote{CF_TEXT("Session", "заряды со знаками"), {}}
+                             : PictureNote{CF_TEXT("Session", "заряды"), {}});
     }
 }
 
@@ -252,13 +254,19 @@ void Session::note_computed(bool stopped) {
     const bool charges = params_.q1 != 0 || params_.q2 != 0;
     note_frame(charges);
     if (charges && params_.families != LineFamilies::FieldLines) {
-        notes_.push_back({CF_TEXT("Session", "линии потенциала"), {}});
+        notes_.push_back(
+            params_.views.exact_equipotentials
+                ? PictureNote{CF_TEXT("Session", "точные эквипотенциали с подписями уровней"), {}}
+                : PictureNote{CF_TEXT("Session", "линии потенциала"), {}});
     }
     if (charges && params_.families != LineFamilies::Equipotentials) {
         notes_.push_back(
             params_.views.flux_lines
                 ? PictureNote{CF_TEXT("Session", "линии напряжённости равного потока"), {}}
                 : PictureNote{CF_TEXT("Session", "линии напряжённости"), {}});
+        if (params_.views.charge_marks) {
+            notes_.push_back({CF_TEXT("Session", "стрелки направления поля на линиях"), {}});
+        }
     }
     if (stopped) {
         notes_.push_back({CF_TEXT("Session", "не всё: расчёт остановлен"), {}});

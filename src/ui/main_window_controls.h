@@ -113,6 +113,8 @@ struct MainWindowControls {
     QAction* potential_map_action = nullptr;
     QAction* arrows_action = nullptr;
     QAction* flux_lines_action = nullptr;
+    QAction* exact_equipotentials_action = nullptr;
+    QAction* charge_marks_action = nullptr;
     QAction* live_action = nullptr;
     // «Помощь»: the instruction and the guide to the controls, the information boxes.
     QMenu* help_menu = nullptr;

@@ -71,6 +71,8 @@ void MainWindowControls::create_menus(QMenuBar* bar) {
     potential_map_action = add_check(view_menu, "potential_map_action");
     arrows_action = add_check(view_menu, "arrows_action");
     flux_lines_action = add_check(view_menu, "flux_lines_action");
+    exact_equipotentials_action = add_check(view_menu, "exact_equipotentials_action");
+    charge_marks_action = add_check(view_menu, "charge_marks_action");
     add_separator(view_menu, "view_separator_1");
     live_action = add_check(view_menu, "live_action");
     add_separator(view_menu, "view_separator_2");
@@ -125,6 +127,8 @@ void MainWindowControls::retranslate_menus() {
         {potential_map_action, QT_TRANSLATE_NOOP("MainWindow", "Карта потенциала")},
         {arrows_action, QT_TRANSLATE_NOOP("MainWindow", "Стрелки поля")},
         {flux_lines_action, QT_TRANSLATE_NOOP("MainWindow", "Линии поля равного потока")},
+        {exact_equipotentials_action, QT_TRANSLATE_NOOP("MainWindow", "Точные эквипотенциали")},
+        {charge_marks_action, QT_TRANSLATE_NOOP("MainWindow", "Заряды и направления")},
         {live_action, QT_TRANSLATE_NOOP("MainWindow", "Пересчитывать сразу")},
         {instruction_action, QT_TRANSLATE_NOOP("MainWindow", "Инструкция")},
         {uprav_action, QT_TRANSLATE_NOOP("MainWindow", "Управление")},
@@ -147,7 +151,8 @@ void MainWindow::connect_menus() {
     connect(ui.print_preview_action, &QAction::triggered, this, &MainWindow::preview_field_picture);
     // The exit asks for confirmation in closeEvent, as the close box does.
     connect(ui.exit_action, &QAction::triggered, this, &QWidget::close);
-    for (QAction* a : {ui.potential_map_action, ui.arrows_action, ui.flux_lines_action}) {
+    for (QAction* a : {ui.potential_map_action, ui.arrows_action, ui.flux_lines_action,
+                       ui.exact_equipotentials_action, ui.charge_marks_action}) {
         connect(a, &QAction::toggled, this, &MainWindow::on_views_chosen);
     }
     connect(ui.live_action, &QAction::toggled, this, &MainWindow::on_live_toggled);

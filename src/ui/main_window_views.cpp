@@ -5,9 +5,10 @@
 
 void MainWindow::on_views_chosen() {
     const Computation c(this);
-    redraw_picture(
-        session_->toggle_view({ui.potential_map_action->isChecked(), ui.arrows_action->isChecked(),
-                               ui.flux_lines_action->isChecked()}));
+    redraw_picture(session_->toggle_view(
+        {ui.potential_map_action->isChecked(), ui.arrows_action->isChecked(),
+         ui.flux_lines_action->isChecked(), ui.exact_equipotentials_action->isChecked(),
+         ui.charge_marks_action->isChecked()}));
 }
 
 void MainWindow::on_live_toggled(bool on) {

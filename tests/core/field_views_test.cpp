@@ -1,14 +1,18 @@
-// The potential map and the field arrows against Coulomb's law, and the three views as the frame
-// and the computation draw them.
+// The potential map and the field arrows against Coulomb's law, and the views as the frame and
+// the computation draw them: the map, the arrows, the lines of equal flux, the exact
+// equipotentials with their labels, and the charges' signs with the field lines' directions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "picture/exact_equipotentials.h"
 #include "picture/field_arrows.h"
 #include "picture/field_lines.h"
 #include "picture/field_views.h"
@@ -288,6 +292,255 @@ TEST(FieldViews, FluxLinesDrawnInMirrorPairsToAQuarterPixel) {
     EXPECT_LE(worst_vertex, 0.05);
     EXPECT_LE(worst_chord, 0.5);
     EXPECT_GT(separatrix, 0);
+}
+
+// «расчёт» on a box of 544 pixels that measures texts (7 pixels a character, 15 a line).
+struct MeasuredPicture {
+    FieldParams params;
+    RecordingPictureBox pic;
+    FieldPicture picture;
+    RecordingDialogs dialogs;
+    RecordingPlatform platform;
+    std::optional<std::string> tip;
+    double px;
+
+    explicit MeasuredPicture(const FieldParams& inputs)
+        : params(inputs), px(2 * inputs.half_width / 544) {
+        pic.pixel = static_cast<float>(px);
+        pic.char_width = 7.0f / 544;
+        pic.line_height = 15.0f / 544;
+        tip = compute_picture(params, picture, pic, dialogs, platform);
+    }
+    // The box of a text drawn with its top-left corner at (x, y).
+    LabelBox box(const DrawCall& text) {
+        return {text.x1, text.y1 - pic.text_height(text.text), text.x1 + pic.text_width(text.text),
+                text.y1};
+    }
+    // The segments of one colour running into the box (shrunk by half a pixel).
+    int crossing(Colour c, const LabelBox& b) const {
+        int n = 0;
+        for (const DrawCall& d : pic.of(DrawCall::Line, c)) {
+            double t0 = 0, t1 = 0;
+            n += clip_to_box({d.x1, d.y1}, {d.x2, d.y2}, b.grown(-px / 2), t0, t1);
+        }
+        return n;
+    }
+};
+
+// A label's value: "2 В", "−0.5 В" (a minus sign U+2212); nothing for any other text.
+std::optional<double> label_value(const std::string& text) {
+    const std::string unit = " В", minus = "\u2212";
+    if (text.size() <= unit.size() || text.compare(text.size() - unit.size(), unit.size(), unit)) {
+        return std::nullopt;
+    }
+    std::string number = text.substr(0, text.size() - unit.size());
+    const bool negative = number.rfind(minus, 0) == 0;
+    if (negative) {
+        number = number.substr(minus.size());
+    }
+    char* end = nullptr;
+    const double v = std::strtod(number.c_str(), &end);
+    if (number.empty() || *end != 0 || number[0] == '-') {
+        return std::nullopt;
+    }
+    return negative ? -v : v;
+}
+
+// The exact equipotentials as «расчёт» draws them: blue polylines, no dots; each label's value a
+// round level of the 1-2-5 series, 0 or the zero-field point's potential (to three digits) and
+// its anchor, the middle of its box, within a pixel of that level; the labels apart from each
+// other, from the frame's texts, the legend and the charges; no line, blue or red, through a
+// label; the level of the zero-field point (the figure-eight of like charges) through it.
+TEST(FieldViews, ExactEquipotentialsLabelledInGapsOfTheirLines) {
+    struct Row {
+        const char* name;
+        double q1, q2, L;
+        LineFamilies families;
+        bool map, flux, marks;
+    };
+    const Row rows[] = {
+        {"defaults", 0.4, -0.1, 4, LineFamilies::Both, false, false, false},
+        {"like: figure-eight", 0.4, 0.4, 4, LineFamilies::Both, false, false, true},
+        {"large region, map and flux", 1, -0.35, 7, LineFamilies::Both, true, true, true},
+        {"opposite equal: zero on the y axis", 0.5, -0.5, 2, LineFamilies::Equipotentials, false,
+         false, false},
+        {"single charge, small region", 0, -0.8, 1, LineFamilies::Both, false, false, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FieldParams p;
+        p.q1 = r.q1;
+        p.q2 = r.q2;
+        p.half_width = r.L;
+        p.families = r.families;
+        p.views = {r.map, false, r.flux, true, r.marks};
+        MeasuredPicture m(p);
+        EXPECT_EQ(m.tip, "уровни подписаны на линиях");
+        EXPECT_TRUE(m.pic.of(DrawCall::Dot, kEquipotentialColour).empty());
+        const auto blue = m.pic.of(DrawCall::Line, kEquipotentialColour);
+        ASSERT_GT(blue.size(), 50u);
+        const ZeroFieldLevel saddle = zero_field_level(charge_pair(p));
+        std::vector<LabelBox> taken = frame_texts(p, m.pic).boxes();
+        if (r.map) {
+            taken.push_back(potential_legend_box(p, m.pic));
+        }
+        std::vector<LabelBox> labels;
+        for (const DrawCall& t : m.pic.of(DrawCall::Text)) {
+            const std::optional<double> v = label_value(t.text);
+            if (!v) {
+                continue;
+            }
+            SCOPED_TRACE(t.text);
+            const bool round = *v == 0 || in_one_two_five_series(std::abs(*v));
+            EXPECT_TRUE(round || (saddle.exists &&
+                                  std::abs(*v - saddle.volts) <= 0.005 * std::abs(saddle.volts)));
+            const LabelBox b = m.box(t);
+            const PlanePoint anchor = b.centre();
+            const double level = round ? *v : saddle.volts;
+            EXPECT_LE(std::abs(coulomb::potential(p, anchor.x, anchor.y) - level) /
+                          coulomb::field(p, anchor.x, anchor.y).magnitude(),
+                      m.px);
+            for (const LabelBox& other : labels) {
+                EXPECT_FALSE(b.overlaps(other));
+            }
+            for (const LabelBox& other : taken) {
+                EXPECT_FALSE(b.overlaps(other));
+            }
+            for (const auto& [q, x] : {std::pair{p.q1, -0.5}, std::pair{p.q2, 0.5}}) {
+                const double disc = r.marks ? kChargeMarkPixels * m.px : std::abs(q) * 0.05;
+                EXPECT_FALSE((Disc{x, 0, disc}.overlaps(b)));
+            }
+            EXPECT_EQ(m.crossing(kEquipotentialColour, b), 0);
+            EXPECT_EQ(m.crossing(kFieldLineColour, b), 0);
+            labels.push_back(b);
+        }
+        EXPECT_GE(labels.size(), 3u);
+        // The level of the zero-field point leaves it along two branches, and their mirrors.
+        if (saddle.exists && std::abs(saddle.x) < r.L) {
+            EXPECT_EQ(std::count_if(blue.begin(), blue.end(),
+                                    [&](const DrawCall& d) {
+                                        return d.x1 == static_cast<float>(saddle.x) && d.y1 == 0;
+                                    }),
+                      4);
+        }
+    }
+}
+
+// The charges' signs: a disc of 7 pixels for each charge (red, blue, grey for none) with a white
+// sign, drawn again over the lines; the tick labels it would cover below it; and an arrowhead of
+// two 7-pixel strokes on every field line's piece, its tip ahead along E.
+TEST(FieldViews, ChargeSignsOverTheLinesAndArrowheadsAlongTheField) {
+    struct Row {
+        const char* name;
+        double q1, q2;
+        bool flux;
+        int arrowheads; // at least
+    };
+    const Row rows[] = {
+        {"defaults, prescribed lines", 0.4, -0.1, false, 24},
+        {"like, lines of equal flux", 0.3, 0.6, true, 18},
+        {"one charge zero", 0, 0.8, false, 12},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FieldParams p;
+        p.q1 = r.q1;
+        p.q2 = r.q2;
+        p.views.flux_lines = r.flux;
+        p.views.charge_marks = true;
+        MeasuredPicture m(p);
+        const double radius = kChargeMarkPixels * m.px;
+        const std::vector<DrawCall> discs = m.pic.of(DrawCall::Circle);
+        ASSERT_EQ(discs.size(), 4u); // with the frame, and over the lines
+        std::size_t last_line = 0;
+        for (std::size_t i = 0; i < m.pic.calls.size(); ++i) {
+            const DrawCall& c = m.pic.calls[i];
+            if (c.kind == DrawCall::Line && c.colour != kChargeSignColour) {
+                last_line = i;
+            }
+        }
+        EXPECT_EQ(m.pic.calls[last_line + 1].kind, DrawCall::Circle);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const double q = i % 2 == 0 ? r.q1 : r.q2;
+            EXPECT_FLOAT_EQ(discs[i].x1, i % 2 == 0 ? -0.5f : 0.5f);
+            EXPECT_FLOAT_EQ(discs[i].r, static_cast<float>(radius));
+            EXPECT_TRUE(discs[i].filled);
+            EXPECT_EQ(discs[i].fill_colour, q > 0   ? kPositiveColour
+                                            : q < 0 ? kNegativeColour
+                                                    : kZeroChargeColour);
+        }
+        // A plus is two white strokes, a minus one; none on a zero charge; twice each.
+        const auto signs = m.pic.of(DrawCall::Line, kChargeSignColour);
+        const auto strokes = [](double q) { return q > 0 ? 2 : q < 0 ? 1 : 0; };
+        EXPECT_EQ(signs.size(), 2u * (strokes(r.q1) + strokes(r.q2)));
+        // The tick labels of x at the charges, a quarter tick left of them.
+        int moved = 0;
+        for (const DrawCall& t : m.pic.of(DrawCall::Text)) {
+            if ((t.text == "-0.5" && std::abs(t.x1 + 0.5625f) < 1e-6f) ||
+                (t.text == "0.5" && std::abs(t.x1 - 0.4375f) < 1e-6f)) {
+                ++moved;
+                EXPECT_LT(t.y1, -radius) << t.text;
+            }
+        }
+        EXPECT_EQ(moved, 2);
+        // The arrowheads: pairs of strokes of one length from one tip.
+        const auto red = m.pic.of(DrawCall::Line);
+        int heads = 0;
+        for (std::size_t i = 0; i + 1 < red.size(); ++i) {
+            const DrawCall &a = red[i], &b = red[i + 1];
+            const auto length = [](const DrawCall& d) {
+                return std::hypot(d.x2 - d.x1, d.y2 - d.y1);
+            };
+            if (a.x1 != b.x1 || a.y1 != b.y1 || a.colour == kChargeSignColour ||
+                std::abs(length(a) - kArrowheadPixels * m.px) > 1e-4 ||
+                std::abs(length(b) - kArrowheadPixels * m.px) > 1e-4) {
+                continue;
+            }
+            ++heads;
+            ++i;
+            const coulomb::Field e = coulomb::field(p, a.x1, a.y1);
+            const double back_x = (a.x2 + b.x2) / 2 - a.x1, back_y = (a.y2 + b.y2) / 2 - a.y1;
+            EXPECT_LT((back_x * e.ex + back_y * e.ey) /
+                          (std::hypot(back_x, back_y) * e.magnitude()),
+                      -0.99);
+        }
+        EXPECT_GE(heads, r.arrowheads);
+    }
+}
+
+// A level's label: its value to three significant digits with the unit, a minus sign U+2212
+// below zero, the locale's separator; the round levels are those of the 1-2-5 series, told
+// apart from their neighbours as the doubles nearest the decimals.
+TEST(FieldViews, LevelLabelsAndTheOneTwoFiveSeries) {
+    struct Row {
+        double volts;
+        const char* separator;
+        const char* label;
+        bool round;
+    };
+    const Row rows[] = {
+        {2, ".", "2 В", true},
+        {-0.5, ".", "\u22120.5 В", true},
+        {-0.5, ",", "\u22120,5 В", true},
+        {0.02, ".", "0.02 В", true},
+        {0.001, ".", "0.001 В", true},
+        {500, ".", "500 В", true},
+        {14.4, ".", "14.4 В", false},   // like charges 0.4 nC: the zero-field point's
+        {1.50106, ".", "1.5 В", false}, // three digits
+        {-0.0123456, ".", "\u22120.0123 В", false},
+        {0.3, ".", "0.3 В", false},
+        {0, ".", "0 В", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.volts);
+        FieldParams p;
+        p.decimal_separator = r.separator;
+        EXPECT_EQ(equipotential_label(r.volts, p), r.label);
+        EXPECT_EQ(in_one_two_five_series(std::abs(r.volts)), r.round);
+    }
+    EXPECT_FALSE(in_one_two_five_series(std::nextafter(0.2, 1.0)));
+    EXPECT_EQ(decade_of(0.999999), -1);
+    EXPECT_EQ(decade_of(1000), 3);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The command line: in this process, and as the real program run without a display.
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,10 +18,12 @@
 
 #include "app/command_line.h"
 #include "app/command_line_args.h"
+#include "support/coulomb.h"
 #include "support/main_window.h"
 #include "support/pixels.h"
 #include "support/spawn.h"
 #include "ui/language.h"
+#include "ui/picture_export.h"
 
 namespace {
 
@@ -247,16 +250,118 @@ void expect_whole(const std::string& name, const std::string& bytes) {
 TEST(CommandLine, ViewsAsTheWindowDrawsThem) {
     QTemporaryDir dir;
     const QString path = dir.filePath("views.png");
-    ASSERT_EQ(run({"--potential-map", "--arrows", "--flux-lines", "--export", path}).code, 0);
+    ASSERT_EQ(run({"--potential-map", "--arrows", "--flux-lines", "--exact-equipotentials",
+                   "--charge-marks", "--export", path})
+                  .code,
+              0);
     ShownMainWindow w;
-    for (QAction* a : {w.ui.potential_map_action, w.ui.arrows_action, w.ui.flux_lines_action}) {
+    for (QAction* a : {w.ui.potential_map_action, w.ui.arrows_action, w.ui.flux_lines_action,
+                       w.ui.exact_equipotentials_action, w.ui.charge_marks_action}) {
         a->setChecked(true);
     }
     w.ui.compute_button->click();
     const QImage window = w.picture().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), window);
-    EXPECT_GT(count_colour(window, qRgb(140, 0, 170)), 100); // the separatrix
-    EXPECT_NE(run({"--help"}).out.find("--flux-lines"), std::string::npos);
+    EXPECT_GT(count_colour(window, qRgb(140, 0, 170)), 100);  // the separatrix
+    EXPECT_GT(count_colour(window, qRgb(255, 255, 255)), 20); // the charges' signs
+    for (const char* option : {"--flux-lines", "--exact-equipotentials", "--charge-marks"}) {
+        EXPECT_NE(run({"--help"}).out.find(option), std::string::npos) << option;
+    }
+}
+
+// --exact-equipotentials in SVG: the equipotentials' blue only in strokes of paths (no dot),
+// each stroke a polyline of many points; every label («2 В», «−0.5 В», in English «2 V») a
+// number equal to the potential at its anchor, the middle of its text's box, within a pixel
+// and a half (the document's font may set the text a little differently) and the rounding of
+// the zero-field point's level; no two labels' boxes, from the font's metrics, overlapping.
+TEST(CommandLine, ExactEquipotentialsInSvgArePathsLabelledWithTheirPotential) {
+    struct Row {
+        const char* name;
+        QStringList args;
+        double q1, q2, L;
+        const char* unit;
+    };
+    const Row rows[] = {
+        {"defaults", {}, 0.4, -0.1, 4, " В"},
+        {"like, in English", {"--q1", "0.4", "--q2", "0.4", "--language", "en"}, 0.4, 0.4, 4, " V"},
+        {"large region, signs",
+         {"--q1", "1", "--q2", "-0.35", "--size", "7", "--charge-marks"},
+         1,
+         -0.35,
+         7,
+         " В"},
+    };
+    const QFontMetricsF metrics(picture_font());
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        const QString svg = dir.filePath("x.svg");
+        const CliRun got = run(r.args + QStringList{"--exact-equipotentials", "--export", svg});
+        apply_language(Language::Russian);
+        ASSERT_EQ(got.code, 0) << got.err;
+        QFile file(svg);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        const QString blue = QStringLiteral("#0000c8");
+        // The stroke of the group each element is in.
+        std::vector<QString> strokes;
+        int subpaths = 0, points = 0, labels = 0;
+        std::vector<QRectF> boxes;
+        FieldParams p;
+        p.q1 = r.q1;
+        p.q2 = r.q2;
+        const double px = 2 * r.L / kDefaultPixels;
+        while (!xml.atEnd()) {
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g")) {
+                strokes.pop_back();
+            }
+            if (token != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            const QXmlStreamAttributes at = xml.attributes();
+            if (xml.name() == QLatin1String("g")) {
+                strokes.push_back(at.value("stroke").toString());
+            } else if (xml.name() == QLatin1String("rect")) {
+                EXPECT_NE(at.value("fill"), blue);
+                EXPECT_TRUE(strokes.empty() || strokes.back() != blue);
+            } else if (xml.name() == QLatin1String("path") && !strokes.empty() &&
+                       strokes.back() == blue) {
+                const QString d = at.value("d").toString();
+                subpaths += static_cast<int>(d.count(QLatin1Char('M')));
+                points += static_cast<int>(d.count(QLatin1Char('M')) + d.count(QLatin1Char('L')));
+            } else if (xml.name() == QLatin1String("text") && at.value("fill") == blue) {
+                const double x = at.value("x").toDouble(), y = at.value("y").toDouble();
+                const QString label = xml.readElementText();
+                QString text = label;
+                SCOPED_TRACE(text.toStdString());
+                ASSERT_TRUE(text.endsWith(QString::fromUtf8(r.unit)));
+                text.chop(2);
+                text.replace(QChar(0x2212), QLatin1Char('-'));
+                bool number = false;
+                const double v = text.toDouble(&number);
+                ASSERT_TRUE(number);
+                // The anchor: the middle of the text's box, its baseline at y.
+                const double ax = x + metrics.horizontalAdvance(label) / 2;
+                const double ay = y - metrics.ascent() + metrics.height() / 2;
+                const double ux = -r.L + ax * px, uy = r.L - ay * px;
+                const double phi = coulomb::potential(p, ux, uy);
+                const double e = coulomb::field(p, ux, uy).magnitude();
+                EXPECT_LE(std::abs(phi - v), 1.5 * px * e + 0.005 * std::abs(v));
+                const QRectF box(x, y - metrics.ascent(), metrics.horizontalAdvance(label),
+                                 metrics.height());
+                for (const QRectF& other : boxes) {
+                    EXPECT_FALSE(box.intersects(other));
+                }
+                boxes.push_back(box);
+                ++labels;
+            }
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_GE(labels, 3);
+        EXPECT_GE(subpaths, 2 * labels);
+        EXPECT_GE(points, 20 * subpaths);
+    }
 }
 
 TEST(CommandLine, RunsWholeOrNotAtAll) {

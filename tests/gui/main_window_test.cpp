@@ -720,7 +720,8 @@ int grey_pixels(const QImage& img) {
 
 // Each item of «Вид» ticked shows its view: the map gives pixels between the grid lines the
 // colour of the potential at their centres (to a colour step), the arrows add grey strokes, the
-// lines of equal flux (after «расчёт») the separatrix; the legend's values stand in the picture.
+// lines of equal flux (after «расчёт») the separatrix; the legend's values stand in the picture;
+// the exact equipotentials and the charges' signs are named in the picture's description.
 // Unticked, the picture is as before, pixel for pixel. Computed lines stay through the change.
 TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
     Window w;
@@ -762,6 +763,20 @@ TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
          [&](const QImage& img) { EXPECT_GT(grey_pixels(img), plain_grey + 2000); }},
         {"flux lines", w.ui.flux_lines_action, true,
          [](const QImage& img) { EXPECT_GT(count_colour(img, qRgb(140, 0, 170)), 100); }},
+        {"exact equipotentials", w.ui.exact_equipotentials_action, true,
+         [&w](const QImage&) {
+             EXPECT_TRUE(w.ui.picture->accessibleDescription().contains(
+                 QStringLiteral("точные эквипотенциали с подписями уровней")));
+             EXPECT_EQ(w.ui.level_count_heading->toolTip(),
+                       QStringLiteral("уровни подписаны на линиях"));
+         }},
+        {"charges' signs", w.ui.charge_marks_action, false,
+         [&w](const QImage& img) {
+             // The left charge a red disc of 7 pixels, not one of 0.02 m.
+             EXPECT_GT(count_colour(img, qRgb(255, 0, 0)), 100);
+             EXPECT_TRUE(w.ui.picture->accessibleDescription().contains(
+                 QStringLiteral("заряды со знаками")));
+         }},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -779,7 +794,8 @@ TEST(MainWindow, ViewsShowInThePictureAndLeaveNoTrace) {
         r.action->setChecked(false);
         EXPECT_EQ(picture(), before);
     }
-    EXPECT_FALSE(w.m.views.potential_map || w.m.views.arrows || w.m.views.flux_lines);
+    EXPECT_FALSE(w.m.views.potential_map || w.m.views.arrows || w.m.views.flux_lines ||
+                 w.m.views.exact_equipotentials || w.m.views.charge_marks);
 
     // Ticked over computed lines, a view redraws them and what was drawn over them, and the
     // picture's description names it.

@@ -76,6 +76,8 @@ TEST(Menus, TreeHasEveryItemInItsPlaceWithIconsOnItemsOnly) {
         {w.ui.potential_map_action, "Карта потенциала"},
         {w.ui.arrows_action, "Стрелки поля"},
         {w.ui.flux_lines_action, "Линии поля равного потока"},
+        {w.ui.exact_equipotentials_action, "Точные эквипотенциали"},
+        {w.ui.charge_marks_action, "Заряды и направления"},
         {nullptr, nullptr},
         {w.ui.live_action, "Пересчитывать сразу"},
         {nullptr, nullptr}};

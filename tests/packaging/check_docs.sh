@@ -31,11 +31,13 @@ check_pdf() { # file (en/... for an English one), a phrase that must be in its t
 check_pdf spravka.pdf "Справка: поле двух точечных зарядов"
 check_pdf spravka.pdf "окружность Аполлония"
 check_pdf spravka.pdf "Линии поля равного потока"
+check_pdf spravka.pdf "Точные эквипотенциали"
 check_pdf gauss.pdf "Теорема Гаусса"
 check_pdf uprav.pdf "Управление программой"
 check_pdf en/spravka.pdf "Reference: the field of two point charges"
 check_pdf en/spravka.pdf "circle of Apollonius"
 check_pdf en/spravka.pdf "Field lines of equal flux"
+check_pdf en/spravka.pdf "Exact equipotentials"
 check_pdf en/gauss.pdf "Gauss's law and the field of two charges"
 check_pdf en/uprav.pdf "The controls of the program"
 
@@ -86,7 +88,7 @@ check_instruction() { # file (en/... for the English one), the menu items it mus
   echo "ok: $name ($mime)"
 }
 check_instruction instruction.txt Справка Гаусс Выход "Карта потенциала" "Стрелки поля" \
-  "Пересчитывать сразу" Инструкция Управление Автор "О программе" Регистрация
+  "Точные эквипотенциали" "Заряды и направления" "Пересчитывать сразу" Инструкция Управление Автор "О программе" Регистрация
 check_instruction en/instruction.txt Reference Gauss "Save picture" "Copy picture" Print \
   "Print preview" Exit "Potential map" "Field arrows" "Field lines of equal flux" \
-  "Redraw at once" Language Instructions Controls Author About Registration
+  "Exact equipotentials" "Charges and directions" "Redraw at once" Language Instructions Controls Author About Registration

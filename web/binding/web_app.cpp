@@ -249,8 +249,10 @@ class WebApp {
             break;
         }
     }
-    std::string toggle_view(bool potential_map, bool arrows, bool flux_lines) {
-        return redraw_name(session_.toggle_view({potential_map, arrows, flux_lines}));
+    std::string toggle_view(bool potential_map, bool arrows, bool flux_lines,
+                            bool exact_equipotentials, bool charge_marks) {
+        return redraw_name(session_.toggle_view(
+            {potential_map, arrows, flux_lines, exact_equipotentials, charge_marks}));
     }
     std::string toggle_live(bool on) { return redraw_name(session_.toggle_live(on)); }
     std::string resize_picture() const { return redraw_name(session_.resize_picture()); }

@@ -346,7 +346,10 @@
   });
 
   // ---- The views and the language.
-  const views = { potential_map: false, arrows: false, flux_lines: false, live: false };
+  const views = {
+    potential_map: false, arrows: false, flux_lines: false,
+    exact_equipotentials: false, charge_marks: false, live: false,
+  };
   for (const item of document.querySelectorAll('[data-view]')) {
     item.addEventListener('click', async () => {
       const name = item.dataset.view;
@@ -355,7 +358,8 @@
       closeMenus();
       const how = name === 'live'
         ? await call('toggleLive', views.live)
-        : await call('toggleView', views.potential_map, views.arrows, views.flux_lines);
+        : await call('toggleView', views.potential_map, views.arrows, views.flux_lines,
+          views.exact_equipotentials, views.charge_marks);
       await redrawPicture(how);
     });
   }
