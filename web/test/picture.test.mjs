@@ -27,6 +27,9 @@ const pictures = [
   { name: 'the potential map, the arrows and lines of equal flux',
     controls: { views: ['potential_map', 'arrows', 'flux_lines'] },
     args: ['--potential-map', '--arrows', '--flux-lines'] },
+  { name: 'exact equipotentials labelled, the charges with their signs and the lines with arrows',
+    controls: { views: ['exact_equipotentials', 'charge_marks'], q2: -8 },
+    args: ['--exact-equipotentials', '--charge-marks', '--q2', '-0.4'] },
 ];
 
 for (const row of pictures) {
