@@ -29,6 +29,8 @@ void name(QObject* o, const char* object_name) {
 
 // The font a control shows its text in where the text fits (see show_whole).
 constexpr const char* kUsualFont = "usual_font";
+// The text, the size and the font a label's text was last fitted for (see fit_captions).
+constexpr const char* kFittedFor = "fitted_for";
 
 void set_usual_font(QWidget* w, const QFont& font) {
     w->setFont(font);
@@ -93,9 +95,19 @@ void show_whole(QLabel* l, const QString& text) {
 
 void MainWindowControls::fit_captions() {
     for (QLabel* l : inner->findChildren<QLabel*>()) {
-        if (l->property(kUsualFont).isValid()) {
-            show_whole(l, l->text());
+        if (!l->property(kUsualFont).isValid()) {
+            continue;
         }
+        // Measured again only when its text, its size or its font has changed since it was last
+        // fitted: the window is laid out on every redraw, and measuring every caption each time
+        // would cost a scroll-bar step a twentieth of its time.
+        const QSize size = l->contentsRect().size();
+        const QVariant fitted = l->property(kFittedFor);
+        if (fitted.isValid() && fitted.toList() == QVariantList{l->text(), size, l->font()}) {
+            continue;
+        }
+        show_whole(l, l->text());
+        l->setProperty(kFittedFor, QVariantList{l->text(), size, l->font()});
     }
 }
 
