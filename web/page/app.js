@@ -233,6 +233,9 @@
     context2d.putImageData(new ImageData(new Uint8ClampedArray(p.pixels), p.width, p.height), 0, 0);
     textBoxes = p.texts;
     if (!canvas.dataset.drawn) performance.mark('first-picture');
+    // When the last picture was shown, for the speed measurements.
+    performance.clearMarks('picture');
+    performance.mark('picture');
     canvas.dataset.drawn = String(Number(canvas.dataset.drawn || 0) + 1);
   }
   const fontPixels = () => Math.round(15 * devicePixelRatio);
