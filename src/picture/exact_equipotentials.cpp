@@ -371,12 +371,31 @@ int decade_of(double v) {
     return n;
 }
 
-bool in_one_two_five_series(double v) {
+namespace {
+
+// The round values' steps within a decade, coarsest series first, each in the order its
+// values are wanted (the powers of ten, then five, then two times them, and so on).
+constexpr double kRoundSteps[][3] = {{1, 5, 2}, {3, 1.5, 7}, {4, 6, 8}};
+
+} // namespace
+
+int round_series_of(double v) {
     if (!(v > 0) || !std::isfinite(v)) {
-        return false;
+        return 0;
     }
     const int n = decade_of(v);
-    return v == decimal(1, n) || v == decimal(2, n) || v == decimal(5, n);
+    for (int series = 0; series < 3; ++series) {
+        for (const double m : kRoundSteps[series]) {
+            if (v == decimal(m, n)) {
+                return series + 1;
+            }
+        }
+    }
+    return 0;
+}
+
+bool in_one_two_five_series(double v) {
+    return round_series_of(v) == 1;
 }
 
 std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, double near_radius) {
@@ -430,19 +449,21 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, doub
     }
     const int first = decade_of(top * 1e-3);
     const int last = decade_of(top);
-    for (const double m : {1.0, 5.0, 2.0}) {
-        for (int n = last; n >= first; --n) {
-            const double v = decimal(m, n);
-            if (v < top * 1e-3) {
-                continue;
-            }
-            for (const double s : {v, -v}) {
-                // A round value that is the zero-field point's potential to a millionth is that
-                // level (drawn or not), whose curves are traced from the point itself.
-                const bool at_saddle =
-                    saddle.exists && std::abs(s - saddle.volts) <= 1e-6 * std::abs(saddle.volts);
-                if (s > lo && s < hi && !at_saddle) {
-                    out.push_back({s, LevelCandidate::Round});
+    for (const auto& steps : kRoundSteps) {
+        for (const double m : steps) {
+            for (int n = last; n >= first; --n) {
+                const double v = decimal(m, n);
+                if (v < top * 1e-3) {
+                    continue;
+                }
+                for (const double s : {v, -v}) {
+                    // A round value that is the zero-field point's potential to a millionth is that
+                    // level (drawn or not), whose curves are traced from the point itself.
+                    const bool at_saddle = saddle.exists && std::abs(s - saddle.volts) <=
+                                                                1e-6 * std::abs(saddle.volts);
+                    if (s > lo && s < hi && !at_saddle) {
+                        out.push_back({s, LevelCandidate::Round});
+                    }
                 }
             }
         }

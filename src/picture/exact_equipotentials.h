@@ -66,11 +66,13 @@ ZeroFieldLevel zero_field_level(const ChargePair& charges);
 
 // The levels worth drawing in the region, most wanted first: the level through the zero-field
 // point when that point lies in the region, 0 V where the potential changes sign, then the
-// round values of the 1-2-5 series that the potential takes in the region away from the
-// charges (beyond `near_radius` of each), of both signs: the powers of ten, then five, then two
-// times them, each group from the largest magnitude down to a thousandth of the largest (but
-// none within a millionth of the zero-field point's potential: that level is traced from the
-// point itself).
+// round values that the potential takes in the region away from the charges (beyond
+// `near_radius` of each), of both signs: first those of the 1-2-5 series (the powers of ten,
+// then five, then two times them), then the values 3, 1.5 and 7 times a power of ten that the
+// 1-1.5-2-3-5-7 series adds, then 4, 6 and 8 times one, each group from the largest magnitude
+// down to a thousandth of the largest (but none within a millionth of the zero-field point's
+// potential: that level is traced from the point itself). A picture asking for more levels than
+// a coarser series has room for takes them from the finer ones.
 struct LevelCandidate {
     double volts;
     enum Kind : unsigned char { ZeroField, Zero, Round } kind;
@@ -78,7 +80,10 @@ struct LevelCandidate {
 std::vector<LevelCandidate> level_candidates(const ChargePair& charges, double half_width,
                                              double near_radius);
 
-// Whether v is m*10^n with m one of 1, 2, 5 (to the double nearest such a decimal).
+// For v = m*10^n (to the double nearest such a decimal): 1 for m one of 1, 2, 5; 2 for m one of
+// 1.5, 3, 7; 3 for m one of 4, 6, 8; otherwise 0.
+int round_series_of(double v);
+// Whether v is m*10^n with m one of 1, 2, 5.
 bool in_one_two_five_series(double v);
 
 // m*10^n as the double nearest that decimal, the same on every machine; and the n with

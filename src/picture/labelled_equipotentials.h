@@ -3,7 +3,7 @@
 // set into a gap of its line.
 //
 // Levels. The candidates (exact_equipotentials.h: the level through the zero-field point, 0 V,
-// then the round values of the 1-2-5 series) are taken in their order, and one is kept when
+// then the round values, of the 1-2-5 series first) are taken in their order, and one is kept when
 // its curve keeps at least kLevelGapPixels from the curves kept before, crosses no label placed
 // before, and has room for a label of its own; until `count` are kept. Where the potential's
 // range in the region holds fewer such levels, fewer are drawn. The level through the zero-field

@@ -346,8 +346,9 @@ std::optional<double> label_value(const std::string& text) {
     return negative ? -v : v;
 }
 
-// The exact equipotentials as «расчёт» draws them: blue polylines, no dots; each label's value a
-// round level of the 1-2-5 series, 0 or the zero-field point's potential (to three digits) and
+// The exact equipotentials as «расчёт» draws them: blue polylines, no dots; about as many levels
+// as asked, where there is room for them; each label's value a round level, 0 or the zero-field
+// point's potential (to three digits) and
 // its anchor, the middle of its box, within a pixel of that level; the labels apart from each
 // other, from the frame's texts, the legend and the charges; no line, blue or red, through a
 // label; the level of the zero-field point (the figure-eight of like charges) through it.
@@ -357,14 +358,20 @@ TEST(FieldViews, ExactEquipotentialsLabelledInGapsOfTheirLines) {
         double q1, q2, L;
         LineFamilies families;
         bool map, flux, marks;
+        double asked;             // levels
+        std::size_t fewest, most; // levels labelled
     };
     const Row rows[] = {
-        {"defaults", 0.4, -0.1, 4, LineFamilies::Both, false, false, false},
-        {"like: figure-eight", 0.4, 0.4, 4, LineFamilies::Both, false, false, true},
-        {"large region, map and flux", 1, -0.35, 7, LineFamilies::Both, true, true, true},
+        {"defaults", 0.4, -0.1, 4, LineFamilies::Both, false, false, false, 11, 7, 12},
+        {"defaults, three levels asked", 0.4, -0.1, 4, LineFamilies::Both, false, false, false, 3,
+         3, 4},
+        {"like: figure-eight", 0.4, 0.4, 4, LineFamilies::Both, false, false, true, 11, 6, 12},
+        {"large region, map and flux", 1, -0.35, 7, LineFamilies::Both, true, true, true, 11, 7,
+         12},
         {"opposite equal: zero on the y axis", 0.5, -0.5, 2, LineFamilies::Equipotentials, false,
-         false, false},
-        {"single charge, small region", 0, -0.8, 1, LineFamilies::Both, false, false, true},
+         false, false, 11, 7, 12},
+        {"single charge, small region", 0, -0.8, 1, LineFamilies::Both, false, false, true, 11, 6,
+         12},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -374,6 +381,7 @@ TEST(FieldViews, ExactEquipotentialsLabelledInGapsOfTheirLines) {
         p.half_width = r.L;
         p.families = r.families;
         p.views = {r.map, false, r.flux, true, r.marks};
+        p.level_intervals = r.asked;
         MeasuredPicture m(p);
         EXPECT_EQ(m.tip, "уровни подписаны на линиях");
         EXPECT_TRUE(m.pic.of(DrawCall::Dot, kEquipotentialColour).empty());
@@ -385,13 +393,15 @@ TEST(FieldViews, ExactEquipotentialsLabelledInGapsOfTheirLines) {
             taken.push_back(potential_legend_box(p, m.pic));
         }
         std::vector<LabelBox> labels;
+        std::set<double> levels;
         for (const DrawCall& t : m.pic.of(DrawCall::Text)) {
             const std::optional<double> v = label_value(t.text);
             if (!v) {
                 continue;
             }
+            levels.insert(*v);
             SCOPED_TRACE(t.text);
-            const bool round = *v == 0 || in_one_two_five_series(std::abs(*v));
+            const bool round = *v == 0 || round_series_of(std::abs(*v)) != 0;
             EXPECT_TRUE(round || (saddle.exists &&
                                   std::abs(*v - saddle.volts) <= 0.005 * std::abs(saddle.volts)));
             const LabelBox b = m.box(t);
@@ -414,7 +424,8 @@ TEST(FieldViews, ExactEquipotentialsLabelledInGapsOfTheirLines) {
             EXPECT_EQ(m.crossing(kFieldLineColour, b), 0);
             labels.push_back(b);
         }
-        EXPECT_GE(labels.size(), 3u);
+        EXPECT_GE(levels.size(), r.fewest);
+        EXPECT_LE(levels.size(), r.most);
         // The level of the zero-field point leaves it along two branches, and their mirrors.
         if (saddle.exists && std::abs(saddle.x) < r.L) {
             EXPECT_EQ(std::count_if(blue.begin(), blue.end(),
@@ -509,36 +520,43 @@ TEST(FieldViews, ChargeSignsOverTheLinesAndArrowheadsAlongTheField) {
 }
 
 // A level's label: its value to three significant digits with the unit, a minus sign U+2212
-// below zero, the locale's separator; the round levels are those of the 1-2-5 series, told
-// apart from their neighbours as the doubles nearest the decimals.
-TEST(FieldViews, LevelLabelsAndTheOneTwoFiveSeries) {
+// below zero, the locale's separator; the round levels are those of the 1-2-5 series, then of
+// 1-1.5-2-3-5-7, then 4, 6 and 8 times a power of ten, told apart from their neighbours as the
+// doubles nearest the decimals.
+TEST(FieldViews, LevelLabelsAndTheRoundSeries) {
     struct Row {
         double volts;
         const char* separator;
         const char* label;
-        bool round;
+        int series;
     };
     const Row rows[] = {
-        {2, ".", "2 В", true},
-        {-0.5, ".", "\u22120.5 В", true},
-        {-0.5, ",", "\u22120,5 В", true},
-        {0.02, ".", "0.02 В", true},
-        {0.001, ".", "0.001 В", true},
-        {500, ".", "500 В", true},
-        {14.4, ".", "14.4 В", false},   // like charges 0.4 nC: the zero-field point's
-        {1.50106, ".", "1.5 В", false}, // three digits
-        {-0.0123456, ".", "\u22120.0123 В", false},
-        {0.3, ".", "0.3 В", false},
-        {0, ".", "0 В", false},
+        {2, ".", "2 В", 1},
+        {-0.5, ".", "\u22120.5 В", 1},
+        {-0.5, ",", "\u22120,5 В", 1},
+        {0.02, ".", "0.02 В", 1},
+        {0.001, ".", "0.001 В", 1},
+        {500, ".", "500 В", 1},
+        {14.4, ".", "14.4 В", 0},   // like charges 0.4 nC: the zero-field point's
+        {1.50106, ".", "1.5 В", 0}, // three digits
+        {-0.0123456, ".", "\u22120.0123 В", 0},
+        {0.3, ".", "0.3 В", 2},
+        {0.15, ".", "0.15 В", 2},
+        {70, ".", "70 В", 2},
+        {-0.8, ".", "\u22120.8 В", 3},
+        {0.9, ".", "0.9 В", 0},
+        {0, ".", "0 В", 0},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.volts);
         FieldParams p;
         p.decimal_separator = r.separator;
         EXPECT_EQ(equipotential_label(r.volts, p), r.label);
-        EXPECT_EQ(in_one_two_five_series(std::abs(r.volts)), r.round);
+        EXPECT_EQ(round_series_of(std::abs(r.volts)), r.series);
+        EXPECT_EQ(in_one_two_five_series(std::abs(r.volts)), r.series == 1);
     }
-    EXPECT_FALSE(in_one_two_five_series(std::nextafter(0.2, 1.0)));
+    EXPECT_EQ(round_series_of(std::nextafter(0.2, 1.0)), 0);
+    EXPECT_EQ(round_series_of(std::nextafter(0.15, 1.0)), 0);
     EXPECT_EQ(decade_of(0.999999), -1);
     EXPECT_EQ(decade_of(1000), 3);
 }

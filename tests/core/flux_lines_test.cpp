@@ -234,7 +234,7 @@ std::pair<double, double> expect_exact_equipotentials(int stride) {
                 for (const EquipotentialCurve& curve : r.curves) {
                     EXPECT_TRUE(levels.insert(curve.volts).second) << curve.volts;
                     EXPECT_TRUE(curve.volts == 0 || curve.through_zero_field ||
-                                in_one_two_five_series(std::abs(curve.volts)))
+                                round_series_of(std::abs(curve.volts)) != 0)
                         << curve.volts;
                     std::set<int> arcs;
                     for (std::size_t k = 0; k < curve.pieces.size(); ++k) {
