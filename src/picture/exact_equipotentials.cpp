@@ -376,6 +376,10 @@ namespace {
 // The round values' steps within a decade, coarsest series first, each in the order its
 // values are wanted (the powers of ten, then five, then two times them, and so on).
 constexpr double kRoundSteps[][3] = {{1, 5, 2}, {3, 1.5, 7}, {4, 6, 8}};
+// The smallest magnitude of a round level, as a share of the largest magnitude of the potential
+// in the region: smaller levels hug the zero level or lie beyond the region's edge, where there
+// is no room for them.
+constexpr double kLowestShare = 1e-2;
 
 } // namespace
 
@@ -447,13 +451,13 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, doub
     if (!(top > 0) || !std::isfinite(top)) {
         return out;
     }
-    const int first = decade_of(top * 1e-3);
+    const int first = decade_of(top * kLowestShare);
     const int last = decade_of(top);
     for (const auto& steps : kRoundSteps) {
         for (const double m : steps) {
             for (int n = last; n >= first; --n) {
                 const double v = decimal(m, n);
-                if (v < top * 1e-3) {
+                if (v < top * kLowestShare) {
                     continue;
                 }
                 for (const double s : {v, -v}) {

@@ -70,7 +70,7 @@ ZeroFieldLevel zero_field_level(const ChargePair& charges);
 // `near_radius` of each), of both signs: first those of the 1-2-5 series (the powers of ten,
 // then five, then two times them), then the values 3, 1.5 and 7 times a power of ten that the
 // 1-1.5-2-3-5-7 series adds, then 4, 6 and 8 times one, each group from the largest magnitude
-// down to a thousandth of the largest (but none within a millionth of the zero-field point's
+// down to a hundredth of the largest (but none within a millionth of the zero-field point's
 // potential: that level is traced from the point itself). A picture asking for more levels than
 // a coarser series has room for takes them from the finer ones.
 struct LevelCandidate {

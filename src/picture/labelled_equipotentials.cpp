@@ -49,8 +49,11 @@ struct Track {
         const PlanePoint a = points[k - 1], b = points[k];
         return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
     }
+    // The same, the segment found by bisection.
     PlanePoint at(double u) const {
-        std::size_t k = 1;
+        std::size_t k = static_cast<std::size_t>(
+            std::lower_bound(along.begin(), along.end(), std::clamp(u, 0.0, length())) -
+            along.begin());
         return at(u, k);
     }
 };
@@ -224,10 +227,12 @@ class LabelPlacer {
             const double bend =
                 lb > 0 && la > 0 ? std::sqrt(std::max(0.0, 2 - 2 * dot(before, after) / (lb * la)))
                                  : 2;
-            double nearest = spread;
+            double nearest2 = spread * spread;
             for (const EquipotentialLabel& l : labels_) {
-                nearest = std::min(nearest, norm(p - l.anchor));
+                const Vec d = p - l.anchor;
+                nearest2 = std::min(nearest2, dot(d, d));
             }
+            const double nearest = std::sqrt(nearest2);
             const bool on_y_axis = p.x - w / 2 < 0 && p.x + w / 2 > 0;
             places.emplace_back(0.5 * nearest / spread - bend - (on_y_axis ? 1 : 0), u);
         }
