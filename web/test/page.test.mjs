@@ -177,7 +177,8 @@ test('the keyboard alone: through the controls in reading order, a step, «ра�
 
 test('a long computation shows its progress and stops on Escape, keeping what was drawn', async () => {
   const { page, errors } = await open(browser);
-  await typeInto(page, 'line_count_edit', '3000');
+  // Some seconds of work, so that Escape comes before the end even on a busy machine.
+  await typeInto(page, 'line_count_edit', '12000');
   await page.click('#compute_button');
   await page.waitForSelector('#progress:not([hidden])', { timeout: 10000 });
   assert.equal(await text(page, '#progress_stop'), 'Остановить');
@@ -185,7 +186,7 @@ test('a long computation shows its progress and stops on Escape, keeping what wa
   await settled(page);
   assert.match(await page.title(), /Расчёт остановлен/);
   assert.match(await attribute(page, '#picture', 'aria-description'), /не всё: расчёт остановлен/);
-  // The field lines drawn until then are on the picture (3000 a charge cover it in red).
+  // The field lines drawn until then are on the picture (thousands a charge cover it in red).
   const lined = await page.evaluate(() => {
     const c = document.getElementById('picture');
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
