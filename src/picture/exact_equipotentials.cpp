@@ -180,9 +180,17 @@ class LevelTracer {
         };
         bool inside = in_region(p);
         EquipotentialPiece piece = new_piece(CurveEnd::Axis, p);
-        double h = 0.1 * step_limit(p);
+        double limit = step_limit(p);
+        double h = 0.1 * limit;
+        // The level's turn per unit length over the last step taken (signed, to the left): the
+        // next vertex is first put on the circle of that curvature, so that the move back onto
+        // the level is short (a third-order error in the step rather than a second-order one).
+        double bend = 0;
         for (int step = 0; step < kMaxSteps && h > 1e-3 * vertex_tol_; ++step) {
-            PlanePoint q{p.x + h * t.x, p.y + h * t.y};
+            const double half_turn = std::clamp(0.5 * bend * h, -kMaxStepTurn, kMaxStepTurn);
+            const double c = 1 - 0.5 * half_turn * half_turn;
+            const Vec ahead{t.x * c - t.y * half_turn, t.x * half_turn + t.y * c};
+            PlanePoint q{p.x + h * ahead.x, p.y + h * ahead.y};
             if (q.y <= 0) {
                 // The step reaches the axis: the arc comes down on the crossing nearest to where
                 // it aims, at right angles (or along a branch, at the zero-field point).
@@ -243,7 +251,7 @@ class LevelTracer {
             const Vec tq = tangent(s.ex, s.ey, t);
             const bool drawn = inside || in_region(q);
             const StepVerdict verdict = judge_step(t, tq, q - p, drawn, chord_tol_);
-            if (!verdict.accepted || norm(q - p) > 1.5 * step_limit(p)) {
+            if (!verdict.accepted || norm(q - p) > 1.5 * limit) {
                 h *= std::clamp(verdict.grow, 0.2, 0.5);
                 continue;
             }
@@ -262,9 +270,12 @@ class LevelTracer {
             if (!inside && norm({q.x, q.y}) >= far) {
                 return;
             }
+            const double length = norm(q - p);
+            bend = length > 0 ? (t.x * tq.y - t.y * tq.x) / length : 0;
             p = q;
             t = tq;
-            h = std::min(h * verdict.grow, step_limit(p));
+            limit = step_limit(p);
+            h = std::min(h * verdict.grow, limit);
         }
         // Out of steps (never for a sound level): keep what was traced.
         if (inside && piece.points.size() > 1) {

@@ -64,6 +64,8 @@ std::vector<Track> tracks_of(const EquipotentialCurve& curve) {
         for (const EquipotentialPiece& piece : curve.pieces) {
             Track t;
             t.arc = piece.arc;
+            t.points.reserve(piece.points.size());
+            t.along.reserve(piece.points.size());
             double u = 0;
             for (std::size_t i = 0; i < piece.points.size(); ++i) {
                 const PlanePoint p{piece.points[i].x, mirror * piece.points[i].y};
