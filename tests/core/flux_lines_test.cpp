@@ -202,8 +202,8 @@ TEST(FluxLines, LargestCountOfASingleCharge) {
 // The exact equipotentials as a picture of 544 pixels chooses and labels them, on every
 // `stride`-th charge pair of the scroll bars and every region size: each vertex within 0.05 and
 // each chord within 0.5 of a quarter pixel (as drawn at four times the size); every arc whole,
-// from the axis to the axis through its pieces in the region, no level twice; round levels of
-// the 1-2-5 series besides 0 V and the zero-field point's, whose figure-eight leaves that point;
+// from the axis to the axis through its pieces in the region, no level twice; round levels
+// besides 0 V and the zero-field point's, whose figure-eight leaves that point;
 // every label's anchor within a pixel of its level, no two labels overlapping, none on a
 // charge's disc. Returns the worst vertex and chord seen.
 std::pair<double, double> expect_exact_equipotentials(int stride) {
