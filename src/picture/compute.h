@@ -28,7 +28,8 @@ void end_tone(Platform& platform, double t);
 
 // Clears the picture and draws the frame (kept in `picture`); with both charges zero warns and
 // stops there, otherwise draws the charges (kept as well) and the chosen lines, reporting to
-// `progress` as it goes, and with the view of the charges' signs the charges again over them. Returns the level step the equipotentials counted, if they did.
+// `progress` as it goes, and with the view of the charges' signs the charges again over them.
+// Returns the level step the equipotentials counted, if they did.
 std::optional<std::string> compute_picture(const FieldParams& params, FieldPicture& picture,
                                            PictureBox& pic, Dialogs& dialogs, Platform& platform,
                                            Progress& progress = no_progress());

@@ -28,6 +28,35 @@ inline double norm(Vec v) {
 
 inline constexpr double kCurvePi = 3.14159265358979323846;
 
+// The two charges' terms at p, for charges q1 at (-a, 0) and q2 at (a, 0) in units of the
+// Coulomb factor: the offsets along x and the inverse distances, and the field E/k.
+struct ChargeTerms {
+    double d1, d2, i1, i2;
+    double ex, ey;
+};
+inline ChargeTerms charge_terms(PlanePoint p, double a, double q1, double q2) {
+    const double d1 = p.x + a;
+    const double d2 = p.x - a;
+    const double y2 = p.y * p.y;
+    const double i1 = 1 / std::sqrt(d1 * d1 + y2);
+    const double i2 = 1 / std::sqrt(d2 * d2 + y2);
+    const double c1 = q1 * i1 * i1 * i1;
+    const double c2 = q2 * i2 * i2 * i2;
+    return {d1, d2, i1, i2, c1 * d1 + c2 * d2, (c1 + c2) * p.y};
+}
+
+// The distance from p to the nearer of the charges that are not zero (infinite for none).
+inline double nearest_charge(PlanePoint p, double a, double q1, double q2) {
+    double d = HUGE_VAL;
+    if (q1 != 0) {
+        d = norm({p.x + a, p.y});
+    }
+    if (q2 != 0) {
+        d = std::min(d, norm({p.x - a, p.y}));
+    }
+    return d;
+}
+
 // The angle between a unit vector u and a vector v of length len, where it is below a right
 // angle: from its sine by the first terms of arcsin's series, within 3e-5 of it up to
 // kMaxStepTurn; any angle from a right angle up comes out as at least pi/2.

@@ -87,26 +87,11 @@ class LevelTracer {
 
   private:
     Sample at(PlanePoint p) const {
-        const double d1 = p.x + a_;
-        const double d2 = p.x - a_;
-        const double y2 = p.y * p.y;
-        const double i1 = 1 / std::sqrt(d1 * d1 + y2);
-        const double i2 = 1 / std::sqrt(d2 * d2 + y2);
-        const double c1 = q1_ * i1 * i1 * i1;
-        const double c2 = q2_ * i2 * i2 * i2;
-        return {q1_ * i1 + q2_ * i2, c1 * d1 + c2 * d2, (c1 + c2) * p.y};
+        const ChargeTerms t = charge_terms(p, a_, q1_, q2_);
+        return {q1_ * t.i1 + q2_ * t.i2, t.ex, t.ey};
     }
 
-    double nearest_charge(PlanePoint p) const {
-        double d = std::numeric_limits<double>::infinity();
-        if (q1_ != 0) {
-            d = norm({p.x + a_, p.y});
-        }
-        if (q2_ != 0) {
-            d = std::min(d, norm({p.x - a_, p.y}));
-        }
-        return d;
-    }
+    double nearest_charge(PlanePoint p) const { return ::nearest_charge(p, a_, q1_, q2_); }
 
     // The longest step from p: half the distance to the nearer charge and to the zero-field
     // point (where the curves of the levels near its potential turn sharply).

@@ -91,27 +91,12 @@ class Tracer {
 
   private:
     Sample at(FluxPoint p) const {
-        const double d1 = p.x + a_;
-        const double d2 = p.x - a_;
-        const double y2 = p.y * p.y;
-        const double i1 = 1 / std::sqrt(d1 * d1 + y2);
-        const double i2 = 1 / std::sqrt(d2 * d2 + y2);
-        const double c1 = q1_ * i1 * i1 * i1;
-        const double c2 = q2_ * i2 * i2 * i2;
-        return {q1_ * d1 * i1 + q2_ * d2 * i2, c1 * d1 + c2 * d2, (c1 + c2) * p.y};
+        const ChargeTerms t = charge_terms(p, a_, q1_, q2_);
+        return {q1_ * t.d1 * t.i1 + q2_ * t.d2 * t.i2, t.ex, t.ey};
     }
 
     // The distance to the nearer (non-zero) charge.
-    double nearest_charge(FluxPoint p) const {
-        double d = 1e300;
-        if (q1_ != 0) {
-            d = norm({p.x + a_, p.y});
-        }
-        if (q2_ != 0) {
-            d = std::min(d, norm({p.x - a_, p.y}));
-        }
-        return d;
-    }
+    double nearest_charge(FluxPoint p) const { return ::nearest_charge(p, a_, q1_, q2_); }
 
     bool in_region(FluxPoint p) const { return std::abs(p.x) <= L_ && p.y <= L_; }
 
