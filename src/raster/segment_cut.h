@@ -19,49 +19,36 @@ inline SegmentCut cut_segment(PixelPoint& p, PixelPoint& q, double xmin, double 
         return {false, false};
     }
     SegmentCut cut;
-    if (x1 < xmin) {
-        if (x2 <= xmin) {
-            return {false, true};
+    // The ends cut to lo <= a <= hi along one axis, b following along the segment; false when
+    // both lie beyond the same side.
+    const auto cut_along = [&cut](double& a1, double& b1, double& a2, double& b2, double lo,
+                                  double hi) {
+        if (a1 < lo) {
+            if (a2 <= lo) {
+                return false;
+            }
+            b1 += (b2 - b1) / (a2 - a1) * (lo - a1);
+            a1 = lo;
+        } else if (a1 > hi) {
+            if (a2 >= hi) {
+                return false;
+            }
+            b1 += (b2 - b1) / (a2 - a1) * (hi - a1);
+            a1 = hi;
         }
-        y1 += (y2 - y1) / (x2 - x1) * (xmin - x1);
-        x1 = xmin;
-    } else if (x1 > xmax) {
-        if (x2 >= xmax) {
-            return {false, true};
+        if (a2 < lo) {
+            cut.end_moved = true;
+            b2 += (b2 - b1) / (a2 - a1) * (lo - a2);
+            a2 = lo;
+        } else if (a2 > hi) {
+            cut.end_moved = true;
+            b2 += (b2 - b1) / (a2 - a1) * (hi - a2);
+            a2 = hi;
         }
-        y1 += (y2 - y1) / (x2 - x1) * (xmax - x1);
-        x1 = xmax;
-    }
-    if (x2 < xmin) {
-        cut.end_moved = true;
-        y2 += (y2 - y1) / (x2 - x1) * (xmin - x2);
-        x2 = xmin;
-    } else if (x2 > xmax) {
-        cut.end_moved = true;
-        y2 += (y2 - y1) / (x2 - x1) * (xmax - x2);
-        x2 = xmax;
-    }
-    if (y1 < ymin) {
-        if (y2 <= ymin) {
-            return {false, true};
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymin - y1);
-        y1 = ymin;
-    } else if (y1 > ymax) {
-        if (y2 >= ymax) {
-            return {false, true};
-        }
-        x1 += (x2 - x1) / (y2 - y1) * (ymax - y1);
-        y1 = ymax;
-    }
-    if (y2 < ymin) {
-        cut.end_moved = true;
-        x2 += (x2 - x1) / (y2 - y1) * (ymin - y2);
-        y2 = ymin;
-    } else if (y2 > ymax) {
-        cut.end_moved = true;
-        x2 += (x2 - x1) / (y2 - y1) * (ymax - y2);
-        y2 = ymax;
+        return true;
+    };
+    if (!cut_along(x1, y1, x2, y2, xmin, xmax) || !cut_along(y1, x1, y2, x2, ymin, ymax)) {
+        return {false, true};
     }
     return cut;
 }
