@@ -394,10 +394,6 @@ int round_series_of(double v) {
     return 0;
 }
 
-bool in_one_two_five_series(double v) {
-    return round_series_of(v) == 1;
-}
-
 std::vector<LevelCandidate> level_candidates(const ChargePair& c, double L, double near_radius) {
     std::vector<LevelCandidate> out;
     if (c.q1 == 0 && c.q2 == 0) {

@@ -83,8 +83,6 @@ std::vector<LevelCandidate> level_candidates(const ChargePair& charges, double h
 // For v = m*10^n (to the double nearest such a decimal): 1 for m one of 1, 2, 5; 2 for m one of
 // 1.5, 3, 7; 3 for m one of 4, 6, 8; otherwise 0.
 int round_series_of(double v);
-// Whether v is m*10^n with m one of 1, 2, 5.
-bool in_one_two_five_series(double v);
 
 // m*10^n as the double nearest that decimal, the same on every machine; and the n with
 // 10^n <= v < 10^(n + 1) for a positive finite v.
