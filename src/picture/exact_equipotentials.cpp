@@ -384,10 +384,12 @@ int round_series_of(double v) {
         return 0;
     }
     const int n = decade_of(v);
-    for (int series = 0; series < 3; ++series) {
-        for (const double m : kRoundSteps[series]) {
+    int series = 0;
+    for (const auto& steps : kRoundSteps) {
+        ++series;
+        for (const double m : steps) {
             if (v == decimal(m, n)) {
-                return series + 1;
+                return series;
             }
         }
     }
